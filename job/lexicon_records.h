@@ -1,0 +1,74 @@
+// Fixed records of the compiled lexicon files. Files are read and written as whole records.
+#pragma once
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+
+namespace kavro {
+
+static_assert(std::endian::native == std::endian::little);
+
+#pragma pack(push, 1)
+
+// dictUK.dat: one record per stem of a dictionary entry, sorted by stem in byte order.
+struct StemRecord {
+    std::uint8_t partOfSpeech;    // low five bits: speech_type; upper bits: SADJ/ADV subtype
+    std::uint8_t which;           // declension or conjugation; 0 takes any
+    std::uint8_t variant;         // 0 takes any
+    std::uint8_t genderOrKind;    // nouns: gender; adverbs: comparison; prepositions: case
+    std::uint8_t sort;            // nouns: noun kind; verbs: part<<4 | kind
+    std::uint8_t stemKey;         // 1..4; 0 takes endings of keys 0, 1 and 2
+    std::uint8_t unused6[2];
+    std::uint32_t meaningIndex;   // record in transl.dat; >= 1000000 for user entries
+    std::uint8_t areaFrequency;   // high four bits subject code, low four bits frequency class
+    std::uint8_t ageLevel;        // 20 is shown and copied as 6
+    char stem[24];                // at most 23 letters
+    std::uint8_t numberRestriction;
+    std::uint8_t extra;
+};
+static_assert(sizeof(StemRecord) == 40);
+static_assert(offsetof(StemRecord, meaningIndex) == 8);
+static_assert(offsetof(StemRecord, areaFrequency) == 12);
+static_assert(offsetof(StemRecord, stem) == 14);
+static_assert(offsetof(StemRecord, numberRestriction) == 38);
+
+// The 27 records that follow the stems in dictUK.dat.
+struct LetterIndex {
+    char unused[80];
+    std::uint32_t firstRecord;    // first stem beginning with 'a' + k; entry 26 is the end
+};
+static_assert(sizeof(LetterIndex) == 84);
+
+// inflects.dat: sorted by ending (byte order, "" first), then part of speech.
+struct InflectionRecord {
+    std::uint8_t partOfSpeech;
+    std::uint8_t which;
+    std::uint8_t variant;
+    std::uint8_t grammar1;        // case; verbs: tense
+    std::uint8_t grammar2;        // number; verbs: voice
+    std::uint8_t grammar3;        // gender; verbs: mood
+    std::uint8_t grammar4;        // verbs: person; participles: tense; adj/adv: comparison
+    std::uint8_t grammar5;        // verbs: number; participles: voice
+    std::uint8_t grammar6;        // participles: mood
+    std::uint8_t stemKey;
+    std::uint8_t ageLevel;
+    std::uint8_t rarityStep;
+    char ending[8];               // at most 7 letters
+};
+static_assert(sizeof(InflectionRecord) == 20);
+static_assert(offsetof(InflectionRecord, ending) == 12);
+
+// transl.dat / Botanytransl.dat: the citation form and the English of one entry.
+struct MeaningRecord {
+    char latin[80];
+    char english[80];
+};
+static_assert(sizeof(MeaningRecord) == 160);
+
+#pragma pack(pop)
+
+inline constexpr std::uint32_t kUserMeaningBase = 1000000;  // meaningIndex of user entries
+inline constexpr int kLetterIndexCount = 27;
+
+}  // namespace kavro
