@@ -56,6 +56,8 @@ struct Engine {
     int tempstemCount = 0;
     InflectionRecord tempinflects[kTempInflectCapacity]{};
     int tempinflectCount = 0;
+    // Highest stem ageLevel admitted by findStems and findStemsByPrefix (see stemLevelLimitFor).
+    int stemLevelLimit = 99;
 
     // Texts shown in the two boxes, and the raw line of the current sentence.
     std::string latinText;
