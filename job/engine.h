@@ -65,6 +65,9 @@ struct Engine {
     std::string currentSentence;
     std::string messageBuffer;
 
+    // Occurrences of " ego ", " tu ", " nos " and " uos "/" vos " in the prepared file.
+    std::int16_t pronounCounts[4]{};
+
     // Flags of the view.
     bool jobAborted = false;
     bool latinTruncated = false;

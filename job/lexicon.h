@@ -17,6 +17,7 @@ struct Lexicon {
     std::vector<MeaningRecord> botanyMeanings;   // Botanytransl.dat (optional)
     std::vector<StemRecord> userStems;           // user dictionaries, sorted by stem
     std::vector<MeaningRecord> userMeanings;
+    std::vector<AbbreviationRecord> abbreviations;  // UserAbbreviations.txt
 };
 
 }  // namespace kavro

@@ -66,6 +66,14 @@ struct MeaningRecord {
 };
 static_assert(sizeof(MeaningRecord) == 160);
 
+// UserAbbreviations.txt: one abbreviation and the text it stands for.
+struct AbbreviationRecord {
+    char abbreviation[10];        // at most 9 characters
+    char expansion[24];           // at most 23 characters
+    std::int16_t length;          // characters of the abbreviation
+};
+static_assert(sizeof(AbbreviationRecord) == 36);
+
 #pragma pack(pop)
 
 inline constexpr std::uint32_t kUserMeaningBase = 1000000;  // meaningIndex of user entries
