@@ -1,0 +1,161 @@
+#include "job/translation_job.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "app/translate_command.h"
+#include "job/elapsed_time.h"
+#include "job/engine.h"
+#include "job/log_writer.h"
+#include "job/stages.h"
+
+namespace kavro {
+namespace {
+
+constexpr const char* kTempFileName = "temp.lat";
+constexpr std::string_view kTempFileFailure =
+    "Cannot open 'temp.lat' intermediate file.\nIs it open somewhere else?";
+constexpr std::string_view kEscapeText = "Escape Pressed. Ending translation.\n";
+constexpr std::string_view kOneWordComplaint = "Cannot safely sentence-translate one word!\n";
+constexpr std::string_view kLoadingStatus = "Loading words for translation...";
+constexpr std::string_view kFinishedStatus = "Finished translation.";
+
+// Reader results other than a token count.
+constexpr int kNothingLeft = 0;
+constexpr int kEndOfFile = -1;
+constexpr int kCancelled = -2;
+// A sentence of an end mark and one word.
+constexpr int kOneWordSentence = 2;
+// Sentences this long are not translated a second time after an area change.
+constexpr int kRetranslationTokenLimit = 380;
+
+// Steps 1 and 2: area tallies, the per-job word-status cache and the sentence counters.
+void resetForJob(Engine& engine) {
+    engine.areaChanged = false;
+    if (engine.options.autoArea) {
+        engine.options.area = 0;
+        resetAutoArea(engine);
+    }
+    resetWordStatusCache(engine);
+    engine.groupNumber = 0;
+    engine.analysisCount = 0;
+    engine.wordCount = 0;
+}
+
+// Step 7: what the sentence loop starts from.
+void resetForSentences(Engine& engine) {
+    engine.wordsTranslated = 0;
+    engine.jobAborted = false;
+    engine.latinTruncated = false;
+    engine.latinText.clear();
+    clearSentenceContext(engine);
+    engine.tokenCount = 1;
+    engine.currentSentence.clear();
+}
+
+void reportEscape(Engine& engine) {
+    engine.messageBuffer.assign(kEscapeText);
+    engine.host.message(kEscapeText, BoxKind::Ok);
+    engine.log.write(kEscapeText);
+    engine.jobAborted = true;
+}
+
+// An area change during the sentence asks for it to be translated once more under the new
+// area, from the tokens the tokenizer saved (one block copy, no second read).
+void retranslateAfterAreaChange(Engine& engine, int readerResult) {
+    if (!engine.areaChanged || engine.tokenCount >= kRetranslationTokenLimit) return;
+    engine.tokenCount = readerResult;
+    std::memcpy(engine.sentenceTokens, engine.savedTokens, sizeof engine.sentenceTokens);
+    engine.groupNumber = 0;
+    engine.analysisCount = 0;
+    analyseSentenceWords(engine);
+    translateSentence(engine);
+    engine.areaChanged = false;
+}
+
+void translateInSentenceMode(Engine& engine, int readerResult) {
+    if (engine.options.jointOutput) {
+        engine.log.write(engine.currentSentence);
+        engine.log.write("\n");
+    }
+    if (engine.tokenCount == kOneWordSentence && engine.options.singleWordComplaint) {
+        engine.log.write(kOneWordComplaint);
+    }
+    if (engine.tokenCount < kOneWordSentence) return;  // only an end mark
+    translateSentence(engine);
+    retranslateAfterAreaChange(engine, readerResult);
+}
+
+// Step 8: sentence after sentence until the reader has nothing more. Returns false when the
+// user ended the job.
+bool runSentenceLoop(Engine& engine, std::FILE* tempLat) {
+    std::string sentence;
+    while (engine.tokenCount != kNothingLeft) {
+        engine.groupNumber = 0;
+        engine.analysisCount = 0;
+        engine.tokenCount = readSentence(engine, tempLat, sentence);
+        engine.currentSentence = sentence;
+        if (engine.tokenCount == kNothingLeft) break;
+        if (engine.host.escapePressed() || engine.tokenCount == kCancelled) {
+            reportEscape(engine);
+            return false;
+        }
+        if (engine.tokenCount == kEndOfFile) break;
+        const int readerResult = engine.tokenCount;
+        analyseSentenceWords(engine);
+        engine.wordCount = engine.tokenCount;
+        if (engine.options.sentenceMode) translateInSentenceMode(engine, readerResult);
+    }
+    return true;
+}
+
+// Steps 9 to 12: the summary, however the loop ended, and the log closed.
+void writeSummary(Engine& engine, std::FILE* tempLat, std::int64_t startMillis) {
+    engine.log.printf("Done. No. of words translated in file = %d.\n", engine.wordsTranslated);
+    std::fclose(tempLat);
+    const std::string elapsed = formatElapsed(startMillis, clockMillis());
+    engine.log.printf("\nTime taken = %s.\n", elapsed.c_str());
+    if (engine.options.details) dumpAnalysisTable(engine);
+    engine.log.close();
+}
+
+}  // namespace
+
+JobResult runTranslationJob(Engine& engine, std::filesystem::path& latinFile,
+                            std::int64_t startMillis) {
+    JobResult result;
+    resetForJob(engine);
+    if (!prepareLatinFile(engine, latinFile)) {
+        latinFile.clear();
+        result.status = JobStatus::PreparationFailed;
+        return result;
+    }
+    if (!openOutputLog(engine)) {
+        result.status = JobStatus::LogUnwritable;
+        return result;
+    }
+    std::FILE* tempLat = std::fopen(engine.file(kTempFileName).c_str(), "r");
+    if (!tempLat) {
+        engine.messageBuffer.assign(kTempFileFailure);
+        engine.host.message(kTempFileFailure, BoxKind::Ok);
+        engine.log.close();
+        result.status = JobStatus::TempFileUnreadable;
+        return result;
+    }
+    engine.host.setWaitCursor(true);
+    if (!engine.searchRunning) engine.host.setStatus(kLoadingStatus);
+    resetForSentences(engine);
+    if (!runSentenceLoop(engine, tempLat)) result.status = JobStatus::Aborted;
+    writeSummary(engine, tempLat, startMillis);
+    engine.host.setStatus(kFinishedStatus);
+    engine.host.setWaitCursor(false);
+    if (!engine.searchRunning && !engine.spellCheckRunning) {
+        showTranslation(engine);
+        result.boxesRefreshed = true;
+    }
+    if (engine.options.autoArea) reportAutoArea(engine);
+    return result;
+}
+
+}  // namespace kavro
