@@ -31,7 +31,7 @@ WordAnalysis punctuationAnalysis(std::uint8_t code, int tokenIndex, int groupNum
     a.rarity = 1;
     a.ageLevel = 0;
     const char mark = punctuationMark(code);
-    const std::string_view markText = mark != '\0' ? std::string_view(&mark, 1) : std::string_view();
+    const std::string_view markText = mark != '\0' ? std::string_view(&mark, 1) : std::string_view("");
     copyField(a.analysedForm, markText);
     // The opening parenthesis is set off from the word before it in the English.
     copyField(a.english, code == punctuation_type::OpenParenthesis ? " (" : markText);
