@@ -13,7 +13,7 @@ template <std::size_t N>
 std::size_t copyField(char (&dst)[N], std::string_view src) {
     static_assert(N > 0);
     const std::size_t n = src.size() < N - 1 ? src.size() : N - 1;
-    std::memcpy(dst, src.data(), n);
+    if (n) std::memcpy(dst, src.data(), n);
     dst[n] = '\0';
     return n;
 }
@@ -22,7 +22,7 @@ std::size_t copyField(char (&dst)[N], std::string_view src) {
 inline std::size_t copyBounded(char* dst, std::size_t capacity, std::string_view src) {
     if (capacity == 0) return 0;
     const std::size_t n = src.size() < capacity - 1 ? src.size() : capacity - 1;
-    std::memcpy(dst, src.data(), n);
+    if (n) std::memcpy(dst, src.data(), n);
     dst[n] = '\0';
     return n;
 }
