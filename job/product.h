@@ -6,7 +6,10 @@
 namespace kavro {
 
 inline constexpr std::string_view kProductName = "Kavro Latin";
-// Kept in step with the project version in the top-level CMakeLists.txt.
-inline constexpr std::string_view kProductVersion = "0.1.0";
+// The build passes the project version; a build without it says so rather than guessing.
+#ifndef KAVRO_VERSION_STRING
+#define KAVRO_VERSION_STRING "unversioned"
+#endif
+inline constexpr std::string_view kProductVersion = KAVRO_VERSION_STRING;
 
 }  // namespace kavro
