@@ -1,0 +1,169 @@
+#include "english/meanings.h"
+
+#include <array>
+
+#include "job/analysis_record.h"
+#include "job/fixed_text.h"
+
+namespace kavro {
+namespace {
+
+constexpr std::size_t kAnalysisEnglishLength = sizeof(WordAnalysis::english) - 1;
+
+MeaningRecord makePlaceholder(std::string_view english) {
+    MeaningRecord record{};
+    copyField(record.english, english);
+    return record;
+}
+
+const MeaningRecord kBotanyWordRecord = makePlaceholder(kBotanyWordMeaning);
+const MeaningRecord kBotanySuffixRecord = makePlaceholder(kBotanySuffixMeaning);
+const MeaningRecord kEmptyRecord{};
+
+const MeaningRecord& recordAt(const std::vector<MeaningRecord>& table, std::uint64_t index) {
+    return index < table.size() ? table[index] : kEmptyRecord;
+}
+
+// One tag that a meaning may carry for an area, with the area index recorded when it is taken.
+struct AreaTag {
+    std::string_view tag;
+    int areaIndex;
+    bool onlyAtStart = false;
+};
+
+struct AreaTags {
+    char letter;
+    std::array<AreaTag, 3> tags;   // tried in order; an empty tag ends the list
+};
+
+// The tags searched for each area letter, in order; the first tag found wins.
+constexpr std::array<AreaTags, 11> kAreaTagTable{{
+    {'B', {{{"B:", 2}, {"C:", 2}, {"A:", 2}}}},
+    {'D', {{{"D:", 3}}}},
+    {'Y', {{{"Y:", 3}, {"D:", 3}}}},
+    {'E', {{{"E:", 4}}}},
+    {'G', {{{"G:", 5}, {"P:", 5}}}},
+    {'L', {{{"L:", 6}}}},
+    {'S', {{{"S:", 8}, {"T:", 8}}}},
+    {'W', {{{"W:", 10}}}},
+    {'H', {{{"H:", 13}, {"Z:", 15}}}},
+    {'M', {{{"M:", 15}}}},
+    {'Z', {{{"Z:", 15}, {"M:", 15, true}}}},
+}};
+
+// The second attempt when the user's letter finds no tag: by the entry's own subject code.
+int fallbackAreaLetter(std::uint8_t entrySubject) {
+    if (entrySubject == 6) return 'M';
+    if (entrySubject == 7 || entrySubject == 8) return 'H';
+    return 0;
+}
+
+// Takes the text after the first tag of `letter` found in `meaning`; returns its area index.
+int takeTaggedMeaning(std::string& meaning, int letter) {
+    for (const AreaTags& entry : kAreaTagTable) {
+        if (entry.letter != letter) continue;
+        for (const AreaTag& t : entry.tags) {
+            if (t.tag.empty()) break;
+            const std::size_t at = meaning.find(t.tag);
+            if (at == std::string::npos || (t.onlyAtStart && at != 0)) continue;
+            std::size_t from = at + t.tag.size();
+            while (from < meaning.size() && meaning[from] == ' ') ++from;
+            meaning.erase(0, from);
+            return t.areaIndex;
+        }
+        return 0;
+    }
+    return 0;
+}
+
+// Removes what is left of the area tags: from the first colon on, every capital B, L or W
+// that has a character after it, and a leading "M:" or "Z:".
+void cleanAreaTags(std::string& meaning) {
+    const std::size_t colon = meaning.find(':');
+    if (colon != std::string::npos) {
+        std::string kept = meaning.substr(0, colon);
+        for (std::size_t i = colon; i < meaning.size(); ++i) {
+            const char c = meaning[i];
+            const bool tagLetter = c == 'B' || c == 'L' || c == 'W';
+            if (!(tagLetter && i + 1 < meaning.size())) kept += c;
+        }
+        meaning = std::move(kept);
+    }
+    if (meaning.starts_with("M:") || meaning.starts_with("Z:")) meaning.erase(0, 2);
+}
+
+// Cuts at the first "/"; a modified stem keeps the "-suffix" part from behind the "/".
+void cutUnusedPart(std::string& meaning, bool modifiedStem) {
+    const std::size_t slash = meaning.find('/');
+    if (slash == std::string::npos) return;
+    std::string rest = meaning.substr(slash + 1);
+    meaning.erase(slash);
+    if (!modifiedStem) return;
+    const std::size_t dash = rest.rfind('-');
+    if (dash != std::string::npos) meaning += rest.substr(dash);
+}
+
+}  // namespace
+
+const MeaningRecord& lookUpMeaningRecord(const Lexicon& lexicon, const ViewOptions& options,
+                                         const StemRecord& stem, MeaningUse use) {
+    if (isUserEntry(stem))
+        return recordAt(lexicon.userMeanings, stem.meaningIndex - kUserMeaningBase);
+    if (isBotanyEntry(stem)) {
+        if (options.botanyActive) return recordAt(lexicon.botanyMeanings, stem.meaningIndex);
+        return use == MeaningUse::Word ? kBotanyWordRecord : kBotanySuffixRecord;
+    }
+    return recordAt(lexicon.meanings, stem.meaningIndex);
+}
+
+int selectAreaMeaning(std::string& meaning, int areaLetter, int readingAreaIndex,
+                      std::uint8_t entrySubject) {
+    int taken = 0;
+    const bool alreadyThere = readingAreaIndex >= 0 &&
+                              readingAreaIndex < static_cast<int>(kAreaLetters.size()) &&
+                              kAreaLetters[static_cast<std::size_t>(readingAreaIndex)] == areaLetter;
+    if (areaLetter != 0 && !alreadyThere) {
+        taken = takeTaggedMeaning(meaning, areaLetter);
+        const int fallback = fallbackAreaLetter(entrySubject);
+        if (taken == 0 && fallback != 0) taken = takeTaggedMeaning(meaning, fallback);
+    }
+    cleanAreaTags(meaning);
+    return taken;
+}
+
+std::string_view infinitiveOf(std::string_view latinForm) {
+    const std::size_t first = latinForm.find(", ");
+    if (first == std::string_view::npos) return {};
+    const std::string_view rest = latinForm.substr(first + 2);
+    const std::size_t next = rest.find(',');
+    if (next == std::string_view::npos) return {};
+    return rest.substr(0, next);
+}
+
+void fitAnalysisEnglish(std::string& meaning) {
+    if (meaning.size() <= kAnalysisEnglishLength) return;
+    meaning.resize(kAnalysisEnglishLength);
+    meaning.back() = '*';
+}
+
+void storeShortMeaning(const Lexicon& lexicon, const ViewOptions& options, const StemRecord& stem,
+                       const ReadingKind& kind, WordAnalysis& analysis) {
+    const MeaningRecord& record = lookUpMeaningRecord(lexicon, options, stem, kind.use);
+    std::string meaning = kind.uncertain ? "~" : "";
+    meaning += fieldText(record.english);
+    if (kind.verb) {
+        const std::string_view infinitive = infinitiveOf(fieldText(record.latin));
+        if (!infinitive.empty()) copyField(analysis.latinDetail, infinitive);
+    }
+    const int area = selectAreaMeaning(meaning, options.area, analysis.subject, subjectOf(stem));
+    if (area != 0) {
+        analysis.subject = static_cast<std::uint8_t>(area);
+        analysis.rarity = 1;
+    }
+    cutUnusedPart(meaning, kind.modifiedStem);
+    if (kind.numeralAsAdjective) meaning += "-each";
+    fitAnalysisEnglish(meaning);
+    copyField(analysis.english, meaning);
+}
+
+}  // namespace kavro

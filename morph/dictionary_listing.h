@@ -1,0 +1,19 @@
+// The dictionary look-up: every stem beginning with the letters a user entered, one line each.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kavro {
+
+struct Engine;
+
+inline constexpr std::string_view kNoMatchingStems = "No matching stems found.";
+
+// Lists the dictionary records whose stems begin with `letters` (j/v folded to i/u), first with
+// the first letter in lower case, then in upper case. Each line reads "stem pos which variant
+// kind frequency:age English"; the result ends with the message buffer (the truncation notice).
+// The text is 8-bit Windows-1252 like the lexicon. Uses tempstems and sets stemLevelLimit to 99.
+std::string listDictionaryStems(Engine& engine, std::string_view letters);
+
+}  // namespace kavro

@@ -1,0 +1,128 @@
+#include "morph/inflection_search.h"
+
+#include <algorithm>
+
+#include "job/capacities.h"
+#include "job/engine.h"
+#include "job/fixed_text.h"
+#include "job/grammar_codes.h"
+
+namespace kavro {
+namespace {
+
+constexpr std::uint8_t kPartOfSpeechBits = 0x1F;     // stem byte 0 without its subtype
+constexpr std::uint8_t kFirstPerfectStemKey = 3;     // keys 3 and 4: perfect and participle stems
+constexpr std::uint8_t kAnyDeclensionMark = 99;      // adjective copies that fit any declension
+constexpr char kTooManyInflections[] = "Too many tempinflects fields.\n";
+
+std::string_view endingOf(const InflectionRecord& record) { return fieldText(record.ending); }
+
+// The outcome of the fitting rules for one record of the run.
+struct Fit {
+    bool fits = false;          // passed the declension, variant, stem-key and part-of-speech rules
+    bool medievalAe = false;    // the copy's ending becomes "ae" (medieval "e" for "ae")
+};
+
+// Gender and number rules of a noun stem, with the medieval "e" for a first-declension "ae".
+Fit fitNoun(const Engine& engine, const InflectionRecord& r, const StemRecord& s,
+            std::string_view ending) {
+    Fit fit;
+    const std::uint8_t stemGender = s.genderOrKind;
+    std::uint8_t g = r.grammar3 ? r.grammar3 : stemGender;
+    if (g == gender_type::Common &&
+        (stemGender == gender_type::Masculine || stemGender == gender_type::Feminine))
+        g = stemGender;
+    if (g != stemGender && stemGender != 0) return fit;
+
+    const bool plainFirstDeclension = s.partOfSpeech == speech_type::Noun && s.which == 1 &&
+                                      s.variant == 1;
+    if (ending == "e" && plainFirstDeclension) {
+        if (!engine.options.medievalPhonetics || engine.options.age != kAgeMedieval) return fit;
+        fit.medievalAe = true;
+    }
+    const bool properOrLocale = s.sort == noun_kind_type::Proper ||
+                                (s.sort & 0x0F) == noun_kind_type::Locale;
+    if (properOrLocale && r.grammar2 == number_type::Plural &&
+        s.numberRestriction != number_type::Plural)
+        return Fit{};
+    fit.fits = true;
+    return fit;
+}
+
+// Rules a to f for one record whose (adjusted) part of speech equals the stem's.
+// `d` and `v` are the declension and variant after their substitutions.
+Fit fitRecord(const Engine& engine, const InflectionRecord& r, const StemRecord& s, int c,
+              std::uint8_t d, std::uint8_t v, std::uint8_t k, std::string_view ending) {
+    if (d != s.which && s.which != 0) return {};
+    if (v != s.variant && s.variant != 0) return {};
+    if (k != r.stemKey) return {};
+    const bool anyClass = d == 0 && v == 0;
+    switch (c) {
+    case speech_type::Noun:
+        return fitNoun(engine, r, s, ending);
+    case speech_type::Adverb:
+        if (anyClass && r.grammar4 != 0 && r.grammar4 != s.genderOrKind) return {};
+        return {true, false};
+    case speech_type::Preposition:
+        if (anyClass && r.grammar1 != s.genderOrKind) return {};
+        return {true, false};
+    default:
+        return {true, false};
+    }
+}
+
+}  // namespace
+
+int findInflections(Engine& engine, std::string_view ending, int stemSlot) {
+    const auto& table = engine.lexicon.inflections;
+    if (table.empty() || ending > endingOf(table.back())) return kEndingNotInTable;
+    auto first = std::lower_bound(
+        table.begin(), table.end(), ending,
+        [](const InflectionRecord& r, std::string_view e) { return endingOf(r) < e; });
+    if (first == table.end() || endingOf(*first) != ending) return kEndingNotInTable;
+
+    engine.tempinflectCount = 0;
+    if (stemSlot < 0 || stemSlot >= static_cast<int>(kTempStemCapacity)) return 0;
+    const StemRecord& s = engine.tempstems[stemSlot];
+    const int p = s.partOfSpeech & kPartOfSpeechBits;
+    int& count = engine.tempinflectCount;
+
+    for (auto it = first; it != table.end() && endingOf(*it) == ending; ++it) {
+        const InflectionRecord& r = *it;
+        // Present-stem participles are matched against verb stems.
+        int c = r.partOfSpeech;
+        if (c == speech_type::Participle && s.stemKey < kFirstPerfectStemKey) c = speech_type::Verb;
+        if (c > p) break;
+        if (c < p) continue;
+
+        const std::uint8_t d = r.which ? r.which : s.which;
+        const std::uint8_t v = r.variant ? r.variant : s.variant;
+        std::uint8_t k = s.stemKey;
+        if (k == 0 && r.stemKey < kFirstPerfectStemKey) k = r.stemKey;  // key 0 takes 0, 1 and 2
+
+        const Fit fit = fitRecord(engine, r, s, c, d, v, k, ending);
+        if (!fit.fits) continue;
+
+        if (r.ageLevel <= engine.options.age) {
+            InflectionRecord& copy = engine.tempinflects[count];
+            copy = r;
+            // Adjectives and adverbs pass on the stem's subtype (SADJ 36, adverb subtype 70).
+            const bool passesSubtype = c == speech_type::Adjective || c == speech_type::Adverb;
+            copy.partOfSpeech = passesSubtype ? s.partOfSpeech : r.partOfSpeech;
+            copy.which = (c == speech_type::Adjective && d == 0 && v == 0) ? kAnyDeclensionMark : d;
+            copy.variant = v;
+            copy.stemKey = k;
+            if (fit.medievalAe) copyField(copy.ending, "ae");
+            if (++count >= static_cast<int>(kTempInflectCapacity)) {
+                engine.reportError(kTooManyInflections);
+                count = static_cast<int>(kTempInflectCapacity) - 1;
+                return count;
+            }
+        }
+        // An entry without declension and variant takes only the first fitting ending.
+        if (d == 0 && v == 0) break;
+    }
+    return count;
+}
+
+}  // namespace kavro

@@ -1,0 +1,111 @@
+#include "morph/stem_search.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "job/capacities.h"
+#include "job/engine.h"
+#include "job/fixed_text.h"
+
+namespace kavro {
+namespace {
+
+constexpr int kTempStemLimit = static_cast<int>(kTempStemCapacity);
+constexpr char kTooManyStems[] = "Too many tempstems fields.\n";
+constexpr char kTooManyPrefixStems[] = "Too many stems found (>%d).\n";
+
+std::string_view stemOf(const StemRecord& record) { return fieldText(record.stem); }
+
+// The records that may hold `stem`: those of its first letter, or those sorting before "a"
+// for a first character below "a" (capitals, and bytes of 128 and more read as signed).
+std::pair<std::size_t, std::size_t> letterRange(const Lexicon& lexicon, std::string_view stem) {
+    const std::size_t size = lexicon.stems.size();
+    const auto bound = [size](std::uint32_t index) { return std::min<std::size_t>(index, size); };
+    const signed char c = stem.empty() ? 0 : static_cast<signed char>(stem.front());
+    if (c > 'z') return {0, 0};
+    if (c < 'a') return {0, bound(lexicon.letterIndex[0].firstRecord)};
+    const int letter = c - 'a';
+    const std::size_t lower = bound(lexicon.letterIndex[letter].firstRecord);
+    const std::size_t upper = bound(lexicon.letterIndex[letter + 1].firstRecord);
+    return {lower, std::max(lower, upper)};
+}
+
+// First record of [lower, upper) whose stem is not below `stem`.
+std::size_t firstNotBelow(const std::vector<StemRecord>& stems, std::size_t lower,
+                          std::size_t upper, std::string_view stem) {
+    auto it = std::lower_bound(stems.begin() + static_cast<std::ptrdiff_t>(lower),
+                               stems.begin() + static_cast<std::ptrdiff_t>(upper), stem,
+                               [](const StemRecord& r, std::string_view s) { return stemOf(r) < s; });
+    return static_cast<std::size_t>(it - stems.begin());
+}
+
+int clampCount(int count) { return std::clamp(count, 0, kTempStemLimit - 1); }
+
+}  // namespace
+
+int stemLevelLimitFor(int age) { return age <= kAgeClassical ? age : kAdmitEveryStem; }
+
+int findStems(Engine& engine, std::string_view stem) {
+    const auto& stems = engine.lexicon.stems;
+    int& count = engine.tempstemCount;
+    count = 0;
+    const auto [lower, upper] = letterRange(engine.lexicon, stem);
+    for (std::size_t i = firstNotBelow(stems, lower, upper, stem);
+         i < upper && stemOf(stems[i]) == stem; ++i) {
+        if (stems[i].ageLevel > engine.stemLevelLimit) continue;
+        engine.tempstems[count] = stems[i];
+        if (++count >= kTempStemLimit) {
+            engine.reportError(kTooManyStems);
+            count = kTempStemLimit - 1;
+            break;
+        }
+    }
+    return count;
+}
+
+int findUserStems(Engine& engine, std::string_view stem, int count) {
+    const auto& stems = engine.lexicon.userStems;
+    count = clampCount(count);
+    engine.tempstemCount = count;
+    if (stems.empty() || stem > stemOf(stems.back())) return count;
+    for (std::size_t i = firstNotBelow(stems, 0, stems.size(), stem);
+         i < stems.size() && stemOf(stems[i]) == stem; ++i) {
+        StemRecord& copy = engine.tempstems[count];
+        copy = stems[i];
+        copy.meaningIndex = stems[i].meaningIndex + kUserMeaningBase;
+        if (++count >= kTempStemLimit) {
+            engine.rationedWarning(kTooManyStems);
+            count = kTempStemLimit - 1;
+            break;
+        }
+    }
+    engine.tempstemCount = count;
+    return count;
+}
+
+int findStemsByPrefix(Engine& engine, std::string_view prefix, int count) {
+    const auto& stems = engine.lexicon.stems;
+    count = clampCount(count);
+    engine.tempstemCount = count;
+    if (prefix.empty()) return count;
+    const auto begins = [prefix](const StemRecord& r) { return stemOf(r).starts_with(prefix); };
+    auto it = std::lower_bound(stems.begin(), stems.end(), prefix,
+                               [prefix](const StemRecord& r, std::string_view p) {
+                                   return stemOf(r).substr(0, prefix.size()) < p;
+                               });
+    for (; it != stems.end() && begins(*it); ++it) {
+        if (it->ageLevel > engine.stemLevelLimit) continue;
+        engine.tempstems[count] = *it;
+        if (++count >= kTempStemLimit) {
+            char text[64];
+            std::snprintf(text, sizeof text, kTooManyPrefixStems, kTempStemLimit);
+            engine.messageBuffer = text;
+            count = kTempStemLimit - 1;
+            break;
+        }
+    }
+    engine.tempstemCount = count;
+    return count;
+}
+
+}  // namespace kavro
