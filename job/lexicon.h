@@ -3,11 +3,31 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <span>
+#include <type_traits>
 #include <vector>
 
 #include "job/lexicon_records.h"
 
 namespace kavro {
+
+// A table read as whole fixed records whose layout belongs to the Part that reads it.
+struct RawTable {
+    std::size_t recordSize = 0;
+    std::vector<std::byte> bytes;
+
+    std::size_t count() const { return recordSize ? bytes.size() / recordSize : 0; }
+    bool empty() const { return count() == 0; }
+    void clear() { bytes.clear(); }
+    // The records as `Record`s; empty when the record size differs.
+    template <class Record>
+    std::span<const Record> as() const {
+        static_assert(std::is_trivially_copyable_v<Record> && alignof(Record) == 1);
+        if (sizeof(Record) != recordSize) return {};
+        return {reinterpret_cast<const Record*>(bytes.data()), count()};
+    }
+};
 
 struct Lexicon {
     std::vector<InflectionRecord> inflections;   // inflects.dat
@@ -18,6 +38,12 @@ struct Lexicon {
     std::vector<StemRecord> userStems;           // user dictionaries, sorted by stem
     std::vector<MeaningRecord> userMeanings;
     std::vector<AbbreviationRecord> abbreviations;  // UserAbbreviations.txt
+    RawTable polish;            // polish.dat (PolishRecord)
+    RawTable phrasePolish;      // phrasedud.dat (PhraseRecord)
+    RawTable finalPolish;       // finalpolish.dat (FinalPolishRecord)
+    RawTable addons;            // addons.dat
+    RawTable uniques;           // uniques.dat
+    RawTable phonetics;         // phoneticuk.dat; empty when unavailable (coded search then)
 };
 
 }  // namespace kavro
