@@ -74,6 +74,42 @@ struct AbbreviationRecord {
 };
 static_assert(sizeof(AbbreviationRecord) == 36);
 
+// addons.dat (sorted by key): a tackon with the base it attaches to; also the record of the
+// tempaddons work table, which carries the texts of addon readings into their analyses.
+struct AddonRecord {
+    std::uint8_t unused0;
+    std::uint8_t kind1;           // the tackon's stem byte 3
+    std::uint8_t kind2;           // the tackon's stem byte 4 and inflection byte 3
+    std::uint8_t basePartOfSpeech;  // 0 = any
+    std::uint8_t baseWhich;       // 0 = any; also the tackon's which
+    std::uint8_t baseVariant;     // 0 = any; also the tackon's variant
+    std::uint8_t unused6;
+    std::uint8_t moveFlag;        // non-zero: the tackon's reading goes before its word's
+    char key[20];
+    char english[80];
+};
+static_assert(sizeof(AddonRecord) == 108);
+static_assert(offsetof(AddonRecord, key) == 8);
+static_assert(offsetof(AddonRecord, english) == 28);
+
+// uniques.dat (sorted by form): an irregular form kept whole, with its grammar.
+struct UniqueRecord {
+    std::uint8_t partOfSpeech;
+    std::uint8_t which;
+    std::uint8_t variant;
+    std::uint8_t grammar[6];      // as inflection bytes 3..8
+    std::uint8_t areaFrequency;   // as StemRecord byte 12
+    char english[80];
+    char form[24];                // the search key
+    std::uint8_t formClass;       // copied to stem byte 38
+    std::uint8_t ageLevel;        // also stem bytes 13 and 39
+    char extraForm[24];
+};
+static_assert(sizeof(UniqueRecord) == 140);
+static_assert(offsetof(UniqueRecord, english) == 10);
+static_assert(offsetof(UniqueRecord, form) == 90);
+static_assert(offsetof(UniqueRecord, extraForm) == 116);
+
 #pragma pack(pop)
 
 inline constexpr std::uint32_t kUserMeaningBase = 1000000;  // meaningIndex of user entries
