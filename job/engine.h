@@ -19,6 +19,32 @@ namespace kavro {
 
 using TokenText = char[kTokenTextSize];
 
+// The splits of the word being matched: entry i of `stems` and of `endings` form one split.
+struct WordSplitTable {
+    char stems[kWordSplitCapacity][kSplitStemSize];
+    char endings[kWordSplitCapacity][kSplitEndingSize];
+    int count;
+};
+
+// One entry of the per-job word-status cache: a word and what became of it.
+#pragma pack(push, 1)
+struct WordStatusEntry {
+    char word[32];          // stored only when shorter than 29 characters
+    std::int16_t status;    // kWordStatusEmpty, kWordStatusSpecialForm or kWordStatusNotFound
+};
+#pragma pack(pop)
+static_assert(sizeof(WordStatusEntry) == 34);
+inline constexpr std::int16_t kWordStatusEmpty = -1;
+inline constexpr std::int16_t kWordStatusSpecialForm = 1;
+inline constexpr std::int16_t kWordStatusNotFound = 64;
+
+// What the analysis table itself does not hold about a reading: its dictionary (citation) form
+// and how it was found. Kept only while Engine::keepAnalysisSources is set (scripts, measurement).
+struct AnalysisSource {
+    char citation[80];
+    std::int8_t sourceKind;   // emitAnalysis source kind; -1 unknown (punctuation, hash, ...)
+};
+
 struct Engine {
     Engine(const Lexicon& lexicon, ViewOptions& options, Host& host,
            std::filesystem::path programFolder)
@@ -58,6 +84,30 @@ struct Engine {
     int tempinflectCount = 0;
     // Highest stem ageLevel admitted by findStems and findStemsByPrefix (see stemLevelLimitFor).
     int stemLevelLimit = 99;
+    WordSplitTable wordSplits{};
+    AddonRecord tempaddons[kTempAddonCapacity]{};
+    int tempaddonCount = 0;
+    // The stem behind each reading of the word being emitted, by emission number (read by the
+    // dictionary display).
+    StemRecord chosenStems[kChosenStemCapacity]{};
+
+    // Word analysis of the current sentence, shared by the driver and its repairs.
+    int tokenIndex = 0;          // the token being analysed
+    int wordsInSentence = 0;     // words handled so far in the sentence
+    int wordsSincePunct = 0;     // words since the last punctuation token (a comma does not count)
+    int lastWordResult = 0;      // analyses of the last word (0 when it ended NOT FOUND)
+    int hashHits = 0;            // words answered by the high-speed hash
+    int searchSentenceTotal = 0; // running total of the corpus search's per-sentence step
+    bool repeatedPass = false;   // a second pass over the same sentence: counters stay as they are
+    WordStatusEntry wordStatusCache[kWordStatusEntries]{};
+
+    // Single-word collection (while singleWordLookup): English and Latin of every reading.
+    std::string singleWordEnglish[kSingleWordCollection];
+    std::string singleWordLatin[kSingleWordCollection];
+    int singleWordCount = 0;
+
+    bool keepAnalysisSources = false;
+    AnalysisSource analysisSources[kAnalysisCapacity]{};
 
     // Texts shown in the two boxes, and the raw line of the current sentence.
     std::string latinText;
