@@ -1,0 +1,54 @@
+// Latin input files arrive in Windows-1252 or in UTF-8. The engine works in 8-bit
+// Windows-1252 text, so a UTF-8 file is decoded on the way in: accented letters fold to the
+// plain letter, the ligatures and curly quotes keep their Windows-1252 codes for the
+// preparation to handle, and anything that has no place in the engine's text becomes a space.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kavro {
+
+enum class InputEncoding { Windows1252, Utf8 };
+
+// True when `bytes` is well-formed UTF-8 (no overlong forms, no surrogates, nothing past
+// U+10FFFF) and holds at least one byte above 127; an ASCII text is taken as Windows-1252.
+bool looksLikeUtf8(std::string_view bytes);
+
+// The engine's 8-bit text of a UTF-8 text: a leading byte-order mark is dropped, combining
+// accents vanish, every other code point becomes one byte (see windows1252For).
+std::string decodeUtf8ToWindows1252(std::string_view utf8);
+
+// The byte that stands for one code point in the engine's text ('\0' for a combining accent,
+// which is dropped; ' ' for anything unmappable).
+unsigned char windows1252For(char32_t codePoint);
+
+// A whole input file in the engine's text, served line by line like fgets: every line keeps
+// its line end, and a line longer than the caller's buffer comes in pieces. NUL bytes become
+// spaces, so no line is cut short by a NUL.
+class LatinInputReader {
+public:
+    enum class Result { Line, End, Error };
+
+    // Reads and decodes the file; isOpen() tells whether that worked.
+    explicit LatinInputReader(const std::filesystem::path& path);
+
+    bool isOpen() const { return open_; }
+    bool readFailed() const { return readFailed_; }
+    InputEncoding encoding() const { return encoding_; }
+
+    // Copies the next line (at most capacity - 1 bytes) into `buffer`, NUL-terminated, and its
+    // length into `length`.
+    Result readLine(char* buffer, std::size_t capacity, std::size_t& length);
+
+private:
+    std::string text_;
+    std::size_t position_ = 0;
+    InputEncoding encoding_ = InputEncoding::Windows1252;
+    bool open_ = false;
+    bool readFailed_ = false;
+};
+
+}  // namespace kavro

@@ -1,0 +1,82 @@
+// Latin file preparation: rewrites a Latin text file into temp.lat, one sentence per line,
+// each line ending with its sentence mark.
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "job/engine.h"
+#include "job/stages.h"
+#include "text/input_encoding.h"
+#include "text/prepared_line.h"
+#include "text/preparation_steps.h"
+#include "user/abbreviations.h"
+
+namespace kavro {
+namespace {
+
+constexpr const char* kTempFileName = "temp.lat";
+constexpr std::string_view kTempFileFailure = "Cannot open temporary file 'temp.lat'.\n";
+constexpr std::string_view kReadFailure = "FGETS error. Tell programmer!\n";
+
+// The work buffers of one preparation, allocated once per file.
+struct PreparationWork {
+    char input[kInputLineLength + 1];
+    PreparedLine line;
+    SentenceSplitState split;
+};
+
+bool isEmptyLine(std::string_view line) { return line.empty() || line == "\n"; }
+
+// The rewrite of one input line, from the pronoun count to the sentence split.
+void prepareLine(Engine& engine, PreparationWork& work, std::string_view input, std::FILE* out) {
+    const ViewOptions& options = engine.options;
+    countPronouns(input, engine.pronounCounts);
+    PreparedLine& line = work.line;
+    line.assign(input);
+    moveTrailingMark(line);
+    normaliseCharacters(line, options);
+    joinInitials(line);
+    if (options.botanyActive) protectNumberStops(line);
+    writeOutResPublica(line);
+    if (options.abbreviations) {
+        expandAbbreviations(engine.lexicon.abbreviations, line.data(), line.capacity());
+        line.assign(line.c_str());
+    }
+    splitSentences(line, work.split, options, out);
+}
+
+}  // namespace
+
+bool prepareLatinFile(Engine& engine, const std::filesystem::path& latinFile) {
+    LatinInputReader reader(latinFile);
+    if (!reader.isOpen()) {
+        engine.reportError("Cannot open file " + latinFile.string() + ".\n");
+        return false;
+    }
+    std::FILE* out = std::fopen(engine.file(kTempFileName).c_str(), "w");
+    if (!out) {
+        engine.reportError(kTempFileFailure);
+        return false;
+    }
+    for (std::int16_t& count : engine.pronounCounts) count = 0;
+    auto work = std::make_unique<PreparationWork>();
+    for (;;) {
+        std::size_t length = 0;
+        const auto result = reader.readLine(work->input, sizeof work->input, length);
+        if (result == LatinInputReader::Result::Error) {
+            engine.reportError(kReadFailure);
+            std::fclose(out);
+            return false;
+        }
+        if (result == LatinInputReader::Result::End) break;
+        const std::string_view input(work->input, length);
+        if (isEmptyLine(input) || isCommentLine(input)) continue;
+        prepareLine(engine, *work, input, out);
+    }
+    if (work->split.hasText || !work->split.markSeen) std::fputs(".\n", out);
+    const bool written = std::fclose(out) == 0;
+    if (!written) engine.reportError(kTempFileFailure);
+    return written;
+}
+
+}  // namespace kavro
