@@ -2,14 +2,19 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <exception>
+
+#include "cli/commands.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Kavro Latin " KAVRO_VERSION " - a Latin-to-English translator", "kavro"};
     app.require_subcommand(1);
-    auto* translate = app.add_subcommand("translate", "Translate a Latin text file (or - for stdin)");
-    std::string input;
-    translate->add_option("FILE", input, "Latin text file, Windows-1252 or UTF-8; - reads stdin")->required();
-    CLI11_PARSE(app, argc, argv);
-    std::fprintf(stderr, "kavro: translate is not built yet\n");
-    return 1;
+    kavro::cli::addTranslateCommand(app);
+    try {
+        CLI11_PARSE(app, argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "kavro: error: %s\n", e.what());
+        return 1;
+    }
+    return 0;
 }

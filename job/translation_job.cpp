@@ -31,25 +31,25 @@ constexpr int kOneWordSentence = 2;
 constexpr int kRetranslationTokenLimit = 380;
 
 // Steps 1 and 2: area tallies, the per-job word-status cache and the sentence counters.
-void resetForJob(Engine& engine) {
+void resetForJob(Engine& engine, const JobStages& stages) {
     engine.areaChanged = false;
     if (engine.options.autoArea) {
         engine.options.area = 0;
-        resetAutoArea(engine);
+        stages.resetAutoArea(engine);
     }
-    resetWordStatusCache(engine);
+    stages.resetWordStatusCache(engine);
     engine.groupNumber = 0;
     engine.analysisCount = 0;
     engine.wordCount = 0;
 }
 
 // Step 7: what the sentence loop starts from.
-void resetForSentences(Engine& engine) {
+void resetForSentences(Engine& engine, const JobStages& stages) {
     engine.wordsTranslated = 0;
     engine.jobAborted = false;
     engine.latinTruncated = false;
     engine.latinText.clear();
-    clearSentenceContext(engine);
+    stages.clearSentenceContext(engine);
     engine.tokenCount = 1;
     engine.currentSentence.clear();
 }
@@ -63,18 +63,18 @@ void reportEscape(Engine& engine) {
 
 // An area change during the sentence asks for it to be translated once more under the new
 // area, from the tokens the tokenizer saved (one block copy, no second read).
-void retranslateAfterAreaChange(Engine& engine, int readerResult) {
+void retranslateAfterAreaChange(Engine& engine, const JobStages& stages, int readerResult) {
     if (!engine.areaChanged || engine.tokenCount >= kRetranslationTokenLimit) return;
     engine.tokenCount = readerResult;
     std::memcpy(engine.sentenceTokens, engine.savedTokens, sizeof engine.sentenceTokens);
     engine.groupNumber = 0;
     engine.analysisCount = 0;
-    analyseSentenceWords(engine);
-    translateSentence(engine);
+    stages.analyseSentenceWords(engine);
+    stages.translateSentence(engine);
     engine.areaChanged = false;
 }
 
-void translateInSentenceMode(Engine& engine, int readerResult) {
+void translateInSentenceMode(Engine& engine, const JobStages& stages, int readerResult) {
     if (engine.options.jointOutput) {
         engine.log.write(engine.currentSentence);
         engine.log.write("\n");
@@ -83,18 +83,18 @@ void translateInSentenceMode(Engine& engine, int readerResult) {
         engine.log.write(kOneWordComplaint);
     }
     if (engine.tokenCount < kOneWordSentence) return;  // only an end mark
-    translateSentence(engine);
-    retranslateAfterAreaChange(engine, readerResult);
+    stages.translateSentence(engine);
+    retranslateAfterAreaChange(engine, stages, readerResult);
 }
 
 // Step 8: sentence after sentence until the reader has nothing more. Returns false when the
 // user ended the job.
-bool runSentenceLoop(Engine& engine, std::FILE* tempLat) {
+bool runSentenceLoop(Engine& engine, const JobStages& stages, std::FILE* tempLat) {
     std::string sentence;
     while (engine.tokenCount != kNothingLeft) {
         engine.groupNumber = 0;
         engine.analysisCount = 0;
-        engine.tokenCount = readSentence(engine, tempLat, sentence);
+        engine.tokenCount = stages.readSentence(engine, tempLat, sentence);
         engine.currentSentence = sentence;
         if (engine.tokenCount == kNothingLeft) break;
         if (engine.host.escapePressed() || engine.tokenCount == kCancelled) {
@@ -103,9 +103,9 @@ bool runSentenceLoop(Engine& engine, std::FILE* tempLat) {
         }
         if (engine.tokenCount == kEndOfFile) break;
         const int readerResult = engine.tokenCount;
-        analyseSentenceWords(engine);
+        stages.analyseSentenceWords(engine);
         engine.wordCount = engine.tokenCount;
-        if (engine.options.sentenceMode) translateInSentenceMode(engine, readerResult);
+        if (engine.options.sentenceMode) translateInSentenceMode(engine, stages, readerResult);
     }
     return true;
 }
@@ -122,11 +122,18 @@ void writeSummary(Engine& engine, std::FILE* tempLat, std::int64_t startMillis) 
 
 }  // namespace
 
+const JobStages& engineStages() {
+    static const JobStages stages{prepareLatinFile,     readSentence,       resetWordStatusCache,
+                                  analyseSentenceWords, translateSentence,  clearSentenceContext,
+                                  resetAutoArea,        reportAutoArea};
+    return stages;
+}
+
 JobResult runTranslationJob(Engine& engine, std::filesystem::path& latinFile,
-                            std::int64_t startMillis) {
+                            std::int64_t startMillis, const JobStages& stages) {
     JobResult result;
-    resetForJob(engine);
-    if (!prepareLatinFile(engine, latinFile)) {
+    resetForJob(engine, stages);
+    if (!stages.prepareLatinFile(engine, latinFile)) {
         latinFile.clear();
         result.status = JobStatus::PreparationFailed;
         return result;
@@ -145,8 +152,8 @@ JobResult runTranslationJob(Engine& engine, std::filesystem::path& latinFile,
     }
     engine.host.setWaitCursor(true);
     if (!engine.searchRunning) engine.host.setStatus(kLoadingStatus);
-    resetForSentences(engine);
-    if (!runSentenceLoop(engine, tempLat)) result.status = JobStatus::Aborted;
+    resetForSentences(engine, stages);
+    if (!runSentenceLoop(engine, stages, tempLat)) result.status = JobStatus::Aborted;
     writeSummary(engine, tempLat, startMillis);
     engine.host.setStatus(kFinishedStatus);
     engine.host.setWaitCursor(false);
@@ -154,7 +161,7 @@ JobResult runTranslationJob(Engine& engine, std::filesystem::path& latinFile,
         showTranslation(engine);
         result.boxesRefreshed = true;
     }
-    if (engine.options.autoArea) reportAutoArea(engine);
+    if (engine.options.autoArea) stages.reportAutoArea(engine);
     return result;
 }
 

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <string>
 
 namespace kavro {
 
@@ -22,10 +25,24 @@ struct JobResult {
     bool boxesRefreshed = false;  // showTranslation ran; the window shows currentBoxContents
 };
 
+// The stages the job calls, as a table so that the order of the job's steps can be checked with
+// stand-ins; `engineStages()` holds the engine's own (see job/stages.h for what each does).
+struct JobStages {
+    std::function<bool(Engine&, const std::filesystem::path&)> prepareLatinFile;
+    std::function<int(Engine&, std::FILE*, std::string&)> readSentence;
+    std::function<void(Engine&)> resetWordStatusCache;
+    std::function<void(Engine&)> analyseSentenceWords;
+    std::function<void(Engine&)> translateSentence;
+    std::function<void(Engine&)> clearSentenceContext;
+    std::function<void(Engine&)> resetAutoArea;
+    std::function<void(Engine&)> reportAutoArea;
+};
+const JobStages& engineStages();
+
 // Runs the job on `latinFile`. `startMillis` is the clockMillis() reading taken when the
 // user's command began, so that the time reported includes the command's own work. When the
 // preparation fails the path is emptied, which tells the caller that nothing was done.
 JobResult runTranslationJob(Engine& engine, std::filesystem::path& latinFile,
-                            std::int64_t startMillis);
+                            std::int64_t startMillis, const JobStages& stages = engineStages());
 
 }  // namespace kavro

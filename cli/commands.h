@@ -1,0 +1,12 @@
+// The subcommands of `kavro`. Each lives in its own file and registers itself on the app;
+// main.cpp calls every add...Command in turn.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace kavro::cli {
+
+// kavro translate FILE|- : runs the translation job and prints parser.txt.
+void addTranslateCommand(CLI::App& app);
+
+}  // namespace kavro::cli

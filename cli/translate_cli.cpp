@@ -1,0 +1,204 @@
+// kavro translate FILE|- : the translation job on a file, with parser.txt printed as UTF-8.
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "app/menu_rules.h"
+#include "app/settings_file.h"
+#include "cli/cli_host.h"
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "cli/text_encoding.h"
+#include "job/elapsed_time.h"
+#include "job/engine.h"
+#include "job/translation_job.h"
+
+namespace kavro::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Work files the job writes into the program folder; an input file may not be one of them.
+constexpr const char* kJobWorkFiles[] = {"temp.lat", "parser.txt", "fails.txt"};
+constexpr const char* kStdinStorage = "latin.lat";
+constexpr const char* kLogFile = "parser.txt";
+
+struct TranslateFlags {
+    std::string input;
+    std::string home = ".";
+    std::string data;
+    bool sentence = false;
+    bool words = false;
+    bool details = false;
+    bool joint = false;
+    std::string area;
+    std::string age;
+    bool inscriptions = false;
+    bool plautus = false;
+    bool noMedievalTricks = false;
+    bool abbreviations = false;
+    bool yes = false;
+};
+
+// "general" (or "0"), "auto", or one of the area letters.
+std::string checkArea(const std::string& value) {
+    if (value == "general" || value == "0" || value == "auto") return {};
+    if (value.size() == 1 && isAreaCode(static_cast<std::int16_t>(std::toupper(value[0])))) return {};
+    return "area must be general, auto or one of the letters B E G L W S D M Z H";
+}
+
+void applyArea(ViewOptions& options, const std::string& value) {
+    if (value.empty()) return;
+    if (value == "auto") {
+        if (!options.autoArea) toggleAutoArea(options);
+        return;
+    }
+    const auto code = value == "general" || value == "0"
+                          ? kAreaGeneral
+                          : static_cast<std::int16_t>(std::toupper(value[0]));
+    chooseArea(options, code);
+}
+
+void applyAge(ViewOptions& options, const std::string& value) {
+    if (value == "classical") chooseAge(options, kAgeClassical);
+    if (value == "medieval") chooseAge(options, kAgeMedieval);
+    if (value == "all") chooseAge(options, kAgeAll);
+}
+
+// The options: the program folder's UserSettings.txt if there is one, then the flags.
+ViewOptions optionsFor(const TranslateFlags& flags, const fs::path& home) {
+    ViewOptions options;
+    loadSettings(options, home);
+    options.sentenceMode = !flags.words;
+    options.details = options.details || flags.details;
+    options.jointOutput = options.jointOutput || flags.joint;
+    options.inscriptions = options.inscriptions || flags.inscriptions;
+    options.plautusElisions = options.plautusElisions || flags.plautus;
+    options.abbreviations = options.abbreviations || flags.abbreviations;
+    if (flags.noMedievalTricks) {
+        options.medievalTricks = false;
+        options.medievalPhonetics = false;
+    }
+    applyArea(options, flags.area);
+    applyAge(options, flags.age);
+    return options;
+}
+
+void refuseWorkFile(const fs::path& input, const fs::path& home) {
+    std::error_code ec;
+    for (const char* name : kJobWorkFiles) {
+        if (fs::equivalent(input, home / name, ec))
+            fail(input, std::string("is the job's work file ") + name +
+                            " in the program folder and would be overwritten; copy it elsewhere first");
+    }
+}
+
+// The Latin file the job runs on: the named file, or stdin stored in the program folder.
+fs::path latinFileFor(const TranslateFlags& flags, const fs::path& home) {
+    const std::string content = readLatinInput(flags.input);
+    if (flags.input != "-") {
+        refuseWorkFile(flags.input, home);
+        return flags.input;
+    }
+    const fs::path storage = home / kStdinStorage;
+    std::ofstream out(storage, std::ios::binary | std::ios::trunc);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.close();
+    if (!out) fail(storage, "cannot store standard input here");
+    return storage;
+}
+
+void checkJobResult(const JobResult& result, const fs::path& input, const fs::path& home) {
+    switch (result.status) {
+        case JobStatus::Completed:
+        case JobStatus::Aborted: return;
+        case JobStatus::PreparationFailed: fail(input, "could not be prepared for translation");
+        case JobStatus::LogUnwritable: fail(home / kLogFile, "cannot be written");
+        case JobStatus::TempFileUnreadable: fail(home / "temp.lat", "cannot be read back");
+    }
+}
+
+void printLog(const fs::path& log) {
+    std::ifstream in(log, std::ios::binary);
+    if (!in) fail(log, "cannot be read back");
+    std::ostringstream text;
+    text << in.rdbuf();
+    const std::string utf8 = windows1252ToUtf8(text.str());
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) fail("<stdout>", "write error");
+}
+
+void runTranslate(const TranslateFlags& flags) {
+    const std::int64_t startMillis = clockMillis();
+    const fs::path home = writableProgramFolder(flags.home);
+    fs::path latinFile = latinFileFor(flags, home);
+    const fs::path input = latinFile;
+    ViewOptions options = optionsFor(flags, home);
+
+    Lexicon lexicon;
+    CliHost host(flags.yes);
+    auto engine = std::make_unique<Engine>(lexicon, options, host, home);
+    loadLexicon(lexicon, *engine, dataFolder(flags.data));
+    const std::int16_t areaAsked = options.area;
+    applyMenuRules(options);
+    if (areaAsked == kAreaBotany && options.area != kAreaBotany)
+        std::fprintf(stderr, "kavro: the botany area needs the botany meanings; the general area is used\n");
+
+    const JobResult result = runTranslationJob(*engine, latinFile, startMillis);
+    checkJobResult(result, input, home);
+    printLog(home / kLogFile);
+    if (result.status == JobStatus::Aborted) fail(input, "translation ended early");
+}
+
+}  // namespace
+
+void addTranslateCommand(CLI::App& app) {
+    auto flags = std::make_shared<TranslateFlags>();
+    CLI::App* cmd = app.add_subcommand(
+        "translate", "Translate a Latin text file (or - for stdin) and print parser.txt as UTF-8");
+    cmd->footer(
+        "parser.txt, left in the program folder, holds the whole trace of the run: the analyses "
+        "of every word, the English of every sentence, the word count and the time taken. The "
+        "options start from UserSettings.txt in the program folder, if there is one; the flags "
+        "override it. Exit status 0 on success; otherwise 1 with a one-line error naming the "
+        "file and the problem.");
+    cmd->add_option("FILE", flags->input,
+                    "Latin text file, Windows-1252 or UTF-8; - reads stdin (stored as latin.lat in "
+                    "the program folder)")
+        ->required();
+    addHomeOption(*cmd, flags->home);
+    addDataOption(*cmd, flags->data);
+    auto* sentence = cmd->add_flag("--sentence", flags->sentence,
+                                   "Translate whole sentences into English (the default)");
+    auto* words = cmd->add_flag("--words", flags->words,
+                                "Word analysis only: every reading of every word, no English sentences");
+    sentence->excludes(words);
+    cmd->add_flag("--details", flags->details,
+                  "Detailed trace of each sentence, and the analysis table at the end")
+        ->excludes(words);
+    cmd->add_flag("--joint", flags->joint, "Write each Latin sentence before its translation")
+        ->excludes(words);
+    cmd->add_option("--area", flags->area,
+                    "Preferred subject area: general, auto (auto-adjusting), or B biological/medical/"
+                    "cookery, E ecclesiastical, G grammatical/poetic meter, L legal, W military, "
+                    "S scientific/technical, D theatre/music/poetry, M medieval meanings, "
+                    "Z NeoLatin meanings, H botany")
+        ->check(checkArea);
+    cmd->add_option("--age", flags->age,
+                    "Preferred age of Latin: classical (to 500 AD), medieval (to 1500 AD, the "
+                    "default), all (including modern)")
+        ->check(CLI::IsMember({"classical", "medieval", "all"}));
+    cmd->add_flag("--inscriptions", flags->inscriptions, "Process inscriptions");
+    cmd->add_flag("--plautus", flags->plautus,
+                  "Allow elided forms of the type 'wordst' -> 'word' + 'est'");
+    cmd->add_flag("--no-medieval-tricks", flags->noMedievalTricks,
+                  "No medieval spelling variants during look-up (and no medieval phonetics)");
+    cmd->add_flag("--abbreviations", flags->abbreviations,
+                  "Expand abbreviations such as \"coss.\"");
+    cmd->add_flag("--yes", flags->yes, "Answer Yes to the program's Yes/No questions (default No)");
+    cmd->callback([flags] { runTranslate(*flags); });
+}
+
+}  // namespace kavro::cli
