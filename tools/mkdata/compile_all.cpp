@@ -1,0 +1,58 @@
+#include "tools/mkdata/compile_all.h"
+
+#include "tools/mkdata/data_error.h"
+#include "tools/mkdata/dictionary_compiler.h"
+#include "tools/mkdata/inflection_compiler.h"
+#include "tools/mkdata/manifest.h"
+#include "tools/mkdata/package_reader.h"
+#include "tools/mkdata/polish_tables.h"
+
+namespace kavro::mkdata {
+namespace {
+
+void compileInflectionFile(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
+    const auto package = readInflections(o.packageDir / "INFLECTS.SEC");
+    const auto records = compileInflections(package);
+    out.writeRecords("inflects.dat", records);
+    report << "inflects.dat: " << records.size() << " inflections\n";
+}
+
+void compileDictionaryFiles(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
+    const auto package = readDictionary(o.packageDir / "DICTFILE.GEN");
+    const CompiledDictionary d = compileDictionary(package);
+    std::string bytes = OutputFolder::recordBytes(d.stems);
+    bytes.append(reinterpret_cast<const char*>(d.letterIndex.data()),
+                 d.letterIndex.size() * sizeof(LetterIndex));
+    out.write("dictUK.dat", bytes, sizeof(StemRecord), d.stems.size());
+    out.writeRecords("transl.dat", d.meanings);
+    report << "DICTFILE.GEN: " << d.packageRecords << " package records, "
+           << d.continuationLines << " continuation lines joined\n"
+           << "dictUK.dat: " << d.stems.size() << " stem records (" << d.mergedStems
+           << " of key 0) + " << kLetterIndexCount << " letter index records\n"
+           << "transl.dat: " << d.meanings.size() << " entries (meanings records), "
+           << d.shortenedMeanings << " English texts shortened to fit\n";
+}
+
+void compilePolishFiles(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
+    PolishSources sources{o.sourceDir, o.wordnetDir, o.outDir / "transl.dat"};
+    std::string error;
+    if (!compilePolishTables(sources, o.outDir, error, report)) throw DataError(error);
+    out.listWritten("polish.dat", 40);
+    out.listWritten("phrasedud.dat", 62);
+    out.listWritten("finalpolish.dat", 202);
+}
+
+}  // namespace
+
+void compileAll(const CompileOptions& o, std::ostream& report) {
+    OutputFolder out(o.outDir);
+    compileInflectionFile(o, out, report);
+    compileDictionaryFiles(o, out, report);
+    compilePolishFiles(o, out, report);
+    out.writeManifest({"Kavro Latin data files: name, record size, record count, FNV-1a 64",
+                       "dictUK.dat: the stem records are followed by 27 LetterIndex records of 84 bytes",
+                       "text files have record size 0 and count their lines"});
+    report << "manifest.txt: " << out.entries().size() << " files\n";
+}
+
+}  // namespace kavro::mkdata
