@@ -1,0 +1,91 @@
+# Runs the built `kavro translate` in a fresh program folder.
+#   MODE=translate : the sample text from a file and from stdin; checks the log's header, the
+#                    summary line and the time line, and the help texts.
+#   MODE=bad_input : missing file, folder, binary garbage, unusable program folder, a work file
+#                    as input; each must fail with a one-line error naming the file and lose nothing.
+# Needs -DKAVRO=<kavro binary> -DSOURCE_DIR=<source tree> -DWORK_DIR=<scratch folder> -DMODE=...
+
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+set(sample "${SOURCE_DIR}/examples/caesar.txt")
+
+function(expect_match text regex what)
+  if(NOT text MATCHES "${regex}")
+    message(FATAL_ERROR "${what}: expected to match '${regex}', got:\n${text}")
+  endif()
+endfunction()
+
+function(check_log text what)
+  expect_match("${text}" "^Kavro Latin [0-9.]+\nLatin dictionary: William Whitaker's WORDS\n\nDate/time = [A-Z][a-z][a-z] [A-Z][a-z][a-z] [0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9] [0-9]+\n\n" "${what}: header")
+  expect_match("${text}" "\nDone\\. No\\. of words translated in file = [0-9]+\\.\n\nTime taken = [0-9][0-9]:[0-9][0-9]:[0-9][0-9]\\.[0-9][0-9]\\.\n$" "${what}: summary and time lines")
+endfunction()
+
+# Runs kavro with the given arguments in WORK_DIR; sets rc, out and err in the caller.
+macro(run_kavro)
+  execute_process(COMMAND "${KAVRO}" ${ARGN} WORKING_DIRECTORY "${WORK_DIR}"
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err ${kavro_input})
+endmacro()
+
+# A failure: non-zero status and a last stderr line "kavro: error: <file>: <problem>".
+function(expect_failure name_regex what)
+  run_kavro(${ARGN})
+  if(rc EQUAL 0)
+    message(FATAL_ERROR "${what}: expected a failure, got status 0")
+  endif()
+  expect_match("${err}" "kavro: error: [^\n]*${name_regex}[^\n]*: [^\n]+\n$" "${what}: error line")
+endfunction()
+
+if(MODE STREQUAL "translate")
+  run_kavro(translate "${sample}")
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "kavro translate failed (${rc}):\n${err}")
+  endif()
+  check_log("${out}" "stdout")
+  file(READ "${WORK_DIR}/parser.txt" log)
+  check_log("${log}" "parser.txt")
+
+  set(kavro_input INPUT_FILE "${sample}")
+  run_kavro(translate --words --home "${WORK_DIR}" -)
+  unset(kavro_input)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "kavro translate - failed (${rc}):\n${err}")
+  endif()
+  check_log("${out}" "stdin")
+  file(READ "${WORK_DIR}/latin.lat" stored)
+  file(READ "${sample}" original)
+  if(NOT stored STREQUAL original)
+    message(FATAL_ERROR "stdin was not stored whole in latin.lat")
+  endif()
+
+  foreach(args "--help" "translate;--help")
+    run_kavro(${args})
+    if(NOT rc EQUAL 0)
+      message(FATAL_ERROR "kavro ${args} failed (${rc})")
+    endif()
+  endforeach()
+  expect_match("${out}" "--home" "translate --help")
+  expect_match("${out}" "--age" "translate --help")
+
+elseif(MODE STREQUAL "bad_input")
+  expect_failure("missing\\.txt" "missing file" translate missing.txt)
+  expect_failure("${WORK_DIR}" "a folder as input" translate "${WORK_DIR}")
+  expect_failure("kavro" "binary garbage" translate "${KAVRO}")
+  expect_failure("no-such-folder" "missing program folder" translate --home "${WORK_DIR}/no-such-folder" "${sample}")
+  file(WRITE "${WORK_DIR}/plain-file" "not a folder\n")
+  expect_failure("plain-file" "program folder that is a file" translate --home "${WORK_DIR}/plain-file" "${sample}")
+
+  # A work file of the program folder as input would be overwritten by the job.
+  file(WRITE "${WORK_DIR}/parser.txt" "Gallia est omnis divisa.\n")
+  expect_failure("parser\\.txt" "work file as input" translate --home "${WORK_DIR}" "${WORK_DIR}/parser.txt")
+  file(READ "${WORK_DIR}/parser.txt" kept)
+  if(NOT kept STREQUAL "Gallia est omnis divisa.\n")
+    message(FATAL_ERROR "the input file was changed")
+  endif()
+
+  # A log that cannot be written names parser.txt.
+  file(REMOVE "${WORK_DIR}/parser.txt")
+  file(MAKE_DIRECTORY "${WORK_DIR}/parser.txt")
+  expect_failure("parser\\.txt" "unwritable log" translate --home "${WORK_DIR}" "${sample}")
+else()
+  message(FATAL_ERROR "unknown MODE '${MODE}'")
+endif()
