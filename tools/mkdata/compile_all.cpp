@@ -1,11 +1,14 @@
 #include "tools/mkdata/compile_all.h"
 
+#include "tools/mkdata/addon_compiler.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/dictionary_compiler.h"
 #include "tools/mkdata/inflection_compiler.h"
 #include "tools/mkdata/manifest.h"
 #include "tools/mkdata/package_reader.h"
 #include "tools/mkdata/polish_tables.h"
+#include "tools/mkdata/source_table.h"
+#include "tools/mkdata/unique_compiler.h"
 
 namespace kavro::mkdata {
 namespace {
@@ -33,6 +36,28 @@ void compileDictionaryFiles(const CompileOptions& o, OutputFolder& out, std::ost
            << d.shortenedMeanings << " English texts shortened to fit\n";
 }
 
+void compileAddonFile(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
+    const PackageAddons package = readAddons(o.packageDir / "ADDONS.LAT");
+    const auto englishFile = o.sourceDir / "tackons.txt";
+    const auto records = compileAddons(package.tackons, readSourceTable(englishFile, 6),
+                                       englishFile.string());
+    out.writeRecords("addons.dat", records);
+    report << "ADDONS.LAT: " << package.prefixes << " prefixes, " << package.suffixes
+           << " suffixes (fixed tables of the analyser), " << package.tackons.size()
+           << " tackons\naddons.dat: " << records.size() << " tackons\n";
+}
+
+void compileUniqueFile(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
+    auto uniques = readUniques(o.packageDir / "UNIQUES.LAT");
+    const std::size_t fromPackage = uniques.size();
+    for (auto& u : readUniques(o.sourceDir / "uniques_extra.lat")) uniques.push_back(std::move(u));
+    const auto extraFile = o.sourceDir / "unique_extra_forms.txt";
+    const auto records = compileUniques(uniques, readSourceTable(extraFile, 2), extraFile.string());
+    out.writeRecords("uniques.dat", records);
+    report << "uniques.dat: " << records.size() << " irregular forms (" << fromPackage
+           << " from the package, " << records.size() - fromPackage << " our own)\n";
+}
+
 void compilePolishFiles(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
     PolishSources sources{o.sourceDir, o.wordnetDir, o.outDir / "transl.dat"};
     std::string error;
@@ -49,6 +74,8 @@ void compileAll(const CompileOptions& o, std::ostream& report) {
     compileInflectionFile(o, out, report);
     compileDictionaryFiles(o, out, report);
     compilePolishFiles(o, out, report);
+    compileAddonFile(o, out, report);
+    compileUniqueFile(o, out, report);
     out.writeManifest({"Kavro Latin data files: name, record size, record count, FNV-1a 64",
                        "dictUK.dat: the stem records are followed by 27 LetterIndex records of 84 bytes",
                        "text files have record size 0 and count their lines"});

@@ -52,6 +52,7 @@ struct PackageInflection {
 // One record of UNIQUES.LAT (or of our own extra uniques, same format).
 struct PackageUnique {
     std::size_t record = 0;              // from 1
+    std::string sourceFile;              // the file it came from, for messages
     std::string form;
     std::uint8_t partOfSpeech = 0, which = 0, variant = 0;
     std::array<std::uint8_t, 6> grammar{};   // as inflection bytes 3..8; kinds included

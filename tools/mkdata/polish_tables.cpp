@@ -1,21 +1,537 @@
-// Placeholder until the polishing-table compiler is written: writes the three tables empty.
+// Compiles the English polishing tables.
+//
+// polish.dat is derived: for every English verb that begins a verb meaning of the lexicon, and
+// for the last word of the first sense of every noun meaning, the form that the suffix markers
+// produce ("go+ed" resolves to "goed") is compared with the correct English form ("gone"); where
+// they differ, a record maps the one to the other. Correct forms come from WordNet's exception
+// lists, data/english/verb_participles.txt, and the regular rules of English spelling. A
+// resolved form that is itself an English word ("see+ed" gives "seed") is never made a key.
+// data/english/polish.txt adds records by hand and withholds WordNet plurals that should stay
+// regular. phrasedud.dat and finalpolish.dat come from their text sources; finalpolish.dat also
+// gets "a X" -> "an X" for the vowel-initial pairs found in the meanings.
 #include "tools/mkdata/polish_tables.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <vector>
+
+#include "english/polish_records.h"
+#include "english/verb_phrase.h"
+#include "job/fixed_text.h"
+#include "job/lexicon_records.h"
+#include "tools/mkdata/data_error.h"
 
 namespace kavro::mkdata {
 
-bool compilePolishTables(const PolishSources&, const std::filesystem::path& outDir,
-                         std::string& error, std::ostream& report) {
-    for (const char* name : {"polish.dat", "phrasedud.dat", "finalpolish.dat"}) {
-        std::ofstream out(outDir / name, std::ios::binary);
-        if (!out) {
-            error = "cannot write " + (outDir / name).string();
-            return false;
-        }
-        report << name << ": 0 records (placeholder)\n";
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kPolishWordMax = sizeof(PolishRecord::key) - 1;
+constexpr std::size_t kPhraseMax = sizeof(PhraseRecord::search) - 1;
+constexpr std::size_t kFinalMax = sizeof(FinalPolishRecord::key) - 1;
+constexpr int kVerbCode = 7, kNounCode = 1;
+
+// ---- text sources ---------------------------------------------------------------------------
+
+struct SourceLine {
+    std::size_t number;
+    std::string text;
+};
+
+std::string trim(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    return std::string(s.substr(first, s.find_last_not_of(" \t\r") - first + 1));
+}
+
+// The lines of a source file without comments ("#" at the start) and blank lines.
+std::vector<SourceLine> readSource(const fs::path& path) {
+    std::ifstream in(path);
+    if (!in) throw DataError("cannot read " + path.string());
+    std::vector<SourceLine> lines;
+    std::string line;
+    for (std::size_t n = 1; std::getline(in, line); ++n) {
+        std::string text = trim(line);
+        if (!text.empty() && text[0] != '#') lines.push_back({n, std::move(text)});
     }
-    return true;
+    return lines;
+}
+
+DataError lineError(const fs::path& path, std::size_t line, const std::string& what) {
+    return DataError(path.string() + " line " + std::to_string(line) + ": " + what);
+}
+
+// "left => right"
+std::pair<std::string, std::string> splitArrow(const fs::path& path, const SourceLine& l) {
+    const std::size_t arrow = l.text.find("=>");
+    if (arrow == std::string::npos) throw lineError(path, l.number, "expected \"text => replacement\"");
+    return {trim(l.text.substr(0, arrow)), trim(l.text.substr(arrow + 2))};
+}
+
+std::vector<std::string> words(std::string_view text) {
+    std::istringstream in{std::string(text)};
+    std::vector<std::string> out;
+    for (std::string w; in >> w;) out.push_back(w);
+    return out;
+}
+
+// ---- WordNet --------------------------------------------------------------------------------
+
+struct WordNet {
+    std::map<std::string, std::vector<std::string>> verbForms;   // lemma -> listed forms
+    std::map<std::string, std::vector<std::string>> nounForms;
+    std::set<std::string> words;   // every lemma and listed form: English words in their own right
+};
+
+bool singleWord(std::string_view w) {
+    return !w.empty() && std::all_of(w.begin(), w.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
+}
+
+void readExceptions(const fs::path& path, std::map<std::string, std::vector<std::string>>* forms,
+                    std::set<std::string>& known) {
+    std::ifstream in(path);
+    if (!in) throw DataError("cannot read " + path.string() + " (package wordnet-base)");
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::vector<std::string> f = words(line);
+        if (f.size() < 2 || !singleWord(f[0])) continue;
+        known.insert(f[0]);
+        for (std::size_t i = 1; i < f.size() && forms; ++i) {
+            if (singleWord(f[i])) (*forms)[f[i]].push_back(f[0]);
+        }
+    }
+}
+
+void readIndexLemmas(const fs::path& path, std::set<std::string>& known) {
+    std::ifstream in(path);
+    if (!in) throw DataError("cannot read " + path.string() + " (package wordnet-base)");
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == ' ') continue;   // licence header lines
+        const std::string lemma = line.substr(0, line.find(' '));
+        if (singleWord(lemma)) known.insert(lemma);
+    }
+}
+
+WordNet readWordNet(const fs::path& dir) {
+    WordNet wn;
+    readExceptions(dir / "verb.exc", &wn.verbForms, wn.words);
+    readExceptions(dir / "noun.exc", &wn.nounForms, wn.words);
+    readExceptions(dir / "adj.exc", nullptr, wn.words);
+    for (const char* index : {"index.noun", "index.verb", "index.adj", "index.adv"}) {
+        readIndexLemmas(dir / index, wn.words);
+    }
+    return wn;
+}
+
+// ---- correct English forms ------------------------------------------------------------------
+
+bool isVowel(char c) { return std::strchr("aeiou", c) != nullptr; }
+
+bool endsInConsonantY(std::string_view w) {
+    return w.size() >= 2 && w.back() == 'y' && !isVowel(w[w.size() - 2]);
+}
+
+bool endsInSibilant(std::string_view w) {
+    return w.ends_with('s') || w.ends_with('x') || w.ends_with('z') || w.ends_with("ch") ||
+           w.ends_with("sh");
+}
+
+std::string regularPastParticiple(const std::string& v) {
+    if (v.ends_with('e')) return v + "d";
+    if (endsInConsonantY(v)) return v.substr(0, v.size() - 1) + "ied";
+    return v + "ed";
+}
+
+std::string regularPresentParticiple(const std::string& v) {
+    if (v.ends_with("ie")) return v.substr(0, v.size() - 2) + "ying";
+    if (v.ends_with('e') && !v.ends_with("ee") && !v.ends_with("oe") && !v.ends_with("ye") &&
+        v.size() > 2) {
+        return v.substr(0, v.size() - 1) + "ing";
+    }
+    return v + "ing";
+}
+
+std::string regularThirdPerson(const std::string& v) {
+    if (endsInSibilant(v)) return v + "es";
+    if (endsInConsonantY(v)) return v.substr(0, v.size() - 1) + "ies";
+    if (v.size() >= 2 && v.back() == 'o' && !isVowel(v[v.size() - 2])) return v + "es";
+    return v + "s";
+}
+
+std::string regularPlural(const std::string& n) {
+    if (endsInSibilant(n)) return n + "es";
+    if (endsInConsonantY(n)) return n.substr(0, n.size() - 1) + "ies";
+    return n + "s";
+}
+
+struct VerbForms {
+    std::string pastParticiple, presentParticiple, thirdPerson;
+};
+
+// WordNet's listed forms sorted by kind: "-ing", third person "-s", the rest past forms.
+VerbForms correctVerbForms(const std::string& verb, const WordNet& wn,
+                           const std::map<std::string, std::string>& participles) {
+    VerbForms f{regularPastParticiple(verb), regularPresentParticiple(verb),
+                regularThirdPerson(verb)};
+    std::vector<std::string> past;
+    if (auto it = wn.verbForms.find(verb); it != wn.verbForms.end()) {
+        for (const std::string& form : it->second) {
+            if (form.ends_with("ing")) f.presentParticiple = form;
+            else if (form.ends_with('s') && !form.ends_with("ss")) f.thirdPerson = form;
+            else past.push_back(form);
+        }
+    }
+    if (auto it = participles.find(verb); it != participles.end()) {
+        f.pastParticiple = it->second;
+    } else if (past.size() == 1) {
+        f.pastParticiple = past[0];
+    } else if (past.size() > 1) {
+        auto n = std::find_if(past.begin(), past.end(), [](const std::string& p) { return p.ends_with('n'); });
+        if (n != past.end()) f.pastParticiple = *n;
+    }
+    return f;
+}
+
+// ---- forms the markers produce --------------------------------------------------------------
+
+WordAnalysis markerReading(int partOfSpeech) {
+    WordAnalysis a = blankAnalysis();
+    a.partOfSpeech = static_cast<std::uint8_t>(partOfSpeech);
+    a.grammar2 = 2;   // nouns: plural
+    return a;
+}
+
+std::string resolvedForm(const std::string& word, std::string_view marker, int partOfSpeech) {
+    std::string slot = word + std::string(marker);
+    resolveMarkers(slot, markerReading(partOfSpeech), nullptr);
+    return slot;
+}
+
+// The third person marker that the verb phrase puts on a verb word.
+std::string_view thirdPersonMarker(std::string_view verb) {
+    const std::size_t n = verb.size();
+    const bool sibilant = verb.ends_with('s') ||
+                          (n >= 2 && verb[n - 1] == 'h' && (verb[n - 2] == 's' || verb[n - 2] == 'c'));
+    return sibilant ? "+es" : "+s";
+}
+
+// ---- the lexicon's words --------------------------------------------------------------------
+
+template <class Record>
+std::vector<Record> readRecords(const fs::path& path, std::size_t trailingBytes = 0) {
+    std::vector<Record> records;
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    if (ec || size < trailingBytes || (size - trailingBytes) % sizeof(Record) != 0) return records;
+    records.resize((size - trailingBytes) / sizeof(Record));
+    std::ifstream in(path, std::ios::binary);
+    in.read(reinterpret_cast<char*>(records.data()),
+            static_cast<std::streamsize>(records.size() * sizeof(Record)));
+    if (!in) records.clear();
+    return records;
+}
+
+// Plain letters of a meaning's word: "(re)enter" or "re-enter" give "enter".
+std::string lastPlainPart(std::string_view token) {
+    const std::size_t cut = token.find_last_of("-)");
+    std::string w(cut == std::string_view::npos ? token : token.substr(cut + 1));
+    return singleWord(w) ? w : std::string();
+}
+
+// The first word of a meaning ("make alien; separate" gives "make").
+std::string firstWord(std::string_view english) {
+    const std::size_t start = english.find_first_not_of("|~ ");
+    if (start == std::string_view::npos) return {};
+    english.remove_prefix(start);
+    return lastPlainPart(english.substr(0, english.find_first_of(" ;,/(?!.")));
+}
+
+// The last word of a meaning's first sense ("cattle thieving, stealing" gives "thieving").
+std::string lastWordOfFirstSense(std::string_view english) {
+    const std::size_t start = english.find_first_not_of("|~ ");
+    if (start == std::string_view::npos) return {};
+    english.remove_prefix(start);
+    const std::string sense = trim(english.substr(0, english.find_first_of(";,/(?!.:[")));
+    const std::size_t blank = sense.find_last_of(' ');
+    return lastPlainPart(blank == std::string::npos ? sense : sense.substr(blank + 1));
+}
+
+struct LexiconWords {
+    std::set<std::string> verbs;
+    std::set<std::string> nouns;
+    std::set<std::string> vowelPairs;   // "a X" met in the meanings, X beginning with a vowel
+    std::size_t meanings = 0;
+    bool byPartOfSpeech = false;        // dictUK.dat told which meanings are verbs and nouns
+};
+
+void collectVowelPairs(std::string_view english, std::set<std::string>& pairs) {
+    const std::vector<std::string> w = words(english);
+    for (std::size_t i = 0; i + 1 < w.size(); ++i) {
+        if (w[i] != "a" && w[i] != "A") continue;
+        std::string next = w[i + 1];
+        while (!next.empty() && !singleWord(next.substr(next.size() - 1))) next.pop_back();
+        if (singleWord(next) && isVowel(static_cast<char>(std::tolower(next[0])))) {
+            std::transform(next.begin(), next.end(), next.begin(), [](char c) { return char(std::tolower(c)); });
+            pairs.insert(next);
+        }
+    }
+}
+
+LexiconWords readLexiconWords(const fs::path& meaningsFile, const WordNet& wn) {
+    LexiconWords lex;
+    const auto meanings = readRecords<MeaningRecord>(meaningsFile);
+    lex.meanings = meanings.size();
+    if (meanings.empty()) return lex;
+    const auto stems = readRecords<StemRecord>(meaningsFile.parent_path() / "dictUK.dat",
+                                               kLetterIndexCount * sizeof(LetterIndex));
+    std::vector<std::uint8_t> partOfSpeech(meanings.size(), 0);
+    for (const StemRecord& s : stems) {
+        if (s.meaningIndex < meanings.size()) partOfSpeech[s.meaningIndex] = s.partOfSpeech & 0x1F;
+    }
+    lex.byPartOfSpeech = !stems.empty();
+    for (std::size_t i = 0; i < meanings.size(); ++i) {
+        const std::string_view english = fieldText(meanings[i].english);
+        collectVowelPairs(english, lex.vowelPairs);
+        const std::string verb = firstWord(english);
+        const bool verbMeaning = lex.byPartOfSpeech ? partOfSpeech[i] == kVerbCode
+                                                    : wn.verbForms.count(verb) || wn.words.count(verb);
+        if (verbMeaning && verb.size() > 1 && verb != "be" &&
+            std::all_of(verb.begin(), verb.end(), [](char c) { return c >= 'a' && c <= 'z'; })) {
+            lex.verbs.insert(verb);
+        }
+        if (lex.byPartOfSpeech && partOfSpeech[i] == kNounCode) {
+            const std::string noun = lastWordOfFirstSense(english);
+            if (noun.size() > 1) lex.nouns.insert(noun);
+        }
+    }
+    return lex;
+}
+
+// ---- the word table -------------------------------------------------------------------------
+
+struct PolishHandData {
+    std::map<std::string, std::string> records;   // written by hand
+    std::set<std::string> regularPlurals;          // nouns whose WordNet plural is not used
+};
+
+PolishHandData readPolishHandData(const fs::path& path) {
+    PolishHandData d;
+    for (const SourceLine& l : readSource(path)) {
+        const std::vector<std::string> f = words(l.text);
+        if (f.size() == 1 && f[0].size() > 1 && f[0][0] == '!') {
+            d.regularPlurals.insert(f[0].substr(1));
+        } else if (f.size() == 2 && f[0].size() <= kPolishWordMax && f[1].size() <= kPolishWordMax) {
+            d.records[f[0]] = f[1];
+        } else {
+            throw lineError(path, l.number, "expected \"key replacement\" of at most 19 characters each, or \"!noun\"");
+        }
+    }
+    return d;
+}
+
+std::map<std::string, std::string> readParticiples(const fs::path& path) {
+    std::map<std::string, std::string> p;
+    for (const SourceLine& l : readSource(path)) {
+        const std::vector<std::string> f = words(l.text);
+        if (f.size() != 2) throw lineError(path, l.number, "expected \"base participle\"");
+        p[f[0]] = f[1];
+    }
+    return p;
+}
+
+// Candidate records (resolved form -> correct form) with what keeps a key out.
+struct WordTable {
+    std::map<std::string, std::set<std::string>> candidates;
+    std::set<std::string> correctForms;   // every correct form produced: never a key
+    std::size_t wordsChecked = 0;
+};
+
+void addCandidate(WordTable& t, const std::string& resolved, const std::string& correct) {
+    t.correctForms.insert(correct);
+    if (resolved != correct) t.candidates[resolved].insert(correct);
+}
+
+void addVerb(WordTable& t, const std::string& verb, const WordNet& wn,
+             const std::map<std::string, std::string>& participles) {
+    const VerbForms f = correctVerbForms(verb, wn, participles);
+    addCandidate(t, resolvedForm(verb, "+ed", kVerbCode), f.pastParticiple);
+    addCandidate(t, resolvedForm(verb, "+ing", kVerbCode), f.presentParticiple);
+    addCandidate(t, resolvedForm(verb, thirdPersonMarker(verb), kVerbCode), f.thirdPerson);
+    ++t.wordsChecked;
+}
+
+void addNoun(WordTable& t, const std::string& noun, const WordNet& wn, const PolishHandData& hand) {
+    std::string plural = regularPlural(noun);
+    if (auto it = wn.nounForms.find(noun);
+        it != wn.nounForms.end() && it->second.size() == 1 && !hand.regularPlurals.count(noun)) {
+        plural = it->second[0];
+    }
+    addCandidate(t, resolvedForm(noun, noun.ends_with('s') ? "+es" : "+s", kNounCode), plural);
+    ++t.wordsChecked;
+}
+
+PolishRecord polishRecord(std::string_view key, std::string_view replacement) {
+    PolishRecord r{};
+    copyField(r.key, key);
+    copyField(r.replacement, replacement);
+    return r;
+}
+
+std::vector<PolishRecord> buildWordTable(const WordTable& t, const WordNet& wn,
+                                         const PolishHandData& hand, std::ostream& report) {
+    std::map<std::string, std::string> chosen;
+    std::size_t englishWords = 0, ambiguous = 0, tooLong = 0;
+    for (const auto& [key, corrections] : t.candidates) {
+        if (wn.words.count(key) || t.correctForms.count(key)) ++englishWords;
+        else if (corrections.size() > 1) ++ambiguous;
+        else if (key.size() > kPolishWordMax || corrections.begin()->size() > kPolishWordMax) ++tooLong;
+        else chosen[key] = *corrections.begin();
+    }
+    for (const auto& [key, replacement] : hand.records) chosen[key] = replacement;
+    std::vector<PolishRecord> records;
+    for (const auto& [key, replacement] : chosen) records.push_back(polishRecord(key, replacement));
+    report << "polish.dat: " << records.size() << " records (" << t.wordsChecked
+           << " verbs and nouns checked, " << hand.records.size() << " by hand; withheld: "
+           << englishWords << " keys that are English words, " << ambiguous << " ambiguous, "
+           << tooLong << " too long)\n";
+    return records;
+}
+
+// ---- the phrase and line tables -------------------------------------------------------------
+
+PhraseRecord phraseRecord(const fs::path& path, const SourceLine& l) {
+    const auto [search, replacement] = splitArrow(path, l);
+    if (search.empty() || search.size() > kPhraseMax || replacement.size() > kPhraseMax) {
+        throw lineError(path, l.number, "phrases must have 1 to 29 characters");
+    }
+    PhraseRecord r{};
+    copyField(r.search, search);
+    copyField(r.replacement, replacement);
+    r.comparedLength = static_cast<std::int16_t>(search.size());
+    return r;
+}
+
+std::vector<PhraseRecord> buildPhraseTable(const fs::path& path, std::ostream& report) {
+    std::vector<PhraseRecord> verbGroup, general;
+    std::vector<PhraseRecord>* group = nullptr;
+    for (const SourceLine& l : readSource(path)) {
+        if (l.text == "[verb]") group = &verbGroup;
+        else if (l.text == "[general]") group = &general;
+        else if (!group) throw lineError(path, l.number, "a record before \"[verb]\" or \"[general]\"");
+        else group->push_back(phraseRecord(path, l));
+    }
+    if (verbGroup.size() > static_cast<std::size_t>(kVerbPhraseGroupSize)) {
+        throw DataError(path.string() + ": more than " + std::to_string(kVerbPhraseGroupSize) +
+                        " records in the verb-phrase group");
+    }
+    const auto bySearch = [](const PhraseRecord& a, const PhraseRecord& b) {
+        return fieldText(a.search) < fieldText(b.search);
+    };
+    std::sort(general.begin(), general.end(), bySearch);
+    for (std::size_t i = 1; i < general.size(); ++i) {
+        if (fieldText(general[i - 1].search) == fieldText(general[i].search)) {
+            throw DataError(path.string() + ": \"" + std::string(fieldText(general[i].search)) +
+                            "\" appears twice in the general group");
+        }
+    }
+    const std::size_t verbRecords = verbGroup.size();
+    verbGroup.resize(kVerbPhraseGroupSize);   // unused places: empty search phrases
+    verbGroup.insert(verbGroup.end(), general.begin(), general.end());
+    report << "phrasedud.dat: " << verbGroup.size() << " records (" << verbRecords
+           << " verb phrases in " << kVerbPhraseGroupSize << " places, " << general.size()
+           << " general)\n";
+    return verbGroup;
+}
+
+FinalPolishRecord finalRecord(std::string_view key, std::string_view replacement) {
+    FinalPolishRecord r{};
+    r.keyLength = static_cast<std::uint8_t>(copyField(r.key, key));
+    r.replacementLength = static_cast<std::uint8_t>(copyField(r.replacement, replacement));
+    return r;
+}
+
+std::vector<FinalPolishRecord> buildFinalTable(const fs::path& path, const LexiconWords& lex,
+                                               std::ostream& report) {
+    std::map<std::string, std::string> entries;
+    std::set<std::string> consonantSound;
+    for (const SourceLine& l : readSource(path)) {
+        if (l.text.starts_with("!")) {
+            consonantSound.insert(trim(l.text.substr(1)));
+            continue;
+        }
+        const auto [key, replacement] = splitArrow(path, l);
+        if (key.empty() || key.size() > kFinalMax || replacement.size() > kFinalMax) {
+            throw lineError(path, l.number, "texts must have 1 to 99 characters");
+        }
+        if (std::any_of(key.begin(), key.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
+            throw lineError(path, l.number, "keys are written in lower case");
+        }
+        entries[key] = replacement;
+    }
+    std::size_t generated = 0;
+    for (const std::string& word : lex.vowelPairs) {
+        if (consonantSound.count(word) || 2 + word.size() > kFinalMax) continue;
+        generated += entries.emplace("a " + word, "an " + word).second;
+    }
+    std::vector<FinalPolishRecord> records;
+    for (const auto& [key, replacement] : entries) records.push_back(finalRecord(key, replacement));
+    report << "finalpolish.dat: " << records.size() << " records (" << generated
+           << " \"a\"/\"an\" pairs from the meanings)\n";
+    return records;
+}
+
+template <class Record>
+void writeTable(const fs::path& path, const std::vector<Record>& records) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(records.data()),
+              static_cast<std::streamsize>(records.size() * sizeof(Record)));
+    if (!out) throw DataError("cannot write " + path.string());
+}
+
+}  // namespace
+
+bool compilePolishTables(const PolishSources& sources, const std::filesystem::path& outDir,
+                         std::string& error, std::ostream& report) {
+    try {
+        const fs::path english = sources.dataDir / "english";
+        const WordNet wn = readWordNet(sources.wordnetDir);
+        const LexiconWords lex = readLexiconWords(sources.meaningsFile, wn);
+        const auto participles = readParticiples(english / "verb_participles.txt");
+        const PolishHandData hand = readPolishHandData(english / "polish.txt");
+        report << "English words of the meanings: " << lex.verbs.size() << " verbs, "
+               << lex.nouns.size() << " nouns from " << lex.meanings << " meanings"
+               << (lex.byPartOfSpeech ? "" : " (no dictUK.dat: verbs told by WordNet)") << "\n";
+
+        WordTable table;
+        for (const std::string& verb : lex.verbs) addVerb(table, verb, wn, participles);
+        for (const auto& [verb, participle] : participles) {
+            if (!lex.verbs.count(verb)) addVerb(table, verb, wn, participles);
+        }
+        for (const std::string& noun : lex.nouns) addNoun(table, noun, wn, hand);
+        if (lex.meanings == 0) {   // no lexicon yet: every irregular word WordNet lists
+            for (const auto& [verb, forms] : wn.verbForms) {
+                if (verb != "be" && !participles.count(verb)) addVerb(table, verb, wn, participles);
+            }
+            for (const auto& [noun, forms] : wn.nounForms) addNoun(table, noun, wn, hand);
+        }
+
+        writeTable(outDir / "polish.dat", buildWordTable(table, wn, hand, report));
+        writeTable(outDir / "phrasedud.dat", buildPhraseTable(english / "phrasedud.txt", report));
+        writeTable(outDir / "finalpolish.dat", buildFinalTable(english / "finalpolish.txt", lex, report));
+        return true;
+    } catch (const DataError& e) {
+        error = e.what();
+        return false;
+    }
 }
 
 }  // namespace kavro::mkdata

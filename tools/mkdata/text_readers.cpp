@@ -165,6 +165,7 @@ std::vector<PackageUnique> decodeUniques(const std::string& text, const std::str
     for (std::size_t i = 0; i < lines.size(); i += 3) {
         PackageUnique u;
         u.record = i / 3 + 1;
+        u.sourceFile = name;
         u.form = trim(lines[i].text);
         for (unsigned char c : u.form)
             if (!std::isalpha(c))

@@ -1,0 +1,58 @@
+#include "tools/mkdata/unique_compiler.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+
+#include "job/fixed_text.h"
+#include "tools/mkdata/data_error.h"
+#include "tools/mkdata/meaning_text.h"
+
+namespace kavro::mkdata {
+
+UniqueRecord uniqueRecordOf(const PackageUnique& u, const std::string& extraForm) {
+    const std::string& sourceName = u.sourceFile;
+    UniqueRecord r{};
+    r.partOfSpeech = u.partOfSpeech;
+    r.which = u.which;
+    r.variant = u.variant;
+    std::copy(u.grammar.begin(), u.grammar.end(), r.grammar);
+    r.areaFrequency = static_cast<std::uint8_t>(u.area << 4 | u.frequency);
+    r.ageLevel = u.age;
+    const std::string form = foldLatinLetters(u.form);
+    const std::string extra = foldLatinLetters(extraForm);
+    if (form.empty() || form.size() >= sizeof(r.form))
+        throw recordError(sourceName, u.record, "form '" + form + "' does not fit");
+    if (extra.size() >= sizeof(r.extraForm))
+        throw recordError(sourceName, u.record, "extra form '" + extra + "' does not fit");
+    copyField(r.form, form);
+    copyField(r.extraForm, extra);
+    copyField(r.english, fitMeaning(u.meaning, sizeof(r.english) - 1));
+    return r;
+}
+
+std::vector<UniqueRecord> compileUniques(const std::vector<PackageUnique>& uniques,
+                                         const std::vector<SourceLine>& extraForms,
+                                         const std::string& extraFormsName) {
+    std::map<std::string, std::string> extraOf;
+    for (const SourceLine& line : extraForms) {
+        const bool known = std::any_of(uniques.begin(), uniques.end(),
+                                       [&](const PackageUnique& u) { return u.form == line.fields[0]; });
+        if (!known)
+            throw DataError(extraFormsName + " line " + std::to_string(line.number) + ": '" +
+                            line.fields[0] + "' is not a unique form");
+        extraOf[line.fields[0]] = line.fields[1];
+    }
+    std::vector<UniqueRecord> out;
+    out.reserve(uniques.size());
+    for (const PackageUnique& u : uniques) {
+        const auto extra = extraOf.find(u.form);
+        out.push_back(uniqueRecordOf(u, extra == extraOf.end() ? "" : extra->second));
+    }
+    std::stable_sort(out.begin(), out.end(), [](const UniqueRecord& a, const UniqueRecord& b) {
+        return std::strcmp(a.form, b.form) < 0;
+    });
+    return out;
+}
+
+}  // namespace kavro::mkdata
