@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "tests/text/text_fixture.h"
+#include "text/input_encoding.h"
+
+namespace kavro {
+namespace {
+
+TEST(InputEncoding, OnlyWellFormedUtf8WithNonAsciiIsTakenAsUtf8) {
+    EXPECT_FALSE(looksLikeUtf8("Gallia est omnis divisa."));
+    EXPECT_TRUE(looksLikeUtf8("d\xC4\xABv\xC4\xAB" "sa"));            // dīvīsa
+    EXPECT_FALSE(looksLikeUtf8("d\xEDv\xEDsa"));                       // Windows-1252 í
+    EXPECT_FALSE(looksLikeUtf8("\xC0\xAF"));                           // overlong "/"
+    EXPECT_FALSE(looksLikeUtf8("\xED\xA0\x80"));                       // a surrogate
+    EXPECT_FALSE(looksLikeUtf8("ab\xE2\x80"));                         // cut short
+}
+
+TEST(InputEncoding, AccentsFoldAndTheRestMapsIntoWindows1252) {
+    // Macrons, breves, acute, circumflex, diaeresis; combining macron; BOM; curly quotes.
+    EXPECT_EQ(decodeUtf8ToWindows1252("\xEF\xBB\xBF" "\xC4\x80\xC4\x81\xC4\x94\xC4\xAD\xC3\xA9\xC3\xB4"
+                                      "\xC3\xAF\xC3\x9C" "a\xCC\x84"),
+              "AaEieoiUa");
+    EXPECT_EQ(decodeUtf8ToWindows1252("\xC3\xA6\xC3\x86\xC5\x93\xC5\x92"), "\xE6\xC6\x9C\x8C");
+    EXPECT_EQ(decodeUtf8ToWindows1252("\xE2\x80\x9C" "a\xE2\x80\x9D \xE2\x80\x98" "b\xE2\x80\x99"),
+              "\x93" "a\x94 \x91" "b\x92");
+    EXPECT_EQ(decodeUtf8ToWindows1252("\xCE\xBB\xF0\x9F\x98\x80" "x"), "  x");  // Greek, emoji
+}
+
+using EncodedInput = TextTest;
+
+TEST_F(EncodedInput, BothEncodingsPrepareToTheSameText) {
+    const std::string utf8 =
+        "\xEF\xBB\xBF" "Gallia \xC4\x93st omnis d\xC4\xABv\xC4\xAB" "sa, \xE2\x80\x9C" "Tro\xC3\xAF"
+        "a\xE2\x80\x9D \xC3\xA6ra.\n";
+    const std::string cp1252 = "Gallia est omnis d\xEDv\xEDsa, \x93Tro\xEF" "a\x94 \xE6ra.\n";
+    const std::string expected = "Gallia est omnis divisa, \"Troia\" aera.\n";
+    EXPECT_EQ(prepare(utf8), expected);
+    EXPECT_EQ(prepare(cp1252), expected);
+}
+
+TEST_F(EncodedInput, InvalidUtf8IsReadAsWindows1252) {
+    EXPECT_EQ(prepare("d\xC4\xABv\xC4\xAB" "sa \xE9t\xE9 \xFF\xFE.\n"), "d\xC4\xABv\xC4\xAB" "sa ete \xFF\xFE.\n");
+}
+
+}  // namespace
+}  // namespace kavro

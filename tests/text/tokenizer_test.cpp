@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "tests/text/text_fixture.h"
+
+namespace kavro {
+namespace {
+
+using Tokenizer = TextTest;
+
+std::string words(int count, std::string_view word) {
+    std::string text;
+    for (int k = 0; k < count; ++k) text.append(word).append(" ");
+    return text;
+}
+
+TEST_F(Tokenizer, WordsAndMarksBecomeTokens) {
+    EXPECT_EQ(tokens("Gallia est omnis divisa in partes tres.\n"),
+              "Gallia est omnis diuisa in partes tres PUNCT@");
+    EXPECT_EQ(lastCount, 8);
+    EXPECT_EQ(tokens("(verbum), \"dixit\"; at-que: cur? -ita!"),
+              "PUNCTI uerbum PUNCTJ PUNCTA PUNCTE dixit PUNCTE PUNCTG at-que PUNCTC cur PUNCTB "
+              "PUNCTH ita PUNCTD");
+    EXPECT_EQ(fieldText(engine->sentenceTokens[lastCount]), "");
+}
+
+TEST_F(Tokenizer, EmptyLinesHaveNoTokens) {
+    EXPECT_EQ(tokenizeSentence(*engine, ""), 0);
+    EXPECT_EQ(tokenizeSentence(*engine, "\n"), 0);
+    EXPECT_EQ(tokenizeSentence(*engine, " \r\n"), 0);
+}
+
+TEST_F(Tokenizer, LetterCaseKeepsNumeralsAndNamesOnly) {
+    EXPECT_EQ(tokens("Vir VIR XIV vir DE ROMA RomA iAm Gn(aeus) M_Tullio"),
+              "Uir uir XIU uir De roma roma iam Gnaeus M_tullio");
+    EXPECT_EQ(tokens("P_XII M_XX IULI"), "pondo XII M XX iuli");
+}
+
+TEST_F(Tokenizer, StrayCharactersGoAndLigaturesSplit) {
+    EXPECT_EQ(tokens("a\xE6ra \x9C" "conomia 12ab \xAB" "x\xBB _a` [b]^"), "aaera oeconomia ab x _a` b");
+    options.botanyActive = true;
+    EXPECT_EQ(tokens("12ab"), "12ab");
+    options.inscriptions = true;
+    EXPECT_EQ(tokens("imp(erator) (a)b"), "imperator ab");
+}
+
+TEST_F(Tokenizer, FixedPairsJoinIntoOneToken) {
+    EXPECT_EQ(tokens("id est; Id est; Opus est; opus est."),
+              "id_est PUNCTG id_est PUNCTG Opus est PUNCTG opus_est PUNCT@");
+    EXPECT_EQ(tokens("tertius decimus Quarta decima sexto decimo tertius decima"),
+              "tertiusdecimus quartadecima sextodecimo tertius decima");
+    EXPECT_EQ(tokens("ius iurandum Pater familias magis quam senatus consulto una cum paulo ante"),
+              "iusiurandum paterfamilias magis_quam senatusconsulto una_cum paulo_ante");
+    EXPECT_EQ(tokens("necesse est sat est Cleo est"), "necesse_est sat_est Cleostra");
+}
+
+TEST_F(Tokenizer, ElidedEstAndEs) {
+    EXPECT_EQ(tokens("factumst datust post."), "factum est datust post PUNCT@");
+    options.plautusElisions = true;
+    EXPECT_EQ(tokens("factumst datust post quest itast est factuss tuss."),
+              "factum est datus est post que est ita est est factus es tu es PUNCT@");
+    EXPECT_EQ(tokens("meu' ill' ornatu's quo'que"), "meus ille ornatus es quoque");
+}
+
+TEST_F(Tokenizer, InitialYAndUigesi) {
+    EXPECT_EQ(tokens("ymnus ycon Ymnus Ycon y uigesimus Vigesimo"),
+              "hymnus icon Hymnus Icon y uicesimus Uicesimo");
+    options.age = kAgeAll;
+    EXPECT_EQ(tokens("ymnus"), "ymnus");
+}
+
+TEST_F(Tokenizer, InHocAutemIsReorderedInSentenceModeOnly) {
+    EXPECT_EQ(tokens("in hoc autem in hac enim loco."), "in hoc autem in hac enim loco PUNCT@");
+    options.sentenceMode = true;
+    EXPECT_EQ(tokens("in hoc autem in hac enim loco."), "autem in hoc in hac enim loco PUNCT@");
+    EXPECT_EQ(tokens("x in hac enim loco."), "x enim in hac loco PUNCT@");
+}
+
+TEST_F(Tokenizer, AtMostEighteenTrailingMarksArePeeled) {
+    std::string expected = "uerbum";
+    for (int k = 0; k < 18; ++k) expected += " PUNCTD";
+    EXPECT_EQ(tokens("uerbum" + std::string(18, '!')), expected);
+    EXPECT_EQ(lastCount, 19);
+    EXPECT_EQ(tokens("uerbum" + std::string(19, '!')), expected);  // the 19th is lost
+    EXPECT_EQ(tokens("uerbum" + std::string(20, '!')).substr(0, 14), "uerbum! PUNCTD");
+    EXPECT_EQ(lastCount, 19);
+}
+
+TEST_F(Tokenizer, FourHundredWordsStopAt397WithAnOkCancelWarning) {
+    ASSERT_TRUE(engine->log.open(folder.file("parser.txt")));
+    EXPECT_EQ(tokenizeSentence(*engine, words(400, "a") + "."), 397);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "Too many words/punctuation. Truncated at 398.\n");
+    EXPECT_EQ(host.boxes[0].kind, BoxKind::OkCancel);
+    EXPECT_EQ(fieldText(engine->sentenceTokens[397]), "");
+    host.answers.push_back(BoxAnswer::Cancel);
+    EXPECT_EQ(tokenizeSentence(*engine, words(400, "a") + "."), -2);
+    EXPECT_EQ(tokenizeSentence(*engine, words(400, "a") + "."), 397);  // no third box
+    EXPECT_EQ(host.boxes.size(), 2u);
+    engine->log.close();
+    EXPECT_EQ(folder.read("parser.txt"),
+              "Too many words/punctuation. Truncated at 398.\n"
+              "Too many words/punctuation. Truncated at 398.\n"
+              "Too many words/punctuation. Truncated at 398.\n");
+}
+
+TEST_F(Tokenizer, MarksAloneCannotOverrunTheTable) {
+    const std::string opens = std::string(90, '(') + " ";
+    std::string line;
+    for (int k = 0; k < 10; ++k) line += opens;
+    EXPECT_EQ(tokenizeSentence(*engine, line), 397);
+    line.clear();
+    for (int k = 0; k < 40; ++k) line += "x" + std::string(18, ')') + " " + std::string(18, ')') + " ";
+    const int count = tokenizeSentence(*engine, line);
+    EXPECT_GT(count, 380);
+    EXPECT_LE(count, 398);
+    EXPECT_EQ(engine->sentenceTokens[399][0], '\0');
+}
+
+TEST_F(Tokenizer, AWordOfAHundredCharactersEndsTheLine) {
+    const std::string word99(99, 'a');
+    EXPECT_EQ(tokens("Salve " + word99 + " est."), "Salue " + word99 + " est PUNCT@");
+    EXPECT_EQ(tokens("Salve " + std::string(500, 'b') + " est."), "Salue");
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text,
+              "More than 100 characters in word " + std::string(98, 'b') + "....\n");
+}
+
+TEST_F(Tokenizer, AutoAreaKeepsACopyOfTheTokens) {
+    options.autoArea = true;
+    tokens("Arma virumque cano.");
+    EXPECT_EQ(std::memcmp(engine->savedTokens, engine->sentenceTokens, sizeof engine->savedTokens), 0);
+    EXPECT_EQ(fieldText(engine->savedTokens[1]), "uirumque");
+}
+
+using SentenceReader = TextTest;
+
+TEST_F(SentenceReader, ReadsLinesIntoTokensAndTheLatinText) {
+    folder.write("temp.lat", "Arma virumque cano.\n Troiae qui primus ab oris.\n");
+    std::FILE* temp = std::fopen(folder.file("temp.lat").c_str(), "r");
+    std::string sentence;
+    EXPECT_EQ(readSentence(*engine, temp, sentence), 4);
+    EXPECT_EQ(sentence, "Arma virumque cano.\n");
+    EXPECT_EQ(readSentence(*engine, temp, sentence), 6);
+    EXPECT_EQ(readSentence(*engine, temp, sentence), -1);
+    std::fclose(temp);
+    EXPECT_EQ(engine->latinText, "Arma virumque cano.\n Troiae qui primus ab oris.\n");
+    EXPECT_FALSE(engine->latinTruncated);
+}
+
+TEST_F(SentenceReader, LongSentencesComeInPiecesWithoutAnEmptyOne) {
+    const std::string piece = words(199, "abcdefghi") + "abcdefgh.";  // 1,999 characters
+    folder.write("temp.lat", piece + "\nVale.\n");
+    std::FILE* temp = std::fopen(folder.file("temp.lat").c_str(), "r");
+    std::string sentence;
+    EXPECT_EQ(readSentence(*engine, temp, sentence), 201);
+    EXPECT_EQ(sentence.size(), 2000u);
+    EXPECT_EQ(readSentence(*engine, temp, sentence), 2);
+    std::fclose(temp);
+}
+
+TEST_F(SentenceReader, FullLatinTextIsMarkedTruncated) {
+    engine->latinText.assign(kLatinTextSize - 10, 'x');
+    folder.write("temp.lat", "Arma virumque cano.\n");
+    std::FILE* temp = std::fopen(folder.file("temp.lat").c_str(), "r");
+    std::string sentence;
+    EXPECT_EQ(readSentence(*engine, temp, sentence), 4);
+    std::fclose(temp);
+    EXPECT_TRUE(engine->latinTruncated);
+    EXPECT_EQ(engine->latinText.size(), kLatinTextSize - 10);
+}
+
+}  // namespace
+}  // namespace kavro
