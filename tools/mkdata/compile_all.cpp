@@ -6,6 +6,7 @@
 #include "tools/mkdata/inflection_compiler.h"
 #include "tools/mkdata/manifest.h"
 #include "tools/mkdata/package_reader.h"
+#include "tools/mkdata/phonetic_compiler.h"
 #include "tools/mkdata/polish_tables.h"
 #include "tools/mkdata/source_table.h"
 #include "tools/mkdata/unique_compiler.h"
@@ -28,12 +29,15 @@ void compileDictionaryFiles(const CompileOptions& o, OutputFolder& out, std::ost
                  d.letterIndex.size() * sizeof(LetterIndex));
     out.write("dictUK.dat", bytes, sizeof(StemRecord), d.stems.size());
     out.writeRecords("transl.dat", d.meanings);
+    const auto phonetics = compilePhonetics(d.stems);
+    out.writeRecords("phoneticuk.dat", phonetics);
     report << "DICTFILE.GEN: " << d.packageRecords << " package records, "
            << d.continuationLines << " continuation lines joined\n"
            << "dictUK.dat: " << d.stems.size() << " stem records (" << d.mergedStems
            << " of key 0) + " << kLetterIndexCount << " letter index records\n"
            << "transl.dat: " << d.meanings.size() << " entries (meanings records), "
-           << d.shortenedMeanings << " English texts shortened to fit\n";
+           << d.shortenedMeanings << " English texts shortened to fit\n"
+           << "phoneticuk.dat: " << phonetics.size() << " phonetic keys\n";
 }
 
 void compileAddonFile(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
@@ -67,6 +71,16 @@ void compilePolishFiles(const CompileOptions& o, OutputFolder& out, std::ostream
     out.listWritten("finalpolish.dat", 202);
 }
 
+// The default user files, placed in the data folder for the program to copy into a program
+// folder that lacks them.
+void copyUserFiles(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
+    for (const char* name : {"userphrases.txt", "UserAbbreviations.txt"}) {
+        const std::string text = readWholeFile(o.sourceDir / name);
+        out.write(name, text, 0, countLines(text));
+        report << name << ": " << countLines(text) << " lines\n";
+    }
+}
+
 }  // namespace
 
 void compileAll(const CompileOptions& o, std::ostream& report) {
@@ -76,6 +90,7 @@ void compileAll(const CompileOptions& o, std::ostream& report) {
     compilePolishFiles(o, out, report);
     compileAddonFile(o, out, report);
     compileUniqueFile(o, out, report);
+    copyUserFiles(o, out, report);
     out.writeManifest({"Kavro Latin data files: name, record size, record count, FNV-1a 64",
                        "dictUK.dat: the stem records are followed by 27 LetterIndex records of 84 bytes",
                        "text files have record size 0 and count their lines"});
