@@ -56,16 +56,18 @@ std::string kindColumn(const StemRecord& stem) {
     }
 }
 
-std::string listingLine(const Engine& engine, const StemRecord& stem) {
+std::string listingLine(const Engine& engine, const StemRecord& stem, ListingStyle style) {
     std::string partOfSpeech;
     appendSpeechTypeName(partOfSpeech, stem.partOfSpeech);
     const int age = stem.ageLevel == kAgeShownAsSix ? 6 : stem.ageLevel;
     const MeaningRecord& record = lookUpMeaningRecord(engine.lexicon, engine.options, stem);
     const std::string stemText(fieldText(stem.stem));
-    const std::string english(fieldText(record.english));
+    std::string english(fieldText(record.english));
+    if (style == ListingStyle::WithCitationForms)
+        english = std::string(fieldText(record.latin)) + " - " + english;
     const std::string kind = kindColumn(stem);
-    // Every field is bounded (stem 23, name 14, kind 14, English 79 characters).
-    char line[256];
+    // Every field is bounded (stem 23, name 14, kind 14, form and English 79 each).
+    char line[320];
     std::snprintf(line, sizeof line, "%-20s %-6s %d %d %-7s %c:%d %s\n", stemText.c_str(),
                   partOfSpeech.c_str(), stem.which, stem.variant, kind.c_str(),
                   64 + frequencyOf(stem), age, english.c_str());
@@ -74,7 +76,7 @@ std::string listingLine(const Engine& engine, const StemRecord& stem) {
 
 }  // namespace
 
-std::string listDictionaryStems(Engine& engine, std::string_view letters) {
+std::string listDictionaryStems(Engine& engine, std::string_view letters, ListingStyle style) {
     engine.stemLevelLimit = kAdmitEveryStem;
     std::string prefix = foldJAndV(letters);
     engine.messageBuffer.clear();
@@ -92,7 +94,7 @@ std::string listDictionaryStems(Engine& engine, std::string_view letters) {
     for (int i = 0; i < count; ++i) {
         const StemRecord& stem = engine.tempstems[i];
         if (isBotanyEntry(stem) && !engine.options.botanyActive) continue;
-        result += listingLine(engine, stem);
+        result += listingLine(engine, stem, style);
     }
     if (result.empty()) result = kNoMatchingStems;
     result += engine.messageBuffer;

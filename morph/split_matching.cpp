@@ -1,0 +1,168 @@
+#include "morph/split_matching.h"
+
+#include <cstring>
+
+#include "english/meanings.h"
+#include "job/engine.h"
+#include "job/fixed_text.h"
+#include "job/grammar_codes.h"
+#include "morph/analysis_emit.h"
+#include "morph/inflection_search.h"
+#include "morph/stem_search.h"
+
+namespace kavro {
+namespace {
+
+constexpr std::string_view kAllEndingStem = ".";
+constexpr std::uint8_t kOldestMedievalStem = 7;   // with age 7, stems of levels 7..10 are left out
+constexpr std::uint8_t kNewestMedievalStem = 10;
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+std::uint8_t verbKindOf(const StemRecord& stem) { return stem.sort & 0x0F; }
+
+// Verb inflections that a stem of this verb kind does not take.
+bool verbFormRefused(const StemRecord& stem, const InflectionRecord& infl, char lastLetter) {
+    const std::uint8_t kind = verbKindOf(stem);
+    if (infl.partOfSpeech == speech_type::Participle) return kind == verb_kind_type::Impersonal;
+    const bool present = infl.grammar1 == tense_type::Present;
+    if (kind == verb_kind_type::Impersonal && (infl.grammar4 == 1 || infl.grammar4 == 2)) return true;
+    if (kind == verb_kind_type::Deponent && present && infl.grammar2 == voice_type::Active) return true;
+    if (kind == verb_kind_type::Semideponent && present && infl.grammar2 == voice_type::Passive)
+        return true;
+    // Only stems ending in "c" (dic, duc, fac) take the bare third-conjugation imperative.
+    return infl.which == 3 && infl.variant == 1 && infl.ending[0] == '\0' && lastLetter != 'c';
+}
+
+// The number filters: a noun restricted to one number takes no ending of the other.
+bool inflectionRefused(const StemRecord& stem, const InflectionRecord& infl, char lastLetter) {
+    if (stem.partOfSpeech == speech_type::Verb) return verbFormRefused(stem, infl, lastLetter);
+    return stem.partOfSpeech == speech_type::Noun && stem.numberRestriction != 0 &&
+           infl.grammar2 != 0 && infl.grammar2 != stem.numberRestriction;
+}
+
+char lastLetterOf(const StemRecord& stem) {
+    const std::string_view text = fieldText(stem.stem);
+    return text.empty() ? '\0' : text.back();
+}
+
+// The last reading produced within one split, to recognise a second dictionary entry that
+// repeats it with another meaning only.
+struct PreviousReading {
+    StemRecord stem{};
+    InflectionRecord inflection{};
+
+    // True if (stem, inflection) repeats the previous reading of a stem of another meaning.
+    bool repeats(const StemRecord& s, const InflectionRecord& infl) {
+        if (s.meaningIndex == stem.meaningIndex) return false;
+        stem.meaningIndex = s.meaningIndex;
+        return std::memcmp(&s, &stem, sizeof s) == 0 &&
+               std::memcmp(&infl, &inflection, sizeof infl) == 0;
+    }
+};
+
+bool leftOutByAge(const Engine& engine, const StemRecord& stem) {
+    return engine.options.age == kAgeMedieval && stem.ageLevel >= kOldestMedievalStem &&
+           stem.ageLevel <= kNewestMedievalStem;
+}
+
+// The readings of tempstems[slot] with the `count` inflections now in tempinflects.
+int emitStem(Engine& engine, int slot, int count, int sourceKind, PreviousReading& previous) {
+    const StemRecord& stem = engine.tempstems[slot];
+    if (leftOutByAge(engine, stem)) return 0;
+    const char last = lastLetterOf(stem);
+    int emitted = 0;
+    for (int j = 0; j < count; ++j) {
+        const InflectionRecord& infl = engine.tempinflects[j];
+        if (inflectionRefused(stem, infl, last)) continue;
+        if (previous.repeats(stem, infl)) continue;
+        emitAnalysis(engine, slot, j, emitted, sourceKind);
+        ++emitted;
+        previous.inflection = infl;
+    }
+    return emitted;
+}
+
+int matchSplit(Engine& engine, int split, int sourceKind) {
+    const std::string_view stemPart = engine.wordSplits.stems[split];
+    const std::string_view ending = engine.wordSplits.endings[split];
+    int count = findStems(engine, stemPart);
+    count = findUserStems(engine, stemPart, count);
+    if (count <= 0) return 0;
+
+    PreviousReading previous;
+    bool endingUnknown = false;
+    int total = 0;
+    for (int i = 0; i < count && i < static_cast<int>(kTempStemCapacity); ++i) {
+        const StemRecord& stem = engine.tempstems[i];
+        if (!engine.options.botanyActive && isBotanyEntry(stem)) continue;
+        int k = 0;
+        if (!endingUnknown) {
+            k = findInflections(engine, ending, i);
+            if (k == kEndingNotInTable) {
+                endingUnknown = true;
+                k = 0;
+            }
+        }
+        if (stem.partOfSpeech == speech_type::Participle) k = addSupine(engine, ending, i, k);
+        if (k <= 0) continue;
+        total += emitStem(engine, i, k, sourceKind, previous);
+        previous.stem = stem;
+        if (sourceKind != source_kind::Addon) ++engine.groupNumber;
+    }
+    return total;
+}
+
+}  // namespace
+
+int splitWord(Engine& engine, WordBuffer& word) {
+    word[kMatchedWordLength] = '\0';
+    const int length = static_cast<int>(std::strlen(word));
+    const int shortestStem = length - kLongestEnding > 1 ? length - kLongestEnding : 1;
+    WordSplitTable& table = engine.wordSplits;
+    int n = 0;
+    for (int p = length; p >= shortestStem; --p, ++n) {
+        copyBounded(table.stems[n], kSplitStemSize, std::string_view(word, static_cast<std::size_t>(p)));
+        copyBounded(table.endings[n], kSplitEndingSize, std::string_view(word + p));
+    }
+    const int endingLength = length - shortestStem + 1;
+    copyBounded(table.stems[n], kSplitStemSize, kAllEndingStem);
+    copyBounded(table.endings[n], kSplitEndingSize,
+                std::string_view(word + (endingLength > 0 ? length - endingLength : length)));
+    table.count = n + 1;
+    return table.count;
+}
+
+int matchSplits(Engine& engine, int splitCount, int sourceKind) {
+    int total = 0;
+    const int n = splitCount < static_cast<int>(kWordSplitCapacity) ? splitCount
+                                                                    : static_cast<int>(kWordSplitCapacity);
+    for (int s = 0; s < n; ++s) total += matchSplit(engine, s, sourceKind);
+    return total;
+}
+
+int addSupine(Engine& engine, std::string_view ending, int stemSlot, int count) {
+    const bool accusative = equalsIgnoringCase(ending, "um");
+    if (!accusative && !equalsIgnoringCase(ending, "u")) return count;
+    if (count < 0 || count >= static_cast<int>(kTempInflectCapacity)) return count;
+    const StemRecord& stem = engine.tempstems[stemSlot];
+    InflectionRecord supine{};
+    supine.partOfSpeech = speech_type::Supine;
+    supine.which = stem.which;
+    supine.variant = stem.variant;
+    supine.grammar1 = accusative ? case_type::Accusative : case_type::Ablative;
+    supine.grammar2 = number_type::Singular;
+    supine.grammar3 = gender_type::Neuter;
+    copyField(supine.ending, accusative ? "um" : "u");
+    engine.tempinflects[count] = supine;
+    return count + 1;
+}
+
+}  // namespace kavro

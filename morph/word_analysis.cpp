@@ -1,0 +1,87 @@
+// The sentence around the words: a sentence the reader cut short, punctuation, the counters of
+// words since the start and since the last mark, and the end of a sentence that tackons pushed out.
+#include "morph/word_analysis.h"
+
+#include <cstring>
+
+#include "job/engine.h"
+#include "job/fixed_text.h"
+#include "job/punctuation_store.h"
+#include "job/stages.h"
+#include "morph/stem_search.h"
+#include "morph/word_outcomes.h"
+#include "morph/word_repairs.h"
+
+namespace kavro {
+namespace {
+
+constexpr std::string_view kPunctuationPrefix = "PUNCT";
+constexpr std::size_t kPunctuationTokenLength = 6;
+constexpr char kCommaLetter = 'A';   // a comma does not restart the words since the last mark
+constexpr std::string_view kTruncatedWord = "truncated";
+constexpr std::string_view kTruncatedMark = "PUNCT@";
+
+int tokenLimit(const Engine& engine) {
+    const int capacity = static_cast<int>(kTokenCapacity);
+    return engine.tokenCount < capacity ? engine.tokenCount : capacity;
+}
+
+bool lastTokenIsPunctuation(const Engine& engine) {
+    const int n = tokenLimit(engine);
+    return n > 0 && isPunctuationToken(fieldText(engine.sentenceTokens[n - 1]));
+}
+
+// A sentence the reader cut (no closing mark) ends in "truncated" and the full stop.
+void markCutSentence(Engine& engine) {
+    const int n = tokenLimit(engine);
+    copyField(engine.sentenceTokens[n - 2], kTruncatedWord);
+    copyField(engine.sentenceTokens[n - 1], kTruncatedMark);
+}
+
+// Tackons pushed the closing mark out of the table: the last two words give way to
+// "truncated" (NOT FOUND) and the full stop.
+void closePushedSentence(Engine& engine) {
+    const int n = tokenLimit(engine);
+    const int truncatedAt = n - 2;
+    while (engine.analysisCount > 0 &&
+           engine.wordAnalyses[engine.analysisCount - 1].wordPosition >= truncatedAt)
+        --engine.analysisCount;
+    markCutSentence(engine);
+    engine.tokenIndex = truncatedAt;
+    appendNotFound(engine, kTruncatedWord);
+    engine.tokenIndex = n - 1;
+    storePunctuation(engine, kTruncatedMark, n - 1);
+}
+
+}  // namespace
+
+bool isPunctuationToken(std::string_view token) {
+    return token.size() == kPunctuationTokenLength && token.starts_with(kPunctuationPrefix);
+}
+
+void analyseSentenceWords(Engine& engine) {
+    engine.stemLevelLimit = stemLevelLimitFor(engine.options.age);
+    if (engine.tokenCount > 2 && !lastTokenIsPunctuation(engine)) markCutSentence(engine);
+    engine.wordsInSentence = 0;
+    engine.wordsSincePunct = 0;
+    if (engine.keepAnalysisSources) {
+        for (AnalysisSource& note : engine.analysisSources) note = AnalysisSource{{}, -1};
+    }
+
+    int result = 0;
+    for (engine.tokenIndex = 0; engine.tokenIndex < tokenLimit(engine); ++engine.tokenIndex) {
+        const std::string_view token = fieldText(engine.sentenceTokens[engine.tokenIndex]);
+        if (isPunctuationToken(token)) {
+            storePunctuation(engine, token, engine.tokenIndex);
+            if (token[kPunctuationPrefix.size()] != kCommaLetter) engine.wordsSincePunct = 0;
+            continue;
+        }
+        result = analyseWord(engine);
+    }
+
+    if (engine.tokenCount > 2 && !lastTokenIsPunctuation(engine)) closePushedSentence(engine);
+    engine.lastWordResult = result;
+    if (engine.searchRunning) engine.searchSentenceTotal += corpusSearchSentenceStep(engine);
+}
+
+}  // namespace kavro
