@@ -12,7 +12,9 @@
 #include <iterator>
 #include <sstream>
 
+#include "job/data_loader.h"
 #include "job/engine.h"
+#include "job/log_writer.h"
 
 namespace kavro::cli {
 namespace {
@@ -90,15 +92,12 @@ fs::path dataFolder(const std::string& flag) {
 }
 
 void loadLexicon(Lexicon& lexicon, Engine& engine, const fs::path& data) {
-    // ---- LEXICON LOADING GOES HERE -------------------------------------------------------
-    // Until the start-up loader (job/data_loader.h, loadDataFiles) exists, the lexicon stays
-    // empty and every word is reported as not found. When it exists: open the log
-    // (openOutputLog), call loadDataFiles on `lexicon` with `data`, close the log, and
-    // fail(data, "...") when it reports a required table missing or damaged.
-    (void)lexicon;
-    (void)engine;
-    (void)data;
-    // ---------------------------------------------------------------------------------------
+    // The start-up log: the header, then the loader's progress lines.
+    if (!openOutputLog(engine)) fail(engine.file("parser.txt"), "cannot be written");
+    std::string problem;
+    const bool loaded = loadDataFiles(engine, lexicon, data, &problem);
+    engine.log.close();
+    if (!loaded) fail(data, "a required data file is missing or damaged: " + problem);
 }
 
 std::string readLatinInput(const std::string& name) {

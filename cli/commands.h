@@ -8,5 +8,7 @@ namespace kavro::cli {
 
 // kavro translate FILE|- : runs the translation job and prints parser.txt.
 void addTranslateCommand(CLI::App& app);
+// kavro dict LETTERS : lists the dictionary stems beginning with the letters.
+void addDictCommand(CLI::App& app);
 
 }  // namespace kavro::cli

@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     CLI::App app{"Kavro Latin " KAVRO_VERSION " - a Latin-to-English translator", "kavro"};
     app.require_subcommand(1);
     kavro::cli::addTranslateCommand(app);
+    kavro::cli::addDictCommand(app);
     try {
         CLI11_PARSE(app, argc, argv);
     } catch (const std::exception& e) {
