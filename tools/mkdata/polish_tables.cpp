@@ -15,6 +15,7 @@
 #include <cctype>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
@@ -86,6 +87,7 @@ std::vector<std::string> words(std::string_view text) {
 struct WordNet {
     std::map<std::string, std::vector<std::string>> verbForms;   // lemma -> listed forms
     std::map<std::string, std::vector<std::string>> nounForms;
+    std::set<std::string> verbLemmas;   // index.verb and verb.exc
     std::set<std::string> words;   // every lemma and listed form: English words in their own right
 };
 
@@ -110,14 +112,17 @@ void readExceptions(const fs::path& path, std::map<std::string, std::vector<std:
     }
 }
 
-void readIndexLemmas(const fs::path& path, std::set<std::string>& known) {
+void readIndexLemmas(const fs::path& path, std::set<std::string>& known,
+                     std::set<std::string>* lemmas = nullptr) {
     std::ifstream in(path);
     if (!in) throw DataError("cannot read " + path.string() + " (package wordnet-base)");
     std::string line;
     while (std::getline(in, line)) {
         if (line.empty() || line[0] == ' ') continue;   // licence header lines
         const std::string lemma = line.substr(0, line.find(' '));
-        if (singleWord(lemma)) known.insert(lemma);
+        if (!singleWord(lemma)) continue;
+        known.insert(lemma);
+        if (lemmas) lemmas->insert(lemma);
     }
 }
 
@@ -126,9 +131,11 @@ WordNet readWordNet(const fs::path& dir) {
     readExceptions(dir / "verb.exc", &wn.verbForms, wn.words);
     readExceptions(dir / "noun.exc", &wn.nounForms, wn.words);
     readExceptions(dir / "adj.exc", nullptr, wn.words);
-    for (const char* index : {"index.noun", "index.verb", "index.adj", "index.adv"}) {
+    for (const char* index : {"index.noun", "index.adj", "index.adv"}) {
         readIndexLemmas(dir / index, wn.words);
     }
+    readIndexLemmas(dir / "index.verb", wn.words, &wn.verbLemmas);
+    for (const auto& [lemma, forms] : wn.verbForms) wn.verbLemmas.insert(lemma);
     return wn;
 }
 
@@ -167,7 +174,9 @@ std::string regularThirdPerson(const std::string& v) {
     return v + "s";
 }
 
-std::string regularPlural(const std::string& n) {
+// Plurals by rule; compounds of "man" take "men" unless `plainS` ("humans", "Romans").
+std::string regularPlural(const std::string& n, bool plainS) {
+    if (n.ends_with("man") && !plainS) return n.substr(0, n.size() - 3) + "men";
     if (endsInSibilant(n)) return n + "es";
     if (endsInConsonantY(n)) return n.substr(0, n.size() - 1) + "ies";
     return n + "s";
@@ -177,17 +186,26 @@ struct VerbForms {
     std::string pastParticiple, presentParticiple, thirdPerson;
 };
 
-// WordNet's listed forms sorted by kind: "-ing", third person "-s", the rest past forms.
+// WordNet's listed forms sorted by kind: "-ing", third person "-s", the rest past forms. A
+// third person form is taken only when it is not the verb plus an ending ("has", not the
+// doubled "busses"); a listed form equal to the verb itself is ignored. Verbs in
+// `regularVerbs` take no form from WordNet (it lists archaic or variant ones for them).
 VerbForms correctVerbForms(const std::string& verb, const WordNet& wn,
-                           const std::map<std::string, std::string>& participles) {
+                           const std::map<std::string, std::string>& participles,
+                           const std::set<std::string>& regularVerbs) {
     VerbForms f{regularPastParticiple(verb), regularPresentParticiple(verb),
                 regularThirdPerson(verb)};
     std::vector<std::string> past;
-    if (auto it = wn.verbForms.find(verb); it != wn.verbForms.end()) {
-        for (const std::string& form : it->second) {
+    const auto listed = wn.verbForms.find(verb);
+    if (listed != wn.verbForms.end() && !regularVerbs.count(verb)) {
+        for (const std::string& form : listed->second) {
+            if (form == verb) continue;
             if (form.ends_with("ing")) f.presentParticiple = form;
-            else if (form.ends_with('s') && !form.ends_with("ss")) f.thirdPerson = form;
-            else past.push_back(form);
+            else if (form.ends_with('s') && !form.ends_with("ss")) {
+                if (!form.starts_with(verb)) f.thirdPerson = form;
+            } else {
+                past.push_back(form);
+            }
         }
     }
     if (auto it = participles.find(verb); it != participles.end()) {
@@ -269,6 +287,7 @@ struct LexiconWords {
     std::set<std::string> verbs;
     std::set<std::string> nouns;
     std::set<std::string> vowelPairs;   // "a X" met in the meanings, X beginning with a vowel
+    std::set<std::string> words;        // every word written in the meanings
     std::size_t meanings = 0;
     bool byPartOfSpeech = false;        // dictUK.dat told which meanings are verbs and nouns
 };
@@ -286,6 +305,19 @@ void collectVowelPairs(std::string_view english, std::set<std::string>& pairs) {
     }
 }
 
+void collectWords(std::string_view english, std::set<std::string>& out) {
+    std::string word;
+    for (char c : english) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+            word += c;
+        } else if (!word.empty()) {
+            out.insert(word);
+            word.clear();
+        }
+    }
+    if (!word.empty()) out.insert(word);
+}
+
 LexiconWords readLexiconWords(const fs::path& meaningsFile, const WordNet& wn) {
     LexiconWords lex;
     const auto meanings = readRecords<MeaningRecord>(meaningsFile);
@@ -293,22 +325,25 @@ LexiconWords readLexiconWords(const fs::path& meaningsFile, const WordNet& wn) {
     if (meanings.empty()) return lex;
     const auto stems = readRecords<StemRecord>(meaningsFile.parent_path() / "dictUK.dat",
                                                kLetterIndexCount * sizeof(LetterIndex));
-    std::vector<std::uint8_t> partOfSpeech(meanings.size(), 0);
+    // Parts of speech of the entries that use each meaning, one bit each (entries may share one).
+    std::vector<std::uint32_t> partsOfSpeech(meanings.size(), 0);
     for (const StemRecord& s : stems) {
-        if (s.meaningIndex < meanings.size()) partOfSpeech[s.meaningIndex] = s.partOfSpeech & 0x1F;
+        if (s.meaningIndex < meanings.size()) partsOfSpeech[s.meaningIndex] |= 1u << (s.partOfSpeech & 0x1F);
     }
+    const auto usedAs = [&](std::size_t i, int code) { return (partsOfSpeech[i] >> code) & 1u; };
     lex.byPartOfSpeech = !stems.empty();
     for (std::size_t i = 0; i < meanings.size(); ++i) {
         const std::string_view english = fieldText(meanings[i].english);
         collectVowelPairs(english, lex.vowelPairs);
+        collectWords(english, lex.words);
         const std::string verb = firstWord(english);
-        const bool verbMeaning = lex.byPartOfSpeech ? partOfSpeech[i] == kVerbCode
+        const bool verbMeaning = lex.byPartOfSpeech ? usedAs(i, kVerbCode)
                                                     : wn.verbForms.count(verb) || wn.words.count(verb);
-        if (verbMeaning && verb.size() > 1 && verb != "be" &&
+        if (verbMeaning && wn.verbLemmas.count(verb) && verb != "be" &&
             std::all_of(verb.begin(), verb.end(), [](char c) { return c >= 'a' && c <= 'z'; })) {
             lex.verbs.insert(verb);
         }
-        if (lex.byPartOfSpeech && partOfSpeech[i] == kNounCode) {
+        if (lex.byPartOfSpeech && usedAs(i, kNounCode)) {
             const std::string noun = lastWordOfFirstSense(english);
             if (noun.size() > 1) lex.nouns.insert(noun);
         }
@@ -320,7 +355,7 @@ LexiconWords readLexiconWords(const fs::path& meaningsFile, const WordNet& wn) {
 
 struct PolishHandData {
     std::map<std::string, std::string> records;   // written by hand
-    std::set<std::string> regularPlurals;          // nouns whose WordNet plural is not used
+    std::set<std::string> regular;   // words whose WordNet forms are not used ("-man": "-mans")
 };
 
 PolishHandData readPolishHandData(const fs::path& path) {
@@ -328,11 +363,11 @@ PolishHandData readPolishHandData(const fs::path& path) {
     for (const SourceLine& l : readSource(path)) {
         const std::vector<std::string> f = words(l.text);
         if (f.size() == 1 && f[0].size() > 1 && f[0][0] == '!') {
-            d.regularPlurals.insert(f[0].substr(1));
+            d.regular.insert(f[0].substr(1));
         } else if (f.size() == 2 && f[0].size() <= kPolishWordMax && f[1].size() <= kPolishWordMax) {
             d.records[f[0]] = f[1];
         } else {
-            throw lineError(path, l.number, "expected \"key replacement\" of at most 19 characters each, or \"!noun\"");
+            throw lineError(path, l.number, "expected \"key replacement\" of at most 19 characters each, or \"!word\"");
         }
     }
     return d;
@@ -361,8 +396,8 @@ void addCandidate(WordTable& t, const std::string& resolved, const std::string& 
 }
 
 void addVerb(WordTable& t, const std::string& verb, const WordNet& wn,
-             const std::map<std::string, std::string>& participles) {
-    const VerbForms f = correctVerbForms(verb, wn, participles);
+             const std::map<std::string, std::string>& participles, const PolishHandData& hand) {
+    const VerbForms f = correctVerbForms(verb, wn, participles, hand.regular);
     addCandidate(t, resolvedForm(verb, "+ed", kVerbCode), f.pastParticiple);
     addCandidate(t, resolvedForm(verb, "+ing", kVerbCode), f.presentParticiple);
     addCandidate(t, resolvedForm(verb, thirdPersonMarker(verb), kVerbCode), f.thirdPerson);
@@ -370,9 +405,10 @@ void addVerb(WordTable& t, const std::string& verb, const WordNet& wn,
 }
 
 void addNoun(WordTable& t, const std::string& noun, const WordNet& wn, const PolishHandData& hand) {
-    std::string plural = regularPlural(noun);
+    const bool regular = hand.regular.count(noun) > 0;
+    std::string plural = regularPlural(noun, regular);
     if (auto it = wn.nounForms.find(noun);
-        it != wn.nounForms.end() && it->second.size() == 1 && !hand.regularPlurals.count(noun)) {
+        it != wn.nounForms.end() && it->second.size() == 1 && !regular) {
         plural = it->second[0];
     }
     addCandidate(t, resolvedForm(noun, noun.ends_with('s') ? "+es" : "+s", kNounCode), plural);
@@ -386,12 +422,25 @@ PolishRecord polishRecord(std::string_view key, std::string_view replacement) {
     return r;
 }
 
-std::vector<PolishRecord> buildWordTable(const WordTable& t, const WordNet& wn,
+// The English words that a key must not be: the words of WordNet that the meanings use (all of
+// WordNet's words when there are no meanings). The table would change them wherever meant.
+std::set<std::string> wordsInUse(const LexiconWords& lex, const WordNet& wn) {
+    if (lex.meanings == 0) return wn.words;
+    std::set<std::string> inUse;
+    std::set_intersection(lex.words.begin(), lex.words.end(), wn.words.begin(), wn.words.end(),
+                          std::inserter(inUse, inUse.end()));
+    return inUse;
+}
+
+// A resolved form is withheld as a key when it is a correct form of one of our words or an
+// English word in use.
+std::vector<PolishRecord> buildWordTable(const WordTable& t, const std::set<std::string>& inUse,
                                          const PolishHandData& hand, std::ostream& report) {
     std::map<std::string, std::string> chosen;
-    std::size_t englishWords = 0, ambiguous = 0, tooLong = 0;
+    std::size_t ambiguous = 0, tooLong = 0;
+    std::string englishWords;
     for (const auto& [key, corrections] : t.candidates) {
-        if (wn.words.count(key) || t.correctForms.count(key)) ++englishWords;
+        if (inUse.count(key) || t.correctForms.count(key)) englishWords += " " + key;
         else if (corrections.size() > 1) ++ambiguous;
         else if (key.size() > kPolishWordMax || corrections.begin()->size() > kPolishWordMax) ++tooLong;
         else chosen[key] = *corrections.begin();
@@ -401,8 +450,8 @@ std::vector<PolishRecord> buildWordTable(const WordTable& t, const WordNet& wn,
     for (const auto& [key, replacement] : chosen) records.push_back(polishRecord(key, replacement));
     report << "polish.dat: " << records.size() << " records (" << t.wordsChecked
            << " verbs and nouns checked, " << hand.records.size() << " by hand; withheld: "
-           << englishWords << " keys that are English words, " << ambiguous << " ambiguous, "
-           << tooLong << " too long)\n";
+           << ambiguous << " ambiguous, " << tooLong << " too long)\n"
+           << "polish.dat: keys withheld as English words:" << englishWords << "\n";
     return records;
 }
 
@@ -512,19 +561,19 @@ bool compilePolishTables(const PolishSources& sources, const std::filesystem::pa
                << (lex.byPartOfSpeech ? "" : " (no dictUK.dat: verbs told by WordNet)") << "\n";
 
         WordTable table;
-        for (const std::string& verb : lex.verbs) addVerb(table, verb, wn, participles);
-        for (const auto& [verb, participle] : participles) {
-            if (!lex.verbs.count(verb)) addVerb(table, verb, wn, participles);
-        }
+        for (const std::string& verb : lex.verbs) addVerb(table, verb, wn, participles, hand);
         for (const std::string& noun : lex.nouns) addNoun(table, noun, wn, hand);
         if (lex.meanings == 0) {   // no lexicon yet: every irregular word WordNet lists
             for (const auto& [verb, forms] : wn.verbForms) {
-                if (verb != "be" && !participles.count(verb)) addVerb(table, verb, wn, participles);
+                if (verb != "be") addVerb(table, verb, wn, participles, hand);
+            }
+            for (const auto& [verb, participle] : participles) {
+                if (!wn.verbForms.count(verb)) addVerb(table, verb, wn, participles, hand);
             }
             for (const auto& [noun, forms] : wn.nounForms) addNoun(table, noun, wn, hand);
         }
 
-        writeTable(outDir / "polish.dat", buildWordTable(table, wn, hand, report));
+        writeTable(outDir / "polish.dat", buildWordTable(table, wordsInUse(lex, wn), hand, report));
         writeTable(outDir / "phrasedud.dat", buildPhraseTable(english / "phrasedud.txt", report));
         writeTable(outDir / "finalpolish.dat", buildFinalTable(english / "finalpolish.txt", lex, report));
         return true;

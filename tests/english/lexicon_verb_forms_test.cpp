@@ -1,0 +1,208 @@
+// A check over the whole compiled lexicon: for the first word of every verb meaning, the "+ed",
+// "+ing" and "+s" forms that come out of the verb phrase, the marker resolution and the word
+// table are compared with the correct English forms. The correct forms are worked out here on
+// their own: WordNet's verb.exc where it lists the verb, the project's list of past participles
+// and of verbs kept regular, the regular spelling rules otherwise. Skips when the compiled
+// lexicon (build/data) is absent.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <vector>
+
+#include "english/polish_records.h"
+#include "english/polish_tables.h"
+#include "english/verb_phrase.h"
+#include "job/fixed_text.h"
+#include "job/lexicon_records.h"
+
+namespace kavro {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path dataDir() {
+    const char* env = std::getenv("KAVRO_DATA");
+    return env && *env ? fs::path(env) : fs::path(KAVRO_DATA_DIR);
+}
+
+template <class Record>
+std::vector<Record> readRecords(const fs::path& path, std::size_t trailing = 0) {
+    std::vector<Record> out;
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    if (ec || size < trailing) return out;
+    out.resize((size - trailing) / sizeof(Record));
+    std::ifstream in(path, std::ios::binary);
+    in.read(reinterpret_cast<char*>(out.data()), static_cast<std::streamsize>(out.size() * sizeof(Record)));
+    return out;
+}
+
+// lemma -> forms that verb.exc lists for it, and every lemma of index.verb.
+struct VerbLists {
+    std::map<std::string, std::vector<std::string>> forms;
+    std::set<std::string> lemmas;
+    std::map<std::string, std::string> participles;   // data/english/verb_participles.txt
+    std::set<std::string> keptRegular;                // "!word" lines of data/english/polish.txt
+};
+
+VerbLists readVerbLists() {
+    VerbLists v;
+    std::ifstream exc("/usr/share/wordnet/verb.exc");
+    for (std::string line; std::getline(exc, line);) {
+        std::istringstream in(line);
+        std::string form, lemma;
+        in >> form;
+        while (in >> lemma) {
+            v.forms[lemma].push_back(form);
+            v.lemmas.insert(lemma);
+        }
+    }
+    std::ifstream index("/usr/share/wordnet/index.verb");
+    for (std::string line; std::getline(index, line);) {
+        if (!line.empty() && line[0] != ' ') v.lemmas.insert(line.substr(0, line.find(' ')));
+    }
+    std::ifstream parts(fs::path(KAVRO_SOURCE_DIR) / "data/english/verb_participles.txt");
+    for (std::string line; std::getline(parts, line);) {
+        std::istringstream in(line);
+        std::string base, participle;
+        if (line.starts_with('#') || !(in >> base >> participle)) continue;
+        v.participles[base] = participle;
+    }
+    std::ifstream polish(fs::path(KAVRO_SOURCE_DIR) / "data/english/polish.txt");
+    for (std::string line; std::getline(polish, line);) {
+        if (line.starts_with('!')) v.keptRegular.insert(line.substr(1, line.find_first_of(" \r") - 1));
+    }
+    return v;
+}
+
+bool consonantBefore(const std::string& w, std::size_t back) {
+    return w.size() > back && std::string("aeiou").find(w[w.size() - 1 - back]) == std::string::npos;
+}
+
+// The expected forms: past participle, present participle, third person singular.
+struct Expected {
+    std::string ed, ing, s;
+};
+
+Expected expectedForms(const std::string& v, const VerbLists& lists) {
+    Expected e;
+    const bool sibilant = v.ends_with('s') || v.ends_with('x') || v.ends_with('z') ||
+                          v.ends_with("ch") || v.ends_with("sh");
+    const bool consonantY = v.ends_with('y') && consonantBefore(v, 1);
+    const std::string stem = v.substr(0, v.size() - 1);
+    e.ed = v.ends_with('e') ? v + "d" : consonantY ? stem + "ied" : v + "ed";
+    if (v.ends_with("ie")) e.ing = v.substr(0, v.size() - 2) + "ying";
+    else if (v.ends_with('e') && v.size() > 2 && !v.ends_with("ee") && !v.ends_with("oe") && !v.ends_with("ye")) e.ing = stem + "ing";
+    else e.ing = v + "ing";
+    e.s = sibilant ? v + "es" : consonantY ? stem + "ies" : (v.ends_with('o') && consonantBefore(v, 1)) ? v + "es" : v + "s";
+
+    std::vector<std::string> past;
+    if (auto it = lists.forms.find(v); it != lists.forms.end() && !lists.keptRegular.count(v)) {
+        for (const std::string& f : it->second) {
+            if (f == v) continue;
+            if (f.ends_with("ing")) e.ing = f;
+            else if (f.ends_with('s') && !f.ends_with("ss")) { if (!f.starts_with(v)) e.s = f; }
+            else past.push_back(f);
+        }
+    }
+    if (auto it = lists.participles.find(v); it != lists.participles.end()) e.ed = it->second;
+    else if (past.size() == 1) e.ed = past[0];
+    else if (past.size() > 1) {
+        for (const std::string& p : past) if (p.ends_with('n')) { e.ed = p; break; }
+    }
+    return e;
+}
+
+std::string firstWord(std::string_view english) {
+    const std::size_t start = english.find_first_not_of("|~ ");
+    if (start == std::string_view::npos) return {};
+    english.remove_prefix(start);
+    std::string token(english.substr(0, english.find_first_of(" ;,/(?!.")));
+    const std::size_t cut = token.find_last_of("-)");
+    if (cut != std::string::npos) token = token.substr(cut + 1);
+    const bool plain = !token.empty() && std::all_of(token.begin(), token.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    return plain ? token : std::string();
+}
+
+// The English the program writes for the verb in one reading, through every step.
+struct Pipeline {
+    std::vector<PolishRecord> polish;
+    std::vector<PhraseRecord> phrases;
+
+    std::string render(const std::string& verb, int tense, int person, bool withPhrases) const {
+        std::vector<WordAnalysis> a(1, blankAnalysis());
+        a[0].partOfSpeech = 7;
+        a[0].grammar1 = static_cast<std::uint8_t>(tense);
+        a[0].grammar2 = a[0].grammar3 = a[0].grammar5 = 1;
+        a[0].grammar4 = static_cast<std::uint8_t>(person);
+        std::string slot = buildVerbPhrase(verb, 0, 0, a);
+        resolveMarkers(slot, a[0], nullptr);
+        applyPolishTable(polish, slot);
+        if (withPhrases) applyPhraseTable(phrases, slot, a[0]);
+        removeVerbCaret(slot, a[0]);
+        return slot;
+    }
+};
+
+struct Tally {
+    int verbs = 0, formsRight = 0, formsRightWithPhrases = 0, forms = 0;
+    std::vector<std::string> wrong;
+};
+
+TEST(LexiconVerbForms, MarkerFormsAfterPolishingAreRight) {
+    const fs::path dir = dataDir();
+    const auto meanings = readRecords<MeaningRecord>(dir / "transl.dat");
+    const auto stems = readRecords<StemRecord>(dir / "dictUK.dat", kLetterIndexCount * sizeof(LetterIndex));
+    Pipeline p{readRecords<PolishRecord>(dir / "polish.dat"), readRecords<PhraseRecord>(dir / "phrasedud.dat")};
+    if (meanings.empty() || stems.empty() || p.polish.empty()) {
+        GTEST_SKIP() << "no compiled lexicon in " << dir;
+    }
+    if (!fs::exists("/usr/share/wordnet/verb.exc")) GTEST_SKIP() << "WordNet (wordnet-base) is not installed";
+    const VerbLists lists = readVerbLists();
+
+    std::set<std::string> verbs;
+    int notVerbs = 0;
+    for (const StemRecord& s : stems) {
+        if ((s.partOfSpeech & 0x1F) != 7 || s.meaningIndex >= meanings.size()) continue;
+        const std::string v = firstWord(fieldText(meanings[s.meaningIndex].english));
+        if (v.empty() || v == "be") continue;
+        if (lists.lemmas.count(v) || lists.participles.count(v)) verbs.insert(v);
+        else ++notVerbs;
+    }
+
+    Tally t;
+    for (const std::string& v : verbs) {
+        const Expected e = expectedForms(v, lists);
+        const std::pair<std::string, std::string> checks[] = {
+            {p.render(v, 4, 1, false), "I have " + e.ed},
+            {p.render(v, 2, 3, false), "s/he/it was " + e.ing},
+            {p.render(v, 1, 3, false), "s/he/it " + e.s}};
+        const std::string withPhrases[] = {p.render(v, 4, 1, true), p.render(v, 2, 3, true), p.render(v, 1, 3, true)};
+        ++t.verbs;
+        for (int i = 0; i < 3; ++i) {
+            ++t.forms;
+            t.formsRight += checks[i].first == checks[i].second;
+            t.formsRightWithPhrases += withPhrases[i] == checks[i].second;
+            if (withPhrases[i] != checks[i].second) t.wrong.push_back(withPhrases[i] + " (want " + checks[i].second + ")");
+        }
+    }
+    const double share = 100.0 * t.formsRight / t.forms;
+    const double shareWithPhrases = 100.0 * t.formsRightWithPhrases / t.forms;
+    std::cout << "verbs checked: " << t.verbs << " (" << notVerbs << " first words of verb meanings are not English verbs)\n"
+              << "forms right after resolution and the word table: " << t.formsRight << " of " << t.forms
+              << " (" << share << "%)\n"
+              << "forms right with the verb-phrase fixes too: " << t.formsRightWithPhrases << " (" << shareWithPhrases << "%)\n"
+              << "still wrong:\n";
+    for (const std::string& w : t.wrong) std::cout << "  " << w << "\n";
+    EXPECT_GE(shareWithPhrases, 99.5);
+}
+
+}  // namespace
+}  // namespace kavro
