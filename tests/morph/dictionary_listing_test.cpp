@@ -45,8 +45,9 @@ TEST_F(DictionaryListing, LettersWithVAndJFindSmallAndCapitalStemsInTheFixedColu
               "uirtu                NOUN   3 1 FEM     B:6 man; husband; hero\n"
               "Uirgili              NOUN   2 4 MASC    A:0 Virgil\n");
     EXPECT_EQ(world.engine->stemLevelLimit, 99);
-    EXPECT_EQ(listDictionaryStems(*world.engine, "uire", ListingStyle::WithCitationForms),
-              "uire                 VERB   2 1 INF     A:0 uireo, uirere, uirui, - - be green; flourish\n");
+    EXPECT_EQ(listDictionaryStems(*world.engine, "uiren", ListingStyle::WithCitationForms),
+              "uirent               ADJ    3 1 COMP    A:0 uirens, uirentis (gen.), uirentior -or -us"
+              " - green\n");
 }
 
 TEST_F(DictionaryListing, BotanyWordsAppearOnlyWithTheBotanyMeanings) {
