@@ -1,0 +1,181 @@
+// inflects.dat, addons.dat, uniques.dat, phoneticuk.dat and the English cutting rules.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "tests/tools/package_fixture.h"
+#include "tools/mkdata/addon_compiler.h"
+#include "tools/mkdata/data_error.h"
+#include "tools/mkdata/inflection_compiler.h"
+#include "tools/mkdata/meaning_text.h"
+#include "tools/mkdata/phonetic_compiler.h"
+#include "tools/mkdata/unique_compiler.h"
+
+namespace kavro::mkdata {
+namespace {
+
+TEST(MeaningText, CutsAtASeparatorNeverMidWord) {
+    const std::string text = "large, great; much; powerful; tall/long/broad; extensive, spacious";
+    EXPECT_EQ(fitMeaning(text, 40), "large, great; much; powerful;");
+    EXPECT_EQ(fitMeaning("alpha beta gamma delta epsilon, zeta eta theta iota kappa lambda mu", 50),
+              "alpha beta gamma delta epsilon,");
+    EXPECT_EQ(fitMeaning("alpha, beta gamma delta epsilon zeta eta theta iota kappa lambda", 40),
+              "alpha, beta gamma delta epsilon zeta eta") << "a separator too early is passed over";
+    EXPECT_EQ(fitMeaning("alpha beta gamma delta epsilon zeta eta theta iota kappa lambda", 40),
+              "alpha beta gamma delta epsilon zeta eta");
+    EXPECT_EQ(fitMeaning(std::string(100, 'x'), 79), std::string(79, 'x'));
+    EXPECT_EQ(fitMeaning("short;   ", 79), "short;");
+
+    std::string joined = "great;";
+    appendMeaningLine(joined, withoutBars("||mighty, bold"));
+    appendMeaningLine(joined, "proud");
+    EXPECT_EQ(joined, "great; mighty, bold; proud");
+    EXPECT_EQ(foldLatinLetters("Iuuenis Julius vivit"), "Iuuenis Iulius uiuit");
+}
+
+TEST(PhoneticKey, FollowsTheNormalisationRules) {
+    EXPECT_EQ(phoneticKey("philosophia", true), "filosofia");
+    EXPECT_EQ(phoneticKey("Caesar", true), "cesar");
+    EXPECT_EQ(phoneticKey("amnis", true), "anis");
+    EXPECT_EQ(phoneticKey("hortus", true), "ortus");
+    EXPECT_EQ(phoneticKey("tyrannus", true), "tiranus");
+    EXPECT_EQ(phoneticKey("addo", true), "ato");
+    EXPECT_EQ(phoneticKey("zona", true), "zona");
+    EXPECT_EQ(phoneticKey("gaza", true), "gasa");
+    EXPECT_EQ(phoneticKey("poena", true), "pena");
+    EXPECT_EQ(phoneticKey("Iulius", true), "iulius");
+    EXPECT_EQ(phoneticKey("prae", true), "prae") << "the final e of a word stays after a";
+    EXPECT_EQ(phoneticKey("prae", false), "pre") << "inside a stem an ending follows";
+    EXPECT_EQ(phoneticKey("h", true), "h");
+    EXPECT_EQ(phoneticKey("hh", false), "h");
+}
+
+TEST(PhoneticTable, SortedByKeyPointingAtTheirStems) {
+    std::vector<StemRecord> stems(3);
+    std::strcpy(stems[0].stem, ".");
+    std::strcpy(stems[1].stem, "phil");
+    std::strcpy(stems[2].stem, "fil");
+    stems[1].meaningIndex = 11;
+    stems[2].meaningIndex = 12;
+    const auto table = compilePhonetics(stems);
+    ASSERT_EQ(table.size(), 2u) << "the . stem has no key";
+    EXPECT_STREQ(table[0].key, "fil");
+    EXPECT_EQ(table[0].stemRecord, 1u) << "equal keys keep the dictionary order";
+    EXPECT_EQ(table[0].meaningIndex, 11u);
+    EXPECT_EQ(table[1].stemRecord, 2u);
+    EXPECT_EQ(table[0].keyLength, 3);
+    EXPECT_EQ(table[0].stemLength, 4);
+}
+
+PackageInflection inflection(std::uint8_t pos, std::uint8_t key, const char* ending,
+                             std::uint8_t comparison = 0, std::uint8_t frequency = 1) {
+    PackageInflection p;
+    p.partOfSpeech = pos;
+    p.stemKey = key;
+    p.ending = ending;
+    p.grammar[3] = comparison;
+    p.frequency = frequency;
+    return p;
+}
+
+TEST(InflectionCompiler, AdverbKeysRarityAndOrder) {
+    const auto r = compileInflections({inflection(7, 1, "o", 0, 3), inflection(6, 1, ""),
+                                       inflection(6, 2, ""), inflection(6, 1, "", 3),
+                                       inflection(6, 1, "", 2), inflection(1, 1, "o"),
+                                       inflection(4, 1, "o")});
+    ASSERT_EQ(r.size(), 7u);
+    // One-stem adverbs of their own comparison first, keyed by it; the comparison-X ones keep theirs.
+    EXPECT_EQ(r[0].grammar4, 3);
+    EXPECT_EQ(r[0].stemKey, 3);
+    EXPECT_EQ(r[1].grammar4, 2);
+    EXPECT_EQ(r[1].stemKey, 2);
+    EXPECT_EQ(r[2].stemKey, 1);
+    EXPECT_EQ(r[3].stemKey, 2);
+    EXPECT_STREQ(r[4].ending, "o");
+    EXPECT_EQ(r[4].partOfSpeech, 1);
+    EXPECT_EQ(r[5].partOfSpeech, 4);
+    EXPECT_EQ(r[6].partOfSpeech, 7);
+    EXPECT_EQ(r[6].rarityStep, 2) << "frequency C is two steps rarer than A";
+    EXPECT_EQ(r[4].rarityStep, 0) << "only verbs carry a rarity step";
+
+    std::vector<InflectionRecord> bad(2);
+    std::strcpy(bad[0].ending, "o");
+    EXPECT_THROW(checkInflectionOrder(bad), DataError);
+}
+
+TEST(InflectionCompiler, PackageTableKeepsTheSearchInvariant) {
+    KAVRO_NEEDS_PACKAGE();
+    const auto r = compileInflections(readInflections(testing::kPackageDir / "INFLECTS.SEC"));
+    EXPECT_EQ(r.size(), 1785u);
+    EXPECT_STREQ(r.front().ending, "");
+    for (std::size_t i = 1; i < r.size(); ++i) {
+        const int c = std::strcmp(r[i - 1].ending, r[i].ending);
+        ASSERT_TRUE(c < 0 || (c == 0 && r[i - 1].partOfSpeech <= r[i].partOfSpeech)) << i;
+    }
+}
+
+TEST(AddonCompiler, PackageTackonsWithOurEnglish) {
+    KAVRO_NEEDS_PACKAGE();
+    const auto package = readAddons(testing::kPackageDir / "ADDONS.LAT");
+    const auto english = readSourceTable(testing::kSourceDir / "tackons.txt", 6);
+    const auto addons = compileAddons(package.tackons, english, "tackons.txt");
+    ASSERT_EQ(addons.size(), package.tackons.size());
+    for (std::size_t i = 1; i < addons.size(); ++i)
+        ASSERT_LE(std::strcmp(addons[i - 1].key, addons[i].key), 0);
+    const auto que = std::find_if(addons.begin(), addons.end(),
+                                  [](const AddonRecord& a) { return std::strcmp(a.key, "que") == 0; });
+    ASSERT_NE(que, addons.end());
+    EXPECT_STREQ(que->english, "and") << "the enclitic comes before the pronoun tackon";
+    EXPECT_EQ(que->moveFlag, 1);
+    EXPECT_EQ(que->basePartOfSpeech, 0);
+    EXPECT_EQ((que + 1)->kind1, 2) << "the qu- pronoun's que stays a tackon";
+    EXPECT_TRUE(std::any_of(addons.begin(), addons.end(),
+                            [](const AddonRecord& a) { return std::strcmp(a.key, "ue") == 0; }));
+
+    auto missing = english;
+    missing.pop_back();
+    EXPECT_THROW(compileAddons(package.tackons, missing, "tackons.txt"), DataError);
+    auto extra = english;
+    extra.push_back({99, {"xyz", "X", "0", "0", "0", "what"}});
+    EXPECT_THROW(compileAddons(package.tackons, extra, "tackons.txt"), DataError);
+    auto tooLong = english;
+    tooLong[0].fields[5] = std::string(80, 'a');
+    EXPECT_THROW(compileAddons(package.tackons, tooLong, "tackons.txt"), DataError);
+}
+
+PackageUnique unique(const char* form, std::uint8_t pos, std::array<std::uint8_t, 6> grammar) {
+    PackageUnique u;
+    u.form = form;
+    u.partOfSpeech = pos;
+    u.grammar = grammar;
+    u.area = 4;
+    u.frequency = 2;
+    u.age = 3;
+    u.meaning = "a meaning;";
+    u.sourceFile = "test";
+    return u;
+}
+
+TEST(UniqueCompiler, SortedFormsWithKindsAndExtraForms) {
+    const auto table = compileUniques(
+        {unique("vult", 7, {1, 1, 1, 3, 1, 0}), unique("deus", 1, {2, 1, 1, 6, 0, 0}),
+         unique("di", 1, {1, 2, 1, 6, 0, 0}), unique("di", 1, {2, 2, 1, 6, 0, 0})},
+        {{1, {"vult", "velle"}}}, "forms");
+    ASSERT_EQ(table.size(), 4u);
+    EXPECT_STREQ(table[0].form, "deus");
+    EXPECT_STREQ(table[1].form, "di");
+    EXPECT_EQ(table[1].grammar[0], 1) << "equal forms keep their file order";
+    EXPECT_EQ(table[2].grammar[0], 2);
+    EXPECT_STREQ(table[3].form, "uult");
+    EXPECT_STREQ(table[3].extraForm, "uelle");
+    EXPECT_EQ(table[3].areaFrequency, 0x42);
+    EXPECT_EQ(table[3].ageLevel, 3);
+    EXPECT_EQ(table[0].grammar[3], 6) << "a noun's kind travels in grammar 4";
+
+    EXPECT_THROW(compileUniques({unique("vult", 7, {})}, {{3, {"volt", "velle"}}}, "forms"), DataError);
+    EXPECT_THROW(compileUniques({unique("abcdefghijklmnopqrstuvwxyz", 7, {})}, {}, "forms"), DataError);
+}
+
+}  // namespace
+}  // namespace kavro::mkdata
