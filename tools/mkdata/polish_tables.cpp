@@ -174,9 +174,9 @@ std::string regularThirdPerson(const std::string& v) {
     return v + "s";
 }
 
-// Plurals by rule; compounds of "man" take "men" unless `plainS` ("humans", "Romans").
-std::string regularPlural(const std::string& n, bool plainS) {
-    if (n.ends_with("man") && !plainS) return n.substr(0, n.size() - 3) + "men";
+// Plurals by rule; compounds of "man" take "men".
+std::string regularPlural(const std::string& n) {
+    if (n.ends_with("man")) return n.substr(0, n.size() - 3) + "men";
     if (endsInSibilant(n)) return n + "es";
     if (endsInConsonantY(n)) return n.substr(0, n.size() - 1) + "ies";
     return n + "s";
@@ -355,7 +355,8 @@ LexiconWords readLexiconWords(const fs::path& meaningsFile, const WordNet& wn) {
 
 struct PolishHandData {
     std::map<std::string, std::string> records;   // written by hand
-    std::set<std::string> regular;   // words whose WordNet forms are not used ("-man": "-mans")
+    std::set<std::string> regular;                // words whose WordNet forms are not used
+    std::map<std::string, std::string> plurals;   // plurals given by hand ("Roman": "Romans")
 };
 
 PolishHandData readPolishHandData(const fs::path& path) {
@@ -364,10 +365,12 @@ PolishHandData readPolishHandData(const fs::path& path) {
         const std::vector<std::string> f = words(l.text);
         if (f.size() == 1 && f[0].size() > 1 && f[0][0] == '!') {
             d.regular.insert(f[0].substr(1));
+        } else if (f.size() == 2 && f[0].size() > 1 && f[0][0] == '=') {
+            d.plurals[f[0].substr(1)] = f[1];
         } else if (f.size() == 2 && f[0].size() <= kPolishWordMax && f[1].size() <= kPolishWordMax) {
             d.records[f[0]] = f[1];
         } else {
-            throw lineError(path, l.number, "expected \"key replacement\" of at most 19 characters each, or \"!word\"");
+            throw lineError(path, l.number, "expected \"key replacement\" of at most 19 characters each, \"!word\" or \"=noun plural\"");
         }
     }
     return d;
@@ -405,10 +408,11 @@ void addVerb(WordTable& t, const std::string& verb, const WordNet& wn,
 }
 
 void addNoun(WordTable& t, const std::string& noun, const WordNet& wn, const PolishHandData& hand) {
-    const bool regular = hand.regular.count(noun) > 0;
-    std::string plural = regularPlural(noun, regular);
-    if (auto it = wn.nounForms.find(noun);
-        it != wn.nounForms.end() && it->second.size() == 1 && !regular) {
+    std::string plural = regularPlural(noun);
+    if (auto given = hand.plurals.find(noun); given != hand.plurals.end()) {
+        plural = given->second;
+    } else if (auto it = wn.nounForms.find(noun);
+               it != wn.nounForms.end() && it->second.size() == 1 && !hand.regular.count(noun)) {
         plural = it->second[0];
     }
     addCandidate(t, resolvedForm(noun, noun.ends_with('s') ? "+es" : "+s", kNounCode), plural);
