@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
+#include <random>
 #include <string>
 
 #include "app/settings_file.h"
@@ -142,6 +144,24 @@ TEST_F(SettingsFile, ALineLongerThanTheReadLimitIsNotRecognisedPastIt) {
     const std::string line = std::string(400, ' ') + "FONTBOLD=TRUE";
     EXPECT_FALSE(load(line + "\n").fontBold);
     EXPECT_EQ(saved(ViewOptions{}), line + "\n");
+}
+
+TEST_F(SettingsFile, AnyBytesLoadAndASecondSaveMatchesTheFirst) {
+    std::mt19937 random(7);
+    const std::string pieces[] = {"AGE=", "FONTSIZE=", "BESTORDER=", "TRUE", "=", "\n", "\r\n",
+                                  "EASYLATIN=TRUE", "BACKGROUND=", std::string(1, '\0'), "\xff"};
+    for (int file = 0; file < 50; ++file) {
+        std::string text;
+        const int count = static_cast<int>(random() % 40);
+        for (int i = 0; i < count; ++i) {
+            if (random() % 3 == 0) text += static_cast<char>(random() % 256);
+            else text += pieces[random() % std::size(pieces)];
+        }
+        const ViewOptions o = load(text);
+        std::filesystem::remove(folder.file(kSettingsBackupName));
+        const std::string first = saved(o);
+        EXPECT_EQ(saved(o), first) << "file " << file;
+    }
 }
 
 TEST_F(SettingsFile, SavingWithoutAFileCreatesOneWithEveryKey) {
