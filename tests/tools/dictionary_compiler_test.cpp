@@ -7,10 +7,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <set>
+#include <tuple>
 
 #include "job/fixed_text.h"
 #include "tests/tools/package_fixture.h"
 #include "tools/mkdata/data_error.h"
+#include "tools/mkdata/meaning_text.h"
 
 namespace kavro::mkdata {
 namespace {
@@ -138,6 +141,30 @@ TEST_F(PackageDictionary, SortedStemsAndLetterIndex) {
         ASSERT_LT(s.meaningIndex, d.meanings.size());
         ASSERT_EQ(std::strpbrk(s.stem, "jvJV"), nullptr) << s.stem;
     }
+}
+
+// The package's own stem index (STEMFILE.GEN) is built by the same key rules: every (stem,
+// key, part of speech, which, variant) of it must be in dictUK.dat and nothing else.
+TEST_F(PackageDictionary, StemKeysAgreeWithThePackageStemIndex) {
+    using Stem = std::tuple<std::string, int, int, int, int>;
+    auto stem = [](std::string text, int key, int pos, int which, int variant) {
+        if (pos == 8) pos = 7;   // our participle stems are the package's verb key-4 stems
+        const bool declined = pos == 1 || pos == 2 || pos == 3 || pos == 4 || pos == 5 || pos == 7;
+        return Stem{text.empty() ? "." : text, key, pos, declined ? which : 0,
+                    declined ? variant : 0};
+    };
+    const std::string index = readWholeFile(testing::kPackageDir / "STEMFILE.GEN");
+    std::set<Stem> package;
+    for (std::size_t at = 0; at + 56 <= index.size(); at += 56) {
+        std::string text = foldLatinLetters(index.substr(at, 18));
+        text.erase(text.find_last_not_of(' ') + 1);
+        package.insert(stem(text, index[at + 40], index[at + 20], index[at + 24], index[at + 28]));
+    }
+    std::set<Stem> ours;
+    for (const StemRecord& s : compileDictionary(*records_).stems)
+        ours.insert(stem(s.stem, s.stemKey, s.partOfSpeech, s.which, s.variant));
+    EXPECT_EQ(ours.size(), package.size());
+    EXPECT_TRUE(ours == package);
 }
 
 TEST(DictionaryCompiler, OneStemKeysFollowComparisonAndSort) {
