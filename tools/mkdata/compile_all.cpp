@@ -1,5 +1,6 @@
 #include "tools/mkdata/compile_all.h"
 
+#include "english/polish_records.h"
 #include "tools/mkdata/addon_compiler.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/dictionary_compiler.h"
@@ -66,9 +67,9 @@ void compilePolishFiles(const CompileOptions& o, OutputFolder& out, std::ostream
     PolishSources sources{o.sourceDir, o.wordnetDir, o.outDir / "transl.dat"};
     std::string error;
     if (!compilePolishTables(sources, o.outDir, error, report)) throw DataError(error);
-    out.listWritten("polish.dat", 40);
-    out.listWritten("phrasedud.dat", 62);
-    out.listWritten("finalpolish.dat", 202);
+    out.listWritten("polish.dat", sizeof(PolishRecord));
+    out.listWritten("phrasedud.dat", sizeof(PhraseRecord));
+    out.listWritten("finalpolish.dat", sizeof(FinalPolishRecord));
 }
 
 // The default user files, placed in the data folder for the program to copy into a program
