@@ -18,7 +18,7 @@ class PreparedLine {
 public:
     void assign(std::string_view text) {
         size_ = text.size() < kPreparedLineCapacity - 1 ? text.size() : kPreparedLineCapacity - 1;
-        std::memcpy(text_, text.data(), size_);
+        if (size_ > 0) std::memcpy(text_, text.data(), size_);
         text_[size_] = '\0';
     }
 
@@ -44,7 +44,7 @@ public:
         const std::size_t newSize = size_ - count + text.size();
         if (newSize >= kPreparedLineCapacity) return false;
         std::memmove(text_ + at + text.size(), text_ + at + count, size_ - at - count + 1);
-        std::memcpy(text_ + at, text.data(), text.size());
+        if (!text.empty()) std::memcpy(text_ + at, text.data(), text.size());
         size_ = newSize;
         return true;
     }

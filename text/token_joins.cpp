@@ -97,7 +97,7 @@ void writeJoined(char (&joined)[kTokenTextSize], std::string_view first, std::st
     char buffer[2 * kTokenTextSize + 1];
     std::size_t length = 0;
     for (std::string_view part : {first, glue, second}) {
-        std::memcpy(buffer + length, part.data(), part.size());
+        if (!part.empty()) std::memcpy(buffer + length, part.data(), part.size());
         length += part.size();
     }
     if (lowerFirst && !first.empty()) buffer[0] = lowerAscii(buffer[0]);

@@ -138,7 +138,7 @@ void SentenceTokenizer::storeWord(std::string_view text) {
         TokenText& before = engine_.sentenceTokens[count_ - 1];
         char joined[kTokenTextSize];
         if (joinTokenPair(fieldText(before), text, joined)) {
-            std::memcpy(before, joined, kTokenTextSize);
+            copyField(before, fieldText(joined));
             return;
         }
     }

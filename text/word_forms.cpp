@@ -96,7 +96,7 @@ std::string_view splitPlautineEs(WordBuffer& word) {
 
 void WordBuffer::assign(std::string_view source) {
     length = source.size() < kCapacity - 1 ? source.size() : kCapacity - 1;
-    std::memcpy(text, source.data(), length);
+    if (length > 0) std::memcpy(text, source.data(), length);
     text[length] = '\0';
 }
 
