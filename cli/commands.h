@@ -10,5 +10,7 @@ namespace kavro::cli {
 void addTranslateCommand(CLI::App& app);
 // kavro dict LETTERS : lists the dictionary stems beginning with the letters.
 void addDictCommand(CLI::App& app);
+// kavro analyse FILE|- : word analysis as JSON Lines, one object per token.
+void addAnalyseCommand(CLI::App& app);
 
 }  // namespace kavro::cli

@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     kavro::cli::addTranslateCommand(app);
     kavro::cli::addDictCommand(app);
+    kavro::cli::addAnalyseCommand(app);
     try {
         CLI11_PARSE(app, argc, argv);
     } catch (const std::exception& e) {

@@ -1,0 +1,235 @@
+// kavro analyse FILE|- : word analysis of a Latin text as JSON Lines, one object per token, for
+// scripts and for measurement. The fields are described in README.md.
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/menu_rules.h"
+#include "cli/cli_host.h"
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "cli/text_encoding.h"
+#include "job/elapsed_time.h"
+#include "job/engine.h"
+#include "job/fixed_text.h"
+#include "job/grammar_codes.h"
+#include "job/stages.h"
+#include "job/translation_job.h"
+#include "morph/analysis_emit.h"
+#include "morph/word_analysis.h"
+
+namespace kavro::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using json = nlohmann::ordered_json;
+
+constexpr const char* kStdinStorage = "latin.lat";
+
+struct AnalyseFlags {
+    std::string input;
+    std::string home = ".";
+    std::string data;
+    std::string age;
+    bool yes = false;
+};
+
+std::string utf8(std::string_view engineText) { return windows1252ToUtf8(engineText); }
+
+// A code's printed name without the spacing the analysis line puts after it.
+template <class AppendName>
+std::string nameOf(AppendName append, int code) {
+    std::string text;
+    append(text, code);
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+void putCode(json& codes, const char* field, void (*append)(std::string&, int), int code) {
+    if (code != 0) codes[field] = nameOf(append, code);
+}
+
+// The grammatical codes of a reading by name, as its part of speech uses the record's bytes.
+json codesOf(const WordAnalysis& a) {
+    json codes = json::object();
+    switch (a.partOfSpeech) {
+    case speech_type::Noun:
+        putCode(codes, "noun_kind", appendNounKindName, a.kind2);
+        [[fallthrough]];
+    case speech_type::Supine:
+        putCode(codes, "case", appendCaseName, a.grammar1);
+        putCode(codes, "number", appendNumberName, a.grammar2);
+        putCode(codes, "gender", appendGenderName, a.grammar3);
+        break;
+    case speech_type::Pronoun:
+    case speech_type::Pack:
+        putCode(codes, "case", appendCaseName, a.grammar1);
+        putCode(codes, "number", appendNumberName, a.grammar2);
+        putCode(codes, "gender", appendGenderName, a.grammar3);
+        putCode(codes, "pronoun_kind", appendPronounKindName, a.kind2);
+        break;
+    case speech_type::Adjective:
+    case speech_type::SubstantiveAdjective:
+    case speech_type::Numeral:
+        putCode(codes, "case", appendCaseName, a.grammar1);
+        putCode(codes, "number", appendNumberName, a.grammar2);
+        putCode(codes, "gender", appendGenderName, a.grammar3);
+        if (a.partOfSpeech == speech_type::Numeral)
+            putCode(codes, "numeral_kind", appendNumeralKindName, a.grammar4);
+        else
+            putCode(codes, "comparison", appendComparisonName, a.grammar4);
+        break;
+    case speech_type::Adverb: putCode(codes, "comparison", appendComparisonName, a.grammar4); break;
+    case speech_type::Verb:
+        putCode(codes, "tense", appendTenseName, a.grammar1);
+        putCode(codes, "voice", appendVoiceName, a.grammar2);
+        putCode(codes, "mood", appendMoodName, a.grammar3);
+        if (a.grammar4 != 0) codes["person"] = a.grammar4;
+        putCode(codes, "number", appendNumberName, a.grammar5);
+        putCode(codes, "verb_kind", appendVerbKindName, a.kind2);
+        break;
+    case speech_type::Participle:
+        putCode(codes, "case", appendCaseName, a.grammar1);
+        putCode(codes, "number", appendNumberName, a.grammar2);
+        putCode(codes, "gender", appendGenderName, a.grammar3);
+        putCode(codes, "tense", appendTenseName, a.grammar4);
+        putCode(codes, "voice", appendVoiceName, a.grammar5);
+        putCode(codes, "mood", appendMoodName, a.grammar6);
+        putCode(codes, "verb_kind", appendVerbKindName, a.kind2);
+        break;
+    case speech_type::Preposition: putCode(codes, "case", appendCaseName, a.grammar1); break;
+    default: break;
+    }
+    return codes;
+}
+
+const char* sourceName(int kind) {
+    switch (kind) {
+    case source_kind::Dictionary: return "dictionary";
+    case source_kind::Unique: return "unique";
+    case source_kind::Addon: return "addon";
+    case source_kind::UserDictionary: return "user-dictionary";
+    case source_kind::RomanNumeral: return "roman-numeral";
+    case source_kind::CapitalisedGuess: return "name-guess";
+    case source_kind::ModifiedStem: return "modified-stem";
+    case source_kind::SpellingVariant: return "spelling-variant";
+    default: return nullptr;
+    }
+}
+
+json readingOf(const Engine& engine, int index) {
+    const WordAnalysis& a = engine.wordAnalyses[index];
+    const AnalysisSource& note = engine.analysisSources[index];
+    json r;
+    r["pos"] = nameOf(appendSpeechTypeName, a.partOfSpeech);
+    r["pos_code"] = a.partOfSpeech;
+    r["codes"] = codesOf(a);
+    r["form"] = utf8(fieldText(a.analysedForm));
+    r["citation"] = utf8(fieldText(note.citation));
+    r["english"] = utf8(fieldText(a.english));
+    r["rarity"] = std::string(1, static_cast<char>('@' + (a.rarity & 0x3F)));
+    r["age"] = a.ageLevel;
+    const char* source = sourceName(note.sourceKind);
+    r["source"] = source ? json(source) : json(nullptr);
+    return r;
+}
+
+// One line per token of the sentence just analysed.
+void printSentence(Engine& engine, int sentence) {
+    const int tokens = engine.tokenCount < static_cast<int>(kTokenCapacity)
+                           ? engine.tokenCount
+                           : static_cast<int>(kTokenCapacity);
+    std::vector<json> readings(static_cast<std::size_t>(tokens > 0 ? tokens : 0), json::array());
+    for (int i = 0; i < engine.analysisCount; ++i) {
+        const int position = engine.wordAnalyses[i].wordPosition;
+        if (position >= 0 && position < tokens) readings[position].push_back(readingOf(engine, i));
+    }
+    for (int t = 0; t < tokens; ++t) {
+        const std::string_view token = fieldText(engine.sentenceTokens[t]);
+        json line;
+        line["sentence"] = sentence;
+        line["position"] = t;
+        line["token"] = utf8(token);
+        line["punctuation"] = isPunctuationToken(token);
+        bool found = false;
+        for (const json& r : readings[t]) found = found || r["pos_code"] != speech_type::NotFound;
+        line["found"] = found;
+        line["analyses"] = std::move(readings[t]);
+        const std::string text = line.dump() + "\n";
+        std::fwrite(text.data(), 1, text.size(), stdout);
+    }
+}
+
+fs::path latinFileFor(const AnalyseFlags& flags, const fs::path& home) {
+    const std::string content = readLatinInput(flags.input);
+    if (flags.input != "-") return flags.input;
+    const fs::path storage = home / kStdinStorage;
+    std::ofstream out(storage, std::ios::binary | std::ios::trunc);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.close();
+    if (!out) fail(storage, "cannot store standard input here");
+    return storage;
+}
+
+void runAnalyse(const AnalyseFlags& flags) {
+    const std::int64_t startMillis = clockMillis();
+    const fs::path home = writableProgramFolder(flags.home);
+    fs::path latinFile = latinFileFor(flags, home);
+    const fs::path input = latinFile;
+
+    ViewOptions options;
+    options.sentenceMode = false;
+    if (flags.age == "classical") chooseAge(options, kAgeClassical);
+    if (flags.age == "all") chooseAge(options, kAgeAll);
+    Lexicon lexicon;
+    CliHost host(flags.yes);
+    auto engine = std::make_unique<Engine>(lexicon, options, host, home);
+    loadLexicon(lexicon, *engine, dataFolder(flags.data));
+    applyMenuRules(options);
+    engine->keepAnalysisSources = true;
+
+    int sentence = 0;
+    JobStages stages = engineStages();
+    stages.analyseSentenceWords = [&sentence](Engine& e) {
+        analyseSentenceWords(e);
+        printSentence(e, sentence++);
+    };
+    const JobResult result = runTranslationJob(*engine, latinFile, startMillis, stages);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) fail("<stdout>", "write error");
+    switch (result.status) {
+    case JobStatus::Completed: return;
+    case JobStatus::Aborted: fail(input, "analysis ended early");
+    case JobStatus::PreparationFailed: fail(input, "could not be prepared for analysis");
+    case JobStatus::LogUnwritable: fail(home / "parser.txt", "cannot be written");
+    case JobStatus::TempFileUnreadable: fail(home / "temp.lat", "cannot be read back");
+    }
+}
+
+}  // namespace
+
+void addAnalyseCommand(CLI::App& app) {
+    auto flags = std::make_shared<AnalyseFlags>();
+    CLI::App* cmd = app.add_subcommand(
+        "analyse", "Word analysis of a Latin text file (or - for stdin) as JSON Lines, one object per token");
+    cmd->alias("analyze");
+    cmd->footer(
+        "Each line holds the sentence number, the token's word position, the token, whether it is "
+        "punctuation, whether any analysis was found, and every analysis with its part of speech, "
+        "grammatical codes by name, analysed form, citation form, English, rarity, age and source "
+        "kind (see README.md). The options are the defaults, not UserSettings.txt, so that runs "
+        "are reproducible; the word-mode trace is left in parser.txt in the program folder.");
+    cmd->add_option("FILE", flags->input, "Latin text file, Windows-1252 or UTF-8; - reads stdin")
+        ->required();
+    addHomeOption(*cmd, flags->home);
+    addDataOption(*cmd, flags->data);
+    cmd->add_option("--age", flags->age, "Preferred age of Latin: classical, medieval (default), all")
+        ->check(CLI::IsMember({"classical", "medieval", "all"}));
+    cmd->add_flag("--yes", flags->yes, "Answer Yes to the program's Yes/No questions (default No)");
+    cmd->callback([flags] { runAnalyse(*flags); });
+}
+
+}  // namespace kavro::cli
