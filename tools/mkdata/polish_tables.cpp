@@ -186,13 +186,35 @@ struct VerbForms {
     std::string pastParticiple, presentParticiple, thirdPerson;
 };
 
-// WordNet's listed forms sorted by kind: "-ing", third person "-s", the rest past forms. A
-// third person form is taken only when it is not the verb plus an ending ("has", not the
+// Prefixes of English verbs, longest first.
+constexpr std::string_view kVerbPrefixes[] = {"under", "over", "fore", "with", "out", "mis", "pre",
+                                              "dis", "un", "re", "be", "de", "en", "in", "im"};
+
+// A verb that WordNet does not know, made of a prefix and a verb it knows ("unspin" is "un" and
+// "spin"); empty strings otherwise.
+std::pair<std::string, std::string> splitPrefixedVerb(const std::string& verb, const WordNet& wn) {
+    if (wn.verbLemmas.count(verb)) return {};
+    for (std::string_view prefix : kVerbPrefixes) {
+        if (verb.size() < prefix.size() + 2 || !verb.starts_with(prefix)) continue;
+        std::string base = verb.substr(prefix.size());
+        if (wn.verbLemmas.count(base)) return {std::string(prefix), std::move(base)};
+    }
+    return {};
+}
+
+// WordNet's listed forms sorted by kind: "-ing", third person "-s", the rest past forms; a
+// prefixed verb unknown to WordNet takes the forms of its base. A third person form is taken only when it is not the verb plus an ending ("has", not the
 // doubled "busses"); a listed form equal to the verb itself is ignored. Verbs in
 // `regularVerbs` take no form from WordNet (it lists archaic or variant ones for them).
 VerbForms correctVerbForms(const std::string& verb, const WordNet& wn,
                            const std::map<std::string, std::string>& participles,
                            const std::set<std::string>& regularVerbs) {
+    if (!participles.count(verb)) {
+        if (const auto [prefix, base] = splitPrefixedVerb(verb, wn); !base.empty()) {
+            const VerbForms b = correctVerbForms(base, wn, participles, regularVerbs);
+            return {prefix + b.pastParticiple, prefix + b.presentParticiple, prefix + b.thirdPerson};
+        }
+    }
     VerbForms f{regularPastParticiple(verb), regularPresentParticiple(verb),
                 regularThirdPerson(verb)};
     std::vector<std::string> past;
@@ -339,7 +361,11 @@ LexiconWords readLexiconWords(const fs::path& meaningsFile, const WordNet& wn) {
         const std::string verb = firstWord(english);
         const bool verbMeaning = lex.byPartOfSpeech ? usedAs(i, kVerbCode)
                                                     : wn.verbForms.count(verb) || wn.words.count(verb);
-        if (verbMeaning && wn.verbLemmas.count(verb) && verb != "be" &&
+        // A word WordNet knows only as another part of speech ("it", "quickly") is left out;
+        // one it does not know at all ("deraign") is taken as a regular verb.
+        const bool englishVerb = wn.verbLemmas.count(verb) || !wn.words.count(verb);
+        // "be" and "to" have their own rules in the verb phrase.
+        if (verbMeaning && englishVerb && verb != "be" && verb != "to" &&
             std::all_of(verb.begin(), verb.end(), [](char c) { return c >= 'a' && c <= 'z'; })) {
             lex.verbs.insert(verb);
         }
