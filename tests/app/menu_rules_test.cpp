@@ -56,17 +56,6 @@ TEST(MenuRules, BotanyAreaNeedsTheAcceptedBotanyFile) {
     EXPECT_EQ(o.age, kAgeAll);
 }
 
-TEST(MenuRules, HashTogglesOnlyWhenLoaded) {
-    ViewOptions o;
-    toggleHash(o);
-    EXPECT_FALSE(o.hashActive);
-    EXPECT_FALSE(applyMenuRules(o).allowHash.enabled);
-    o.hashLoaded = true;
-    toggleHash(o);
-    EXPECT_TRUE(o.hashActive);
-    EXPECT_TRUE(applyMenuRules(o).allowHash.checked);
-}
-
 TEST(MenuRules, ChoosingAnAreaEndsAutoAreaAndAutoAreaResetsTheArea) {
     ViewOptions o;
     toggleAutoArea(o);
@@ -99,19 +88,6 @@ TEST(MenuRules, EasyLatinSwitchesTheClassicalRestrictionsAndSaysSo) {
               "Easy Teaching Mode is turned OFF.\nYou may need to re-set AGE PREFERRED and MEDIEVAL TRICKS.");
     EXPECT_TRUE(o.medievalTricks);
     EXPECT_EQ(o.age, kAgeClassical);
-}
-
-TEST(DisplayChoices, FontsAndBackgrounds) {
-    ViewOptions o;
-    o.fontSize = 11;
-    o.fontType = 2;
-    const FontChoice f = fontChoice(o);
-    EXPECT_EQ(f.twips, 220);
-    EXPECT_EQ(f.face, "Courier");
-    EXPECT_EQ(f.family, FontChoice::Family::Modern);
-    EXPECT_EQ(backgroundColour(0), 0xFFFFFFu);
-    EXPECT_EQ(backgroundColour(1), 0xC0F0F0u);
-    EXPECT_EQ(backgroundColour(2), 0xF0F0F0u);
 }
 
 }  // namespace

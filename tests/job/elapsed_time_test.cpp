@@ -24,10 +24,5 @@ TEST(FormatElapsed, VeryLongRunsKeepCountingHours) {
     EXPECT_EQ(formatElapsed(0, 3'600'000'000LL).substr(0, 8), "1000:00:");
 }
 
-TEST(ClockMillis, NeverGoesBack) {
-    const auto first = clockMillis();
-    EXPECT_GE(clockMillis(), first);
-}
-
 }  // namespace
 }  // namespace kavro
