@@ -1,6 +1,7 @@
 // A check over the whole compiled lexicon: for the first word of every verb meaning, the "+ed",
 // "+ing" and "+s" forms that come out of the verb phrase, the marker resolution and the word
-// table are compared with the correct English forms. The correct forms are worked out here on
+// table are compared with the correct English forms; likewise the plural of the last word of
+// every noun meaning's first sense. The correct forms are worked out here on
 // their own: WordNet's verb.exc where it lists the verb, the project's list of past participles
 // and of verbs kept regular, the regular spelling rules otherwise. Skips when the compiled
 // lexicon (build/data) is absent.
@@ -51,6 +52,8 @@ struct VerbLists {
     std::set<std::string> otherWords;                 // lemmas of WordNet's other parts of speech
     std::map<std::string, std::string> participles;   // data/english/verb_participles.txt
     std::set<std::string> keptRegular;                // "!word" lines of data/english/polish.txt
+    std::map<std::string, std::string> plurals;       // "=noun plural" lines of the same
+    std::map<std::string, std::vector<std::string>> nounForms;   // noun.exc: lemma -> plurals
 };
 
 VerbLists readVerbLists() {
@@ -85,6 +88,16 @@ VerbLists readVerbLists() {
     std::ifstream polish(fs::path(KAVRO_SOURCE_DIR) / "data/english/polish.txt");
     for (std::string line; std::getline(polish, line);) {
         if (line.starts_with('!')) v.keptRegular.insert(line.substr(1, line.find_first_of(" \r") - 1));
+        std::istringstream in(line);
+        std::string noun, plural;
+        if (line.starts_with('=') && in >> noun >> plural) v.plurals[noun.substr(1)] = plural;
+    }
+    std::ifstream nounExc("/usr/share/wordnet/noun.exc");
+    for (std::string line; std::getline(nounExc, line);) {
+        std::istringstream in(line);
+        std::string form, lemma;
+        in >> form;
+        while (in >> lemma) v.nounForms[lemma].push_back(form);
     }
     return v;
 }
@@ -221,6 +234,69 @@ TEST(LexiconVerbForms, MarkerFormsAfterPolishingAreRight) {
               << "still wrong:\n";
     for (const std::string& w : t.wrong) std::cout << "  " << w << "\n";
     EXPECT_GE(shareWithPhrases, 99.5);
+}
+
+std::string expectedPlural(const std::string& n, const VerbLists& lists) {
+    if (auto it = lists.plurals.find(n); it != lists.plurals.end()) return it->second;
+    if (auto it = lists.nounForms.find(n);
+        it != lists.nounForms.end() && it->second.size() == 1 && !lists.keptRegular.count(n)) {
+        return it->second[0];
+    }
+    if (n.ends_with("man")) return n.substr(0, n.size() - 3) + "men";
+    if (n.ends_with('s') || n.ends_with('x') || n.ends_with('z') || n.ends_with("ch") || n.ends_with("sh")) return n + "es";
+    if (n.ends_with('y') && consonantBefore(n, 1)) return n.substr(0, n.size() - 1) + "ies";
+    return n + "s";
+}
+
+// The last word of a meaning's first sense ("cattle thieving, stealing" gives "thieving").
+std::string lastWordOfFirstSense(std::string_view english) {
+    const std::size_t start = english.find_first_not_of("|~ ");
+    if (start == std::string_view::npos) return {};
+    english.remove_prefix(start);
+    std::string sense(english.substr(0, english.find_first_of(";,/(?!.:[")));
+    while (!sense.empty() && sense.back() == ' ') sense.pop_back();
+    std::string word = sense.substr(sense.find_last_of(' ') == std::string::npos ? 0 : sense.find_last_of(' ') + 1);
+    const std::size_t cut = word.find_last_of("-)");
+    if (cut != std::string::npos) word = word.substr(cut + 1);
+    const bool plain = word.size() > 1 && std::all_of(word.begin(), word.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
+    return plain ? word : std::string();
+}
+
+TEST(LexiconNounPlurals, MarkerPluralsAfterPolishingAreRight) {
+    const fs::path dir = dataDir();
+    const auto meanings = readRecords<MeaningRecord>(dir / "transl.dat");
+    const auto stems = readRecords<StemRecord>(dir / "dictUK.dat", kLetterIndexCount * sizeof(LetterIndex));
+    const auto polish = readRecords<PolishRecord>(dir / "polish.dat");
+    if (meanings.empty() || stems.empty() || polish.empty()) GTEST_SKIP() << "no compiled lexicon in " << dir;
+    if (!fs::exists("/usr/share/wordnet/noun.exc")) GTEST_SKIP() << "WordNet (wordnet-base) is not installed";
+    const VerbLists lists = readVerbLists();
+
+    std::set<std::string> nouns;
+    for (const StemRecord& s : stems) {
+        if ((s.partOfSpeech & 0x1F) != 1 || s.meaningIndex >= meanings.size()) continue;
+        const std::string n = lastWordOfFirstSense(fieldText(meanings[s.meaningIndex].english));
+        if (!n.empty()) nouns.insert(n);
+    }
+    WordAnalysis plural = blankAnalysis();
+    plural.partOfSpeech = 1;
+    plural.grammar2 = 2;
+    int right = 0;
+    std::vector<std::string> wrong;
+    for (const std::string& n : nouns) {
+        std::string slot = "the " + n + (n.ends_with('s') ? "+es" : "+s");
+        resolveMarkers(slot, plural, nullptr);
+        applyPolishTable(polish, slot);
+        const std::string want = "the " + expectedPlural(n, lists);
+        if (slot == want) ++right;
+        else wrong.push_back(slot + " (want " + want + ")");
+    }
+    const double share = 100.0 * right / static_cast<double>(nouns.size());
+    std::cout << "nouns checked: " << nouns.size() << "; plurals right: " << right << " (" << share
+              << "%)\nstill wrong:\n";
+    for (const std::string& w : wrong) std::cout << "  " << w << "\n";
+    EXPECT_GE(share, 99.5);
 }
 
 }  // namespace
