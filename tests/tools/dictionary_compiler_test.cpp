@@ -10,6 +10,7 @@
 #include <set>
 #include <tuple>
 
+#include "job/capacities.h"
 #include "job/fixed_text.h"
 #include "tests/tools/package_fixture.h"
 #include "tools/mkdata/data_error.h"
@@ -144,7 +145,8 @@ TEST_F(PackageDictionary, SortedStemsAndLetterIndex) {
 }
 
 // The package's own stem index (STEMFILE.GEN) is built by the same key rules: every (stem,
-// key, part of speech, which, variant) of it must be in dictUK.dat and nothing else.
+// key, part of speech, which, variant) of it must be in dictUK.dat and nothing else, the PACK
+// stems apart (they are left out).
 TEST_F(PackageDictionary, StemKeysAgreeWithThePackageStemIndex) {
     using Stem = std::tuple<std::string, int, int, int, int>;
     auto stem = [](std::string text, int key, int pos, int which, int variant) {
@@ -158,13 +160,26 @@ TEST_F(PackageDictionary, StemKeysAgreeWithThePackageStemIndex) {
     for (std::size_t at = 0; at + 56 <= index.size(); at += 56) {
         std::string text = foldLatinLetters(index.substr(at, 18));
         text.erase(text.find_last_not_of(' ') + 1);
-        package.insert(stem(text, index[at + 40], index[at + 20], index[at + 24], index[at + 28]));
+        if (index[at + 20] != 3)
+            package.insert(stem(text, index[at + 40], index[at + 20], index[at + 24], index[at + 28]));
     }
     std::set<Stem> ours;
     for (const StemRecord& s : compileDictionary(*records_).stems)
         ours.insert(stem(s.stem, s.stemKey, s.partOfSpeech, s.which, s.variant));
     EXPECT_EQ(ours.size(), package.size());
     EXPECT_TRUE(ours == package);
+}
+
+TEST_F(PackageDictionary, NoStemHasMoreRecordsThanTheStemWorkTableHolds) {
+    const auto stems = compileDictionary(*records_).stems;
+    std::size_t run = 1, longest = 1;
+    for (std::size_t i = 1; i < stems.size(); ++i) {
+        run = std::strcmp(stems[i - 1].stem, stems[i].stem) == 0 ? run + 1 : 1;
+        longest = std::max(longest, run);
+    }
+    EXPECT_LT(longest, kTempStemCapacity);
+    EXPECT_TRUE(std::none_of(stems.begin(), stems.end(),
+                             [](const StemRecord& s) { return s.partOfSpeech == 3; }));
 }
 
 TEST(DictionaryCompiler, OneStemKeysFollowComparisonAndSort) {

@@ -35,7 +35,8 @@ void compileDictionaryFiles(const CompileOptions& o, OutputFolder& out, std::ost
     report << "DICTFILE.GEN: " << d.packageRecords << " package records, "
            << d.continuationLines << " continuation lines joined\n"
            << "dictUK.dat: " << d.stems.size() << " stem records (" << d.mergedStems
-           << " of key 0) + " << kLetterIndexCount << " letter index records\n"
+           << " of key 0) + " << kLetterIndexCount << " letter index records; "
+           << d.packEntries << " PACK entries without stems\n"
            << "transl.dat: " << d.meanings.size() << " entries (meanings records), "
            << d.shortenedMeanings << " English texts shortened to fit\n"
            << "phoneticuk.dat: " << phonetics.size() << " phonetic keys\n";

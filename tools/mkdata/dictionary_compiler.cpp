@@ -201,6 +201,10 @@ CompiledDictionary compileDictionary(const std::vector<PackageEntry>& records) {
         out.continuationLines += entry.lines - 1;
         if (entry.english.size() > kHalfLimit) ++out.shortenedMeanings;
         out.meanings.push_back(meaningRecordOf(*entry.head, entry.english));
+        if (entry.head->partOfSpeech == pos::PACK) {
+            ++out.packEntries;
+            continue;
+        }
         for (const StemRecord& s : stemRecordsOf(*entry.head, static_cast<std::uint32_t>(m))) {
             if (s.stemKey == 0) ++out.mergedStems;
             out.stems.push_back(s);

@@ -14,6 +14,10 @@
 //           meaning), else 0
 // Stems are folded to i/u and sorted in plain byte order; the real empty stem (esse = "" +
 // "esse") is stored as "." so that the analyser's "." split finds it.
+// The PACK entries (the qu-/cu- stems of quidam, quisque, quicumque ... in all their kinds) get
+// their meanings records but no stems: no inflection fits a PACK stem, the analyser reads
+// those compounds from its own pronoun-compound table, and their 100-odd "qu" and "cu" records
+// would overflow the 49 slots of tempstems on every qui, quae, quod.
 #pragma once
 
 #include <array>
@@ -41,6 +45,7 @@ struct CompiledDictionary {
     std::size_t continuationLines = 0;
     std::size_t mergedStems = 0;                            // key-0 records
     std::size_t shortenedMeanings = 0;
+    std::size_t packEntries = 0;                            // meanings only, no stems
 };
 
 std::vector<DictionaryEntry> groupEntries(const std::vector<PackageEntry>& records);
