@@ -175,6 +175,8 @@ TEST(UniqueCompiler, SortedFormsWithKindsAndExtraForms) {
 
     EXPECT_THROW(compileUniques({unique("vult", 7, {})}, {{3, {"volt", "velle"}}}, "forms"), DataError);
     EXPECT_THROW(compileUniques({unique("abcdefghijklmnopqrstuvwxyz", 7, {})}, {}, "forms"), DataError);
+    const std::vector<PackageUnique> tooMany(50, unique("est", 7, {}));
+    EXPECT_THROW(compileUniques(tooMany, {}, "forms"), DataError) << "more than tempinflects holds";
 }
 
 }  // namespace

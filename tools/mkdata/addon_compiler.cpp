@@ -43,6 +43,19 @@ AddonRecord addonRecord(const PackageTackon& t, const SourceLine& line, const st
     return a;
 }
 
+// The analyser's tempaddons keeps at most 9 addons of one key.
+constexpr std::size_t kMostAddonsOfOneKey = 9;
+
+void checkEqualKeyRuns(const std::vector<AddonRecord>& sorted) {
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        run = i > 0 && std::strcmp(sorted[i - 1].key, sorted[i].key) == 0 ? run + 1 : 1;
+        if (run > kMostAddonsOfOneKey)
+            throw DataError(std::string("addons.dat: more than ") +
+                            std::to_string(kMostAddonsOfOneKey) + " tackons '" + sorted[i].key + "'");
+    }
+}
+
 }  // namespace
 
 std::vector<AddonRecord> compileAddons(const std::vector<PackageTackon>& tackons,
@@ -71,6 +84,7 @@ std::vector<AddonRecord> compileAddons(const std::vector<PackageTackon>& tackons
     std::stable_sort(out.begin(), out.end(), [](const AddonRecord& a, const AddonRecord& b) {
         return std::strcmp(a.key, b.key) < 0;
     });
+    checkEqualKeyRuns(out);
     return out;
 }
 

@@ -4,11 +4,30 @@
 #include <cstring>
 #include <map>
 
+#include "job/capacities.h"
 #include "job/fixed_text.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/meaning_text.h"
 
 namespace kavro::mkdata {
+
+namespace {
+
+// The analyser takes every record of one form into tempstems and tempinflects at once.
+constexpr std::size_t kMostRecordsOfOneForm = kTempInflectCapacity - 1;
+
+void checkEqualFormRuns(const std::vector<UniqueRecord>& sorted) {
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        run = i > 0 && std::strcmp(sorted[i - 1].form, sorted[i].form) == 0 ? run + 1 : 1;
+        if (run > kMostRecordsOfOneForm)
+            throw DataError(std::string("uniques.dat: more than ") +
+                            std::to_string(kMostRecordsOfOneForm) + " records of the form '" +
+                            sorted[i].form + "'");
+    }
+}
+
+}  // namespace
 
 UniqueRecord uniqueRecordOf(const PackageUnique& u, const std::string& extraForm) {
     const std::string& sourceName = u.sourceFile;
@@ -52,6 +71,7 @@ std::vector<UniqueRecord> compileUniques(const std::vector<PackageUnique>& uniqu
     std::stable_sort(out.begin(), out.end(), [](const UniqueRecord& a, const UniqueRecord& b) {
         return std::strcmp(a.form, b.form) < 0;
     });
+    checkEqualFormRuns(out);
     return out;
 }
 
