@@ -100,7 +100,7 @@ TEST_F(PackageDictionary, ComparativeAdjectiveAndPreposition) {
     ASSERT_EQ(a.size(), 1u);
     expectStem(a[0], "anteri", 4, 3);   // a comparative-only adjective takes the key-3 endings
     EXPECT_EQ(a[0].genderOrKind, 2);
-    EXPECT_STREQ(meaningRecordOf(*anterior.head, anterior.english).latin, "anterior -or -us");
+    EXPECT_STREQ(meaningRecordOf(*anterior.head, anterior.english).latin, "anterior, anterius");
 
     const auto& inAbl = find({"in", "", "", ""}, 10, 6);
     const auto p = stems(inAbl);

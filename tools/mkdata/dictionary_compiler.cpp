@@ -85,11 +85,12 @@ StemRecord stemRecord(const StemRecord& grammar, const PackageEntry& e, int slot
     return r;
 }
 
-// A readable Latin form for the few entries the citation tables have no row for.
+// A readable Latin form for the few entries the citation tables have no row for; like every
+// finished form it holds a comma (word analysis formats a form without one from stems).
 std::string fallbackCitation(const PackageEntry& e) {
     if (e.partOfSpeech == pos::ADJ && e.slotsUsed == 1) {
-        if (e.kind == kComp) return e.stems[0] + "or -or -us";
-        if (e.kind == kSuper) return e.stems[0] + "mus -a -um";
+        if (e.kind == kComp) return e.stems[0] + "or, " + e.stems[0] + "us";
+        if (e.kind == kSuper) return e.stems[0] + "mus, -a -um";
     }
     std::string out;
     for (int i = 0; i < e.slotsUsed; ++i)
