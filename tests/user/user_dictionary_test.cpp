@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "job/engine.h"
 #include "job/fixed_text.h"
 #include "job/grammar_codes.h"
@@ -130,6 +132,19 @@ TEST_F(UserDictionary, ReadingStopsAtTwoThousandAcceptedLines) {
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text,
               "Exceeded max. no. of entries.\nLast line was uerb1999 / N 2 1 N T / a word \n");
+}
+
+TEST_F(UserDictionary, ArbitraryLinesNeverOverrunAField) {
+    std::mt19937 random(5);
+    const std::string alphabet = "ab /;NVADJ123 \xe6\xff\t";
+    for (int i = 0; i < 3000; ++i) {
+        std::string line(random() % 300, ' ');
+        for (char& c : line) c = alphabet[random() % alphabet.size()];
+        parse(line);
+    }
+    EXPECT_LE(stems.size(), meanings.size() * kUserStemsPerLine);
+    for (const StemRecord& s : stems) EXPECT_LE(fieldText(s.stem).size(), kUserWordLength);
+    for (const MeaningRecord& m : meanings) EXPECT_LT(fieldText(m.english).size(), sizeof m.english);
 }
 
 }  // namespace
