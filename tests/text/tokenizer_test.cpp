@@ -161,6 +161,23 @@ TEST_F(SentenceReader, LongSentencesComeInPiecesWithoutAnEmptyOne) {
     std::fclose(temp);
 }
 
+TEST_F(SentenceReader, AThousandWordsWithoutAFullStopAreReadInPieces) {
+    folder.write("latin.lat", words(1000, "uerbum"));
+    ASSERT_TRUE(prepareLatinFile(*engine, folder.file("latin.lat")));
+    std::FILE* temp = std::fopen(folder.file("temp.lat").c_str(), "r");
+    std::string sentence;
+    int pieces = 0;
+    int wordTokens = 0;
+    for (int count; (count = readSentence(*engine, temp, sentence)) != -1; ++pieces) {
+        ASSERT_GT(count, 0);
+        wordTokens += count;
+    }
+    std::fclose(temp);
+    EXPECT_EQ(pieces, 4);  // 7,000 characters in pieces of 1,999
+    EXPECT_GE(wordTokens, 1001);
+    EXPECT_TRUE(host.boxes.empty());
+}
+
 TEST_F(SentenceReader, FullLatinTextIsMarkedTruncated) {
     engine->latinText.assign(kLatinTextSize - 10, 'x');
     folder.write("temp.lat", "Arma virumque cano.\n");
