@@ -235,14 +235,16 @@ Step WordRun::repairs() {
     return Step::Acceptance;
 }
 
-// Step 8: enough readings (not one rare one, not an "-isse" form), or the "isti" syncope.
+// Step 8: a word without enough readings (none, one rare one, or an "-isse" form) is tried once
+// as an "isti" syncope. Found or not, the case and spelling repairs follow: they add the
+// lower-case readings of a capitalised first word, and leave a found word alone otherwise.
 Step WordRun::acceptance() {
     if (syncopeApplied_) restore();
     const WordAnalysis* last = lastAnalysis();
     const bool found =
         (result_ > 1 || (result_ == 1 && last && last->rarity <= kCommonRarityLimit)) &&
         !word().ends_with("isse");
-    if (found) return Step::Done;
+    if (found) return Step::CaseRepairs;
     if (!medievalRetry_ && trySyncopatedPerfect(e_, word_, SyncopeForm::Isti)) {
         medievalRetry_ = true;
         return Step::Attempt;

@@ -58,6 +58,22 @@ TEST_F(DriverTest, CapitalisedFirstWordIsFoundInLowerCase) {
     EXPECT_EQ(std::string(r[0].analysedForm), "am.o");
 }
 
+TEST(DriverCaseTest, CapitalisedFirstWordFoundAsANameAlsoGetsItsLowerCaseReadings) {
+    WordWorld w;
+    addCommonLatin(w);
+    Stem goddess{"Fortun", speech_type::Noun, 1, 1, gender_type::Feminine, noun_kind_type::Proper};
+    w.stem(goddess, "Fortuna, Fortunae", "Fortune (goddess)");
+    w.stem({"fortun", speech_type::Noun, 1, 1, gender_type::Feminine}, "fortuna, fortunae", "luck");
+    w.finish();
+    w.analyse({"Fortuna", "amat", "PUNCT@"});
+    const auto first = w.readingsOf(0);
+    ASSERT_EQ(first.size(), 2u);
+    EXPECT_EQ(std::string(first[0].english), "Fortune (goddess)");
+    EXPECT_EQ(std::string(first[1].english), "luck");
+    w.analyse({"amat", "Fortuna", "PUNCT@"});
+    EXPECT_EQ(w.readingsOf(1).size(), 1u) << "in mid-sentence a found name stays a name";
+}
+
 TEST_F(DriverTest, CapitalisedWordInMidSentenceIsFinallyTriedInLowerCase) {
     w.analyse({"amo", "Puellam", "PUNCT@"});
     const auto r = w.readingsOf(1);
