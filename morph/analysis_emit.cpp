@@ -48,6 +48,15 @@ EmitScratch& scratch() {
     return s;
 }
 
+// The Latin detail field: a word of the Latin text followed by a full stop.
+void setDetailWord(WordAnalysis& a, std::string_view word) {
+    const std::size_t n = copyField(a.latinDetail, word);
+    if (n + 1 < sizeof a.latinDetail) {
+        a.latinDetail[n] = '.';
+        a.latinDetail[n + 1] = '\0';
+    }
+}
+
 bool isVerbCode(std::uint8_t pos) { return pos == speech_type::Verb; }
 bool isVerbOrParticiple(std::uint8_t pos) {
     return pos == speech_type::Verb || pos == speech_type::Participle;
@@ -244,9 +253,7 @@ void participleRules(WordAnalysis& a, const EmitScratch& s, Reclassified& out) {
             out.gerundDue = true;
         } else {
             a.grammar6 = mood_type::AdjectiveLike;
-            std::string detail = s.words[3];
-            detail += '.';
-            copyField(a.latinDetail, detail);
+            setDetailWord(a, s.words[3]);
         }
     }
     if (voice == voice_type::Active && (tense == tense_type::Present || tense == tense_type::Future))
@@ -304,9 +311,7 @@ Reclassified applyRules(WordAnalysis& a, const StemRecord& stem, const Inflectio
     if (a.partOfSpeech == speech_type::Participle && a.grammar6 == mood_type::AdjectiveLike)
         a.stemClass = kFirstDeclensionClass;
     if (a.partOfSpeech == speech_type::Noun || isAdjectiveCode(a.partOfSpeech)) {
-        std::string detail = s.wordCount == 1 ? s.words[0] : s.words[1];
-        detail += '.';
-        copyField(a.latinDetail, detail);
+        setDetailWord(a, s.wordCount == 1 ? s.words[0] : s.words[1]);
     }
     return out;
 }

@@ -27,11 +27,13 @@ void appendNotFound(Engine& engine, std::string_view word) {
     a.partOfSpeech = speech_type::NotFound;
     a.wordPosition = static_cast<std::int16_t>(engine.tokenIndex);
     a.groupNumber = static_cast<std::int16_t>(engine.groupNumber);
-    std::string bracketed = "[";
-    bracketed += word;
-    bracketed += ']';
-    const std::size_t n = copyField(a.analysedForm, bracketed);
-    if (bracketed.size() > kBracketedFormLimit) a.analysedForm[n - 1] = '*';
+    char bracketed[kTokenTextSize + 2];
+    bracketed[0] = '[';
+    const std::size_t len = copyBounded(bracketed + 1, kTokenTextSize, word);
+    bracketed[len + 1] = ']';
+    const std::string_view form(bracketed, len + 2);
+    const std::size_t n = copyField(a.analysedForm, form);
+    if (form.size() > kBracketedFormLimit) a.analysedForm[n - 1] = '*';
     copyField(a.latinDetail, kNotFoundForm);
     const int index = engine.analysisCount;
     appendAnalysis(engine, a);
