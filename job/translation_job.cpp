@@ -91,12 +91,14 @@ void translateInSentenceMode(Engine& engine, const JobStages& stages, int reader
 // user ended the job.
 bool runSentenceLoop(Engine& engine, const JobStages& stages, std::FILE* tempLat) {
     std::string sentence;
-    while (engine.tokenCount != kNothingLeft) {
+    for (;;) {
         engine.groupNumber = 0;
         engine.analysisCount = 0;
         engine.tokenCount = stages.readSentence(engine, tempLat, sentence);
         engine.currentSentence = sentence;
-        if (engine.tokenCount == kNothingLeft) break;
+        // A line that held no token (a word too long to keep, a line of stray characters) is
+        // passed over: ending the job there would silently drop the rest of the text.
+        if (engine.tokenCount == kNothingLeft) continue;
         if (engine.host.escapePressed() || engine.tokenCount == kCancelled) {
             reportEscape(engine);
             return false;

@@ -18,7 +18,7 @@ namespace {
 // Stand-in stages that record what the job asked of them and answer from a script, so that the
 // job's own steps can be checked whatever the real stages write.
 struct ScriptedStages {
-    std::deque<int> readerResults;   // one per read; 0 when the script runs out
+    std::deque<int> readerResults;   // one per read; -1 (end of file) when the script runs out
     int areaChangesToReport = 0;     // translateSentence sets areaChanged this many times
     bool prepareSucceeds = true;
     bool prepareWritesTempFile = true;
@@ -33,7 +33,7 @@ struct ScriptedStages {
             return prepareSucceeds;
         };
         s.readSentence = [this](Engine& e, std::FILE*, std::string& sentence) {
-            const int result = readerResults.empty() ? 0 : readerResults.front();
+            const int result = readerResults.empty() ? -1 : readerResults.front();
             if (!readerResults.empty()) readerResults.pop_front();
             sentence = "line " + std::to_string(++reads) + "\n";
             e.latinText += sentence;
@@ -98,7 +98,7 @@ protected:
 };
 
 TEST_F(TranslationJob, WordModeWritesTheAnalysesThenTheCountAndTheTime) {
-    script.readerResults = {3, 2, 0};
+    script.readerResults = {3, 2, -1};
     const JobResult result = run();
     EXPECT_EQ(result.status, JobStatus::Completed);
     EXPECT_EQ(withoutTime(body()),
@@ -108,12 +108,20 @@ TEST_F(TranslationJob, WordModeWritesTheAnalysesThenTheCountAndTheTime) {
     EXPECT_EQ(host.statuses,
               (std::vector<std::string>{"Loading words for translation...", "Finished translation."}));
     EXPECT_EQ(host.cursorChanges, (std::vector<bool>{true, false}));
-    EXPECT_EQ(host.escapePolls, 2);
+    EXPECT_EQ(host.escapePolls, 3);
     EXPECT_EQ(engine->latinText, "line 1\nline 2\nline 3\n");
     // The boxes show the log, read-only outside sentence mode.
     EXPECT_TRUE(result.boxesRefreshed);
     EXPECT_EQ(engine->translationText, folder.read("parser.txt"));
     EXPECT_FALSE(engine->translationEditable);
+}
+
+TEST_F(TranslationJob, ALineWithoutTokensDoesNotEndTheJob) {
+    script.readerResults = {3, 0, 2, -1};
+    run();
+    EXPECT_EQ(withoutTime(body()),
+              "analyses\nanalyses\nDone. No. of words translated in file = 3.\n\nTime taken = T.\n");
+    EXPECT_EQ(engine->latinText, "line 1\nline 2\nline 3\nline 4\n");
 }
 
 TEST_F(TranslationJob, SentenceModeTranslatesAfterAnalysisAndSkipsBareEndMarks) {
@@ -246,7 +254,7 @@ TEST_F(TranslationJob, EveryJobStartsFromClearedFlagsAndCounters) {
     engine->areaChanged = true;
     engine->wordsTranslated = 99;
     engine->latinText = "old";
-    script.readerResults = {0};
+    script.readerResults = {-1};
     run();
     EXPECT_FALSE(engine->jobAborted);
     EXPECT_FALSE(engine->latinTruncated);
