@@ -6,8 +6,8 @@
 // they differ, a record maps the one to the other. Correct forms come from WordNet's exception
 // lists, data/english/verb_participles.txt, and the regular rules of English spelling. A
 // resolved form that is itself an English word ("see+ed" gives "seed") is never made a key.
-// data/english/polish.txt adds records by hand and withholds WordNet plurals that should stay
-// regular. phrasedud.dat and finalpolish.dat come from their text sources; finalpolish.dat also
+// data/english/polish.txt adds records by hand, gives plurals by hand, and names words whose
+// WordNet forms are not used. phrasedud.dat and finalpolish.dat come from their text sources; finalpolish.dat also
 // gets "a X" -> "an X" for the vowel-initial pairs found in the meanings.
 #include "tools/mkdata/polish_tables.h"
 
