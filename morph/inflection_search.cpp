@@ -95,13 +95,16 @@ int findInflections(Engine& engine, std::string_view ending, int stemSlot) {
         if (c > p) break;
         if (c < p) continue;
 
-        const std::uint8_t d = r.which ? r.which : s.which;
+        std::uint8_t d = r.which ? r.which : s.which;
         const std::uint8_t v = r.variant ? r.variant : s.variant;
         std::uint8_t k = s.stemKey;
         if (k == 0 && r.stemKey < kFirstPerfectStemKey) k = r.stemKey;  // key 0 takes 0, 1 and 2
 
         const Fit fit = fitRecord(engine, r, s, c, d, v, k, ending);
         if (!fit.fits) continue;
+        // An adjective without declension and variant fits the endings of every declension
+        // (the irregular comparatives and superlatives, maxi-mus): it takes them all.
+        if (c == speech_type::Adjective && d == 0 && v == 0) d = kAnyDeclensionMark;
 
         if (r.ageLevel <= engine.options.age) {
             InflectionRecord& copy = engine.tempinflects[count];
@@ -109,7 +112,7 @@ int findInflections(Engine& engine, std::string_view ending, int stemSlot) {
             // Adjectives and adverbs pass on the stem's subtype (SADJ 36, adverb subtype 70).
             const bool passesSubtype = c == speech_type::Adjective || c == speech_type::Adverb;
             copy.partOfSpeech = passesSubtype ? s.partOfSpeech : r.partOfSpeech;
-            copy.which = (c == speech_type::Adjective && d == 0 && v == 0) ? kAnyDeclensionMark : d;
+            copy.which = d;
             copy.variant = v;
             copy.stemKey = k;
             if (fit.medievalAe) copyField(copy.ending, "ae");

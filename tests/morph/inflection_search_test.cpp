@@ -142,10 +142,15 @@ TEST_F(InflectionSearch, AdverbAndPrepositionRulesSkipWithoutStoppingTheWalk) {
     EXPECT_EQ(match(0).grammar1, kAcc);
 }
 
-TEST_F(InflectionSearch, AdjectivesPassOnTheSubstantiveCode) {
-    useEndings({{"a", pos::Adjective, 1, 1, kNom, kSing, kFem, comparison_type::Positive}});
+TEST_F(InflectionSearch, AdjectivesPassOnTheSubstantiveCodeAndTakeEveryGenericEnding) {
+    useEndings({{"a", pos::Adjective, 1, 1, kNom, kSing, kFem, comparison_type::Positive},
+                {"ma", pos::Adjective, 0, 0, kNom, kSing, kFem, comparison_type::Superlative, 4},
+                {"ma", pos::Adjective, 0, 0, kAbl, kSing, kFem, comparison_type::Superlative, 4},
+                {"ma", pos::Adjective, 0, 0, kNom, kPlur, kNeut, comparison_type::Superlative, 4}});
     ASSERT_EQ(find("a", {"bon", speech_type::SubstantiveAdjective, 1, 1}), 1);
     EXPECT_EQ(match(0).partOfSpeech, speech_type::SubstantiveAdjective);
+    ASSERT_EQ(find("ma", {"maxi", pos::Adjective, 0, 0, 0, 0, 4}), 3);   // maxima
+    EXPECT_EQ(match(2).which, 99);
 }
 
 TEST_F(InflectionSearch, TheFiftiethMatchIsRefusedWithItsMessage) {
