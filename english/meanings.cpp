@@ -76,16 +76,18 @@ int takeTaggedMeaning(std::string& meaning, int letter) {
     return 0;
 }
 
-// Removes what is left of the area tags: from the first colon on, every capital B, L or W
-// that has a character after it, and a leading "M:" or "Z:".
+// Removes what is left of the area tags: from the first colon on, the letter of every "B:",
+// "L:" or "W:" tag (English words with those capitals are left alone), and a leading "M:" or
+// "Z:".
 void cleanAreaTags(std::string& meaning) {
     const std::size_t colon = meaning.find(':');
     if (colon != std::string::npos) {
         std::string kept = meaning.substr(0, colon);
         for (std::size_t i = colon; i < meaning.size(); ++i) {
             const char c = meaning[i];
-            const bool tagLetter = c == 'B' || c == 'L' || c == 'W';
-            if (!(tagLetter && i + 1 < meaning.size())) kept += c;
+            const bool tagLetter = (c == 'B' || c == 'L' || c == 'W') && i + 1 < meaning.size() &&
+                                   meaning[i + 1] == ':';
+            if (!tagLetter) kept += c;
         }
         meaning = std::move(kept);
     }
