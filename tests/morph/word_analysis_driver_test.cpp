@@ -147,3 +147,28 @@ TEST_F(DriverTest, LowerCaseRomanNumeralIsANumber) {
 
 }  // namespace
 }  // namespace kavro::testing
+
+namespace kavro::testing {
+namespace {
+
+// Tokens as long and as strange as the token table allows never overrun a field, and every word
+// still ends with a reading.
+TEST_F(DriverTest, StrangeTokensEndAsReadingsWithoutOverrun) {
+    const std::string longest(kTokenTextSize - 1, 'a');
+    const std::string highBytes = "\xe9\xff\x80qu\xe6";
+    const std::string capitals(60, 'X');
+    w.options.plautusElisions = true;
+    w.options.inscriptions = true;
+    w.analyse({longest, highBytes, ".", capitals, "qu", "PUNCTx", "n", "PUNCT@"});
+    for (int position = 0; position < 7; ++position)
+        EXPECT_FALSE(w.readingsOf(position).empty()) << "token " << position;
+    for (int i = 0; i < w.engine->analysisCount; ++i) {
+        const WordAnalysis& a = w.engine->wordAnalyses[i];
+        EXPECT_LT(std::strlen(a.analysedForm), sizeof a.analysedForm);
+        EXPECT_LT(std::strlen(a.english), sizeof a.english);
+        EXPECT_LT(std::strlen(a.latinDetail), sizeof a.latinDetail);
+    }
+}
+
+}  // namespace
+}  // namespace kavro::testing
