@@ -19,6 +19,7 @@ inline constexpr std::size_t kWordSplitCapacity = 9;     // splits of one word (
 inline constexpr std::size_t kSplitStemSize = 100;       // stem part of a split, NUL included
 inline constexpr std::size_t kSplitEndingSize = 10;      // ending part of a split, NUL included
 inline constexpr std::size_t kChosenStemCapacity = 50;   // chosenStems slots
+inline constexpr std::size_t kLearnedNameCapacity = 20;  // learnedNames ring of proper names
 inline constexpr std::size_t kSingleWordCollection = 50; // single-word collection pairs
 inline constexpr std::size_t kMessageBufferSize = 1024;   // the view's message buffer
 inline constexpr std::size_t kPathCapacity = 260;         // file names handed to the job

@@ -100,6 +100,10 @@ struct Engine {
     int searchSentenceTotal = 0; // running total of the corpus search's per-sentence step
     bool repeatedPass = false;   // a second pass over the same sentence: counters stay as they are
     WordStatusEntry wordStatusCache[kWordStatusEntries]{};
+    // Proper names met earlier in the job, as noun stems: a ring written at learnedNameWrite,
+    // emptied at the start of each job.
+    StemRecord learnedNames[kLearnedNameCapacity]{};
+    int learnedNameWrite = 0;
 
     // Single-word collection (while singleWordLookup): English and Latin of every reading.
     std::string singleWordEnglish[kSingleWordCollection];

@@ -38,6 +38,8 @@ void resetForJob(Engine& engine, const JobStages& stages) {
         stages.resetAutoArea(engine);
     }
     stages.resetWordStatusCache(engine);
+    for (StemRecord& name : engine.learnedNames) name = StemRecord{};
+    engine.learnedNameWrite = 0;
     engine.groupNumber = 0;
     engine.analysisCount = 0;
     engine.wordCount = 0;

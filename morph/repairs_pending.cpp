@@ -12,9 +12,6 @@ int findUniques(Engine&, std::string_view) { return 0; }
 int matchTackons(Engine&, int) { return 0; }
 int matchPrefixes(Engine&, WordBuffer&) { return 0; }
 int matchModifiedStems(Engine&, WordBuffer&) { return 0; }
-bool trySyncopatedPerfect(Engine&, WordBuffer&, SyncopeForm) { return false; }
-bool trySpellingVariants(Engine&, WordBuffer&) { return false; }
-int matchMedievalVariants(Engine&, WordBuffer&) { return 0; }
 int matchSpecialForms(Engine&, WordBuffer&) { return 0; }
 int corpusSearchSentenceStep(Engine&) { return 0; }
 
