@@ -6,12 +6,6 @@
 namespace kavro {
 
 bool lookUpHash(Engine&, std::string_view) { return false; }
-void prepareCompound(Engine&, WordBuffer&) {}
-int matchQuidam(Engine&, WordBuffer&, int) { return 0; }
-int findUniques(Engine&, std::string_view) { return 0; }
-int matchTackons(Engine&, int) { return 0; }
-int matchPrefixes(Engine&, WordBuffer&) { return 0; }
-int matchModifiedStems(Engine&, WordBuffer&) { return 0; }
 int matchSpecialForms(Engine&, WordBuffer&) { return 0; }
 int corpusSearchSentenceStep(Engine&) { return 0; }
 

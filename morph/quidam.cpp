@@ -1,0 +1,187 @@
+// matchQuidam: the indefinite and relative compounds of the quidam, qualis, quantus, uter and
+// plerusque families (quidam, quisque, uterque, plerique, quantuscumque, ...). The declined first
+// part is found in the pronoun-compound table; every reading is a substantive adjective whose
+// English the suffix and the family give.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "job/engine.h"
+#include "job/fixed_text.h"
+#include "job/format_analysis.h"
+#include "job/grammar_codes.h"
+#include "morph/analysis_emit.h"
+#include "morph/pronoun_compound_table.h"
+#include "morph/tackons.h"
+#include "morph/word_repairs.h"
+
+namespace kavro {
+namespace {
+
+enum class Follows { Nothing, Que, Ne };
+
+struct PronounSuffix {
+    std::string_view text;
+    int code;                  // e: with the family's value, the English of the compound
+    Follows follows;           // a conjunction cut along with the suffix
+    std::size_t longerThan;    // only for words of more letters than this
+};
+
+// Tested in this order at the end of the word; the first that matches is cut off.
+constexpr PronounSuffix kPronounSuffixes[] = {
+    {"dam", 1, Follows::Nothing, 0},     {"damque", 1, Follows::Que, 0},
+    {"quamque", 3, Follows::Que, 7},     {"nam", 5, Follows::Nothing, 0},
+    {"uiscumque", 9, Follows::Nothing, 0}, {"cumque", 6, Follows::Nothing, 0},
+    {"cunque", 6, Follows::Nothing, 0},  {"que", 2, Follows::Nothing, 0},
+    {"quam", 3, Follows::Nothing, 0},    {"piam", 4, Follows::Nothing, 0},
+    {"libet", 7, Follows::Nothing, 0},   {"uis", 8, Follows::Nothing, 0},
+    {"damne", 1, Follows::Ne, 0},        {"quamne", 3, Follows::Ne, 0},
+};
+
+struct PronounFamily {
+    std::string_view start;
+    int value;
+};
+
+// Tested in this order; a word of none of them counts 0.
+constexpr PronounFamily kPronounFamilies[] = {
+    {"qual", 16}, {"quant", 32}, {"ut", 48}, {"pler", 64},
+};
+
+struct CompoundEnglish {
+    int code;
+    std::string_view english;
+};
+
+// Suffix code plus family value; any other sum (7, a bare "libet" compound) gives no reading.
+constexpr CompoundEnglish kCompoundEnglish[] = {
+    {1, "certain"},          {2, "each"},
+    {3, "any"},              {4, "some"},
+    {5, "which"},            {6, "whichever"},
+    {8, "any-you-please"},   {9, "any-whatsoever"},
+    {22, "of-whatever-kind"}, {38, "however great"},
+    {39, "as-great-as-you-like"}, {40, "however-great"},
+    {50, "each"},            {54, "whichever"},
+    {55, "whichever-you-please"}, {56, "whichever-you-please"},
+    {66, "most"},
+};
+
+constexpr int kMostQuidamEntries = 130;
+constexpr std::string_view kTooManyQuidam = "Too many quidam entries.\n";
+constexpr const char* kCantAddTackon = "Exceeded limit %d of words in a sentence.\nCan't add TACKON.\n";
+
+std::string_view englishFor(int code) {
+    for (const CompoundEnglish& row : kCompoundEnglish)
+        if (row.code == code) return row.english;
+    return {};
+}
+
+const PronounSuffix* suffixOf(std::string_view word) {
+    for (const PronounSuffix& s : kPronounSuffixes)
+        if (word.size() > s.longerThan && word.ends_with(s.text)) return &s;
+    return nullptr;
+}
+
+int familyValueOf(std::string_view word) {
+    for (const PronounFamily& f : kPronounFamilies)
+        if (word.starts_with(f.start)) return f.value;
+    return 0;
+}
+
+void traceReading(Engine& engine, const WordAnalysis& a, std::string_view latin) {
+    if (engine.options.sentenceMode) return;
+    const int n = static_cast<int>(latin.size());
+    engine.log.printf("%.*s - %.*s\n%s\n", n, latin.data(), n, latin.data(), a.english);
+    std::string line;
+    formatAnalysis(line, a, engine.options.easyLatin);
+    engine.log.printf("%s\n\n", line.c_str());
+}
+
+void collect(Engine& engine, std::string_view english, std::string_view latin) {
+    if (!engine.singleWordLookup) return;
+    const int i = engine.singleWordCount;
+    engine.singleWordEnglish[i].assign(english);
+    engine.singleWordLatin[i].assign(latin);
+    if (i < static_cast<int>(kSingleWordCollection) - 1) ++engine.singleWordCount;
+}
+
+// The conjunction cut from quidamque or quidamne becomes the current word, before the pronoun
+// (which moves to the next token). False when the sentence has no room for another token.
+bool placeConjunctionFirst(Engine& engine, Follows follows) {
+    const bool que = follows == Follows::Que;
+    const std::string_view text = que ? "que" : "ne";
+    if (!insertToken(engine, engine.tokenIndex, text)) {
+        char message[kMessageBufferSize];
+        std::snprintf(message, sizeof message, kCantAddTackon, static_cast<int>(kTokenCapacity));
+        engine.rationedWarning(message);
+        return false;
+    }
+    WordAnalysis a = blankAnalysis();
+    a.partOfSpeech = speech_type::Conjunction;
+    a.wordPosition = static_cast<std::int16_t>(engine.tokenIndex);
+    a.groupNumber = static_cast<std::int16_t>(engine.groupNumber);
+    a.rarity = 1;
+    storeAnalysedForm(a, que ? "que." : "ne.");
+    copyField(a.english, que ? "and" : "is it not that");
+    traceReading(engine, a, text);
+    const int index = engine.analysisCount;
+    appendAnalysis(engine, a);
+    noteAnalysisSource(engine, index, text, source_kind::Addon);
+    ++engine.tokenIndex;
+    ++engine.groupNumber;
+    return true;
+}
+
+}  // namespace
+
+int matchQuidam(Engine& engine, WordBuffer& wordBuffer, int length) {
+    const std::string_view word(wordBuffer, std::min<std::size_t>(std::strlen(wordBuffer),
+                                                                   static_cast<std::size_t>(length)));
+    const PronounSuffix* suffix = suffixOf(word);
+    if (!suffix) return 0;
+    const std::string_view english = englishFor(suffix->code + familyValueOf(word));
+    if (english.empty()) return 0;
+    const std::string_view base = word.substr(0, word.size() - suffix->text.size());
+    const auto first = std::lower_bound(
+        std::begin(kPronounCompoundForms), std::end(kPronounCompoundForms), base,
+        [](const PronounCompoundForm& f, std::string_view b) { return f.form < b; });
+    if (first == std::end(kPronounCompoundForms) || first->form != base) return 0;
+
+    // The form the readings show: the word without the conjunction cut with the suffix.
+    std::string_view form = word;
+    if (suffix->follows != Follows::Nothing) {
+        const std::size_t conjunction = suffix->follows == Follows::Que ? 3 : 2;
+        form = word.substr(0, word.size() - conjunction);
+        placeConjunctionFirst(engine, suffix->follows);
+    }
+
+    int count = 0;
+    for (auto it = first; it != std::end(kPronounCompoundForms) && it->form == base; ++it) {
+        if (count == kMostQuidamEntries) {
+            engine.rationedWarning(kTooManyQuidam);
+            break;
+        }
+        WordAnalysis a = blankAnalysis();
+        a.partOfSpeech = speech_type::SubstantiveAdjective;
+        a.grammar1 = it->grammarCase;
+        a.grammar2 = it->number;
+        a.grammar3 = it->gender;
+        a.grammar4 = 1;
+        a.rarity = 1;
+        a.wordPosition = static_cast<std::int16_t>(engine.tokenIndex);
+        a.groupNumber = static_cast<std::int16_t>(engine.groupNumber);
+        storeAnalysedForm(a, form);
+        copyField(a.english, english);
+        traceReading(engine, a, form);
+        const int index = engine.analysisCount;
+        appendAnalysis(engine, a);
+        noteAnalysisSource(engine, index, form, source_kind::Addon);
+        collect(engine, english, form);
+        ++count;
+    }
+    ++engine.groupNumber;
+    return count;
+}
+
+}  // namespace kavro

@@ -1,0 +1,458 @@
+// matchTackons: a word that nothing else explained, read as a known word (the base) followed by
+// a tackon of addons.dat. The base's readings are emitted as usual; the tackon becomes the next
+// token of the sentence with a reading of its own, placed before the base when its addon says so.
+#include "morph/tackons.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "english/meanings.h"
+#include "job/engine.h"
+#include "job/fixed_text.h"
+#include "job/grammar_codes.h"
+#include "morph/analysis_emit.h"
+#include "morph/inflection_search.h"
+#include "morph/stem_search.h"
+#include "morph/word_repairs.h"
+#include "text/roman_numerals.h"
+
+namespace kavro {
+namespace {
+
+constexpr int kMostTackonSplits = 8;          // candidates come from the first 8 splits
+constexpr int kMostAddonsOfOneKey = 9;        // tempaddons keeps 9 addons of one key
+constexpr int kHeldUniqueReadings = 5;        // a unique base lends at most 5 readings
+constexpr int kLastTokenCount = static_cast<int>(kTokenCapacity) - 1;
+constexpr std::uint8_t kCompoundWhich = 9;    // a base stem of which 9 is not looked up as a unique
+constexpr std::uint8_t kAgeLevelShownAsSix = 20;
+constexpr std::uint8_t kNameFrequency = 6;
+constexpr std::uint8_t kNameNounKind = 9;
+constexpr std::uint8_t kKeepsTackon = 2;      // addon kind 1 that keeps "que" a tackon ("each")
+constexpr std::string_view kEmphatic = "EMPHATIC";
+constexpr std::string_view kPreferredTackon = "que";
+constexpr std::string_view kElidedEst = "st";   // amatst: amat + est
+constexpr std::string_view kQuestionTackon = "ne";
+constexpr std::string_view kTooManyAddons = "Too many addon fields.\n";
+constexpr const char* kCantAddTackon = "Exceeded limit %d of words in a sentence.\nCan't add TACKON.\n";
+constexpr const char* kTruncatingSentence =
+    "Exceeded limit %d of words in a sentence.\nTruncating sentence.\n";
+
+// The elided "est" of amatst. It follows its word: unlike the addon "est", it does not move.
+constexpr AddonRecord elidedEstAddon() {
+    AddonRecord a{};
+    a.unused0 = speech_type::Tackon;
+    a.key[0] = 'e';
+    a.key[1] = 's';
+    a.key[2] = 't';
+    a.english[0] = 'i';
+    a.english[1] = 's';
+    return a;
+}
+
+bool isLower(char c) { return c >= 'a' && c <= 'z'; }
+bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
+char toLower(char c) { return isUpper(c) ? static_cast<char>(c + 32) : c; }
+
+bool isDoubledQuWord(std::string_view w) {
+    if (w.size() < 4 || w.size() % 2 != 0) return false;
+    if (toLower(w[0]) != 'q' || toLower(w[1]) != 'u') return false;
+    const std::size_t half = w.size() / 2;
+    return w.substr(0, half) == w.substr(half);
+}
+
+void announceLimit(Engine& engine, const char* format) {
+    char text[kMessageBufferSize];
+    std::snprintf(text, sizeof text, format, static_cast<int>(kTokenCapacity));
+    if (format == kCantAddTackon) {
+        engine.rationedWarning(text);
+    } else {
+        engine.log.write(text);
+    }
+}
+
+// The filters of plain matching: verb kinds without some forms, nouns of one number.
+bool readingRefused(const StemRecord& stem, const InflectionRecord& infl) {
+    const std::uint8_t kind = stem.sort & 0x0F;
+    if (stem.partOfSpeech == speech_type::Verb) {
+        if (infl.partOfSpeech == speech_type::Participle) return kind == verb_kind_type::Impersonal;
+        const bool present = infl.grammar1 == tense_type::Present;
+        if (kind == verb_kind_type::Impersonal && (infl.grammar4 == 1 || infl.grammar4 == 2)) return true;
+        if (kind == verb_kind_type::Deponent && present && infl.grammar2 == voice_type::Active) return true;
+        if (kind == verb_kind_type::Semideponent && present && infl.grammar2 == voice_type::Passive)
+            return true;
+        const std::string_view text = fieldText(stem.stem);
+        return infl.which == 3 && infl.variant == 1 && infl.ending[0] == '\0' &&
+               (text.empty() || text.back() != 'c');
+    }
+    return stem.partOfSpeech == speech_type::Noun && stem.numberRestriction != 0 &&
+           infl.grammar2 != 0 && infl.grammar2 != stem.numberRestriction;
+}
+
+// A division of the word: the base before the tackon candidate.
+struct Candidate {
+    char base[kSplitStemSize];
+    char tackon[kSplitEndingSize];
+};
+
+// How the readings of one division of the base are found.
+struct BaseSplit {
+    int kind = source_kind::Dictionary;
+    int stemCount = 0;
+    std::string_view ending;
+};
+
+class TackonMatch {
+public:
+    TackonMatch(Engine& engine, const Candidate& candidate, int addonCount)
+        : e_(engine), c_(candidate), addonCount_(addonCount) {}
+
+    // The readings of the base with the addons now in tempaddons, and the tackon's word.
+    int run();
+
+private:
+    BaseSplit lookUpBaseSplit(int split);
+    int emitForAddon(const AddonRecord& addon, const BaseSplit& split);
+    int inflectionsFor(int stemSlot, std::string_view ending);
+    bool stemFits(const AddonRecord& addon, const StemRecord& stem) const;
+    bool nameReadingRefused(const InflectionRecord& infl) const;
+    int makeTackonWord();
+    void placeTackonFirst(int tackonStart, int singleTackon);
+
+    Engine& e_;
+    const Candidate& c_;
+    int addonCount_;
+    std::string_view base_;
+    int baseStart_ = 0;     // the first reading of the base in the analysis table
+    int singleStart_ = 0;   // its first pair in the single-word collection
+    bool produced_[kMostAddonsOfOneKey]{};
+};
+
+int TackonMatch::run() {
+    WordBuffer base{};
+    copyField(base, c_.base);
+    const std::string_view whole(base);
+    if (whole.find("decim") != std::string_view::npos || isDoubledQuWord(whole))
+        prepareCompound(e_, base);
+    base_ = c_.base;
+    baseStart_ = e_.analysisCount;
+    singleStart_ = e_.singleWordCount;
+    const int splits = splitWord(e_, base);
+    int readings = 0;
+    for (int s = 0; s < splits; ++s) {
+        const BaseSplit split = lookUpBaseSplit(s);
+        if (split.stemCount == 0) continue;
+        for (int a = 0; a < addonCount_; ++a) {
+            const int n = emitForAddon(e_.tempaddons[a], split);
+            if (n == 0) continue;
+            produced_[a] = true;
+            readings += n;
+            ++e_.groupNumber;
+        }
+    }
+    if (readings == 0) return 0;
+    return readings + makeTackonWord();
+}
+
+// The stems of one base split: dictionary stems, a unique (for the whole base), a one-letter
+// Roman numeral, or two name stems for a capitalised base.
+BaseSplit TackonMatch::lookUpBaseSplit(int split) {
+    BaseSplit out;
+    const std::string_view stemPart = e_.wordSplits.stems[split];
+    out.ending = e_.wordSplits.endings[split];
+    int count = findStems(e_, stemPart);
+    count = findUserStems(e_, stemPart, count);
+    if (split == 0 && (count == 0 || e_.tempstems[0].which != kCompoundWhich)) {
+        const int uniques = findUniques(e_, stemPart);
+        if (uniques > 0) {
+            out.kind = source_kind::Unique;
+            out.stemCount = std::min(uniques, kHeldUniqueReadings);
+            return out;
+        }
+    }
+    out.stemCount = count;
+    if (count > 0 || stemPart.empty()) return out;
+    if (!isLower(stemPart[0]) && !isUpper(stemPart[0])) return out;   // the "." split
+    if (isLower(stemPart[0])) {
+        if (base_.size() != 1 || base_[0] == 'i') return out;
+        const char capital[2] = {static_cast<char>(base_[0] - 32), '\0'};
+        const RomanNumeral numeral = readRomanNumeral(capital);
+        if (numeral.value == 0) return out;
+        StemRecord stem{};
+        stem.partOfSpeech = speech_type::Numeral;
+        stem.genderOrKind = numeral_kind_type::Cardinal;
+        stem.sort = numeral.value == 1 ? 1 : 2;
+        stem.areaFrequency = 1;
+        copyField(stem.stem, std::string_view(capital, 1));
+        InflectionRecord infl{};
+        infl.partOfSpeech = speech_type::Numeral;
+        infl.grammar4 = numeral_kind_type::Cardinal;
+        romanNumeralDigits(numeral, infl.ending, sizeof infl.ending);
+        e_.tempstems[0] = stem;
+        e_.tempinflects[0] = infl;
+        out.kind = source_kind::RomanNumeral;
+        out.stemCount = 1;
+        return out;
+    }
+    // A capitalised base nobody knows: a second-declension man's or first-declension woman's name.
+    for (int g = 0; g < 2; ++g) {
+        StemRecord name{};
+        name.partOfSpeech = speech_type::Noun;
+        name.which = g == 0 ? 2 : 1;
+        name.variant = 1;
+        name.genderOrKind = g == 0 ? gender_type::Masculine : gender_type::Feminine;
+        name.sort = kNameNounKind;
+        name.areaFrequency = kNameFrequency;
+        copyField(name.stem, stemPart);
+        e_.tempstems[g] = name;
+    }
+    out.kind = source_kind::CapitalisedGuess;
+    out.stemCount = 2;
+    return out;
+}
+
+bool TackonMatch::stemFits(const AddonRecord& addon, const StemRecord& stem) const {
+    if (!e_.options.botanyActive && isBotanyEntry(stem)) return false;
+    const int age = stem.ageLevel == kAgeLevelShownAsSix ? 6 : stem.ageLevel;
+    if (age > e_.options.age) return false;
+    if (addon.basePartOfSpeech != 0 && addon.basePartOfSpeech != (stem.partOfSpeech & 0x1F))
+        return false;
+    if (addon.baseWhich != 0 && addon.baseWhich != stem.which) return false;
+    return addon.baseVariant == 0 || addon.baseVariant == stem.variant;
+}
+
+// The endings of a dictionary or name stem; a medieval "-e" also reads as "-ae".
+int TackonMatch::inflectionsFor(int stemSlot, std::string_view ending) {
+    int k = findInflections(e_, ending, stemSlot);
+    if (k < 0) k = 0;
+    const StemRecord& stem = e_.tempstems[stemSlot];
+    const bool medieval = e_.options.medievalTricks && e_.options.age == kAgeMedieval;
+    const bool firstDeclension =
+        (stem.partOfSpeech == speech_type::Noun && stem.which == 1) ||
+        ((stem.partOfSpeech & 0x0F) == speech_type::Adjective && stem.which == 1 && stem.variant == 1);
+    if (medieval && ending == "e" && isLower(stem.stem[0]) && firstDeclension) {
+        InflectionRecord held[kTempInflectCapacity];
+        std::copy_n(e_.tempinflects, k, held);
+        int more = findInflections(e_, "ae", stemSlot);
+        if (more < 0) more = 0;
+        const int room = static_cast<int>(kTempInflectCapacity) - 1;
+        more = std::min(more, room - k);
+        std::copy_backward(e_.tempinflects, e_.tempinflects + more, e_.tempinflects + k + more);
+        std::copy_n(held, k, e_.tempinflects);
+        k += more;
+    }
+    if (stem.partOfSpeech == speech_type::Participle) k = addSupine(e_, ending, stemSlot, k);
+    return k;
+}
+
+bool TackonMatch::nameReadingRefused(const InflectionRecord& infl) const {
+    const std::string_view ending = fieldText(infl.ending);
+    if (ending.empty() || fieldText(c_.tackon) == kQuestionTackon) return true;
+    return ending == "e" && base_.ends_with('a');
+}
+
+int TackonMatch::emitForAddon(const AddonRecord& addon, const BaseSplit& split) {
+    int total = 0;
+    for (int i = 0; i < split.stemCount; ++i) {
+        const StemRecord& stem = e_.tempstems[i];
+        if (!stemFits(addon, stem)) continue;
+        int first = 0;
+        int count = 0;
+        switch (split.kind) {
+        case source_kind::Unique: first = i; count = 1; break;
+        case source_kind::RomanNumeral: count = split.ending.empty() ? 1 : 0; break;
+        default: count = inflectionsFor(i, split.ending); break;
+        }
+        int emitted = 0;
+        for (int j = first; j < first + count; ++j) {
+            const InflectionRecord& infl = e_.tempinflects[j];
+            if (split.kind == source_kind::CapitalisedGuess && nameReadingRefused(infl)) continue;
+            if (readingRefused(stem, infl)) continue;
+            emitAnalysis(e_, i, j, emitted, split.kind);
+            ++emitted;
+        }
+        total += emitted;
+    }
+    return total;
+}
+
+// The tackon as the next word: one reading per addon that gave the base readings.
+int TackonMatch::makeTackonWord() {
+    const std::string_view key = c_.tackon;
+    if (!insertToken(e_, e_.tokenIndex + 1, key)) {
+        announceLimit(e_, kCantAddTackon);
+        return 0;
+    }
+    ++e_.tokenIndex;   // the tackon's position; the driver steps over it
+    const StemRecord savedStem = e_.tempstems[0];
+    const InflectionRecord savedInflection = e_.tempinflects[0];
+    const int tackonStart = e_.analysisCount;
+    const int singleTackon = e_.singleWordCount;
+    bool move = false;
+    int readings = 0;
+    for (int a = 0; a < addonCount_; ++a) {
+        if (!produced_[a]) continue;
+        const AddonRecord& addon = e_.tempaddons[a];
+        const bool conjunction = key == "ue" || key == kQuestionTackon ||
+                                 (key == kPreferredTackon && addon.kind1 != kKeepsTackon);
+        StemRecord stem{};
+        stem.partOfSpeech = conjunction ? speech_type::Conjunction : speech_type::Tackon;
+        stem.which = addon.baseWhich;
+        stem.variant = addon.baseVariant;
+        stem.genderOrKind = addon.kind1;
+        stem.sort = addon.kind2;
+        copyField(stem.stem, key);
+        InflectionRecord infl{};
+        infl.partOfSpeech = stem.partOfSpeech;
+        infl.grammar1 = addon.kind2;
+        infl.grammar5 = addon.moveFlag;
+        e_.tempstems[0] = stem;
+        e_.tempinflects[0] = infl;
+        emitAnalysis(e_, 0, 0, a, source_kind::Addon);
+        ++e_.groupNumber;
+        if (readings == 0) move = addon.moveFlag != 0;
+        ++readings;
+    }
+    e_.tempstems[0] = savedStem;
+    e_.tempinflects[0] = savedInflection;
+    if (move) placeTackonFirst(tackonStart, singleTackon);
+    return readings;
+}
+
+// The tackon's readings go before its word's, and it takes the word's position (virumque reads
+// "que virum"): the two tokens change places too.
+void TackonMatch::placeTackonFirst(int tackonStart, int singleTackon) {
+    const int baseStart = baseStart_;
+    const int singleStart = singleStart_;
+    const int end = e_.analysisCount;
+    const int wordAt = e_.tokenIndex - 1;
+    if (!(baseStart <= tackonStart && tackonStart <= end)) return;   // the table started again
+    std::rotate(e_.wordAnalyses + baseStart, e_.wordAnalyses + tackonStart, e_.wordAnalyses + end);
+    if (e_.keepAnalysisSources)
+        std::rotate(e_.analysisSources + baseStart, e_.analysisSources + tackonStart,
+                    e_.analysisSources + end);
+    const int tackonCount = end - tackonStart;
+    for (int i = baseStart; i < end; ++i)
+        e_.wordAnalyses[i].wordPosition = static_cast<std::int16_t>(i < baseStart + tackonCount ? wordAt : wordAt + 1);
+    TokenText word;
+    std::memcpy(word, e_.sentenceTokens[wordAt], sizeof word);
+    std::memcpy(e_.sentenceTokens[wordAt], e_.sentenceTokens[wordAt + 1], sizeof word);
+    std::memcpy(e_.sentenceTokens[wordAt + 1], word, sizeof word);
+    const int lastSingle = static_cast<int>(kSingleWordCollection) - 1;
+    if (e_.singleWordLookup && singleStart <= singleTackon && singleTackon <= lastSingle) {
+        std::rotate(e_.singleWordEnglish + singleStart, e_.singleWordEnglish + singleTackon,
+                    e_.singleWordEnglish + e_.singleWordCount);
+        std::rotate(e_.singleWordLatin + singleStart, e_.singleWordLatin + singleTackon,
+                    e_.singleWordLatin + e_.singleWordCount);
+    }
+}
+
+// The divisions of the word with a tackon candidate at the end, shortest tackon first.
+int collectCandidates(const Engine& engine, int splitCount, Candidate* out) {
+    const int divisions = std::min(splitCount - 1, kMostTackonSplits);   // the "." split is not one
+    int n = 0;
+    for (int s = 1; s < divisions; ++s, ++n) {
+        copyField(out[n].base, engine.wordSplits.stems[s]);
+        copyField(out[n].tackon, engine.wordSplits.endings[s]);
+    }
+    return n;
+}
+
+// The addons for one candidate in tempaddons; 0 when it is no tackon here.
+int addonsFor(Engine& engine, const Candidate* candidates, int index, int count) {
+    const std::string_view tackon = candidates[index].tackon;
+    if (tackon == kElidedEst) {
+        if (!engine.options.plautusElisions) return 0;
+        engine.tempaddons[0] = elidedEstAddon();
+        engine.tempaddonCount = 1;
+        return 1;
+    }
+    const int z = findAddons(engine, tackon);
+    if (z == 0) return 0;
+    if (index + 1 < count && std::string_view(candidates[index + 1].tackon).starts_with(kPreferredTackon))
+        return 0;   // "que" is preferred to "ue"
+    return z;
+}
+
+}  // namespace
+
+int findAddons(Engine& engine, std::string_view key) {
+    const auto addons = engine.lexicon.addons.as<AddonRecord>();
+    engine.tempaddonCount = 0;
+    if (addons.empty() || key > fieldText(addons.back().key)) return 0;
+    auto it = std::lower_bound(addons.begin(), addons.end(), key,
+                               [](const AddonRecord& r, std::string_view k) { return fieldText(r.key) < k; });
+    int count = 0;
+    for (; it != addons.end() && fieldText(it->key) == key; ++it) {
+        if (count == kMostAddonsOfOneKey) {
+            engine.rationedWarning(kTooManyAddons);
+            break;
+        }
+        AddonRecord& slot = engine.tempaddons[count++];
+        slot = *it;
+        if (fieldText(slot.english) == kEmphatic) slot.english[0] = '\0';
+    }
+    engine.tempaddonCount = count;
+    return count;
+}
+
+bool insertToken(Engine& engine, int position, std::string_view text) {
+    if (engine.tokenCount >= kLastTokenCount || position < 0 || position > engine.tokenCount)
+        return false;
+    for (int i = engine.tokenCount; i > position; --i)
+        std::memcpy(engine.sentenceTokens[i], engine.sentenceTokens[i - 1], sizeof(TokenText));
+    copyField(engine.sentenceTokens[position], text);
+    ++engine.tokenCount;
+    return true;
+}
+
+int matchTackons(Engine& engine, int splitCount) {
+    Candidate candidates[kMostTackonSplits];
+    const int count = collectCandidates(engine, splitCount, candidates);
+    for (int c = 0; c < count; ++c) {
+        const int z = addonsFor(engine, candidates, c, count);
+        if (z == 0) continue;
+        const int readings = TackonMatch(engine, candidates[c], z).run();
+        if (readings > 0) return readings;
+    }
+    return 0;
+}
+
+bool insertTackonWord(Engine& engine, TackonWord which) {
+    if (!insertToken(engine, engine.tokenIndex + 1, which == TackonWord::Que ? "que" : "ne")) {
+        announceLimit(engine, kTruncatingSentence);
+        return false;
+    }
+    constexpr int slot = static_cast<int>(kTempAddonCapacity) - 1;
+    const StemRecord savedStem = engine.tempstems[0];
+    const InflectionRecord savedInflection = engine.tempinflects[0];
+    const AddonRecord savedAddon = engine.tempaddons[slot];
+
+    const bool que = which == TackonWord::Que;
+    StemRecord stem{};
+    stem.partOfSpeech = speech_type::Conjunction;
+    stem.which = que ? 1 : 2;
+    stem.stemKey = 1;
+    copyField(stem.stem, que ? "que" : "ne");
+    InflectionRecord infl{};
+    infl.partOfSpeech = speech_type::Conjunction;
+    infl.which = stem.which;
+    infl.stemKey = 1;
+    AddonRecord addon{};
+    addon.unused0 = speech_type::Conjunction;
+    copyField(addon.key, stem.stem);
+    copyField(addon.english, que ? "and" : "is it not that");
+    engine.tempstems[0] = stem;
+    engine.tempinflects[0] = infl;
+    engine.tempaddons[slot] = addon;
+    ++engine.tokenIndex;
+    emitAnalysis(engine, 0, 0, slot, source_kind::Addon);
+    ++engine.groupNumber;
+
+    engine.tempstems[0] = savedStem;
+    engine.tempinflects[0] = savedInflection;
+    engine.tempaddons[slot] = savedAddon;
+    return true;
+}
+
+}  // namespace kavro

@@ -1,0 +1,28 @@
+// Tackons (enclitics such as "que", "ne", "ue"): a known word with a particle attached. The
+// particle becomes a word of its own in the sentence. matchTackons, the driver's seam, is
+// declared in word_repairs.h.
+#pragma once
+
+#include <string_view>
+
+namespace kavro {
+
+struct Engine;
+
+// Fills tempaddons from slot 0 with every addon of addons.dat whose key equals `key` (an English
+// "EMPHATIC" cleared); returns the count, at most 9 ("Too many addon fields.\n" beyond).
+int findAddons(Engine& engine, std::string_view key);
+
+// Inserts `text` as the token at `position`, moving that token and those after it up by one,
+// and counts it. False, with nothing changed, when the sentence already holds 399 tokens.
+bool insertToken(Engine& engine, int position, std::string_view text);
+
+// The conjunctions that a proper-name guess may have cut from its word.
+enum class TackonWord { Que = 1, Ne = 2 };
+
+// Makes the conjunction a word of its own after the current token, with one reading, and steps
+// the token index onto it. The work tables' slots it uses are restored. False when the sentence
+// is full ("Exceeded limit ... Truncating sentence." goes to the log).
+bool insertTackonWord(Engine& engine, TackonWord which);
+
+}  // namespace kavro

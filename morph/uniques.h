@@ -1,0 +1,19 @@
+// Irregular forms kept whole (uniques.dat) and the joint of compound ordinals and doubled words.
+// The seams the driver calls, findUniques and prepareCompound, are declared in word_repairs.h.
+#pragma once
+
+#include <string_view>
+
+#include "job/lexicon_records.h"
+
+namespace kavro {
+
+struct Engine;
+
+// The stem and inflection that a unique record stands for, as findUniques puts them into the
+// work tables; `recordNumber` becomes the stem's meaningIndex (emitAnalysis reads the record
+// back through it).
+StemRecord uniqueStem(const UniqueRecord& unique, std::uint32_t recordNumber);
+InflectionRecord uniqueInflection(const UniqueRecord& unique);
+
+}  // namespace kavro
