@@ -6,7 +6,6 @@
 namespace kavro {
 
 bool lookUpHash(Engine&, std::string_view) { return false; }
-int matchSpecialForms(Engine&, WordBuffer&) { return 0; }
 int corpusSearchSentenceStep(Engine&) { return 0; }
 
 }  // namespace kavro
