@@ -278,7 +278,9 @@ int TackonMatch::emitForAddon(const AddonRecord& addon, const BaseSplit& split) 
 
 // The tackon as the next word: one reading per addon that gave the base readings.
 int TackonMatch::makeTackonWord() {
-    const std::string_view key = c_.tackon;
+    // The addon's key: the elided "st" is written out as "est".
+    const int firstProduced = static_cast<int>(std::find(produced_, produced_ + addonCount_, true) - produced_);
+    const std::string_view key = fieldText(e_.tempaddons[firstProduced].key);
     if (!insertToken(e_, e_.tokenIndex + 1, key)) {
         announceLimit(e_, kCantAddTackon);
         return 0;

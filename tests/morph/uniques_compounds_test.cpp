@@ -1,0 +1,121 @@
+// Uniques, compound joints and the pronoun compounds (quidam, quisque, uterque, plerique, ...).
+#include "morph/word_repairs.h"
+#include "tests/morph/addons_lexicon.h"
+
+namespace kavro::testing {
+namespace {
+
+using Uniques = AddonsLexicon;
+
+TEST_F(Uniques, PronounCompoundsReadAsSubstantiveAdjectivesOfTheirFamily) {
+    analyse({"et", "quidam", "quisque", "uterque", "plerique", "PUNCT@"});
+    const struct {
+        int position;
+        std::size_t readings;
+        std::string_view english;
+    } expected[] = {{1, 2, "certain"}, {2, 4, "each"}, {3, 1, "each"}, {4, 3, "most"}};
+    for (const auto& x : expected) {
+        const auto r = readingsOf(x.position);
+        ASSERT_EQ(r.size(), x.readings) << describe(x.position);
+        for (const auto& a : r) {
+            EXPECT_EQ(a.partOfSpeech, speech_type::SubstantiveAdjective);
+            EXPECT_EQ(a.english, x.english);
+            EXPECT_EQ(a.form, token(x.position));
+            EXPECT_EQ(a.record.rarity, 1);
+        }
+    }
+    const auto quidam = readingsOf(1);
+    EXPECT_EQ(quidam[0].record.grammar1, case_type::Nominative);
+    EXPECT_EQ(quidam[0].record.grammar2, number_type::Plural);
+    EXPECT_EQ(quidam[1].record.grammar2, number_type::Singular);
+}
+
+TEST_F(Uniques, QuidamqueGivesAConjunctionBeforeThePronoun) {
+    analyse({"et", "quidamque", "uenit", "PUNCT@"});
+    ASSERT_EQ(engine().tokenCount, 5);
+    EXPECT_EQ(token(1), "que");
+    EXPECT_EQ(token(2), "quidamque");
+    const auto que = readingsOf(1);
+    ASSERT_EQ(que.size(), 1u) << describe(1);
+    EXPECT_EQ(que[0].partOfSpeech, speech_type::Conjunction);
+    EXPECT_EQ(que[0].form, "que.");
+    EXPECT_EQ(que[0].english, "and");
+    const auto quidam = readingsOf(2);
+    ASSERT_EQ(quidam.size(), 2u) << describe(2);
+    EXPECT_EQ(quidam[0].form, "quidam");
+    EXPECT_FALSE(readingsOf(3).empty());
+    EXPECT_EQ(readingsOf(3).front().record.wordPosition, 3);
+}
+
+TEST_F(Uniques, APronounCompoundWithoutEnglishGivesNothing) {
+    WordBuffer word{};
+    copyField(word, "quilibet");   // "libet" on the quidam family: no English
+    EXPECT_EQ(matchQuidam(engine(), word, 8), 0);
+    copyField(word, "qualibuscumque");   // found although "qualibus" sorts before "qualis"
+    const int before = engine().analysisCount;
+    ASSERT_EQ(matchQuidam(engine(), word, 14), 2);
+    EXPECT_EQ(std::string(engine().wordAnalyses[before].english), "of-whatever-kind");
+    copyField(word, "quamque");   // seven letters: "que" on quam, not "quamque"
+    EXPECT_EQ(matchQuidam(engine(), word, 7), 1);
+    EXPECT_EQ(std::string(engine().wordAnalyses[engine().analysisCount - 1].english), "each");
+}
+
+TEST_F(Uniques, AUniqueIsOfferedOnlyUpToItsAge) {
+    options().age = kAgeClassical;
+    EXPECT_EQ(findUniques(engine(), "agatur"), 0);   // a late form
+    options().age = kAgeMedieval;
+    ASSERT_EQ(findUniques(engine(), "agatur"), 1);
+    EXPECT_EQ(engine().tempinflects[0].partOfSpeech, speech_type::Verb);
+    EXPECT_EQ(findUniques(engine(), "agaturus"), 0);
+    EXPECT_EQ(findUniques(engine(), "zzz"), 0);
+}
+
+TEST_F(Uniques, AUniqueShowsItsExtraFormBesideIt) {
+    ASSERT_EQ(findUniques(engine(), "adesdum"), 1);
+    EXPECT_EQ(fieldText(engine().tempstems[0].stem), "adesdum\tadesse");
+    analyse({"et", "adesdum", "PUNCT@"});
+    const auto r = readingsOf(1);
+    ASSERT_EQ(r.size(), 1u) << describe(1);
+    EXPECT_EQ(r[0].form, "adesdum.");
+    EXPECT_TRUE(std::string_view(r[0].record.latinDetail).starts_with("adesse")) << r[0].record.latinDetail;
+    EXPECT_EQ(r[0].sourceKind, source_kind::Unique);
+}
+
+TEST_F(Uniques, ADoubledPronounTheDictionaryKeepsWholeStaysWhole) {
+    WordBuffer word{};
+    copyField(word, "quisquis");
+    prepareCompound(engine(), word);
+    EXPECT_EQ(std::string(word), "quisquis");
+    analyse({"et", "quisquis", "PUNCT@"});
+    EXPECT_TRUE(hasReading(1, speech_type::Pronoun, "quisquis.")) << describe(1);
+}
+
+// Compound joints over a tiny dictionary that writes its compounds with the joint.
+std::string prepared(TinyWorld& w, std::string_view text) {
+    WordBuffer word{};
+    copyField(word, text);
+    prepareCompound(*w.engine, word);
+    return word;
+}
+
+TEST(CompoundJoints, TheFirstPartsEndingMustBeTheWordsEnding) {
+    TinyWorld w;
+    for (std::string_view s : {"quZqu", "tertiZdecim", "usZfruct"})
+        w.lexicon.stems.push_back(makeStem({s, speech_type::Numeral}));
+    indexStems(w.lexicon);
+    EXPECT_EQ(prepared(w, "tertiadecima"), "tertiZdecima");
+    EXPECT_EQ(prepared(w, "tertiadecimus"), "tertiadecimus");
+    EXPECT_EQ(prepared(w, "tertiusdecimus"), "tertiZdecimus");
+    EXPECT_EQ(prepared(w, "Tertiadecima"), "TertiZdecima");
+    EXPECT_EQ(prepared(w, "tertiusdecimae"), "tertiusdecimae");
+    EXPECT_EQ(prepared(w, "quisquis"), "quZquis");
+    EXPECT_EQ(prepared(w, "quisquid"), "quisquid");
+    EXPECT_EQ(prepared(w, "usumfructum"), "usZfructum");
+    EXPECT_EQ(prepared(w, "usufructu"), "usZfructu");
+    EXPECT_EQ(prepared(w, "usufructus"), "usufructus");
+    EXPECT_EQ(prepared(w, "quartadecima"), "quartadecima") << "no such stem";
+    EXPECT_EQ(prepared(w, "terti"), "terti");
+}
+
+}  // namespace
+}  // namespace kavro::testing
