@@ -3,7 +3,6 @@
 // part is found in the pronoun-compound table; every reading is a substantive adjective whose
 // English the suffix and the family give.
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -69,7 +68,6 @@ constexpr CompoundEnglish kCompoundEnglish[] = {
 
 constexpr int kMostQuidamEntries = 130;
 constexpr std::string_view kTooManyQuidam = "Too many quidam entries.\n";
-constexpr const char* kCantAddTackon = "Exceeded limit %d of words in a sentence.\nCan't add TACKON.\n";
 
 std::string_view englishFor(int code) {
     for (const CompoundEnglish& row : kCompoundEnglish)
@@ -112,9 +110,7 @@ bool placeConjunctionFirst(Engine& engine, Follows follows) {
     const bool que = follows == Follows::Que;
     const std::string_view text = que ? "que" : "ne";
     if (!insertToken(engine, engine.tokenIndex, text)) {
-        char message[kMessageBufferSize];
-        std::snprintf(message, sizeof message, kCantAddTackon, static_cast<int>(kTokenCapacity));
-        engine.rationedWarning(message);
+        announceFullSentence(engine, FullSentence::CantAddTackon);
         return false;
     }
     WordAnalysis a = blankAnalysis();

@@ -4,7 +4,6 @@
 #include "morph/tackons.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 #include "english/meanings.h"
@@ -21,22 +20,15 @@ namespace kavro {
 namespace {
 
 constexpr int kMostTackonSplits = 8;          // candidates come from the first 8 splits
-constexpr int kMostAddonsOfOneKey = 9;        // tempaddons keeps 9 addons of one key
 constexpr int kHeldUniqueReadings = 5;        // a unique base lends at most 5 readings
-constexpr int kLastTokenCount = static_cast<int>(kTokenCapacity) - 1;
 constexpr std::uint8_t kCompoundWhich = 9;    // a base stem of which 9 is not looked up as a unique
 constexpr std::uint8_t kAgeLevelShownAsSix = 20;
 constexpr std::uint8_t kNameFrequency = 6;
 constexpr std::uint8_t kNameNounKind = 9;
 constexpr std::uint8_t kKeepsTackon = 2;      // addon kind 1 that keeps "que" a tackon ("each")
-constexpr std::string_view kEmphatic = "EMPHATIC";
 constexpr std::string_view kPreferredTackon = "que";
 constexpr std::string_view kElidedEst = "st";   // amatst: amat + est
 constexpr std::string_view kQuestionTackon = "ne";
-constexpr std::string_view kTooManyAddons = "Too many addon fields.\n";
-constexpr const char* kCantAddTackon = "Exceeded limit %d of words in a sentence.\nCan't add TACKON.\n";
-constexpr const char* kTruncatingSentence =
-    "Exceeded limit %d of words in a sentence.\nTruncating sentence.\n";
 
 // The elided "est" of amatst. It follows its word: unlike the addon "est", it does not move.
 constexpr AddonRecord elidedEstAddon() {
@@ -59,16 +51,6 @@ bool isDoubledQuWord(std::string_view w) {
     if (toLower(w[0]) != 'q' || toLower(w[1]) != 'u') return false;
     const std::size_t half = w.size() / 2;
     return w.substr(0, half) == w.substr(half);
-}
-
-void announceLimit(Engine& engine, const char* format) {
-    char text[kMessageBufferSize];
-    std::snprintf(text, sizeof text, format, static_cast<int>(kTokenCapacity));
-    if (format == kCantAddTackon) {
-        engine.rationedWarning(text);
-    } else {
-        engine.log.write(text);
-    }
 }
 
 // The filters of plain matching: verb kinds without some forms, nouns of one number.
@@ -125,7 +107,7 @@ private:
     std::string_view base_;
     int baseStart_ = 0;     // the first reading of the base in the analysis table
     int singleStart_ = 0;   // its first pair in the single-word collection
-    bool produced_[kMostAddonsOfOneKey]{};
+    bool produced_[kMostAddonsOfOneKey]{};   // the addons that gave the base readings
 };
 
 int TackonMatch::run() {
@@ -282,7 +264,7 @@ int TackonMatch::makeTackonWord() {
     const int firstProduced = static_cast<int>(std::find(produced_, produced_ + addonCount_, true) - produced_);
     const std::string_view key = fieldText(e_.tempaddons[firstProduced].key);
     if (!insertToken(e_, e_.tokenIndex + 1, key)) {
-        announceLimit(e_, kCantAddTackon);
+        announceFullSentence(e_, FullSentence::CantAddTackon);
         return 0;
     }
     ++e_.tokenIndex;   // the tackon's position; the driver steps over it
@@ -378,36 +360,6 @@ int addonsFor(Engine& engine, const Candidate* candidates, int index, int count)
 
 }  // namespace
 
-int findAddons(Engine& engine, std::string_view key) {
-    const auto addons = engine.lexicon.addons.as<AddonRecord>();
-    engine.tempaddonCount = 0;
-    if (addons.empty() || key > fieldText(addons.back().key)) return 0;
-    auto it = std::lower_bound(addons.begin(), addons.end(), key,
-                               [](const AddonRecord& r, std::string_view k) { return fieldText(r.key) < k; });
-    int count = 0;
-    for (; it != addons.end() && fieldText(it->key) == key; ++it) {
-        if (count == kMostAddonsOfOneKey) {
-            engine.rationedWarning(kTooManyAddons);
-            break;
-        }
-        AddonRecord& slot = engine.tempaddons[count++];
-        slot = *it;
-        if (fieldText(slot.english) == kEmphatic) slot.english[0] = '\0';
-    }
-    engine.tempaddonCount = count;
-    return count;
-}
-
-bool insertToken(Engine& engine, int position, std::string_view text) {
-    if (engine.tokenCount >= kLastTokenCount || position < 0 || position > engine.tokenCount)
-        return false;
-    for (int i = engine.tokenCount; i > position; --i)
-        std::memcpy(engine.sentenceTokens[i], engine.sentenceTokens[i - 1], sizeof(TokenText));
-    copyField(engine.sentenceTokens[position], text);
-    ++engine.tokenCount;
-    return true;
-}
-
 int matchTackons(Engine& engine, int splitCount) {
     Candidate candidates[kMostTackonSplits];
     const int count = collectCandidates(engine, splitCount, candidates);
@@ -418,43 +370,6 @@ int matchTackons(Engine& engine, int splitCount) {
         if (readings > 0) return readings;
     }
     return 0;
-}
-
-bool insertTackonWord(Engine& engine, TackonWord which) {
-    if (!insertToken(engine, engine.tokenIndex + 1, which == TackonWord::Que ? "que" : "ne")) {
-        announceLimit(engine, kTruncatingSentence);
-        return false;
-    }
-    constexpr int slot = static_cast<int>(kTempAddonCapacity) - 1;
-    const StemRecord savedStem = engine.tempstems[0];
-    const InflectionRecord savedInflection = engine.tempinflects[0];
-    const AddonRecord savedAddon = engine.tempaddons[slot];
-
-    const bool que = which == TackonWord::Que;
-    StemRecord stem{};
-    stem.partOfSpeech = speech_type::Conjunction;
-    stem.which = que ? 1 : 2;
-    stem.stemKey = 1;
-    copyField(stem.stem, que ? "que" : "ne");
-    InflectionRecord infl{};
-    infl.partOfSpeech = speech_type::Conjunction;
-    infl.which = stem.which;
-    infl.stemKey = 1;
-    AddonRecord addon{};
-    addon.unused0 = speech_type::Conjunction;
-    copyField(addon.key, stem.stem);
-    copyField(addon.english, que ? "and" : "is it not that");
-    engine.tempstems[0] = stem;
-    engine.tempinflects[0] = infl;
-    engine.tempaddons[slot] = addon;
-    ++engine.tokenIndex;
-    emitAnalysis(engine, 0, 0, slot, source_kind::Addon);
-    ++engine.groupNumber;
-
-    engine.tempstems[0] = savedStem;
-    engine.tempinflects[0] = savedInflection;
-    engine.tempaddons[slot] = savedAddon;
-    return true;
 }
 
 }  // namespace kavro

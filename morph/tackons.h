@@ -9,6 +9,9 @@ namespace kavro {
 
 struct Engine;
 
+// tempaddons keeps at most this many addons of one key.
+inline constexpr int kMostAddonsOfOneKey = 9;
+
 // Fills tempaddons from slot 0 with every addon of addons.dat whose key equals `key` (an English
 // "EMPHATIC" cleared); returns the count, at most 9 ("Too many addon fields.\n" beyond).
 int findAddons(Engine& engine, std::string_view key);
@@ -16,6 +19,11 @@ int findAddons(Engine& engine, std::string_view key);
 // Inserts `text` as the token at `position`, moving that token and those after it up by one,
 // and counts it. False, with nothing changed, when the sentence already holds 399 tokens.
 bool insertToken(Engine& engine, int position, std::string_view text);
+
+// "Exceeded limit 400 of words in a sentence." and what became of the tackon: "Can't add
+// TACKON." (message box, rationed, and the log) or "Truncating sentence." (the log).
+enum class FullSentence { CantAddTackon, TruncatingSentence };
+void announceFullSentence(Engine& engine, FullSentence what);
 
 // The conjunctions that a proper-name guess may have cut from its word.
 enum class TackonWord { Que = 1, Ne = 2 };

@@ -153,6 +153,16 @@ TEST_F(Tackons, BotanyPrefixesAndSuffixesWaitForTheBotanyMeanings) {
     const auto r = readingsOf(1);
     ASSERT_EQ(r.size(), 1u) << describe(1);
     EXPECT_EQ(r[0].partOfSpeech, speech_type::NotFound);
+
+    options().botanyActive = true;
+    resetWordStatusCache(engine());
+    analyse({"et", "multiflorus", "PUNCT@"});
+    const auto botany = readingsOf(1);
+    ASSERT_FALSE(botany.empty());
+    for (const auto& a : botany) {
+        EXPECT_EQ(a.form, "multiflor.us");
+        EXPECT_TRUE(a.english.ends_with("-flowered")) << a.english;
+    }
 }
 
 }  // namespace
