@@ -1,0 +1,77 @@
+# Runs the built `kavro analyse` in a fresh program folder on a short text from stdin and checks
+# the JSON Lines: one valid object per token with its fields, a known word with its citation form,
+# an unknown word as NOT FOUND, a punctuation token; and the one-line error for a missing file.
+# Needs -DKAVRO=<kavro binary> -DWORK_DIR=<scratch folder>.
+
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+file(WRITE "${WORK_DIR}/input.txt" "Amo puellam xyzzyq.\n")
+
+execute_process(COMMAND "${KAVRO}" analyse - WORKING_DIRECTORY "${WORK_DIR}"
+                INPUT_FILE "${WORK_DIR}/input.txt"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "kavro analyse failed (${rc}):\n${err}")
+endif()
+
+string(REGEX REPLACE "\n$" "" out "${out}")
+string(REPLACE "\n" ";" lines "${out}")
+list(LENGTH lines count)
+if(NOT count EQUAL 4)
+  message(FATAL_ERROR "expected 4 lines (3 words and the full stop), got ${count}:\n${out}")
+endif()
+
+# Field `key` of analysis `index` (or of the line when index is "") of line `n`.
+function(field out_var n index key)
+  list(GET lines ${n} line)
+  if(index STREQUAL "")
+    string(JSON value ERROR_VARIABLE problem GET "${line}" ${key})
+  else()
+    string(JSON value ERROR_VARIABLE problem GET "${line}" analyses ${index} ${key})
+  endif()
+  if(problem)
+    message(FATAL_ERROR "line ${n}: ${problem}\n${line}")
+  endif()
+  set(${out_var} "${value}" PARENT_SCOPE)
+endfunction()
+
+foreach(n RANGE 3)
+  field(position ${n} "" position)
+  if(NOT position EQUAL n)
+    message(FATAL_ERROR "line ${n}: position ${position}")
+  endif()
+  field(sentence ${n} "" sentence)
+  if(NOT sentence EQUAL 0)
+    message(FATAL_ERROR "line ${n}: sentence ${sentence}")
+  endif()
+endforeach()
+
+field(token 0 "" token)
+field(pos 0 0 pos)
+field(citation 0 0 citation)
+field(source 0 0 source)
+field(tense 0 0 "codes;tense")
+if(NOT token STREQUAL "Amo" OR NOT pos STREQUAL "VERB" OR NOT citation MATCHES "^amo, amare"
+   OR NOT source STREQUAL "dictionary" OR NOT tense STREQUAL "PRES")
+  message(FATAL_ERROR "amo: token '${token}', pos '${pos}', citation '${citation}', source '${source}', tense '${tense}'")
+endif()
+
+field(found 2 "" found)
+field(pos_code 2 0 pos_code)
+field(citation 2 0 citation)
+field(form 2 0 form)
+if(found OR NOT pos_code EQUAL 64 OR NOT citation STREQUAL "NOT FOUND" OR NOT form STREQUAL "[xyzzyq]")
+  message(FATAL_ERROR "xyzzyq: found ${found}, pos_code ${pos_code}, citation '${citation}', form '${form}'")
+endif()
+
+field(punctuation 3 "" punctuation)
+field(mark 3 0 pos)
+if(NOT punctuation OR NOT mark STREQUAL "PUNCT")
+  message(FATAL_ERROR "full stop: punctuation ${punctuation}, pos '${mark}'")
+endif()
+
+execute_process(COMMAND "${KAVRO}" analyse "${WORK_DIR}/missing.txt" WORKING_DIRECTORY "${WORK_DIR}"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(rc EQUAL 0 OR NOT err MATCHES "kavro: error: [^\n]*missing\\.txt: [^\n]+\n$")
+  message(FATAL_ERROR "missing file: status ${rc}, stderr:\n${err}")
+endif()
