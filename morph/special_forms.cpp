@@ -10,11 +10,9 @@
 #include "morph/analysis_emit.h"
 #include "morph/inflection_search.h"
 #include "morph/tackons.h"
-#include "morph/word_edit.h"
 #include "morph/word_repairs.h"
 
 namespace kavro {
-
 namespace {
 
 constexpr std::string_view kQue = "que";
@@ -32,7 +30,8 @@ constexpr std::uint8_t kNameStemKey = 0;        // both noun stems: every ending
 constexpr std::uint8_t kNameEndingKey = 1;
 constexpr std::size_t kStemLimit = sizeof(StemRecord::stem) - 1;
 constexpr std::size_t kEndingLimit = sizeof(InflectionRecord::ending) - 1;
-// Byte 6 of a learned name's stem record: 1 + the name ending that named it (0: taken whole).
+// A learned name keeps in its stem record's byte 6 (unused6[0]) 1 + the index of the name
+// ending that named it, 0 for a name taken whole.
 constexpr std::size_t kEndingRuleByte = 0;
 
 enum Tackon { NoTackon = 0, QueTackon = 1, NeTackon = 2 };
@@ -77,7 +76,7 @@ std::string_view nextToken(const Engine& engine) {
     return fieldText(engine.sentenceTokens[next]);
 }
 
-// Step 1 and 2: the enclitic cut off the name, and the part that is the name.
+// The enclitic cut off the word, and the part that is the name.
 struct NameWord {
     std::string_view name;
     Tackon tackon = NoTackon;
@@ -104,7 +103,7 @@ NameWord cutName(const Engine& engine, std::string_view word) {
     return n;
 }
 
-// Step 3: the noun stem of a name.
+// The noun stem of a name.
 StemRecord nameStem(std::string_view word, std::string_view stem, std::uint8_t declension) {
     StemRecord s{};
     s.partOfSpeech = speech_type::Noun;
@@ -143,7 +142,7 @@ std::string_view nominativeOf(const StemRecord& learned) {
     return rule >= 0 && rule < rules ? kNameEndings[rule].nominative : std::string_view{};
 }
 
-// Step 4: the longest learned name that begins the word and takes its ending.
+// The longest learned name that begins the word and takes its ending.
 int matchLearnedName(Engine& engine, std::string_view name) {
     const StemRecord* best = nullptr;
     for (const StemRecord& learned : engine.learnedNames) {
@@ -164,7 +163,7 @@ int matchLearnedName(Engine& engine, std::string_view name) {
     return emitName(engine, count);
 }
 
-// Step 5: the ending the name shows (none for a name taken whole).
+// The index of the ending the name shows; -1 for none (and for a name taken whole).
 int nameEndingRule(const NameWord& word) {
     if (word.whole) return -1;
     for (std::size_t r = 0; r < std::size(kNameEndings); ++r) {
@@ -175,8 +174,8 @@ int nameEndingRule(const NameWord& word) {
     return -1;
 }
 
-// Steps 5 and 6: nominative, accusative and vocative singular of the name its ending shows,
-// and the name learned.
+// The nominative, accusative and vocative singular of the name its ending shows; the name is
+// learned.
 int guessName(Engine& engine, const NameWord& word) {
     const int rule = nameEndingRule(word);
     const std::string_view ending = rule >= 0 ? kNameEndings[rule].ending : std::string_view{};
