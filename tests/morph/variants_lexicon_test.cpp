@@ -110,3 +110,41 @@ TEST_F(Variants, OurKeysAreTheKeysOfThePhoneticsTable) {
 
 }  // namespace
 }  // namespace kavro::testing
+
+namespace kavro::testing {
+namespace {
+
+// Words of any bytes and lengths go through every spelling repair without leaving the buffer.
+TEST_F(Variants, EveryRepairTakesStrangeWords) {
+    options().medievalTricks = true;
+    options().medievalPhonetics = true;
+    copyField(engine().sentenceTokens[0], "Et");
+    copyField(engine().sentenceTokens[2], "PUNCTB");
+    std::uint32_t seed = 12345;
+    const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    const std::string_view letters = "aeiouqcstmnrlpdhxyz_AEQSZ\xe6\x80\xff";
+    for (int round = 0; round < 400; ++round) {
+        std::string word;
+        const std::size_t length = next() % kTokenTextSize;
+        for (std::size_t i = 0; i < length; ++i) word += letters[(next() >> 8) % letters.size()];
+        if (round % 2 == 0 && !word.empty()) word[0] = 'Z';
+        if (round % 5 == 0) word += "que";
+        word = word.substr(0, kTokenTextSize - 1);
+        copyField(engine().sentenceTokens[1], word);
+        engine().tokenCount = 3;
+        engine().tokenIndex = 1;
+        engine().analysisCount = 0;
+        WordBuffer buffer{};
+        const auto fresh = [&] { copyField(buffer, word); return std::ref(buffer); };
+        trySyncopatedPerfect(engine(), fresh(), SyncopeForm::DoubleS);
+        trySyncopatedPerfect(engine(), fresh(), SyncopeForm::Isti);
+        trySpellingVariants(engine(), fresh());
+        matchMedievalVariants(engine(), fresh());
+        matchSpecialForms(engine(), fresh());
+        ASSERT_LT(std::strlen(buffer), sizeof buffer);
+        ASSERT_LE(engine().tokenCount, 4);
+    }
+}
+
+}  // namespace
+}  // namespace kavro::testing
