@@ -2,6 +2,7 @@
 // the job, with an enclitic cut off and put after them.
 #include <set>
 
+#include "job/translation_job.h"
 #include "morph/word_repairs.h"
 #include "tests/morph/variants_real_lexicon.h"
 
@@ -115,6 +116,30 @@ TEST_F(Names, InitialsMakeAProperNameAndLowerCaseIsNoName) {
     EXPECT_EQ(nameAt({"Et", "zorbus", "PUNCT@"}, 1), 0);
     const std::string longName = "Z" + std::string(kTokenTextSize - 2, 'o');
     EXPECT_EQ(nameAt({"Et", longName, "PUNCT@"}, 1), 3);   // taken whole, its texts cut
+}
+
+}  // namespace
+}  // namespace kavro::testing
+
+namespace kavro::testing {
+namespace {
+
+TEST(LearnedNames, EachTranslationJobStartsWithAnEmptyRing) {
+    TinyWorld world;
+    Engine& e = *world.engine;
+    copyField(e.learnedNames[3].stem, "Zorb");
+    e.learnedNameWrite = 5;
+    JobStages stages = engineStages();
+    stages.prepareLatinFile = [](Engine& engine, const std::filesystem::path&) {
+        std::FILE* f = std::fopen(engine.file("temp.lat").string().c_str(), "w");
+        if (f) std::fclose(f);
+        return f != nullptr;
+    };
+    stages.readSentence = [](Engine&, std::FILE*, std::string&) { return -1; };
+    std::filesystem::path latin = world.folder.file("latin.lat");
+    runTranslationJob(e, latin, 0, stages);
+    EXPECT_EQ(fieldText(e.learnedNames[3].stem), "");
+    EXPECT_EQ(e.learnedNameWrite, 0);
 }
 
 }  // namespace
