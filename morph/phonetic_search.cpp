@@ -1,3 +1,5 @@
+// The sound-alike search: phonetic keys of the word's splits, their stems by key, and the
+// dictionary words those stems spell analysed with source kind 8.
 #include "morph/phonetic_search.h"
 
 #include <algorithm>
@@ -25,8 +27,8 @@ char foldedLower(char c) {
     return c == 'j' ? 'i' : c == 'v' ? 'u' : c;
 }
 
-// What the key writes for the letter at `i` (nothing for an empty view); `skip` is set to the
-// further letters the rule consumed.
+// The letters the key gets for position `i` of `s` (none for an "h"); `skip` is set to the
+// further letters of `s` that the rule consumed.
 std::string_view soundAt(std::string_view s, std::size_t i, bool wholeWord, std::size_t& skip) {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz";
     skip = 0;
