@@ -91,8 +91,10 @@ int findUniques(Engine& engine, std::string_view word) {
         engine.tempinflects[count] = uniqueInflection(*it);
         ++count;
     }
-    engine.tempstemCount = count;
-    engine.tempinflectCount = count;
+    if (count > 0) {   // otherwise the stems a caller holds stay counted
+        engine.tempstemCount = count;
+        engine.tempinflectCount = count;
+    }
     return count;
 }
 
