@@ -8,6 +8,7 @@
 #include "job/engine.h"
 #include "job/startup_stages.h"
 #include "user/abbreviations.h"
+#include "user/default_user_files.h"
 #include "user/user_dictionary.h"
 
 namespace kavro {
@@ -93,6 +94,7 @@ public:
         if (!raw(kAddonFile, sizeof(AddonRecord), lexicon_.addons) ||
             !raw(kUniqueFile, sizeof(UniqueRecord), lexicon_.uniques))
             return false;
+        installDefaultUserFiles(folders_.dataFolder(), engine_.programFolder);
         loadUserDictionary(engine_, lexicon_);
         loadStandardPhrases(engine_, lexicon_);
         loadUserAbbreviations(engine_, lexicon_.abbreviations);

@@ -59,6 +59,7 @@ public:
     // Part expects and `trailingBytes` any fixed block after the records (dictUK.dat's index).
     DataFile locate(std::string_view name, std::size_t recordSize,
                     std::size_t trailingBytes = 0) const;
+    const std::filesystem::path& dataFolder() const { return data_; }
 
 private:
     std::filesystem::path data_;

@@ -22,7 +22,8 @@ namespace {
 
 const char* const kFiles[] = {"inflects.dat", "dictUK.dat", "transl.dat", "phoneticuk.dat",
                               "polish.dat", "phrasedud.dat", "finalpolish.dat", "addons.dat",
-                              "uniques.dat", "userphrases.txt", "UserAbbreviations.txt"};
+                              "uniques.dat", "userphrases.txt", "UserAbbreviations.txt",
+                              "Userfile.txt"};
 
 class CompiledFolder : public ::testing::Test {
 protected:

@@ -76,7 +76,7 @@ void compilePolishFiles(const CompileOptions& o, OutputFolder& out, std::ostream
 // The default user files, placed in the data folder for the program to copy into a program
 // folder that lacks them.
 void copyUserFiles(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
-    for (const char* name : {"userphrases.txt", "UserAbbreviations.txt"}) {
+    for (const char* name : {"userphrases.txt", "UserAbbreviations.txt", "Userfile.txt"}) {
         const std::string text = readWholeFile(o.sourceDir / name);
         out.write(name, text, 0, countLines(text));
         report << name << ": " << countLines(text) << " lines\n";
