@@ -71,7 +71,8 @@ void applyAge(ViewOptions& options, const std::string& value) {
 ViewOptions optionsFor(const TranslateFlags& flags, const fs::path& home) {
     ViewOptions options;
     loadSettings(options, home);
-    options.sentenceMode = !flags.words;
+    // Word analysis is the default, as in the window; the sentence options imply sentence mode.
+    options.sentenceMode = !flags.words && (flags.sentence || flags.details || flags.joint);
     options.details = options.details || flags.details;
     options.jointOutput = options.jointOutput || flags.joint;
     options.inscriptions = options.inscriptions || flags.inscriptions;
@@ -171,14 +172,17 @@ void addTranslateCommand(CLI::App& app) {
     addHomeOption(*cmd, flags->home);
     addDataOption(*cmd, flags->data);
     auto* sentence = cmd->add_flag("--sentence", flags->sentence,
-                                   "Translate whole sentences into English (the default)");
-    auto* words = cmd->add_flag("--words", flags->words,
-                                "Word analysis only: every reading of every word, no English sentences");
+                                   "Translate whole sentences into English after the word analysis");
+    auto* words = cmd->add_flag(
+        "--words", flags->words,
+        "Word analysis only: every reading of every word, no English sentences (the default)");
     sentence->excludes(words);
     cmd->add_flag("--details", flags->details,
-                  "Detailed trace of each sentence, and the analysis table at the end")
+                  "Detailed trace of each sentence, and the analysis table at the end "
+                  "(implies --sentence)")
         ->excludes(words);
-    cmd->add_flag("--joint", flags->joint, "Write each Latin sentence before its translation")
+    cmd->add_flag("--joint", flags->joint,
+                  "Write each Latin sentence before its translation (implies --sentence)")
         ->excludes(words);
     cmd->add_option("--area", flags->area,
                     "Preferred subject area: general, auto (auto-adjusting), or B biological/medical/"
