@@ -77,6 +77,16 @@ constexpr std::string_view kSenseEnd = ",;/(";
 // The English a reading keeps: its field less the terminator.
 constexpr std::size_t kReadingEnglishLength = sizeof(WordAnalysis::english) - 1;
 
+// Where `suffix` last occurs in `word` (the suffix is followed by the ending only); npos if
+// nowhere. The suffixes are short, so a plain scan beats the general search.
+std::size_t lastOccurrence(std::string_view word, std::string_view suffix) {
+    if (suffix.empty() || suffix.size() > word.size()) return std::string_view::npos;
+    for (std::size_t i = word.size() - suffix.size() + 1; i-- > 0;)
+        if (word[i] == suffix[0] && std::memcmp(word.data() + i, suffix.data(), suffix.size()) == 0)
+            return i;
+    return std::string_view::npos;
+}
+
 bool fitsRule(const SuffixRule& rule, const StemRecord& stem) {
     if ((stem.partOfSpeech & 0x1F) != rule.basePartOfSpeech) return false;
     return rule.baseKey == 0 || stem.stemKey == 0 || stem.stemKey == rule.baseKey;
@@ -129,8 +139,7 @@ int SuffixMatch::run(std::string_view word) {
     int total = 0;
     for (std::size_t r = 0; r < rules; ++r) {
         const SuffixRule& rule = kSuffixRules[r];
-        // The last occurrence: the suffix is followed by the ending only.
-        const std::size_t at = word.rfind(rule.latin);
+        const std::size_t at = lastOccurrence(word, rule.latin);
         if (at == std::string_view::npos || at == 0) continue;
         const std::string_view candidate = word.substr(0, at);
         if (rule.latin != previousSuffix) {

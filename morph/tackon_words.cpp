@@ -8,6 +8,7 @@
 #include "job/fixed_text.h"
 #include "job/grammar_codes.h"
 #include "morph/analysis_emit.h"
+#include "morph/field_compare.h"
 #include "morph/tackons.h"
 
 namespace kavro {
@@ -38,11 +39,12 @@ void announceFullSentence(Engine& engine, FullSentence what) {
 int findAddons(Engine& engine, std::string_view key) {
     const auto addons = engine.lexicon.addons.as<AddonRecord>();
     engine.tempaddonCount = 0;
-    if (addons.empty() || key > fieldText(addons.back().key)) return 0;
-    auto it = std::lower_bound(addons.begin(), addons.end(), key,
-                               [](const AddonRecord& r, std::string_view k) { return fieldText(r.key) < k; });
+    if (addons.empty() || compareFieldText(addons.back().key, key) < 0) return 0;
+    auto it = std::lower_bound(addons.begin(), addons.end(), key, [](const AddonRecord& r, std::string_view k) {
+        return compareFieldText(r.key, k) < 0;
+    });
     int count = 0;
-    for (; it != addons.end() && fieldText(it->key) == key; ++it) {
+    for (; it != addons.end() && compareFieldText(it->key, key) == 0; ++it) {
         if (count == kMostAddonsOfOneKey) {   // the compiler keeps fewer
             engine.rationedWarning(kTooManyAddons);
             break;

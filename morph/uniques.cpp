@@ -7,6 +7,7 @@
 #include "job/engine.h"
 #include "job/fixed_text.h"
 #include "job/grammar_codes.h"
+#include "morph/field_compare.h"
 #include "morph/word_repairs.h"
 
 namespace kavro {
@@ -78,12 +79,12 @@ InflectionRecord uniqueInflection(const UniqueRecord& unique) {
 
 int findUniques(Engine& engine, std::string_view word) {
     const auto uniques = engine.lexicon.uniques.as<UniqueRecord>();
-    if (uniques.empty() || word > fieldText(uniques.back().form)) return 0;
+    if (uniques.empty() || compareFieldText(uniques.back().form, word) < 0) return 0;
     const auto first = std::lower_bound(
         uniques.begin(), uniques.end(), word,
-        [](const UniqueRecord& r, std::string_view w) { return fieldText(r.form) < w; });
+        [](const UniqueRecord& r, std::string_view w) { return compareFieldText(r.form, w) < 0; });
     int count = 0;
-    for (auto it = first; it != uniques.end() && fieldText(it->form) == word; ++it) {
+    for (auto it = first; it != uniques.end() && compareFieldText(it->form, word) == 0; ++it) {
         if (it->ageLevel > engine.options.age) continue;
         if (count >= kUniqueSlots) break;   // the compiler keeps fewer records of one form
         const auto number = static_cast<std::uint32_t>(it - uniques.begin());
