@@ -1,4 +1,5 @@
 // Uniques, compound joints and the pronoun compounds (quidam, quisque, uterque, plerique, ...).
+#include "morph/field_compare.h"
 #include "morph/word_repairs.h"
 #include "tests/morph/addons_lexicon.h"
 
@@ -115,6 +116,19 @@ TEST(CompoundJoints, TheFirstPartsEndingMustBeTheWordsEnding) {
     EXPECT_EQ(prepared(w, "usufructus"), "usufructus");
     EXPECT_EQ(prepared(w, "quartadecima"), "quartadecima") << "no such stem";
     EXPECT_EQ(prepared(w, "terti"), "terti");
+}
+
+TEST(FieldComparison, SortsAsTheFieldsTextInByteOrder) {
+    const char field[4] = {'q', 'u', 'e', '\0'};
+    EXPECT_EQ(compareFieldText(field, "que"), 0);
+    EXPECT_LT(compareFieldText(field, "quem"), 0);
+    EXPECT_GT(compareFieldText(field, "qu"), 0);
+    EXPECT_GT(compareFieldText(field, "qua"), 0);
+    EXPECT_LT(compareFieldText(field, "qu\xe9"), 0) << "bytes compare unsigned";
+    const char full[3] = {'a', 'b', 'c'};   // no terminator: all three bytes are the text
+    EXPECT_EQ(compareFieldText(full, "abc"), 0);
+    EXPECT_LT(compareFieldText(full, "abcd"), 0);
+    EXPECT_GT(compareFieldText(full, "ab"), 0);
 }
 
 }  // namespace
