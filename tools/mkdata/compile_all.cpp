@@ -19,7 +19,8 @@ void compileInflectionFile(const CompileOptions& o, OutputFolder& out, std::ostr
     const auto package = readInflections(o.packageDir / "INFLECTS.SEC");
     const auto records = compileInflections(package);
     out.writeRecords("inflects.dat", records);
-    report << "inflects.dat: " << records.size() << " inflections\n";
+    report << "inflects.dat: " << records.size() << " inflections (" << package.size() - records.size()
+           << " masculine and neuter gerundive pairs merged)\n";
 }
 
 void compileDictionaryFiles(const CompileOptions& o, OutputFolder& out, std::ostream& report) {

@@ -11,6 +11,8 @@ namespace kavro::mkdata {
 namespace {
 
 constexpr std::size_t kComparisonByte = 3;   // grammar index of the adverb's comparison
+constexpr std::uint8_t kMasculine = 1, kNeuter = 3, kMascNeuter = 5;   // gender codes
+constexpr std::uint8_t kFutureTense = 3, kPassiveVoice = 2;
 
 int compareEndings(const InflectionRecord& a, const InflectionRecord& b) {
     return std::strcmp(a.ending, b.ending);
@@ -28,7 +30,37 @@ bool inflectionLess(const InflectionRecord& a, const InflectionRecord& b) {
     return adverbRank(a) < adverbRank(b);
 }
 
+bool isGerundive(const InflectionRecord& r) {
+    return r.partOfSpeech == pos::VPAR && r.grammar4 == kFutureTense && r.grammar5 == kPassiveVoice;
+}
+
+// Two records that differ in nothing but their gender, one masculine and the other neuter.
+bool masculineNeuterPair(const InflectionRecord& a, const InflectionRecord& b) {
+    const bool genders = (a.grammar3 == kMasculine && b.grammar3 == kNeuter) ||
+                         (a.grammar3 == kNeuter && b.grammar3 == kMasculine);
+    return genders && a.partOfSpeech == b.partOfSpeech && a.which == b.which &&
+           a.variant == b.variant && a.grammar1 == b.grammar1 && a.grammar2 == b.grammar2 &&
+           a.grammar4 == b.grammar4 && a.grammar5 == b.grammar5 && a.grammar6 == b.grammar6 &&
+           a.stemKey == b.stemKey && a.ageLevel == b.ageLevel && a.rarityStep == b.rarityStep &&
+           compareEndings(a, b) == 0;
+}
+
 }  // namespace
+
+std::size_t mergeGerundiveGenders(std::vector<InflectionRecord>& records) {
+    std::size_t merged = 0;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (!isGerundive(records[i])) continue;
+        for (std::size_t j = i + 1; j < records.size(); ++j) {
+            if (!masculineNeuterPair(records[i], records[j])) continue;
+            records[i].grammar3 = kMascNeuter;
+            records.erase(records.begin() + static_cast<std::ptrdiff_t>(j));
+            ++merged;
+            break;
+        }
+    }
+    return merged;
+}
 
 InflectionRecord inflectionRecordOf(const PackageInflection& p) {
     InflectionRecord r{};
@@ -57,6 +89,7 @@ std::vector<InflectionRecord> compileInflections(const std::vector<PackageInflec
     std::vector<InflectionRecord> out;
     out.reserve(records.size());
     for (const auto& p : records) out.push_back(inflectionRecordOf(p));
+    mergeGerundiveGenders(out);
     std::stable_sort(out.begin(), out.end(), inflectionLess);
     checkInflectionOrder(out);
     return out;
