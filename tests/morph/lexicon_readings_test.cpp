@@ -1,5 +1,5 @@
 // Readings that depend on what the lexicon compiler writes, checked through word analysis over
-// the compiled lexicon: the gerund beside a gerundive.
+// the compiled lexicon: the gerund beside a gerundive, the number of cardinal numerals.
 #include "tests/morph/variants_real_lexicon.h"
 
 namespace kavro::testing {
@@ -36,6 +36,28 @@ TEST_F(LexiconReadings, AGerundiveInAnObliqueCaseAlsoReadsAsAGerund) {
     EXPECT_TRUE(withCase(readingsOf(2), speech_type::Noun, case_type::Nominative).empty())
         << "the nominative gerundive is no gerund";
     for (const Reading& r : readingsOf(3)) EXPECT_NE(r.partOfSpeech, speech_type::Noun) << r.form;
+}
+
+TEST_F(LexiconReadings, OneIsSingularAndTheOtherCardinalsPlural) {
+    analyse({"unam", "uni", "tres", "mille", "PUNCT@"});
+    auto cardinals = [&](int position) {
+        std::vector<Reading> out;
+        for (const Reading& r : readingsOf(position))
+            if (r.partOfSpeech == speech_type::Numeral && r.record.grammar4 == numeral_kind_type::Cardinal)
+                out.push_back(r);
+        return out;
+    };
+    const auto unam = cardinals(0);
+    ASSERT_EQ(unam.size(), 1u) << formsOf(0);
+    EXPECT_EQ(unam[0].record.grammar1, case_type::Accusative);
+    EXPECT_EQ(unam[0].record.grammar2, number_type::Singular);
+    ASSERT_FALSE(cardinals(1).empty()) << formsOf(1);
+    for (const Reading& r : cardinals(1)) EXPECT_EQ(r.record.grammar2, number_type::Singular);
+    for (int position : {2, 3}) {
+        ASSERT_FALSE(cardinals(position).empty()) << formsOf(position);
+        for (const Reading& r : cardinals(position))
+            EXPECT_EQ(r.record.grammar2, number_type::Plural) << r.form;
+    }
 }
 
 }  // namespace

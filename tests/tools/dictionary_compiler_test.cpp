@@ -198,6 +198,21 @@ TEST(DictionaryCompiler, OneStemKeysFollowComparisonAndSort) {
     EXPECT_EQ(key(5, 84, 4), 4);   // NUM ADVERB
 }
 
+// Word analysis reads a cardinal in the number its stem's byte 4 gives: singular only for "one".
+TEST_F(PackageDictionary, CardinalStemsCarryTheNumberOfTheirForms) {
+    const auto unus = stems(find({"un", "prim", "singul", "semel"}, 5));
+    ASSERT_EQ(unus.size(), 4u);
+    EXPECT_EQ(unus[0].stemKey, 1);
+    EXPECT_EQ(unus[0].sort, 1) << "unus, una, unum are singular";
+    for (std::size_t k = 1; k < unus.size(); ++k)
+        EXPECT_EQ(unus[k].sort, 0) << "ordinal, distributive and adverb stems carry no number";
+    EXPECT_EQ(stems(find({"tr", "terti", "tern", "ter"}, 5))[0].sort, 2);
+    EXPECT_EQ(stems(find({"mille", "millesim", "millen", "mil"}, 5))[0].sort, 2);
+    EXPECT_EQ(stems(find({"amb", "", "", ""}, 5))[0].sort, 2) << "a cardinal of no value is plural";
+    EXPECT_EQ(stems(find({"septendecim", "", "", ""}, 5))[0].sort, 2) << "a one-stem cardinal";
+    EXPECT_EQ(stems(find({"mill", "", "", ""}, 5))[0].sort, 0) << "a numeral adverb (key 4)";
+}
+
 TEST(DictionaryCompiler, PluralOnlyPlaceNamesAndContinuations) {
     EntryBytes place("Syracus", "Syracus", 1);
     place.field(76, 1).field(80, 1).field(84, 2).field(85, 8).meaning("Syracuse (pl.); city;");

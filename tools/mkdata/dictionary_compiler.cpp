@@ -17,6 +17,9 @@ constexpr std::size_t kHalfLimit = sizeof(MeaningRecord::english) - 1;
 constexpr std::uint8_t kComp = 2, kSuper = 3;
 constexpr std::uint8_t kProperNoun = 4, kLocale = 5;
 constexpr std::uint8_t kPluralOnly = 2;
+constexpr std::uint8_t kSingular = 1, kPlural = 2;   // number codes
+constexpr std::uint8_t kCardinalKey = 1;             // a numeral's cardinal stem
+constexpr std::uint32_t kValueOne = 1;
 constexpr const char* kEmptyStemText = ".";
 
 bool sameStemsAndGrammar(const PackageEntry& a, const PackageEntry& b) {
@@ -70,12 +73,19 @@ StemRecord grammarRecord(const PackageEntry& e) {
     return r;
 }
 
+// The number a cardinal's forms take: singular for "one" (unus, una, unum), plural for every
+// other cardinal (duo, tres, mille, and the few of no value such as ambo and tot).
+std::uint8_t cardinalNumberOf(const PackageEntry& e) {
+    return e.numeralValue == kValueOne ? kSingular : kPlural;
+}
+
 StemRecord stemRecord(const StemRecord& grammar, const PackageEntry& e, int slot,
                       std::uint8_t key, std::uint32_t meaningIndex) {
     StemRecord r = grammar;
     r.stemKey = key;
     r.meaningIndex = meaningIndex;
     if (e.partOfSpeech == pos::V && key == 4) r.partOfSpeech = pos::VPAR;
+    if (e.partOfSpeech == pos::NUM && key == kCardinalKey) r.sort = cardinalNumberOf(e);
     std::string text = foldLatinLetters(e.stems[slot]);
     if (text.empty()) text = kEmptyStemText;
     if (text.size() > kStemLimit)

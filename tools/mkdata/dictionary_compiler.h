@@ -5,7 +5,9 @@
 // one meanings record (the citation form and the English) and one StemRecord per present stem:
 //   byte 0  part of speech (a verb's key-4 stem, the participle stem, is stored as 8)
 //   byte 3  noun gender; adjective/adverb comparison; numeral sort; preposition case
-//   byte 4  noun kind (engine numbering); pronoun kind; verb: verb part << 4 | verb kind
+//   byte 4  noun kind (engine numbering); pronoun kind; verb: verb part << 4 | verb kind;
+//           a numeral's cardinal stem (key 1): the number its cardinal forms are read in,
+//           1 (singular) for the numeral of value 1, else 2 (plural)
 //   key     the stem slot, except one-stem adjectives (COMP 3, SUPER 4), adverbs (POS 1, COMP 2,
 //           SUPER 3) and numerals (CARD 1, ORD 2, DIST 3, ADVERB 4); equal stems 1 and 2 of a
 //           noun, adjective or verb give one record of key 0
