@@ -117,7 +117,7 @@ int findInflections(Engine& engine, std::string_view ending, int stemSlot) {
             copy.stemKey = k;
             if (fit.medievalAe) copyField(copy.ending, "ae");
             if (++count >= static_cast<int>(kTempInflectCapacity)) {
-                engine.reportError(kTooManyInflections);
+                engine.rationedWarning(kTooManyInflections);
                 count = static_cast<int>(kTempInflectCapacity) - 1;
                 return count;
             }

@@ -55,7 +55,7 @@ int findStems(Engine& engine, std::string_view stem) {
         if (stems[i].ageLevel > engine.stemLevelLimit) continue;
         engine.tempstems[count] = stems[i];
         if (++count >= kTempStemLimit) {
-            engine.reportError(kTooManyStems);
+            engine.rationedWarning(kTooManyStems);
             count = kTempStemLimit - 1;
             break;
         }

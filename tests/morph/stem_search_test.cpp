@@ -64,17 +64,29 @@ TEST_F(StemSearch, EqualStemsComeInFileOrderAndUserStemsAfterThem) {
     EXPECT_EQ(findUserStems(engine(), "zz", 4), 4);   // beyond the last user stem
 }
 
-TEST_F(StemSearch, TheFiftiethEqualStemIsRefusedWithItsMessage) {
+TEST_F(StemSearch, TheFiftiethEqualStemIsRefusedWithARationedWarning) {
     for (int i = 0; i < 55; ++i) world.lexicon.stems.push_back(testing::makeStem({"et", pos::Conjunction}));
     testing::indexStems(world.lexicon);
     useUserStems({{"et", pos::Conjunction}});
+    engine().log.open(engine().file("parser.txt"));
     EXPECT_EQ(findStems(engine(), "et"), 49);
     ASSERT_EQ(world.host.boxes.size(), 1u);
     EXPECT_EQ(world.host.boxes[0].text, "Too many tempstems fields.\n");
-    // The user search after a full table refuses again, through the rationed box.
-    EXPECT_EQ(findUserStems(engine(), "et", 49), 49);
-    EXPECT_EQ(world.host.boxes.size(), 2u);
     EXPECT_EQ(engine().warningBoxCount, 1);
+    // The user search after a full table refuses again; a third refusal is only logged.
+    EXPECT_EQ(findUserStems(engine(), "et", 49), 49);
+    EXPECT_EQ(findStems(engine(), "et"), 49);
+    engine().log.close();
+    EXPECT_EQ(world.host.boxes.size(), 2u);
+    EXPECT_EQ(engine().warningBoxCount, 2);
+    EXPECT_EQ(world.folder.read("parser.txt"), "Too many tempstems fields.\n"
+                                               "Too many tempstems fields.\n"
+                                               "Too many tempstems fields.\n");
+    // A corpus search shows no box at all.
+    engine().warningBoxCount = 0;
+    engine().searchRunning = true;
+    EXPECT_EQ(findStems(engine(), "et"), 49);
+    EXPECT_EQ(world.host.boxes.size(), 2u);
 }
 
 TEST_F(StemSearch, ALetterIndexPointingPastTheStemsIsNotFollowed) {
