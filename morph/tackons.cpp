@@ -23,7 +23,6 @@ constexpr int kMostTackonSplits = 8;          // candidates come from the first 
 constexpr int kHeldUniqueReadings = 5;        // a unique base lends at most 5 readings
 constexpr std::uint8_t kCompoundWhich = 9;    // a base stem of which 9 is not looked up as a unique
 constexpr std::uint8_t kAgeLevelShownAsSix = 20;
-constexpr std::uint8_t kNameFrequency = 6;
 constexpr std::uint8_t kNameNounKind = 9;
 constexpr std::uint8_t kKeepsTackon = 2;      // addon kind 1 that keeps "que" a tackon ("each")
 constexpr std::string_view kPreferredTackon = "que";
@@ -73,8 +72,8 @@ bool readingRefused(const StemRecord& stem, const InflectionRecord& infl) {
 
 // A division of the word: the base before the tackon candidate.
 struct Candidate {
-    char base[kSplitStemSize];
-    char tackon[kSplitEndingSize];
+    std::string_view base;
+    std::string_view tackon;
 };
 
 // How the readings of one division of the base are found.
@@ -184,7 +183,7 @@ BaseSplit TackonMatch::lookUpBaseSplit(int split) {
         name.variant = 1;
         name.genderOrKind = g == 0 ? gender_type::Masculine : gender_type::Feminine;
         name.sort = kNameNounKind;
-        name.areaFrequency = kNameFrequency;
+        name.areaFrequency = kGuessedNameFrequency;
         copyField(name.stem, stemPart);
         e_.tempstems[g] = name;
     }
@@ -229,7 +228,7 @@ int TackonMatch::inflectionsFor(int stemSlot, std::string_view ending) {
 
 bool TackonMatch::nameReadingRefused(const InflectionRecord& infl) const {
     const std::string_view ending = fieldText(infl.ending);
-    if (ending.empty() || fieldText(c_.tackon) == kQuestionTackon) return true;
+    if (ending.empty() || c_.tackon == kQuestionTackon) return true;
     return ending == "e" && base_.ends_with('a');
 }
 
@@ -285,6 +284,7 @@ int TackonMatch::makeTackonWord() {
         stem.variant = addon.baseVariant;
         stem.genderOrKind = addon.kind1;
         stem.sort = addon.kind2;
+        stem.areaFrequency = kTackonFrequency;
         copyField(stem.stem, key);
         InflectionRecord infl{};
         infl.partOfSpeech = stem.partOfSpeech;
@@ -331,20 +331,9 @@ void TackonMatch::placeTackonFirst(int tackonStart, int singleTackon) {
     }
 }
 
-// The divisions of the word with a tackon candidate at the end, shortest tackon first.
-int collectCandidates(const Engine& engine, int splitCount, Candidate* out) {
-    const int divisions = std::min(splitCount - 1, kMostTackonSplits);   // the "." split is not one
-    int n = 0;
-    for (int s = 1; s < divisions; ++s, ++n) {
-        copyField(out[n].base, engine.wordSplits.stems[s]);
-        copyField(out[n].tackon, engine.wordSplits.endings[s]);
-    }
-    return n;
-}
-
-// The addons for one candidate in tempaddons; 0 when it is no tackon here.
-int addonsFor(Engine& engine, const Candidate* candidates, int index, int count) {
-    const std::string_view tackon = candidates[index].tackon;
+// The addons for one tackon candidate in tempaddons; 0 when it is no tackon here. `longer` is
+// the next longer candidate.
+int addonsFor(Engine& engine, std::string_view tackon, std::string_view longer) {
     if (tackon == kElidedEst) {
         if (!engine.options.plautusElisions) return 0;
         engine.tempaddons[0] = elidedEstAddon();
@@ -352,21 +341,28 @@ int addonsFor(Engine& engine, const Candidate* candidates, int index, int count)
         return 1;
     }
     const int z = findAddons(engine, tackon);
-    if (z == 0) return 0;
-    if (index + 1 < count && std::string_view(candidates[index + 1].tackon).starts_with(kPreferredTackon))
-        return 0;   // "que" is preferred to "ue"
+    if (z == 0 || longer.starts_with(kPreferredTackon)) return 0;   // "que" is preferred to "ue"
     return z;
 }
 
 }  // namespace
 
 int matchTackons(Engine& engine, int splitCount) {
-    Candidate candidates[kMostTackonSplits];
-    const int count = collectCandidates(engine, splitCount, candidates);
-    for (int c = 0; c < count; ++c) {
-        const int z = addonsFor(engine, candidates, c, count);
+    // Split s of the word (s = 1, 2, ...) ends in s letters: the tackon candidate. The "." split
+    // is no division of the word.
+    const int divisions = std::min(splitCount - 1, kMostTackonSplits);
+    if (divisions < 2) return 0;
+    char whole[kSplitStemSize];   // the word itself: base matching overwrites the split table
+    copyField(whole, engine.wordSplits.stems[0]);
+    const std::string_view word(whole);
+    for (int s = 1; s < divisions && static_cast<std::size_t>(s) < word.size(); ++s) {
+        const std::string_view tackon = word.substr(word.size() - s);
+        const std::string_view longer =
+            s + 1 < divisions ? word.substr(word.size() - s - 1) : std::string_view();
+        const int z = addonsFor(engine, tackon, longer);
         if (z == 0) continue;
-        const int readings = TackonMatch(engine, candidates[c], z).run();
+        const Candidate candidate{word.substr(0, word.size() - s), tackon};
+        const int readings = TackonMatch(engine, candidate, z).run();
         if (readings > 0) return readings;
     }
     return 0;
