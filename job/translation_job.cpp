@@ -64,14 +64,17 @@ void reportEscape(Engine& engine) {
 }
 
 // An area change during the sentence asks for it to be translated once more under the new
-// area, from the tokens the tokenizer saved (one block copy, no second read).
+// area, from the tokens the tokenizer saved (one block copy, no second read). The second word
+// analysis is a repeated pass: its words and hash hits were counted the first time.
 void retranslateAfterAreaChange(Engine& engine, const JobStages& stages, int readerResult) {
     if (!engine.areaChanged || engine.tokenCount >= kRetranslationTokenLimit) return;
     engine.tokenCount = readerResult;
     std::memcpy(engine.sentenceTokens, engine.savedTokens, sizeof engine.sentenceTokens);
     engine.groupNumber = 0;
     engine.analysisCount = 0;
+    engine.repeatedPass = true;
     stages.analyseSentenceWords(engine);
+    engine.repeatedPass = false;
     stages.translateSentence(engine);
     engine.areaChanged = false;
 }

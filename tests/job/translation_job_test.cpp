@@ -42,14 +42,17 @@ struct ScriptedStages {
             return result;
         };
         s.resetWordStatusCache = [this](Engine&) { calls.push_back("resetCache"); };
+        // Like the real stage, a repeated pass over a sentence leaves the word count alone.
         s.analyseSentenceWords = [this](Engine& e) {
             calls.push_back("analyse " + std::to_string(e.tokenCount) + " " +
-                            std::string(fieldText(e.sentenceTokens[0])));
+                            std::string(fieldText(e.sentenceTokens[0])) +
+                            (e.repeatedPass ? " (repeated)" : ""));
             e.log.write("analyses\n");
-            e.wordsTranslated += e.tokenCount - 1;
+            if (!e.repeatedPass) e.wordsTranslated += e.tokenCount - 1;
         };
         s.translateSentence = [this](Engine& e) {
-            calls.push_back("translate " + std::to_string(e.wordCount));
+            calls.push_back("translate " + std::to_string(e.wordCount) +
+                            (e.repeatedPass ? " (repeated)" : ""));
             if (areaChangesToReport > 0) {
                 --areaChangesToReport;
                 e.areaChanged = true;
@@ -151,19 +154,22 @@ TEST_F(TranslationJob, AnAreaChangeTranslatesTheSentenceAgainFromTheSavedTokens)
     options.sentenceMode = true;
     options.autoArea = true;
     options.area = 'L';
-    script.readerResults = {5};
+    script.readerResults = {5, 3};
     script.areaChangesToReport = 1;
     run();
     EXPECT_EQ(options.area, 0);
+    // The second analysis is a repeated pass; the sentence after it is not.
     EXPECT_EQ(script.calls,
               (std::vector<std::string>{"resetAutoArea", "resetCache", "prepare", "clearContext",
-                                        "analyse 5 read", "translate 5", "analyse 5 saved",
-                                        "translate 5", "reportAutoArea"}));
+                                        "analyse 5 read", "translate 5",
+                                        "analyse 5 saved (repeated)", "translate 5",
+                                        "analyse 3 read", "translate 3", "reportAutoArea"}));
     EXPECT_FALSE(engine->areaChanged);
-    // Only the second translation writes its English.
+    EXPECT_FALSE(engine->repeatedPass);
+    // Only the second translation writes its English, and the words are counted once.
     EXPECT_EQ(withoutTime(body()),
-              "analyses\nanalyses\nEnglish.\nDone. No. of words translated in file = 8.\n\n"
-              "Time taken = T.\n");
+              "analyses\nanalyses\nEnglish.\nanalyses\nEnglish.\n"
+              "Done. No. of words translated in file = 6.\n\nTime taken = T.\n");
 }
 
 TEST_F(TranslationJob, ALongSentenceIsNotTranslatedAgainAfterAnAreaChange) {
