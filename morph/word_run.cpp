@@ -72,7 +72,12 @@ public:
 private:
     std::string_view word() const { return word_; }
     char initial() const { return word_[0]; }
-    void restore() { std::memcpy(word_, prepared_, sizeof word_); }
+    // Back to the word the repairs start from: the token, or the token with its initial lowered
+    // once the case repairs (or the hash) have lowered it.
+    void restore() { std::memcpy(word_, restorePoint_, sizeof word_); }
+    // Back to the token as written, capital and all.
+    void restoreToken() { std::memcpy(word_, token_, sizeof word_); }
+    void lowerInitial();
     void append(std::string_view tail) {
         const std::size_t len = std::strlen(word_);
         copyBounded(word_ + len, sizeof word_ - len, tail);
@@ -94,7 +99,8 @@ private:
 
     Engine& e_;
     WordBuffer word_{};
-    WordBuffer prepared_{};   // the token as steps 2 and 3 left it: what a repair restores
+    WordBuffer token_{};          // the token as steps 2 and 3 left it
+    WordBuffer restorePoint_{};   // what a repair restores: the token, or it with a lowered initial
     std::size_t tokenLength_ = 0;
     int result_ = 0;
     int splitCount_ = 0;
@@ -114,7 +120,14 @@ void WordRun::prepare() {
         last->english[0] <= '9')
         word_[0] = toLower(word_[0]);
     if (needsCompoundPreparation(word())) prepareCompound(e_, word_);
-    std::memcpy(prepared_, word_, sizeof word_);
+    std::memcpy(token_, word_, sizeof word_);
+    std::memcpy(restorePoint_, word_, sizeof word_);
+}
+
+// Lowers the initial of the word for good: the repairs after this start from the lowered word.
+void WordRun::lowerInitial() {
+    word_[0] = toLower(word_[0]);
+    std::memcpy(restorePoint_, word_, sizeof word_);
 }
 
 // Step 4: the high-speed hash; true when the word is done.
@@ -127,8 +140,7 @@ bool WordRun::tryHash() {
     result_ += e_.analysisCount > before ? e_.analysisCount - before : 1;
     ++e_.wordsInSentence;
     if (e_.wordsSincePunct != 0 || !isUpper(initial())) return true;
-    word_[0] = toLower(word_[0]);
-    std::memcpy(prepared_, word_, sizeof word_);
+    lowerInitial();
     e_.wordsSincePunct = 1;
     before = e_.analysisCount;
     if (!lookUpHash(e_, word())) return false;
@@ -257,7 +269,11 @@ Step WordRun::caseRepairs() {
     restore();
     if (finalCaseRetry_) return Step::Done;
     if (e_.wordsSincePunct == 0 && isUpper(initial())) {
-        word_[0] = toLower(word_[0]);
+        // The capitalised word has had its repairs; the lowered word gets them afresh, so the
+        // one-shot rewrites spent on the capital ("Amasse", "Dixti") are made again.
+        lowerInitial();
+        syncopeApplied_ = false;
+        medievalRetry_ = false;
         e_.wordsSincePunct = 1;
         return Step::Attempt;
     }
@@ -291,7 +307,7 @@ Step WordRun::caseRepairs() {
     if (result_ != 0) return Step::Done;
     if (romanOrSpecialForm()) return Step::Done;
     if (e_.wordsSincePunct == 0 || isLower(initial()) || std::strlen(word_) == 1) return Step::Done;
-    word_[0] = toLower(word_[0]);
+    lowerInitial();
     finalCaseRetry_ = true;
     return Step::Attempt;
 }
@@ -306,7 +322,7 @@ bool WordRun::romanOrSpecialForm() {
             return true;
         }
     }
-    restore();
+    restoreToken();
     if (!isUpper(initial())) return false;
     const int r = matchSpecialForms(e_, word_);
     if (r <= 0) return false;
@@ -315,13 +331,14 @@ bool WordRun::romanOrSpecialForm() {
     return true;
 }
 
-// Step 10: a lower-case word that nothing explained, once more with a capital.
+// Step 10: a word written in lower case that nothing explained, once more with a capital.
 void WordRun::lastResort() {
+    restoreToken();
     if (result_ != 0 || !isLower(initial())) return;
     word_[0] = toUpper(word_[0]);
     const int n = splitWord(e_, word_);
     result_ += matchSplits(e_, n, source_kind::Dictionary);
-    restore();
+    restoreToken();
 }
 
 int WordRun::run() {
@@ -341,7 +358,7 @@ int WordRun::run() {
     }
     if (step != Step::NotFound) lastResort();
     if (result_ == 0) {
-        restore();
+        restoreToken();
         appendNotFound(e_, word());
         rememberWordStatus(e_, word(), kWordStatusNotFound);
     }

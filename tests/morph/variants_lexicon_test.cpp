@@ -59,6 +59,32 @@ TEST_F(Variants, MedievalSpellingsWaitForMedievalTricks) {
     for (const Reading& r : readingsOf(1)) EXPECT_EQ(r.english.front() == '~', false) << r.english;
 }
 
+// At the start of a sentence the capital is lowered, and the repairs work on the lowered word;
+// a word that no repair explains is still guessed as a name from its token.
+TEST_F(Variants, ACapitalisedFirstWordIsRepairedInLowerCase) {
+    options().medievalTricks = true;
+    const struct {
+        std::string_view token;
+        std::uint8_t partOfSpeech;
+        std::string_view form;
+    } words[] = {{"Amasse", speech_type::Verb, "amau.isse"},
+                 {"Dixti", speech_type::Verb, "dix.isti"},
+                 {"Obcaeco", speech_type::Verb, "occaec.o"},
+                 {"Gratie", speech_type::Noun, "grati.ae"}};
+    for (const auto& w : words) {
+        analyse({w.token, "PUNCT@"});
+        EXPECT_TRUE(hasReading(0, w.partOfSpeech, w.form)) << w.token << ": " << formsOf(0);
+        for (const Reading& r : readingsOf(0))
+            EXPECT_NE(r.sourceKind, source_kind::Addon) << w.token << " guessed as a name: " << r.form;
+    }
+    analyse({"Zorbus", "PUNCT@"});
+    ASSERT_FALSE(readingsOf(0).empty());
+    for (const Reading& r : readingsOf(0)) {
+        EXPECT_EQ(r.form, "Zorb.us");
+        EXPECT_EQ(r.english, "Zorbus");
+    }
+}
+
 TEST_F(Variants, LateMedievalRewritesAndSoundAlikesAreMarkedAsVariants) {
     options().medievalTricks = true;
     analyse({"Et", "conuortit", "PUNCT@"});   // uor -> uer: conuertit
