@@ -38,6 +38,7 @@ struct TranslateFlags {
     bool inscriptions = false;
     bool plautus = false;
     bool noMedievalTricks = false;
+    bool phonetics = false;
     bool abbreviations = false;
     bool yes = false;
 };
@@ -67,6 +68,18 @@ void applyAge(ViewOptions& options, const std::string& value) {
     if (value == "all") chooseAge(options, kAgeAll);
 }
 
+// --phonetics: the sound-alike search of medieval spellings, which (as in the menu) works only
+// with the medieval tricks on; UserSettings.txt may have turned those off.
+void applyPhonetics(ViewOptions& options, bool asked) {
+    if (!asked) return;
+    if (options.medievalTricks) {
+        options.medievalPhonetics = true;
+        return;
+    }
+    std::fprintf(stderr, "kavro: --phonetics needs the medieval tricks, which UserSettings.txt "
+                         "turns off; no phonetics\n");
+}
+
 // The options: the program folder's UserSettings.txt if there is one, then the flags.
 ViewOptions optionsFor(const TranslateFlags& flags, const fs::path& home) {
     ViewOptions options;
@@ -82,6 +95,7 @@ ViewOptions optionsFor(const TranslateFlags& flags, const fs::path& home) {
         options.medievalTricks = false;
         options.medievalPhonetics = false;
     }
+    applyPhonetics(options, flags.phonetics);
     applyArea(options, flags.area);
     applyAge(options, flags.age);
     return options;
@@ -197,8 +211,13 @@ void addTranslateCommand(CLI::App& app) {
     cmd->add_flag("--inscriptions", flags->inscriptions, "Process inscriptions");
     cmd->add_flag("--plautus", flags->plautus,
                   "Allow elided forms of the type 'wordst' -> 'word' + 'est'");
-    cmd->add_flag("--no-medieval-tricks", flags->noMedievalTricks,
-                  "No medieval spelling variants during look-up (and no medieval phonetics)");
+    auto* noTricks = cmd->add_flag("--no-medieval-tricks", flags->noMedievalTricks,
+                                   "No medieval spelling variants during look-up (and no medieval "
+                                   "phonetics)");
+    cmd->add_flag("--phonetics", flags->phonetics,
+                  "Medieval phonetics: a word still unknown after the medieval spelling variants "
+                  "is compared by sound with the dictionary's stems (needs the medieval tricks)")
+        ->excludes(noTricks);
     cmd->add_flag("--abbreviations", flags->abbreviations,
                   "Expand abbreviations such as \"coss.\"");
     cmd->add_flag("--yes", flags->yes, "Answer Yes to the program's Yes/No questions (default No)");
