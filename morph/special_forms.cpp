@@ -113,6 +113,7 @@ StemRecord nameStem(std::string_view word, std::string_view stem, std::uint8_t d
                              isCapital(word[0]) && isCapital(word[2]);
     s.sort = abbreviated ? kAbbreviatedNameKind : kNameNounKind;
     s.stemKey = kNameStemKey;
+    s.areaFrequency = kGuessedNameFrequency;
     copyField(s.stem, stem.substr(0, kStemLimit));
     return s;
 }

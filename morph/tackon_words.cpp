@@ -82,6 +82,7 @@ bool insertTackonWord(Engine& engine, TackonWord which) {
     stem.partOfSpeech = speech_type::Conjunction;
     stem.which = que ? 1 : 2;
     stem.stemKey = 1;
+    stem.areaFrequency = kTackonFrequency;
     copyField(stem.stem, que ? "que" : "ne");
     InflectionRecord infl{};
     infl.partOfSpeech = speech_type::Conjunction;

@@ -3,6 +3,7 @@
 // declared in word_repairs.h.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace kavro {
@@ -11,6 +12,14 @@ struct Engine;
 
 // tempaddons keeps at most this many addons of one key.
 inline constexpr int kMostAddonsOfOneKey = 9;
+
+// Frequency classes (1 = 'A' ... 6 = 'F') of the stems word analysis builds itself, as addons.dat
+// and the name guesses carry none. The enclitics que, ne, ue are among the commonest words: 'A'.
+// A capitalised word read as a name is a guess, not a dictionary word: 'F' ("very rare"), the
+// class of the names guessed for a capitalised base before a tackon, so that a reading from the
+// dictionary is preferred to it wherever both are candidates.
+inline constexpr std::uint8_t kTackonFrequency = 1;
+inline constexpr std::uint8_t kGuessedNameFrequency = 6;
 
 // Fills tempaddons from slot 0 with every addon of addons.dat whose key equals `key` (an English
 // "EMPHATIC" cleared); returns the count, at most 9 ("Too many addon fields.\n" beyond).

@@ -1,5 +1,6 @@
 // Readings that depend on what the lexicon compiler writes, checked through word analysis over
-// the compiled lexicon: the gerund beside a gerundive, the number of cardinal numerals.
+// the compiled lexicon: the gerund beside a gerundive, the number of cardinal numerals, and the
+// frequency class of the readings that word analysis builds itself (tackons, guessed names).
 #include "tests/morph/variants_real_lexicon.h"
 
 namespace kavro::testing {
@@ -58,6 +59,31 @@ TEST_F(LexiconReadings, OneIsSingularAndTheOtherCardinalsPlural) {
         for (const Reading& r : cardinals(position))
             EXPECT_EQ(r.record.grammar2, number_type::Plural) << r.form;
     }
+}
+
+// addons.dat and the name guesses carry no frequency class; the readings get one all the same
+// (a rarity of 0 would rank them above every dictionary word).
+TEST_F(LexiconReadings, TackonsAndGuessedNamesHaveAFrequencyClass) {
+    options().plautusElisions = true;
+    // Zorbusque opens the sentence: a name of its own with "que" put after it; Lauiniaque is a
+    // capitalised base before a tackon; Xanthus a name in mid-sentence.
+    analyse({"Zorbusque", "uirumque", "estne", "amatst", "Lauiniaque", "Xanthus", "PUNCT@"});
+    const Engine& e = engine();
+    int tackons = 0, nameGuesses = 0, baseGuesses = 0;
+    for (int i = 0; i < e.analysisCount; ++i) {
+        const WordAnalysis& a = e.wordAnalyses[i];
+        const std::string_view form = fieldText(a.analysedForm);
+        if (form == "que." || form == "ne." || form == "est.") {
+            EXPECT_EQ(a.rarity, 1) << form;
+            ++tackons;
+        } else if (a.partOfSpeech != speech_type::Punctuation && form[0] >= 'A' && form[0] <= 'Z') {
+            EXPECT_EQ(a.rarity, 6) << form;
+            ++(e.analysisSources[i].sourceKind == source_kind::CapitalisedGuess ? baseGuesses : nameGuesses);
+        }
+    }
+    EXPECT_EQ(tackons, 5) << "que after Zorbus, que, ne, est and the que of Lauiniaque";
+    EXPECT_EQ(nameGuesses, 6) << "Zorbus and Xanthus in three cases each";
+    EXPECT_GT(baseGuesses, 0);
 }
 
 }  // namespace
