@@ -13,42 +13,20 @@
 // every stem of one key (or every key that begins with a prefix) as one run. The "." stem
 // (the empty stem of esse) has no key and no record.
 //
-// The key is the phonetic normalisation of the word-analysis spelling variants, applied to the
-// stem letter by letter, left to right, after lower-casing and folding j to i and v to u:
-// "ae" becomes "e" (unless that "e" ends the word: a stem is followed by an ending, so inside a
-// stem it never does), "c" and "d" become "t" (except as the first letter), "h" is dropped,
-// "mn" becomes "n", "oe" becomes "e", "ph" becomes "f", "y" becomes "i", "z" becomes "s"
-// (except as the first letter), and a letter equal to the one written before it is dropped.
-// A stem reduced to nothing gets the key "h".
+// The key is the one the word analysis computes for a split stem (phoneticKey of
+// morph/phonetic_search.h, with the stem not ending the word), so the table and the search
+// always agree. The record type is the search's PhoneticRecord.
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "job/lexicon_records.h"
+#include "morph/phonetic_search.h"
 
 namespace kavro::mkdata {
 
-#pragma pack(push, 1)
-struct PhoneticRecord {
-    char key[20];
-    std::uint32_t stemRecord;
-    std::uint32_t meaningIndex;
-    std::uint8_t partOfSpeech;
-    std::uint8_t stemKey;
-    std::uint8_t keyLength;
-    std::uint8_t stemLength;
-};
-#pragma pack(pop)
-static_assert(sizeof(PhoneticRecord) == 32);
-static_assert(offsetof(PhoneticRecord, stemRecord) == 20);
-static_assert(offsetof(PhoneticRecord, partOfSpeech) == 28);
-
-// The phonetic key of `text`; `wholeWord` says whether its last letter ends the word.
-std::string phoneticKey(std::string_view text, bool wholeWord);
-
+// One record per stem (the "." stem excepted), sorted; a stem whose key would not fit the
+// record's key field is a DataError.
 std::vector<PhoneticRecord> compilePhonetics(const std::vector<StemRecord>& stems);
 
 }  // namespace kavro::mkdata
