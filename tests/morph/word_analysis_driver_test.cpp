@@ -42,6 +42,15 @@ TEST_F(DriverTest, EveryWordEndsWithReadingsOrNotFound) {
     EXPECT_LT(w.readingsOf(1)[0].groupNumber, unknown[0].groupNumber);
 }
 
+TEST_F(DriverTest, ARepeatedPassAnalysesWithoutCountingTheWordsAgain) {
+    w.analyse({"amo", "puellam", "PUNCT@"});
+    EXPECT_EQ(w.engine->wordsTranslated, 2);
+    w.engine->repeatedPass = true;
+    w.analyse({"amo", "puellam", "PUNCT@"});
+    EXPECT_EQ(w.readingsOf(1).size(), 1u);
+    EXPECT_EQ(w.engine->wordsTranslated, 2);
+}
+
 TEST_F(DriverTest, SentenceWithoutClosingMarkEndsTruncated) {
     w.analyse({"amo", "puellam", "amat"});
     EXPECT_EQ(w.token(1), "truncated");
