@@ -4,12 +4,12 @@
 #include <algorithm>
 
 #include "morph/tackons.h"
-#include "tests/morph/addons_lexicon.h"
+#include "tests/morph/real_lexicon_fixture.h"
 
 namespace kavro::testing {
 namespace {
 
-using Tackons = AddonsLexicon;
+using Tackons = RealLexicon;
 
 // Word positions never go down along the analysis table.
 bool positionsInOrder(const Engine& e) {

@@ -1,12 +1,12 @@
 // Readings that depend on what the lexicon compiler writes, checked through word analysis over
 // the compiled lexicon: the gerund beside a gerundive, the number of cardinal numerals, and the
 // frequency class of the readings that word analysis builds itself (tackons, guessed names).
-#include "tests/morph/variants_real_lexicon.h"
+#include "tests/morph/real_lexicon_fixture.h"
 
 namespace kavro::testing {
 namespace {
 
-using LexiconReadings = VariantsLexicon;
+using LexiconReadings = RealLexicon;
 
 // The readings of `position` with this part of speech and case.
 std::vector<Reading> withCase(const std::vector<Reading>& readings, std::uint8_t partOfSpeech,

@@ -1,12 +1,12 @@
 // Uniques, compound joints and the pronoun compounds (quidam, quisque, uterque, plerique, ...).
 #include "morph/field_compare.h"
 #include "morph/word_repairs.h"
-#include "tests/morph/addons_lexicon.h"
+#include "tests/morph/real_lexicon_fixture.h"
 
 namespace kavro::testing {
 namespace {
 
-using Uniques = AddonsLexicon;
+using Uniques = RealLexicon;
 
 TEST_F(Uniques, PronounCompoundsReadAsSubstantiveAdjectivesOfTheirFamily) {
     analyse({"et", "quidam", "quisque", "uterque", "plerique", "PUNCT@"});

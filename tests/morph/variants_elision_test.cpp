@@ -1,11 +1,11 @@
 // Plautine elisions from the text to the readings: "amatst" is the verb and an elided "est".
 #include "text/tokenizer.h"
-#include "tests/morph/variants_real_lexicon.h"
+#include "tests/morph/real_lexicon_fixture.h"
 
 namespace kavro::testing {
 namespace {
 
-class Elisions : public VariantsLexicon {
+class Elisions : public RealLexicon {
 protected:
     // Tokenizes and analyses one line; returns the tokens joined by blanks.
     std::string read(std::string_view line) {

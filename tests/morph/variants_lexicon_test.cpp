@@ -2,12 +2,12 @@
 // word-analysis driver over the compiled lexicon.
 #include "morph/phonetic_search.h"
 #include "morph/word_repairs.h"
-#include "tests/morph/variants_real_lexicon.h"
+#include "tests/morph/real_lexicon_fixture.h"
 
 namespace kavro::testing {
 namespace {
 
-using Variants = VariantsLexicon;
+using Variants = RealLexicon;
 
 TEST_F(Variants, SyncopatedPerfectsAreReadInFull) {
     // (amasso itself is an entry of the dictionary; laudasso is not.)

@@ -4,12 +4,12 @@
 
 #include "job/translation_job.h"
 #include "morph/word_repairs.h"
-#include "tests/morph/variants_real_lexicon.h"
+#include "tests/morph/real_lexicon_fixture.h"
 
 namespace kavro::testing {
 namespace {
 
-class Names : public VariantsLexicon {
+class Names : public RealLexicon {
 protected:
     // Puts the tokens in the table and calls matchSpecialForms on token `at`.
     int nameAt(std::initializer_list<std::string_view> tokens, int at) {
