@@ -115,29 +115,29 @@ private:
         return false;
     }
 
-    bool loaded(const RequiredFile& spec) {
-        engine_.log.write(spec.progress);
+    bool loaded(const RequiredFile& required) {
+        engine_.log.write(required.progress);
         engine_.log.write(kDone);
         return true;
     }
 
-    bool missing(const RequiredFile& spec, const DataFile& file) {
+    bool missing(const RequiredFile& required, const DataFile& file) {
         if (problem_) *problem_ = file.detail;
-        if (spec.box) engine_.reportError(spec.missing);
-        else engine_.log.write(spec.missing);
+        if (required.box) engine_.reportError(required.missing);
+        else engine_.log.write(required.missing);
         return false;
     }
 
     template <class Record>
-    bool records(const RequiredFile& spec, std::vector<Record>& table) {
-        DataFile file = folders_.locate(spec.name, sizeof(Record));
-        return read(file, table) ? loaded(spec) : missing(spec, file);
+    bool records(const RequiredFile& required, std::vector<Record>& table) {
+        DataFile file = folders_.locate(required.name, sizeof(Record));
+        return read(file, table) ? loaded(required) : missing(required, file);
     }
 
-    bool raw(const RequiredFile& spec, std::size_t recordSize, RawTable& table) {
-        DataFile file = folders_.locate(spec.name, recordSize);
+    bool raw(const RequiredFile& required, std::size_t recordSize, RawTable& table) {
+        DataFile file = folders_.locate(required.name, recordSize);
         table.recordSize = recordSize;
-        return read(file, table.bytes) ? loaded(spec) : missing(spec, file);
+        return read(file, table.bytes) ? loaded(required) : missing(required, file);
     }
 
     // dictUK.dat: the stems, then in the same file the 27 letter-index records.
