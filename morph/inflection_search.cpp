@@ -6,6 +6,7 @@
 #include "job/engine.h"
 #include "job/fixed_text.h"
 #include "job/grammar_codes.h"
+#include "morph/packed_text.h"
 
 namespace kavro {
 namespace {
@@ -15,7 +16,7 @@ constexpr std::uint8_t kFirstPerfectStemKey = 3;     // keys 3 and 4: perfect an
 constexpr std::uint8_t kAnyDeclensionMark = 99;      // adjective copies that fit any declension
 constexpr char kTooManyInflections[] = "Too many tempinflects fields.\n";
 
-std::string_view endingOf(const InflectionRecord& record) { return fieldText(record.ending); }
+using EndingKey = PackedText<sizeof(InflectionRecord::ending) / 8>;
 
 // The outcome of the fitting rules for one record of the run.
 struct Fit {
@@ -73,22 +74,43 @@ Fit fitRecord(const Engine& engine, const InflectionRecord& r, const StemRecord&
 
 }  // namespace
 
-int findInflections(Engine& engine, std::string_view ending, int stemSlot) {
+std::span<const InflectionRecord> findEndingRun(const Engine& engine, std::string_view ending) {
     const auto& table = engine.lexicon.inflections;
-    if (table.empty() || ending > endingOf(table.back())) return kEndingNotInTable;
-    auto first = std::lower_bound(
-        table.begin(), table.end(), ending,
-        [](const InflectionRecord& r, std::string_view e) { return endingOf(r) < e; });
-    if (first == table.end() || endingOf(*first) != ending) return kEndingNotInTable;
+    const EndingKey key(ending);
+    if (!key.searchable()) return {};
+    const auto below = [](const InflectionRecord& r, const EndingKey& k) {
+        return compareField(r.ending, k) < 0;
+    };
+    const auto above = [](const EndingKey& k, const InflectionRecord& r) {
+        return compareField(r.ending, k) > 0;
+    };
+    const InflectionRecord* begin = table.data();
+    const InflectionRecord* end = begin + table.size();
+    struct Order {
+        decltype(below) before;
+        decltype(above) after;
+        bool operator()(const InflectionRecord& r, const EndingKey& k) const { return before(r, k); }
+        bool operator()(const EndingKey& k, const InflectionRecord& r) const { return after(k, r); }
+    };
+    const auto [first, last] = std::equal_range(begin, end, key, Order{below, above});
+    return {first, last};
+}
 
+int findInflections(Engine& engine, std::string_view ending, int stemSlot) {
+    const std::span<const InflectionRecord> run = findEndingRun(engine, ending);
+    if (run.empty()) return kEndingNotInTable;
+    return fitInflections(engine, run, ending, stemSlot);
+}
+
+int fitInflections(Engine& engine, std::span<const InflectionRecord> run, std::string_view ending,
+                   int stemSlot) {
     engine.tempinflectCount = 0;
     if (stemSlot < 0 || stemSlot >= static_cast<int>(kTempStemCapacity)) return 0;
     const StemRecord& s = engine.tempstems[stemSlot];
     const int p = s.partOfSpeech & kPartOfSpeechBits;
     int& count = engine.tempinflectCount;
 
-    for (auto it = first; it != table.end() && endingOf(*it) == ending; ++it) {
-        const InflectionRecord& r = *it;
+    for (const InflectionRecord& r : run) {
         // Present-stem participles are matched against verb stems.
         int c = r.partOfSpeech;
         if (c == speech_type::Participle && s.stemKey < kFirstPerfectStemKey) c = speech_type::Verb;

@@ -28,8 +28,14 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 std::uint8_t verbKindOf(const StemRecord& stem) { return stem.sort & 0x0F; }
 
+// Only stems ending in "c" (dic, duc, fac) take the bare third-conjugation imperative.
+bool lastLetterIsC(const StemRecord& stem) {
+    const std::string_view text = fieldText(stem.stem);
+    return !text.empty() && text.back() == 'c';
+}
+
 // Verb inflections that a stem of this verb kind does not take.
-bool verbFormRefused(const StemRecord& stem, const InflectionRecord& infl, char lastLetter) {
+bool verbFormRefused(const StemRecord& stem, const InflectionRecord& infl) {
     const std::uint8_t kind = verbKindOf(stem);
     if (infl.partOfSpeech == speech_type::Participle) return kind == verb_kind_type::Impersonal;
     const bool present = infl.grammar1 == tense_type::Present;
@@ -37,20 +43,7 @@ bool verbFormRefused(const StemRecord& stem, const InflectionRecord& infl, char 
     if (kind == verb_kind_type::Deponent && present && infl.grammar2 == voice_type::Active) return true;
     if (kind == verb_kind_type::Semideponent && present && infl.grammar2 == voice_type::Passive)
         return true;
-    // Only stems ending in "c" (dic, duc, fac) take the bare third-conjugation imperative.
-    return infl.which == 3 && infl.variant == 1 && infl.ending[0] == '\0' && lastLetter != 'c';
-}
-
-// The number filters: a noun restricted to one number takes no ending of the other.
-bool inflectionRefused(const StemRecord& stem, const InflectionRecord& infl, char lastLetter) {
-    if (stem.partOfSpeech == speech_type::Verb) return verbFormRefused(stem, infl, lastLetter);
-    return stem.partOfSpeech == speech_type::Noun && stem.numberRestriction != 0 &&
-           infl.grammar2 != 0 && infl.grammar2 != stem.numberRestriction;
-}
-
-char lastLetterOf(const StemRecord& stem) {
-    const std::string_view text = fieldText(stem.stem);
-    return text.empty() ? '\0' : text.back();
+    return infl.which == 3 && infl.variant == 1 && infl.ending[0] == '\0' && !lastLetterIsC(stem);
 }
 
 // The last reading produced within one split, to recognise a second dictionary entry that
@@ -68,6 +61,28 @@ struct PreviousReading {
     }
 };
 
+// The inflection records of one split's ending, looked up once for all its stems.
+class EndingRun {
+public:
+    EndingRun(Engine& engine, std::string_view ending) : engine_(engine), ending_(ending) {}
+
+    // The count of fitting inflections of tempstems[slot] now in tempinflects (0 when the
+    // ending is in no record of the table).
+    int fit(int slot) {
+        if (!searched_) {
+            run_ = findEndingRun(engine_, ending_);
+            searched_ = true;
+        }
+        return run_.empty() ? 0 : fitInflections(engine_, run_, ending_, slot);
+    }
+
+private:
+    Engine& engine_;
+    std::string_view ending_;
+    std::span<const InflectionRecord> run_;
+    bool searched_ = false;
+};
+
 bool leftOutByAge(const Engine& engine, const StemRecord& stem) {
     return engine.options.age == kAgeMedieval && stem.ageLevel >= kOldestMedievalStem &&
            stem.ageLevel <= kNewestMedievalStem;
@@ -77,11 +92,10 @@ bool leftOutByAge(const Engine& engine, const StemRecord& stem) {
 int emitStem(Engine& engine, int slot, int count, int sourceKind, PreviousReading& previous) {
     const StemRecord& stem = engine.tempstems[slot];
     if (leftOutByAge(engine, stem)) return 0;
-    const char last = lastLetterOf(stem);
     int emitted = 0;
     for (int j = 0; j < count; ++j) {
         const InflectionRecord& infl = engine.tempinflects[j];
-        if (inflectionRefused(stem, infl, last)) continue;
+        if (readingRefused(stem, infl)) continue;
         if (previous.repeats(stem, infl)) continue;
         emitAnalysis(engine, slot, j, emitted, sourceKind);
         ++emitted;
@@ -98,19 +112,12 @@ int matchSplit(Engine& engine, int split, int sourceKind) {
     if (count <= 0) return 0;
 
     PreviousReading previous;
-    bool endingUnknown = false;
+    EndingRun endings(engine, ending);
     int total = 0;
     for (int i = 0; i < count && i < static_cast<int>(kTempStemCapacity); ++i) {
         const StemRecord& stem = engine.tempstems[i];
         if (!engine.options.botanyActive && isBotanyEntry(stem)) continue;
-        int k = 0;
-        if (!endingUnknown) {
-            k = findInflections(engine, ending, i);
-            if (k == kEndingNotInTable) {
-                endingUnknown = true;
-                k = 0;
-            }
-        }
+        int k = endings.fit(i);
         if (stem.partOfSpeech == speech_type::Participle) k = addSupine(engine, ending, i, k);
         if (k <= 0) continue;
         total += emitStem(engine, i, k, sourceKind, previous);
@@ -121,6 +128,12 @@ int matchSplit(Engine& engine, int split, int sourceKind) {
 }
 
 }  // namespace
+
+bool readingRefused(const StemRecord& stem, const InflectionRecord& infl) {
+    if (stem.partOfSpeech == speech_type::Verb) return verbFormRefused(stem, infl);
+    return stem.partOfSpeech == speech_type::Noun && stem.numberRestriction != 0 &&
+           infl.grammar2 != 0 && infl.grammar2 != stem.numberRestriction;
+}
 
 int splitWord(Engine& engine, WordBuffer& word) {
     word[kMatchedWordLength] = '\0';

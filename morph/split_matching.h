@@ -9,6 +9,8 @@
 namespace kavro {
 
 struct Engine;
+struct StemRecord;
+struct InflectionRecord;
 
 // The driver's word buffer (a copy of one token, which the repairs alter).
 using WordBuffer = char[kTokenTextSize];
@@ -26,6 +28,12 @@ int splitWord(Engine& engine, WordBuffer& word);
 // Looks every split of engine.wordSplits up and emits one reading per fitting stem and ending
 // (tagged `sourceKind`, see emitAnalysis); returns the number emitted.
 int matchSplits(Engine& engine, int splitCount, int sourceKind);
+
+// The filters of plain matching: verb kinds without some forms (impersonal verbs have no
+// first or second person, deponents no present active, semideponents no present passive, and
+// only stems ending in "c" take the bare third-conjugation imperative), and nouns restricted to
+// one number take no ending of the other. True when `infl` gives `stem` no reading.
+bool readingRefused(const StemRecord& stem, const InflectionRecord& infl);
 
 // For a participle stem in tempstems[stemSlot]: the endings "um" and "u" are also a supine
 // (accusative and ablative); writes it into tempinflects[count] and returns count + 1, else count.

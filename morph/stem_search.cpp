@@ -6,6 +6,7 @@
 #include "job/capacities.h"
 #include "job/engine.h"
 #include "job/fixed_text.h"
+#include "morph/packed_text.h"
 
 namespace kavro {
 namespace {
@@ -30,13 +31,20 @@ std::pair<std::size_t, std::size_t> letterRange(const Lexicon& lexicon, std::str
     return {lower, std::max(lower, upper)};
 }
 
-// First record of [lower, upper) whose stem is not below `stem`.
+using StemKey = PackedText<sizeof(StemRecord::stem) / 8>;
+
+// First record of [lower, upper) whose stem is not below `key`.
 std::size_t firstNotBelow(const std::vector<StemRecord>& stems, std::size_t lower,
-                          std::size_t upper, std::string_view stem) {
-    auto it = std::lower_bound(stems.begin() + static_cast<std::ptrdiff_t>(lower),
-                               stems.begin() + static_cast<std::ptrdiff_t>(upper), stem,
-                               [](const StemRecord& r, std::string_view s) { return stemOf(r) < s; });
-    return static_cast<std::size_t>(it - stems.begin());
+                          std::size_t upper, const StemKey& key) {
+    const StemRecord* base = stems.data();
+    const StemRecord* it = std::lower_bound(
+        base + lower, base + upper, key,
+        [](const StemRecord& r, const StemKey& k) { return compareField(r.stem, k) < 0; });
+    return static_cast<std::size_t>(it - base);
+}
+
+bool stemEquals(const StemRecord& record, const StemKey& key) {
+    return compareField(record.stem, key) == 0;
 }
 
 int clampCount(int count) { return std::clamp(count, 0, kTempStemLimit - 1); }
@@ -49,9 +57,11 @@ int findStems(Engine& engine, std::string_view stem) {
     const auto& stems = engine.lexicon.stems;
     int& count = engine.tempstemCount;
     count = 0;
+    const StemKey key(stem);
+    if (!key.searchable()) return count;
     const auto [lower, upper] = letterRange(engine.lexicon, stem);
-    for (std::size_t i = firstNotBelow(stems, lower, upper, stem);
-         i < upper && stemOf(stems[i]) == stem; ++i) {
+    for (std::size_t i = firstNotBelow(stems, lower, upper, key);
+         i < upper && stemEquals(stems[i], key); ++i) {
         if (stems[i].ageLevel > engine.stemLevelLimit) continue;
         engine.tempstems[count] = stems[i];
         if (++count >= kTempStemLimit) {
@@ -67,9 +77,10 @@ int findUserStems(Engine& engine, std::string_view stem, int count) {
     const auto& stems = engine.lexicon.userStems;
     count = clampCount(count);
     engine.tempstemCount = count;
-    if (stems.empty() || stem > stemOf(stems.back())) return count;
-    for (std::size_t i = firstNotBelow(stems, 0, stems.size(), stem);
-         i < stems.size() && stemOf(stems[i]) == stem; ++i) {
+    const StemKey key(stem);
+    if (stems.empty() || !key.searchable()) return count;
+    for (std::size_t i = firstNotBelow(stems, 0, stems.size(), key);
+         i < stems.size() && stemEquals(stems[i], key); ++i) {
         StemRecord& copy = engine.tempstems[count];
         copy = stems[i];
         copy.meaningIndex = stems[i].meaningIndex + kUserMeaningBase;

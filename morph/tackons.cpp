@@ -12,6 +12,7 @@
 #include "job/grammar_codes.h"
 #include "morph/analysis_emit.h"
 #include "morph/inflection_search.h"
+#include "morph/split_matching.h"
 #include "morph/stem_search.h"
 #include "morph/word_repairs.h"
 #include "text/roman_numerals.h"
@@ -50,24 +51,6 @@ bool isDoubledQuWord(std::string_view w) {
     if (toLower(w[0]) != 'q' || toLower(w[1]) != 'u') return false;
     const std::size_t half = w.size() / 2;
     return w.substr(0, half) == w.substr(half);
-}
-
-// The filters of plain matching: verb kinds without some forms, nouns of one number.
-bool readingRefused(const StemRecord& stem, const InflectionRecord& infl) {
-    const std::uint8_t kind = stem.sort & 0x0F;
-    if (stem.partOfSpeech == speech_type::Verb) {
-        if (infl.partOfSpeech == speech_type::Participle) return kind == verb_kind_type::Impersonal;
-        const bool present = infl.grammar1 == tense_type::Present;
-        if (kind == verb_kind_type::Impersonal && (infl.grammar4 == 1 || infl.grammar4 == 2)) return true;
-        if (kind == verb_kind_type::Deponent && present && infl.grammar2 == voice_type::Active) return true;
-        if (kind == verb_kind_type::Semideponent && present && infl.grammar2 == voice_type::Passive)
-            return true;
-        const std::string_view text = fieldText(stem.stem);
-        return infl.which == 3 && infl.variant == 1 && infl.ending[0] == '\0' &&
-               (text.empty() || text.back() != 'c');
-    }
-    return stem.partOfSpeech == speech_type::Noun && stem.numberRestriction != 0 &&
-           infl.grammar2 != 0 && infl.grammar2 != stem.numberRestriction;
 }
 
 // A division of the word: the base before the tackon candidate.

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "job/fixed_text.h"
+#include "job/grammar_codes.h"
+#include "morph/inflection_search.h"
+#include "morph/packed_text.h"
+#include "morph/stem_search.h"
+#include "tests/morph/tiny_lexicon.h"
+
+namespace kavro {
+namespace {
+
+namespace pos = speech_type;
+
+int sign(int v) { return (v > 0) - (v < 0); }
+
+// The order of the searches before packing: the field's text against the text, as bytes.
+template <std::size_t N>
+int referenceOrder(const char (&field)[N], std::string_view text) {
+    return sign(fieldText(field).compare(text));
+}
+
+// A field holding `text` (cut to N bytes), its terminator, then `filler` bytes to the end.
+template <std::size_t N>
+void fill(char (&field)[N], std::string_view text, char filler) {
+    std::memset(field, filler, N);
+    const std::size_t n = std::min(text.size(), N);
+    std::memcpy(field, text.data(), n);
+    if (n < N) field[n] = '\0';
+}
+
+// Texts around the word boundaries, with high bytes, against fields of every length whose
+// bytes after the terminator are zero, letters or 0xFF.
+TEST(PackedText, OrdersFieldsAsTheirBytesWhateverFollowsTheTerminator) {
+    std::mt19937 random(7);
+    const std::string alphabet = "abz\x01\x7f\x80\xff";
+    const auto randomText = [&](std::size_t length) {
+        std::string s;
+        for (std::size_t i = 0; i < length; ++i) s += alphabet[random() % alphabet.size()];
+        return s;
+    };
+    int checked = 0;
+    for (int round = 0; round < 3000; ++round) {
+        const std::string text = randomText(random() % 27);
+        std::string stored = randomText(random() % 25);
+        if (round % 3 == 0) stored = text.substr(0, std::min<std::size_t>(text.size(), 24));
+        if (round % 5 == 0 && !stored.empty()) stored.pop_back();
+        for (const char filler : {'\0', 'a', '\xff'}) {
+            char stem[24];
+            fill(stem, stored, filler);
+            ASSERT_EQ(sign(compareField(stem, PackedText<3>(text))), referenceOrder(stem, text))
+                << '"' << stored << "\" against \"" << text << '"';
+            char ending[8];
+            fill(ending, stored, filler);
+            ASSERT_EQ(sign(compareField(ending, PackedText<1>(text))), referenceOrder(ending, text));
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 9000);
+}
+
+TEST(PackedText, TextsThatNoFieldCanEqualAreNotSearched) {
+    EXPECT_TRUE(PackedText<3>(std::string(24, 'a')).searchable());
+    EXPECT_FALSE(PackedText<3>(std::string(25, 'a')).searchable());
+    EXPECT_FALSE(PackedText<1>(std::string_view("am\0o", 4)).searchable());
+    EXPECT_TRUE(PackedText<1>("").searchable());
+    char full[8];
+    std::memcpy(full, "abcdefgh", 8);   // no terminator: all eight bytes are the text
+    EXPECT_EQ(compareField(full, PackedText<1>("abcdefgh")), 0);
+    EXPECT_LT(compareField(full, PackedText<1>("abcdefghi")), 0);
+}
+
+// The searches find records whose fields carry bytes after the terminator, and a one-ending
+// run serves several stems as the search of each would.
+TEST(PackedText, SearchesReadFieldsWithBytesAfterTheTerminator) {
+    testing::TinyWorld world;
+    auto& stems = world.lexicon.stems;
+    for (const std::string_view s : {"am", "ama", "amar", "amb"})
+        stems.push_back(testing::makeStem({s, pos::Verb, 1, 1}));
+    testing::indexStems(world.lexicon);
+    for (StemRecord& r : stems)
+        std::memset(r.stem + fieldText(r.stem).size() + 1, 'x', sizeof r.stem - fieldText(r.stem).size() - 1);
+    EXPECT_EQ(findStems(*world.engine, "ama"), 1);
+    EXPECT_EQ(findStems(*world.engine, "amax"), 0);
+    EXPECT_EQ(findStems(*world.engine, std::string_view("ama\0", 4)), 0);
+
+    auto& table = world.lexicon.inflections;
+    for (const std::string_view e : {"", "a", "a", "ae", "o"})
+        table.push_back(testing::makeInflection({e, pos::Verb, 1, 1}));
+    for (InflectionRecord& r : table) std::memset(r.ending + fieldText(r.ending).size() + 1, 'z', 1);
+    EXPECT_EQ(findEndingRun(*world.engine, "a").size(), 2u);
+    EXPECT_EQ(findEndingRun(*world.engine, "").size(), 1u);
+    EXPECT_TRUE(findEndingRun(*world.engine, "b").empty());
+    EXPECT_EQ(findInflections(*world.engine, "az", 0), kEndingNotInTable);
+    world.offerStem({"am", pos::Verb, 1, 1});
+    const auto run = findEndingRun(*world.engine, "a");
+    EXPECT_EQ(fitInflections(*world.engine, run, "a", 0), findInflections(*world.engine, "a", 0));
+}
+
+}  // namespace
+}  // namespace kavro
