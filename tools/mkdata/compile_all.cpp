@@ -4,6 +4,7 @@
 #include "tools/mkdata/addon_compiler.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/dictionary_compiler.h"
+#include "tools/mkdata/extra_entries.h"
 #include "tools/mkdata/inflection_compiler.h"
 #include "tools/mkdata/manifest.h"
 #include "tools/mkdata/package_reader.h"
@@ -24,8 +25,14 @@ void compileInflectionFile(const CompileOptions& o, OutputFolder& out, std::ostr
 }
 
 void compileDictionaryFiles(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
-    const auto package = readDictionary(o.packageDir / "DICTFILE.GEN");
-    const CompiledDictionary d = compileDictionary(package);
+    auto records = readDictionary(o.packageDir / "DICTFILE.GEN");
+    const std::size_t fromPackage = records.size();
+    const auto extraFile = o.sourceDir / "extra_entries.txt";
+    const auto extras = readExtraEntries(extraFile);
+    checkNotInPackage(extras, records, extraFile.string());
+    // Our entries come after the package's, so the package's meaning numbers stay as they are.
+    records.insert(records.end(), extras.begin(), extras.end());
+    const CompiledDictionary d = compileDictionary(records);
     std::string bytes = OutputFolder::recordBytes(d.stems);
     bytes.append(reinterpret_cast<const char*>(d.letterIndex.data()),
                  d.letterIndex.size() * sizeof(LetterIndex));
@@ -33,8 +40,9 @@ void compileDictionaryFiles(const CompileOptions& o, OutputFolder& out, std::ost
     out.writeRecords("transl.dat", d.meanings);
     const auto phonetics = compilePhonetics(d.stems);
     out.writeRecords("phoneticuk.dat", phonetics);
-    report << "DICTFILE.GEN: " << d.packageRecords << " package records, "
+    report << "DICTFILE.GEN: " << fromPackage << " package records, "
            << d.continuationLines << " continuation lines joined\n"
+           << "extra_entries.txt: " << extras.size() << " entries of our own\n"
            << "dictUK.dat: " << d.stems.size() << " stem records (" << d.mergedStems
            << " of key 0) + " << kLetterIndexCount << " letter index records; "
            << d.packEntries << " PACK entries without stems\n"
