@@ -77,8 +77,9 @@ int findUserStems(Engine& engine, std::string_view stem, int count) {
     const auto& stems = engine.lexicon.userStems;
     count = clampCount(count);
     engine.tempstemCount = count;
+    if (stems.empty()) return count;
     const StemKey key(stem);
-    if (stems.empty() || !key.searchable()) return count;
+    if (!key.searchable()) return count;
     for (std::size_t i = firstNotBelow(stems, 0, stems.size(), key);
          i < stems.size() && stemEquals(stems[i], key); ++i) {
         StemRecord& copy = engine.tempstems[count];
