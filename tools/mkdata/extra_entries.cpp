@@ -96,7 +96,8 @@ std::string takeGrammar(const StemRecord& s, PackageEntry& e) {
     }
 }
 
-// The entry of one parsed line: the stems in their slots ("zzz" for a NULL one), the grammar
+// The entry of one parsed line: the stems in their slots ("zzz" for a NULL one, blank after the
+// last stem, as the package has them), the grammar
 // and codes of the first stem record.
 PackageEntry entryOf(const std::vector<StemRecord>& stems, std::size_t line, std::string english,
                      const std::string& name) {
@@ -105,7 +106,6 @@ PackageEntry entryOf(const std::vector<StemRecord>& stems, std::size_t line, std
     e.record = line;
     const std::string problem = takeGrammar(stems.front(), e);
     if (!problem.empty()) throw lineError(name, line, problem);
-    e.stems.fill(kNoStem);
     for (const StemRecord& s : stems) {
         const int slot = isGraded(s) ? 0 : s.stemKey - 1;
         if (slot < 0 || slot >= static_cast<int>(e.stems.size()))
@@ -113,6 +113,8 @@ PackageEntry entryOf(const std::vector<StemRecord>& stems, std::size_t line, std
         e.stems[slot] = fieldText(s.stem);
         e.slotsUsed = std::max(e.slotsUsed, slot + 1);
     }
+    for (int slot = 0; slot < e.slotsUsed; ++slot)   // slots after the last stay blank
+        if (e.stems[slot].empty()) e.stems[slot] = kNoStem;
     e.age = stems.front().ageLevel;
     e.area = stems.front().areaFrequency >> 4;
     e.frequency = stems.front().areaFrequency & 0x0F;
