@@ -97,8 +97,7 @@ std::string takeGrammar(const StemRecord& s, PackageEntry& e) {
 }
 
 // The entry of one parsed line: the stems in their slots ("zzz" for a NULL one, blank after the
-// last stem, as the package has them), the grammar
-// and codes of the first stem record.
+// last stem, as the package has them), the grammar and codes of the first stem record.
 PackageEntry entryOf(const std::vector<StemRecord>& stems, std::size_t line, std::string english,
                      const std::string& name) {
     if (stems.empty()) throw lineError(name, line, "every stem is NULL");
