@@ -31,9 +31,16 @@ void appendUtf8(std::string& out, std::uint32_t code) {
 std::string windows1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 8);
-    for (char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        appendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte);
+    std::size_t i = 0;
+    while (i < text.size()) {
+        // Plain ASCII, nearly all of a trace, is copied a run at a time.
+        std::size_t run = i;
+        while (run < text.size() && static_cast<unsigned char>(text[run]) < 0x80) ++run;
+        out.append(text.substr(i, run - i));
+        if (run == text.size()) break;
+        const auto byte = static_cast<unsigned char>(text[run]);
+        appendUtf8(out, byte < 0xA0 ? kHighControls[byte - 0x80] : byte);
+        i = run + 1;
     }
     return out;
 }
