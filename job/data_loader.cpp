@@ -185,7 +185,10 @@ private:
             std::snprintf(text, sizeof text, kPhoneticsIncomplete,
                           static_cast<unsigned>(file.recordsOnDisk()),
                           static_cast<unsigned>(file.entry.recordCount));
-            engine_.reportError(text);
+            // Shown, not logged: the text has no line end of its own, and the log states
+            // the outcome in the phonetics lines below.
+            engine_.messageBuffer = text;
+            engine_.host.message(text, BoxKind::Ok);
         } else {
             read(file, table.bytes);
         }
