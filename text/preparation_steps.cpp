@@ -9,6 +9,10 @@ namespace {
 constexpr std::size_t kCommentColumns = 5;           // "--" starting in these makes a comment
 constexpr std::size_t kCommaSpacingLimit = 4950;      // no space added after a comma beyond
 constexpr std::string_view kQuoteFollowers = " .?!:;,";  // no space needed before these
+// The Windows-1252 en and em dashes: like the hyphen they part the words on either side
+// (paupere\x97mansissetque), which would otherwise be run together into one.
+constexpr unsigned char kEnDash = 0x96;
+constexpr unsigned char kEmDash = 0x97;
 
 struct PronounPattern {
     std::string_view text;
@@ -233,6 +237,8 @@ void normaliseCharacters(PreparedLine& line, const ViewOptions& options) {
         switch (ch) {
             case '\t':
             case '\r':
+            case kEnDash:
+            case kEmDash:
             case kProtectedStop:
                 line.set(at, ' ');
                 continue;

@@ -127,6 +127,14 @@ TEST(PreparationSteps, CharacterPassNormalisesQuotesAccentsCommasAndLineEnds) {
     EXPECT_EQ(normalised("3-4 a-b", botany), "3-4 a b");
 }
 
+TEST_F(Preparation, DashesBetweenWordsKeepTheWordsApart) {
+    // Windows-1252 en and em dashes, and the UTF-8 em dash (decoded to the same byte).
+    EXPECT_EQ(prepare("Caesar\x97id quod erat\x96suspicatus.\n"),
+              "Caesar id quod erat suspicatus.\n");
+    EXPECT_EQ(prepare("paupere\xE2\x80\x94mansissetque utinam fortuna!\n"),
+              "paupere mansissetque utinam fortuna!\n");
+}
+
 TEST(PreparationSteps, PlautineApostrophesStayInsideTheirWords) {
     ViewOptions plautus;
     plautus.plautusElisions = true;
