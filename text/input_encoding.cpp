@@ -89,6 +89,19 @@ bool startsWithByteOrderMark(std::string_view bytes) {
     return bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF";
 }
 
+// The file as a text-mode read gives it: "\r\n" is a line end like "\n" (the preparation
+// looks at the characters just before a line end), and NUL bytes become spaces so that no
+// line is cut short.
+void readAsTextMode(std::string& text) {
+    std::size_t kept = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char ch = text[at];
+        if (ch == '\r' && at + 1 < text.size() && text[at + 1] == '\n') continue;
+        text[kept++] = ch == '\0' ? ' ' : ch;
+    }
+    text.resize(kept);
+}
+
 }  // namespace
 
 bool looksLikeUtf8(std::string_view bytes) {
@@ -153,9 +166,7 @@ LatinInputReader::LatinInputReader(const std::filesystem::path& path) {
         encoding_ = InputEncoding::Utf8;
         text_ = decodeUtf8ToWindows1252(text_);
     }
-    for (char& ch : text_) {
-        if (ch == '\0') ch = ' ';
-    }
+    readAsTextMode(text_);
 }
 
 LatinInputReader::Result LatinInputReader::readLine(char* buffer, std::size_t capacity,

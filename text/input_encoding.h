@@ -25,9 +25,9 @@ std::string decodeUtf8ToWindows1252(std::string_view utf8);
 // which is dropped; ' ' for anything unmappable).
 unsigned char windows1252For(char32_t codePoint);
 
-// A whole input file in the engine's text, served line by line like fgets: every line keeps
-// its line end, and a line longer than the caller's buffer comes in pieces. NUL bytes become
-// spaces, so no line is cut short by a NUL.
+// A whole input file in the engine's text, served line by line like fgets in text mode: every
+// line keeps its line end ("\r\n" read as "\n"), and a line longer than the caller's buffer
+// comes in pieces. NUL bytes become spaces, so no line is cut short by a NUL.
 class LatinInputReader {
 public:
     enum class Result { Line, End, Error };

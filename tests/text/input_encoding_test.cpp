@@ -42,5 +42,15 @@ TEST_F(EncodedInput, InvalidUtf8IsReadAsWindows1252) {
     EXPECT_EQ(prepare("d\xC4\xABv\xC4\xAB" "sa \xE9t\xE9 \xFF\xFE.\n"), "d\xC4\xABv\xC4\xAB" "sa ete \xFF\xFE.\n");
 }
 
+TEST_F(EncodedInput, WindowsLineEndsAreReadAsPlainLineEnds) {
+    // The line end's neighbours decide a full stop (a capital two places before it) and the
+    // moved-up mark (a comma before the line end), so "\r\n" must count as "\n".
+    const std::string unix = "Arma cano ,\nfugit Io\nauro.\n\nVALE\n";
+    std::string windows;
+    for (char ch : unix) windows += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+    const std::string expected = prepare(unix);
+    EXPECT_EQ(prepare(windows), expected);
+}
+
 }  // namespace
 }  // namespace kavro
