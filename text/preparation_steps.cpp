@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstring>
 
+#include "text/input_encoding.h"
+
 namespace kavro {
 namespace {
 
@@ -27,11 +29,21 @@ struct CharacterFold {
     unsigned char from;
     char to;
 };
+constexpr unsigned char kFirstAccentedLetter = 0xC0;  // capital A with grave
 constexpr CharacterFold kAccentFolds[] = {
     {0xE9, 'e'}, {0xEA, 'e'}, {0xE8, 'e'}, {0xEB, 'e'}, {0xE1, 'a'}, {0xE0, 'a'},
     {0xE4, 'a'}, {0xED, 'i'}, {0xEC, 'i'}, {0xEF, 'i'}, {0xF3, 'o'}, {0xF2, 'o'},
     {0xF6, 'o'}, {0xFA, 'u'}, {0xF9, 'u'}, {0xFC, 'u'},
 };
+
+// The other accented Windows-1252 letters (long vowels marked with a circumflex, accented
+// capitals) fold to their plain letter as they do in UTF-8 input; the tokenizer would drop
+// them and the word would lose a letter. '\0' for a byte that is no accented letter.
+char plainLetterOf(unsigned char ch) {
+    if (ch < kFirstAccentedLetter) return '\0';
+    const unsigned char plain = windows1252For(ch);
+    return plain < 0x80 && plain != ' ' ? static_cast<char>(plain) : '\0';
+}
 
 // Windows-1252 ligatures and the two letters each stands for.
 struct LigatureSplit {
@@ -141,6 +153,10 @@ std::size_t applyCharacterRules(PreparedLine& line, std::size_t at, int& quoteCo
             line.set(at, fold.to);
             return at;
         }
+    }
+    if (const char plain = plainLetterOf(ch)) {
+        line.set(at, plain);
+        return at;
     }
     for (const LigatureSplit& ligature : kLigatures) {
         if (ligature.from == ch) return line.replace(at, 1, ligature.to) ? at + 1 : at;

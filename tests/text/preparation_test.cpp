@@ -135,6 +135,12 @@ TEST_F(Preparation, DashesBetweenWordsKeepTheWordsApart) {
               "paupere mansissetque utinam fortuna!\n");
 }
 
+TEST(PreparationSteps, EveryAccentedLetterFoldsAsInUtf8Input) {
+    // Circumflexed long vowels and accented capitals lose only their accent, not the letter.
+    EXPECT_EQ(normalised("mens\xE2 d\xEEv\xEEsa \xC9t \xD4 R\xF4m\xFB"), "mensa divisa Et O Romu");
+    EXPECT_EQ(normalised("\xE6 \xF1 \xDF"), "ae \xF1 \xDF");  // ligature split; no plain letter
+}
+
 TEST(PreparationSteps, PlautineApostrophesStayInsideTheirWords) {
     ViewOptions plautus;
     plautus.plautusElisions = true;
