@@ -51,6 +51,11 @@ StemRecord uniqueStem(const UniqueRecord& unique, std::uint32_t recordNumber) {
     } else if (unique.partOfSpeech == speech_type::Verb) {
         stem.genderOrKind = 0;
         stem.sort = unique.grammar[5];
+    } else if (unique.partOfSpeech == speech_type::Preposition ||
+               isAdverbCode(unique.partOfSpeech)) {
+        // As a dictionary stem: the case governed or the comparison, and no sort ("+SUBJ").
+        stem.genderOrKind = unique.grammar[0];
+        stem.sort = 0;
     }
     stem.stemKey = 1;
     stem.meaningIndex = recordNumber;

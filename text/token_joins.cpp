@@ -149,6 +149,12 @@ bool joinTokenPair(std::string_view before, std::string_view word,
     return false;
 }
 
+std::vector<std::string_view> joinedPairFirstTokens() {
+    std::vector<std::string_view> out;
+    for (const JoinedPair& pair : kJoinedPairs) out.push_back(pair.before);
+    return out;
+}
+
 void reorderParticleAfterIn(char (*tokens)[kTokenTextSize], int count) {
     for (int i = 0; i < count - 3;) {
         const std::string_view first = fieldText(tokens[i]);

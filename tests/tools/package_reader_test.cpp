@@ -116,6 +116,13 @@ TEST(PackageReader, UniquesReadByTokens) {
     EXPECT_TRUE(mentions(m, "UNI line 2 (unique 'vult')")) << m;
     m = errorOf([&] { decodeUniques("vult\nV 6 2 PRES ACTIVE IND 3 S X X X X A X\n", "UNI"); });
     EXPECT_TRUE(mentions(m, "truncated")) << m;
+
+    // A form may be two words joined by one "_", as the tokenizer writes id_est.
+    EXPECT_EQ(decodeUniques("id_est\nCONJ 0 0 X X X A X\nthat is;\n", "UNI")[0].form, "id_est");
+    for (const char* bad : {"_est", "id_", "id__est", "id-est"}) {
+        m = errorOf([&] { decodeUniques(std::string(bad) + "\nCONJ 0 0 X X X A X\nx;\n", "UNI"); });
+        EXPECT_TRUE(mentions(m, "is not a single word")) << bad << ": " << m;
+    }
 }
 
 TEST(PackageReader, AddonsAreReadByPosition) {

@@ -43,6 +43,16 @@ std::vector<TextLine> recordLines(const std::string& text) {
     return lines;
 }
 
+// Letters only; an underscore may join two words, as the tokenizer writes "id_est".
+bool isUniqueForm(const std::string& form) {
+    for (std::size_t k = 0; k < form.size(); ++k) {
+        const auto c = static_cast<unsigned char>(form[k]);
+        const bool joint = c == '_' && k > 0 && k + 1 < form.size() && form[k - 1] != '_';
+        if (!std::isalpha(c) && !joint) return false;
+    }
+    return true;
+}
+
 class UniqueLineParser {
 public:
     UniqueLineParser(const std::string& file, std::size_t line, PackageUnique& u)
@@ -167,10 +177,9 @@ std::vector<PackageUnique> decodeUniques(const std::string& text, const std::str
         u.record = i / 3 + 1;
         u.sourceFile = name;
         u.form = trim(lines[i].text);
-        for (unsigned char c : u.form)
-            if (!std::isalpha(c))
-                throw DataError(name + " line " + std::to_string(lines[i].number) +
-                                ": the form '" + u.form + "' is not a single word");
+        if (!isUniqueForm(u.form))
+            throw DataError(name + " line " + std::to_string(lines[i].number) +
+                            ": the form '" + u.form + "' is not a single word");
         UniqueLineParser(name, lines[i + 1].number, u).parse(tokens(lines[i + 1].text));
         u.meaning = trim(lines[i + 2].text);
         uniques.push_back(std::move(u));
