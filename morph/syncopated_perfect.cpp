@@ -1,6 +1,7 @@
 // Syncopated perfects: the contracted forms of the perfect system (amasse, amasso, audii,
-// audierat, dixti) rewritten into their full forms (amauisse, amauero, audiui, audiuerat,
-// dixisti) so that the plain matching can analyse them.
+// audierat, dixti, rogasti, mandarunt, amaram, nosse, exisset) rewritten into their full forms
+// (amauisse, amauero, audiui, audiuerat, dixisti, rogauisti, mandauerunt, amaueram, nouisse,
+// exiuisset) so that the plain matching can analyse them.
 #include <cstring>
 #include <string_view>
 
@@ -39,6 +40,32 @@ constexpr std::string_view kFullSecondPerson = "isti";
 constexpr std::string_view kFullSecondPlural = "istis";
 constexpr std::uint8_t kPerfectStemKey = 3;
 
+// "isti" form, contractions that drop the "u" ending the perfect stem with the vowel after it:
+// a word ending in one of `vowels` (not its first letter) followed by one of `endings` gets
+// `restored` after that vowel. The rewrite stands only when the word up to the vowel and the
+// restored "u" is a verb's perfect stem. Rows are tried in this order.
+struct ContractionRule {
+    std::string_view vowels;
+    std::string_view restored;   // begins with the "u" of the perfect stem
+    std::string_view endings;    // separated by spaces
+};
+constexpr std::size_t kRestoredStemLetters = 1;
+constexpr std::string_view kPerfectSecondPerson = "sti stis";
+constexpr std::string_view kPerfectInfinitiveAndSubjunctive = "sse ssem sses sset ssemus ssetis ssent";
+constexpr ContractionRule kContractionRules[] = {
+    // Perfect second person: rogasti -> rogauisti, delesti -> deleuisti, nosti -> nouisti,
+    // audisti -> audiuisti, adisti -> adiuisti (the compounds of eo have "iu" perfect stems).
+    {"aeio", "ui", kPerfectSecondPerson},
+    // Perfect infinitive and pluperfect subjunctive: nosse -> nouisse, audissem -> audiuissem,
+    // exisset -> exiuisset, transissent -> transiuissent (amasse and complesse are the "ss"
+    // form's, tried earlier).
+    {"aeio", "ui", kPerfectInfinitiveAndSubjunctive},
+    // Perfect third plural, pluperfect, future perfect and perfect subjunctive with "-er-":
+    // mandarunt -> mandauerunt, delerunt -> deleuerunt, amaram -> amaueram,
+    // norat -> nouerat, iudicarit -> iudicauerit, superarint -> superauerint.
+    {"aeo", "ue", "runt ram ras rat ramus ratis rant ro ris rit rimus ritis rint rim"},
+};
+
 bool doubleSForm(WordBuffer& word) {
     const std::string_view w = word;
     for (const DoubleSRule& rule : kDoubleSRules) {
@@ -62,6 +89,35 @@ bool isPerfectStem(Engine& engine, std::string_view stem) {
     return false;
 }
 
+// The ending of `rule` that `word` ends in, after one of the rule's vowels standing past the
+// first letter; empty when there is none.
+std::string_view contractedEnding(std::string_view word, const ContractionRule& rule) {
+    std::string_view endings = rule.endings;
+    while (!endings.empty()) {
+        const std::size_t space = endings.find(' ');
+        const std::string_view ending = endings.substr(0, space);
+        endings = space == std::string_view::npos ? std::string_view{} : endings.substr(space + 1);
+        if (word.size() < ending.size() + 2 || !word.ends_with(ending)) continue;
+        if (rule.vowels.find(word[word.size() - ending.size() - 1]) != std::string_view::npos)
+            return ending;
+    }
+    return {};
+}
+
+// Rewrites `word` by the first contraction rule whose restored stem is a perfect stem.
+bool restoreContraction(Engine& engine, WordBuffer& word, const WordBuffer& original) {
+    for (const ContractionRule& rule : kContractionRules) {
+        const std::string_view ending = contractedEnding(word, rule);
+        if (ending.empty()) continue;
+        const std::size_t at = std::strlen(word) - ending.size();
+        if (replaceLetters(word, at, 0, rule.restored) &&
+            isPerfectStem(engine, {word, at + kRestoredStemLetters}))
+            return true;
+        std::memcpy(word, original, sizeof word);
+    }
+    return false;
+}
+
 bool istiForm(Engine& engine, WordBuffer& word) {
     WordBuffer original;
     std::memcpy(original, word, sizeof word);
@@ -73,6 +129,9 @@ bool istiForm(Engine& engine, WordBuffer& word) {
         std::memcpy(word, original, sizeof word);
         return false;
     }
+    // The checked contractions come first: rogasti is rogauisti, not the unchecked rogasisti,
+    // and quierunt is quieuerunt (quiesco) rather than quiuerunt (queo).
+    if (restoreContraction(engine, word, original)) return true;
     if (length < 3) return false;
     for (std::size_t i = length - 3;; --i) {
         const std::string_view rest = std::string_view(word).substr(i + 1);
