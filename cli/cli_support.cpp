@@ -1,4 +1,5 @@
 #include "cli/cli_support.h"
+#include "cli/text_encoding.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -118,6 +119,12 @@ std::string readLatinInput(const std::string& name) {
     if (in.bad()) fail(path, "read error");
     checkIsText(path, content);
     return content;
+}
+
+void printEngineText(std::string_view engineText) {
+    const std::string utf8 = windows1252ToUtf8(engineText);
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) fail("<stdout>", "write error");
 }
 
 }  // namespace kavro::cli

@@ -19,6 +19,9 @@ namespace kavro::cli {
 // Prints "kavro: error: WHAT: PROBLEM" to stderr and ends the subcommand with exit status 1.
 [[noreturn]] void fail(const std::filesystem::path& what, std::string_view problem);
 
+// Prints engine text (Windows-1252) to stdout as UTF-8; a failed write is a failure of the command.
+void printEngineText(std::string_view engineText);
+
 // --home DIR: the program folder that holds the work files and the user files.
 void addHomeOption(CLI::App& command, std::string& home);
 // --data DIR: the folder of the compiled lexicon.

@@ -7,7 +7,6 @@
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "cli/text_encoding.h"
 #include "job/engine.h"
 #include "morph/dictionary_listing.h"
 #include "text/input_encoding.h"
@@ -42,10 +41,9 @@ void runDict(const DictFlags& flags) {
     loadLexicon(lexicon, *engine, dataFolder(flags.data));
 
     const ListingStyle style = flags.plain ? ListingStyle::Dialog : ListingStyle::WithCitationForms;
-    std::string listing = windows1252ToUtf8(listDictionaryStems(*engine, letters, style));
+    std::string listing = listDictionaryStems(*engine, letters, style);
     if (!listing.ends_with('\n')) listing += '\n';
-    std::fwrite(listing.data(), 1, listing.size(), stdout);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) fail("<stdout>", "write error");
+    printEngineText(listing);
 }
 
 }  // namespace

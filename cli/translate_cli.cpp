@@ -10,7 +10,6 @@
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "cli/text_encoding.h"
 #include "job/elapsed_time.h"
 #include "job/engine.h"
 #include "job/translation_job.h"
@@ -140,9 +139,7 @@ void printLog(const fs::path& log) {
     if (!in) fail(log, "cannot be read back");
     std::ostringstream text;
     text << in.rdbuf();
-    const std::string utf8 = windows1252ToUtf8(text.str());
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) fail("<stdout>", "write error");
+    printEngineText(text.str());
 }
 
 void runTranslate(const TranslateFlags& flags) {
