@@ -13,6 +13,7 @@
 #include "job/lexicon.h"
 #include "job/lexicon_records.h"
 #include "job/output_log.h"
+#include "job/sentence_tables.h"
 #include "job/view_options.h"
 
 namespace kavro {
@@ -112,6 +113,9 @@ struct Engine {
 
     bool keepAnalysisSources = false;
     AnalysisSource analysisSources[kAnalysisCapacity]{};
+
+    // Sentence translation: clauses, roles, the chosen readings and the English slots.
+    SentenceTables sentence{};
 
     // Texts shown in the two boxes, and the raw line of the current sentence.
     std::string latinText;

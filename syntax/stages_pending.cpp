@@ -1,11 +1,11 @@
-// Placeholder sentence stages until sentence translation and auto-area selection are built.
+// Placeholders until auto-area selection is built.
 #include "job/engine.h"
 #include "job/stages.h"
+#include "syntax/auto_area.h"
 
 namespace kavro {
 
-void translateSentence(Engine&) {}
-void clearSentenceContext(Engine&) {}
+void tallySentenceArea(Engine&) {}
 void resetAutoArea(Engine&) {}
 void reportAutoArea(Engine&) {}
 
