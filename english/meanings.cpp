@@ -105,7 +105,47 @@ void cutUnusedPart(std::string& meaning, bool modifiedStem) {
     if (dash != std::string::npos) meaning += rest.substr(dash);
 }
 
+void trimBlanks(std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == ' ' && (out.empty() || out.back() == ' ')) continue;
+        out += c;
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    text = std::move(out);
+}
+
 }  // namespace
+
+void dropParentheticals(std::string& meaning) {
+    std::string kept;
+    int depth = 0;
+    for (const char c : meaning) {
+        if (c == '(' || c == '[') ++depth;
+        else if ((c == ')' || c == ']') && depth > 0) --depth;
+        else if (depth == 0) kept += c;
+    }
+    trimBlanks(kept);
+    const std::size_t letters = kept.find_first_not_of(" ,;.~");
+    if (letters == std::string::npos) {
+        // Nothing but remarks: keep their words without the brackets.
+        std::string words;
+        for (const char c : meaning)
+            if (c != '(' && c != ')' && c != '[' && c != ']') words += c;
+        trimBlanks(words);
+        meaning = std::move(words);
+        return;
+    }
+    meaning = std::move(kept);
+}
+
+void keepFirstSense(std::string& meaning) {
+    std::size_t start = 0;
+    while (start < meaning.size() && (meaning[start] == '~' || meaning[start] == ' ')) ++start;
+    const std::size_t cut = meaning.find_first_of(",;", start);
+    if (cut != std::string::npos) meaning.erase(cut);
+    trimBlanks(meaning);
+}
 
 const MeaningRecord& lookUpMeaningRecord(const Lexicon& lexicon, const ViewOptions& options,
                                          const StemRecord& stem, MeaningUse use) {
@@ -162,7 +202,9 @@ void storeShortMeaning(const Lexicon& lexicon, const ViewOptions& options, const
         analysis.subject = static_cast<std::uint8_t>(area);
         analysis.rarity = 1;
     }
+    dropParentheticals(meaning);
     cutUnusedPart(meaning, kind.modifiedStem);
+    keepFirstSense(meaning);
     if (kind.numeralAsAdjective) meaning += "-each";
     fitAnalysisEnglish(meaning);
     copyField(analysis.english, meaning);

@@ -44,6 +44,14 @@ int selectAreaMeaning(std::string& meaning, int areaLetter, int readingAreaIndex
 // unless the form has an item after its first ", " that a further "," ends.
 std::string_view infinitiveOf(std::string_view latinForm);
 
+// Removes the parenthetical remarks of a meaning ("(pl.)", "(w/ABL)", "(of persons)"), an
+// unclosed one to the end; a meaning that is nothing but remarks keeps their words.
+void dropParentheticals(std::string& meaning);
+
+// Keeps the first sense of a meaning (the text before its first comma or semicolon), trimmed:
+// the short meaning a translation uses ("part, region; share" gives "part"). A leading "~" stays.
+void keepFirstSense(std::string& meaning);
+
 // Cuts a meaning to what the English field of a reading holds: at most 23 characters, a cut
 // marked by "*" as the last of them.
 void fitAnalysisEnglish(std::string& meaning);

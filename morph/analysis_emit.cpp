@@ -347,7 +347,9 @@ void storeEnglish(const Engine& engine, WordAnalysis& a, const StemRecord& stem,
         a.subject = static_cast<std::uint8_t>(area);
         a.rarity = 1;
     }
+    dropParentheticals(english);
     cutUnusedMeaning(english, kind);
+    keepFirstSense(english);
     if (numeralAsAdjective) english += "-each";
     fitAnalysisEnglish(english);
     copyField(a.english, english);

@@ -48,7 +48,7 @@ TEST_F(ShortMeaning, TheAreaOfTheSettingsPicksItsTaggedMeaning) {
     EXPECT_EQ(analysis.subject, 2);
     EXPECT_EQ(analysis.rarity, 1);
     options.area = 'E';
-    EXPECT_EQ(shortMeaning(stemFor(0)), "carry, bear; B: to bea*");
+    EXPECT_EQ(shortMeaning(stemFor(0)), "carry");   // the first sense of the whole meaning
     EXPECT_EQ(analysis.subject, 0);
     EXPECT_EQ(analysis.rarity, 0);
 }
@@ -57,6 +57,26 @@ TEST_F(ShortMeaning, LongMeaningsAreCutWithAStarInsideTheField) {
     const std::string cut = shortMeaning(stemFor(1));
     EXPECT_EQ(cut, "a meaning of exactly t*");
     EXPECT_EQ(cut.size(), sizeof(analysis.english) - 1);   // the field keeps its terminator
+}
+
+TEST(FirstSense, RemarksGoAndTheFirstSenseStays) {
+    struct Case {
+        std::string_view meaning, expected;
+    } cases[] = {
+        {"part, region; share; direction", "part"},
+        {"Belgae (pl.); (people of Gaul)", "Belgae"},
+        {"(w/ABL) full of, rich in", "full of"},
+        {"be; exist; (also used to form verb perfect passive tenses)", "be"},
+        {"(interjection of surprise)", "interjection of surprise"},
+        {"~come;", "~come"},
+        {"in, on, at (space; time", "in"},
+    };
+    for (const Case& c : cases) {
+        std::string m(c.meaning);
+        dropParentheticals(m);
+        keepFirstSense(m);
+        EXPECT_EQ(m, c.expected) << c.meaning;
+    }
 }
 
 TEST_F(ShortMeaning, AVerbStoresItsInfinitiveOnlyWhenTheFormHasTwoCommas) {

@@ -77,7 +77,7 @@ TEST(DriverCaseTest, CapitalisedFirstWordFoundAsANameAlsoGetsItsLowerCaseReading
     w.analyse({"Fortuna", "amat", "PUNCT@"});
     const auto first = w.readingsOf(0);
     ASSERT_EQ(first.size(), 2u);
-    EXPECT_EQ(std::string(first[0].english), "Fortune (goddess)");
+    EXPECT_EQ(std::string(first[0].english), "Fortune");   // the remark in brackets is dropped
     EXPECT_EQ(std::string(first[1].english), "luck");
     w.analyse({"amat", "Fortuna", "PUNCT@"});
     EXPECT_EQ(w.readingsOf(1).size(), 1u) << "in mid-sentence a found name stays a name";
