@@ -2,6 +2,7 @@
 // scripts and for measurement. The fields are described in README.md.
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -21,6 +22,7 @@
 #include "job/translation_job.h"
 #include "morph/analysis_emit.h"
 #include "morph/word_analysis.h"
+#include "syntax/sentence_driver.h"
 
 namespace kavro::cli {
 namespace {
@@ -36,6 +38,7 @@ struct AnalyseFlags {
     std::string data;
     std::string age;
     bool yes = false;
+    bool sentence = false;
 };
 
 std::string utf8(std::string_view engineText) { return windows1252ToUtf8(engineText); }
@@ -121,9 +124,16 @@ const char* sourceName(int kind) {
     }
 }
 
-json readingOf(const Engine& engine, int index) {
-    const WordAnalysis& a = engine.wordAnalyses[index];
-    const AnalysisSource& note = engine.analysisSources[index];
+// A reading as printed: the record, where it came from, and in sentence mode its status.
+struct PrintedReading {
+    const WordAnalysis* record;
+    const AnalysisSource* note;
+    const char* status = nullptr;   // "chosen", "set aside" (not chosen), "deleted"; null in word mode
+};
+
+json readingOf(const PrintedReading& p) {
+    const WordAnalysis& a = *p.record;
+    const AnalysisSource& note = *p.note;
     json r;
     r["pos"] = nameOf(appendSpeechTypeName, a.partOfSpeech);
     r["pos_code"] = a.partOfSpeech;
@@ -135,20 +145,16 @@ json readingOf(const Engine& engine, int index) {
     r["age"] = a.ageLevel;
     const char* source = sourceName(note.sourceKind);
     r["source"] = source ? json(source) : json(nullptr);
+    if (p.status) {
+        r["chosen"] = std::string_view(p.status) == "chosen";
+        r["status"] = p.status;
+    }
     return r;
 }
 
-// One line per token of the sentence just analysed.
-void printSentence(Engine& engine, int sentence) {
-    const int tokens = engine.tokenCount < static_cast<int>(kTokenCapacity)
-                           ? engine.tokenCount
-                           : static_cast<int>(kTokenCapacity);
-    std::vector<json> readings(static_cast<std::size_t>(tokens > 0 ? tokens : 0), json::array());
-    for (int i = 0; i < engine.analysisCount; ++i) {
-        const int position = engine.wordAnalyses[i].wordPosition;
-        if (position >= 0 && position < tokens) readings[position].push_back(readingOf(engine, i));
-    }
-    for (int t = 0; t < tokens; ++t) {
+// One line per token of the sentence just analysed; `readings` holds each token's readings.
+void printTokens(const Engine& engine, int sentence, std::vector<json>& readings) {
+    for (int t = 0; t < static_cast<int>(readings.size()); ++t) {
         const std::string_view token = fieldText(engine.sentenceTokens[t]);
         json line;
         line["sentence"] = sentence;
@@ -162,6 +168,47 @@ void printSentence(Engine& engine, int sentence) {
         const std::string text = line.dump() + "\n";
         std::fwrite(text.data(), 1, text.size(), stdout);
     }
+}
+
+int tokensOf(const Engine& engine) {
+    return engine.tokenCount < static_cast<int>(kTokenCapacity) ? std::max(engine.tokenCount, 0)
+                                                                : static_cast<int>(kTokenCapacity);
+}
+
+void printSentence(Engine& engine, int sentence) {
+    std::vector<json> readings(static_cast<std::size_t>(tokensOf(engine)), json::array());
+    for (int i = 0; i < engine.analysisCount; ++i) {
+        const int position = engine.wordAnalyses[i].wordPosition;
+        if (position >= 0 && position < static_cast<int>(readings.size()))
+            readings[position].push_back(readingOf({&engine.wordAnalyses[i], &engine.analysisSources[i]}));
+    }
+    printTokens(engine, sentence, readings);
+}
+
+// Sentence mode: the readings after candidate order, clause analysis and the choice, each under
+// the token it was read from (clause analysis may move words), in preference order, with its
+// status. A reading that is no longer live is shown as word analysis found it.
+void printChosenSentence(Engine& engine, int sentence) {
+    const std::vector<WordAnalysis> found(engine.wordAnalyses, engine.wordAnalyses + engine.analysisCount);
+    engine.wordCount = engine.tokenCount;
+    chooseSentenceReadings(engine);
+    std::vector<json> readings(static_cast<std::size_t>(tokensOf(engine)), json::array());
+    for (int i = 0; i < engine.analysisCount; ++i) {
+        const int origin = engine.sentence.analysisOrigin[i];
+        if (origin < 0 || origin >= static_cast<int>(found.size())) continue;
+        const WordAnalysis& now = engine.wordAnalyses[i];
+        const int position = found[origin].wordPosition;
+        if (position < 0 || position >= static_cast<int>(readings.size())) continue;
+        PrintedReading p{&now, &engine.analysisSources[i], "chosen"};
+        if (now.partOfSpeech == speech_type::DeletedGram || now.partOfSpeech == speech_type::DeletedAi) {
+            p.status = now.partOfSpeech == speech_type::DeletedGram ? "deleted" : "set aside";
+            p.record = &found[origin];
+        } else if (now.partOfSpeech == speech_type::Tackon && found[origin].partOfSpeech != speech_type::Tackon) {
+            p.record = &found[origin];   // a joining word keeps its own part of speech here
+        }
+        readings[position].push_back(readingOf(p));
+    }
+    printTokens(engine, sentence, readings);
 }
 
 fs::path latinFileFor(const AnalyseFlags& flags, const fs::path& home) {
@@ -194,9 +241,11 @@ void runAnalyse(const AnalyseFlags& flags) {
 
     int sentence = 0;
     JobStages stages = engineStages();
-    stages.analyseSentenceWords = [&sentence](Engine& e) {
+    const bool chosen = flags.sentence;
+    stages.analyseSentenceWords = [&sentence, chosen](Engine& e) {
         analyseSentenceWords(e);
-        printSentence(e, sentence++);
+        if (chosen) printChosenSentence(e, sentence++);
+        else printSentence(e, sentence++);
     };
     const JobResult result = runTranslationJob(*engine, latinFile, startMillis, stages);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) fail("<stdout>", "write error");
@@ -229,6 +278,10 @@ void addAnalyseCommand(CLI::App& app) {
     cmd->add_option("--age", flags->age, "Preferred age of Latin: classical, medieval (default), all")
         ->check(CLI::IsMember({"classical", "medieval", "all"}));
     cmd->add_flag("--yes", flags->yes, "Answer Yes to the program's Yes/No questions (default No)");
+    cmd->add_flag("--sentence", flags->sentence,
+                  "Analyse each sentence as a whole: readings in preference order, each with "
+                  "\"chosen\" and a \"status\" (chosen, set aside, deleted) after clause analysis "
+                  "and the choice of one reading per word");
     cmd->callback([flags] { runAnalyse(*flags); });
 }
 

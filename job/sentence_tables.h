@@ -86,8 +86,16 @@ struct SentenceTables {
     int alterPairCount = 0;
     // Word position of "opus_est." while its rule may still run (-1 none), for polishing.
     std::int16_t opusEstPosition = -1;
+    // A reading and the reading tied to it whose words the choice of readings rotates into
+    // English order (-1 none); noted by the role finder.
+    std::int16_t pendingFirst = -1;
+    std::int16_t pendingSecond = -1;
     // 0 none, 1 nature, 2 people and money.
     std::int16_t sentenceTopic = 0;
+    // Where the readings of each word position begin in wordAnalyses: word w has the readings
+    // wordFirst[w] .. wordFirst[w+1]-1 (indexedWords positions indexed).
+    std::int16_t wordFirst[kTokenCapacity + 1]{};
+    int indexedWords = 0;
     // The analysis index each record had before clause analysis moved words, so that callers
     // can report the readings in the order of the text.
     std::int16_t analysisOrigin[kAnalysisCapacity]{};

@@ -339,6 +339,14 @@ void cutUnusedMeaning(std::string& english, int kind) {
     english.resize(slash);
 }
 
+// A relative pronoun is rendered "which" (whatever its dictionary sense begins with); the
+// sentence passes give it "who", "whom" or "what" by its antecedent.
+void relativeAsWhich(const WordAnalysis& a, std::string& english) {
+    if (a.partOfSpeech == speech_type::Pronoun && a.kind2 == pronoun_kind_type::Relative &&
+        (english == "who" || english == "that"))
+        english = "which";
+}
+
 // Step 8: the English the reading keeps.
 void storeEnglish(const Engine& engine, WordAnalysis& a, const StemRecord& stem, std::string& english,
                   int kind, bool numeralAsAdjective) {
@@ -350,6 +358,7 @@ void storeEnglish(const Engine& engine, WordAnalysis& a, const StemRecord& stem,
     dropParentheticals(english);
     cutUnusedMeaning(english, kind);
     keepFirstSense(english);
+    relativeAsWhich(a, english);
     if (numeralAsAdjective) english += "-each";
     fitAnalysisEnglish(english);
     copyField(a.english, english);

@@ -20,6 +20,9 @@ bool agrees(const Engine& engine, int a, int b);
 // The rarity of a reading under the preferred area and age: 0 for the preferred area.
 int rarityOf(const WordAnalysis& reading, const ViewOptions& options);
 
+// The area letter of a reading's subject index ('-' general; '?' for an index outside the table).
+char areaLetterOf(const WordAnalysis& reading);
+
 // How the role finder is run: over a whole clause by clause analysis, or over one segment of a
 // clause by the choice of readings.
 enum class RoleMode { Clause = 0, Segment = 1 };

@@ -22,11 +22,6 @@
 namespace kavro {
 namespace {
 
-// The letter of each area index of a reading ('-' general); an index outside the table has
-// no letter and never equals the preferred area.
-constexpr std::string_view kAreaLetters = "--BDEGLGSSWDBH";
-constexpr char kNoAreaLetter = '?';
-
 // Weight of a verb's voice code: active first, then passive; other codes last.
 constexpr std::array<int, 12> kVoiceWeight = {0, 5, 15, 40, 30, 50, 50, 50, 60, 60, 60, 0};
 // Weight of a nominal's case code: nominative first, then accusative, ablative, dative,
@@ -56,10 +51,6 @@ int partOfSpeechBonus(const WordAnalysis& r) {
     }
     if (r.kind2 == 2 || (h == 2 && r.kind2 == 1)) --h;
     return h;
-}
-
-char areaLetterOf(const WordAnalysis& r) {
-    return r.subject < kAreaLetters.size() ? kAreaLetters[r.subject] : kNoAreaLetter;
 }
 
 // Puts the run `items` into the new order: entry i takes the old entry order[i].second.

@@ -1,0 +1,174 @@
+// The links of one clause: coordinated words, a preposition and the words it governs, an
+// adjective and the noun it agrees with, a relative and its antecedent; then the roles of the
+// clause, with its subject tied to its verb.
+#include <cstdlib>
+
+#include "syntax/analysis_access.h"
+#include "syntax/clause_analysis.h"
+#include "syntax/clause_steps.h"
+#include "syntax/coordination.h"
+#include "syntax/reading_choice.h"
+
+namespace kavro {
+namespace {
+
+// How far after a preposition its object may stand ("in magnam Galliae partem").
+constexpr int kPrepositionReach = 4;
+// How far from its noun an adjective may stand (Latin separates them freely, but rarely far).
+constexpr int kAgreementReach = 3;
+// How far back a relative pronoun looks for its antecedent.
+constexpr int kAntecedentReach = 8;
+
+bool isHead(const WordAnalysis& a) {
+    return isNoun(a) || a.partOfSpeech == speech_type::SubstantiveAdjective ||
+           (isPronoun(a) && a.kind2 != pronoun_kind_type::Adjectival);
+}
+
+// A word that only ends a noun phrase: a mark, or a word all of whose live readings are finite
+// verbs, prepositions or conjunctions.
+bool endsPhrase(const Engine& e, int w) {
+    const WordRange r = readingsOfWord(e, w);
+    if (r.empty()) return true;
+    for (int i = r.first; i < r.end; ++i) {
+        const WordAnalysis& a = e.wordAnalyses[i];
+        if (!isLive(a)) continue;
+        if (!(isPunctuation(a) || isFiniteVerb(a) || isPreposition(a) || isConjunction(a))) return false;
+    }
+    return true;
+}
+
+// The first live reading of word w in case c that passes `test`, or -1.
+template <class Test>
+int readingInCase(const Engine& e, int w, int c, Test test) {
+    const WordRange r = readingsOfWord(e, w);
+    for (int i = r.first; i < r.end; ++i) {
+        const WordAnalysis& a = e.wordAnalyses[i];
+        if (isLive(a) && a.grammar1 == c && test(a)) return i;
+    }
+    return -1;
+}
+
+// The object of preposition p: the first word after it that has a head reading in the governed
+// case; every reading of that word in the case is tied to the preposition, and the preposition to
+// the first of them. Returns false when nothing within reach can be its object.
+bool linkPrepositionObject(Engine& e, int p, int lastWord) {
+    const int c = governedCase(e.wordAnalyses[p]);
+    const int w0 = e.wordAnalyses[p].wordPosition;
+    for (int w = w0 + 1; w <= w0 + kPrepositionReach && w <= lastWord; ++w) {
+        if (endsPhrase(e, w)) return false;
+        const int head = readingInCase(e, w, c, isHead);
+        if (head < 0) {
+            if (readingInCase(e, w, c, isAdjectival) >= 0) continue;   // an adjective before its noun
+            return false;
+        }
+        addLink(e.wordAnalyses[p], head);
+        const WordRange r = readingsOfWord(e, w);
+        for (int i = r.first; i < r.end; ++i)
+            if (isLive(e.wordAnalyses[i]) && e.wordAnalyses[i].grammar1 == c) addLink(e.wordAnalyses[i], p);
+        for (int m = w0 + 1; m < w; ++m) {
+            const int adj = readingInCase(e, m, c, isAdjectival);
+            if (adj >= 0) addLink(e.wordAnalyses[adj], p);
+        }
+        return true;
+    }
+    return false;
+}
+
+// Preposition readings without an object give way to a reading of the same word that has one
+// ("in" with an accusative after it is "into").
+void linkPrepositions(Engine& e, int start, int end, int lastWord) {
+    for (int i = start; i <= end; ++i) {
+        if (!liveAt(e, i) || !isPreposition(e.wordAnalyses[i])) continue;
+        if (linkPrepositionObject(e, i, lastWord)) continue;
+        const int wEnd = wordEnd(e, i);
+        bool otherHasObject = false;
+        for (int j = wordBegin(e, i); j < wEnd; ++j)
+            otherHasObject |= j != i && liveAt(e, j) && isPreposition(e.wordAnalyses[j]) && e.wordAnalyses[j].link1 >= 0;
+        if (otherHasObject) deleteAnalysis(e, i);
+    }
+}
+
+// An adjective reading tied to the nearest agreeing head within reach (the next word first on a
+// tie, as Latin adjectives usually follow their noun only when the noun came first).
+void linkAdjective(Engine& e, int a, int firstWord, int lastWord) {
+    const int w0 = e.wordAnalyses[a].wordPosition;
+    for (int d = 1; d <= kAgreementReach; ++d) {
+        for (const int w : {w0 + d, w0 - d}) {
+            if (w < firstWord || w > lastWord) continue;
+            const WordRange r = readingsOfWord(e, w);
+            for (int i = r.first; i < r.end; ++i) {
+                if (!isLive(e.wordAnalyses[i]) || !isHead(e.wordAnalyses[i]) || !agrees(e, a, i)) continue;
+                addLink(e.wordAnalyses[a], i);
+                addLink(e.wordAnalyses[i], a);
+                return;
+            }
+        }
+    }
+}
+
+bool agreesInGenderAndNumber(const WordAnalysis& r, const WordAnalysis& n) {
+    if (r.grammar2 != 0 && n.grammar2 != 0 && r.grammar2 != n.grammar2) return false;
+    if (r.grammar3 == 0 || n.grammar3 == 0 || r.grammar3 == n.grammar3) return true;
+    if (r.grammar3 == gender_type::Common || n.grammar3 == gender_type::Common)
+        return r.grammar3 != gender_type::Neuter && n.grammar3 != gender_type::Neuter;
+    return false;
+}
+
+// A relative pronoun tied to the nearest noun before it of its gender and number.
+void linkRelative(Engine& e, int rel) {
+    const WordAnalysis& r = e.wordAnalyses[rel];
+    const int w0 = r.wordPosition;
+    for (int w = w0 - 1; w >= 0 && w >= w0 - kAntecedentReach; --w) {
+        const WordRange range = readingsOfWord(e, w);
+        for (int i = range.first; i < range.end; ++i) {
+            const WordAnalysis& n = e.wordAnalyses[i];
+            if (!isLive(n) || !isNoun(n) || !agreesInGenderAndNumber(r, n)) continue;
+            addLink(e.wordAnalyses[rel], i);
+            return;
+        }
+    }
+}
+
+bool isAgreeingWord(const WordAnalysis& a) {
+    if (isAdjectival(a) && a.partOfSpeech != speech_type::SubstantiveAdjective) return true;
+    return isPronoun(a) && (a.kind2 == pronoun_kind_type::Adjectival || a.kind2 == pronoun_kind_type::Demonstrative);
+}
+
+bool linkedToHead(const Engine& e, const WordAnalysis& a) {
+    for (const int l : {a.link1, a.link2, a.link3})
+        if (liveAt(e, l) && isHead(e.wordAnalyses[l])) return true;
+    return false;
+}
+
+void coordinateClause(Engine& e, int start, int end) {
+    for (int i = start; i <= end; ++i) {
+        if (!liveAt(e, i)) continue;
+        if (isVerb(e.wordAnalyses[i])) coordinateVerbs(e, i);
+        else if (isNominal(e.wordAnalyses[i])) coordinate(e, i);
+    }
+}
+
+}  // namespace
+
+void linkClause(Engine& e, int k, const ClauseLists& lists) {
+    SentenceTables& s = e.sentence;
+    const int start = s.clauses.clauseStart[k];
+    const int end = std::min(s.clauses.clauseEnd[k], e.analysisCount - 1);
+    if (start > end) return;
+    const int firstWord = e.wordAnalyses[start].wordPosition;
+    const int lastWord = e.wordAnalyses[end].wordPosition;
+    s.activeRoles = s.roles[k];
+    coordinateClause(e, start, end);
+    linkPrepositions(e, start, end, lastWord);
+    for (int i = start; i <= end; ++i)
+        if (liveAt(e, i) && isAgreeingWord(e.wordAnalyses[i]) && !linkedToHead(e, e.wordAnalyses[i]))
+            linkAdjective(e, i, firstWord, lastWord);
+    for (int i = start; i <= end; ++i)
+        if (liveAt(e, i) && isPronoun(e.wordAnalyses[i]) && e.wordAnalyses[i].kind2 == pronoun_kind_type::Relative)
+            linkRelative(e, i);
+    (void)lists;
+    findRoles(e, start, end, RoleMode::Clause);
+    s.roles[k] = s.activeRoles;
+}
+
+}  // namespace kavro

@@ -1,0 +1,186 @@
+// The role finder: the subject, object, main verb, genitive of the subject, ablative and the
+// "and"/"or" after the subject of a clause or of one segment of it, in the role slots.
+#include "syntax/analysis_access.h"
+#include "syntax/reading_choice.h"
+
+namespace kavro {
+namespace {
+
+// Readings rarer than the word's best by more than this are not considered.
+constexpr int kRarityMargin = 3;
+// The rotation brings a verb this many words after its subject next to it.
+constexpr int kRotationDistance = 4;
+
+struct Candidates {
+    int earliestNominative = -1;
+    int linkedNominative = -1;
+    int genitive = -1;
+    int ablative = -1;
+    int firstAccusative = -1;
+    int accusativeAfterVerb = -1;
+    int adjectiveNominative = -1;
+    int mainVerb = -1;
+};
+
+bool isSubstantive(const WordAnalysis& a) {
+    return isNoun(a) || isPronoun(a) || a.partOfSpeech == speech_type::SubstantiveAdjective;
+}
+
+// The person of a personal pronoun of the first or second person (ego, nos: 1; tu, uos: 2).
+int pronounPerson(const WordAnalysis& a) {
+    if (!isPronoun(a) || a.kind2 != pronoun_kind_type::Personal) return 3;
+    const std::string_view f = formOf(a);
+    if (f.starts_with("ego") || f.starts_with("me") || f.starts_with("mi") || f.starts_with("n")) return 1;
+    if (f.starts_with("tu") || f.starts_with("te") || f.starts_with("ti") || f.starts_with("u")) return 2;
+    return 3;
+}
+
+bool linkedToVerb(const Engine& e, const WordAnalysis& a) {
+    for (const int l : {a.link1, a.link2})
+        if (liveAt(e, l) && isVerb(e.wordAnalyses[l])) return true;
+    return false;
+}
+
+void scan(const Engine& e, int first, int end, Candidates& c) {
+    int word = -1, best = 99;
+    for (int i = first; i <= end && i < e.analysisCount; ++i) {
+        const WordAnalysis& a = e.wordAnalyses[i];
+        if (a.wordPosition != word) {
+            word = a.wordPosition;
+            best = 99;
+        }
+        if (!isLive(a) || rarity4(a) > best + kRarityMargin) continue;
+        if (rarity4(a) < best) best = rarity4(a);
+        if (isSubstantive(a)) {
+            switch (a.grammar1) {
+            case case_type::Nominative:
+                if (c.earliestNominative < 0) c.earliestNominative = i;
+                if (c.linkedNominative < 0 && linkedToVerb(e, a)) c.linkedNominative = i;
+                break;
+            case case_type::Genitive: c.genitive = i; break;
+            case case_type::Ablative:
+                c.ablative = i;
+                if (sameWord(e, c.genitive, i)) c.genitive = -1;
+                break;
+            case case_type::Accusative:
+                if (c.firstAccusative < 0) c.firstAccusative = i;
+                if (c.mainVerb >= 0 && c.accusativeAfterVerb < 0) c.accusativeAfterVerb = i;
+                break;
+            default: break;
+            }
+        } else if (isAdjectival(a) && a.grammar1 == case_type::Nominative && c.adjectiveNominative < 0) {
+            c.adjectiveNominative = i;
+        } else if (isFiniteVerb(a) && c.mainVerb < 0) {
+            c.mainVerb = i;
+        }
+    }
+}
+
+// A nominative that can be the subject of verb v: its number, and for a pronoun of the first or
+// second person, its person; a verb of the first or second person takes only such a pronoun.
+bool fitsVerb(const WordAnalysis& n, const WordAnalysis& v) {
+    if (!isSubstantive(n) || n.grammar1 != case_type::Nominative) return false;
+    if (n.grammar2 != 0 && v.grammar5 != 0 && n.grammar2 != v.grammar5) return false;
+    const int person = v.grammar4 == 0 ? 3 : v.grammar4;
+    return pronounPerson(n) == person;
+}
+
+// The subject of verb v: the nearest fitting nominative before it, else the first after it.
+int findSubject(const Engine& e, int first, int end, int v) {
+    const WordAnalysis& verb = e.wordAnalyses[v];
+    int before = -1, after = -1;
+    for (int i = first; i <= end && i < e.analysisCount; ++i) {
+        const WordAnalysis& a = e.wordAnalyses[i];
+        if (!isLive(a) || sameWord(e, i, v) || !fitsVerb(a, verb)) continue;
+        if (a.wordPosition < verb.wordPosition) {
+            if (before < 0 || e.wordAnalyses[before].wordPosition != a.wordPosition) before = i;
+        } else if (after < 0) {
+            after = i;
+        }
+    }
+    return before >= 0 ? before : after;
+}
+
+int findObjectAfter(const Engine& e, int v, int end) {
+    for (int i = v + 1; i <= end && i < e.analysisCount; ++i) {
+        const WordAnalysis& a = e.wordAnalyses[i];
+        if (isLive(a) && isSubstantive(a) && a.grammar1 == case_type::Accusative && !sameWord(e, i, v)) return i;
+    }
+    return -1;
+}
+
+// Two slots on one word: the commoner reading stays.
+void settleSharedWords(const Engine& e, RoleSlots& roles) {
+    for (int s = 1; s < role_slot::Count; ++s)
+        for (int t = s + 1; t < role_slot::Count; ++t) {
+            if (roles[s] < 0 || roles[t] < 0 || roles[s] == roles[t] || !sameWord(e, roles[s], roles[t])) continue;
+            if (rarity4(e.wordAnalyses[roles[t]]) < rarity4(e.wordAnalyses[roles[s]])) roles[s] = -1;
+            else roles[t] = -1;
+        }
+}
+
+int andAfterSubject(const Engine& e, int subject, int end) {
+    for (int i = subject + 1; i <= end && i < e.analysisCount; ++i) {
+        const WordAnalysis& a = e.wordAnalyses[i];
+        if (!isLive(a) || (!isConjunction(a) && a.partOfSpeech != speech_type::Tackon)) continue;
+        if (englishOf(a) == "and" || englishOf(a) == "or") return i;
+    }
+    return -1;
+}
+
+// Clause mode ties the subject and its verb to each other, and notes a verb that stands four
+// words after its subject for the rotation into English order when no English word-order step
+// follows.
+void tieSubjectAndVerb(Engine& e, int subject, int verb) {
+    if (subject < 0 || verb < 0) return;
+    addLink(e.wordAnalyses[subject], verb);
+    WordAnalysis& v = e.wordAnalyses[verb];
+    if (v.link1 < 0) v.link1 = static_cast<std::int16_t>(subject);
+    if (e.options.bestOrder != 0 || v.link1 != subject) return;
+    if (v.wordPosition - e.wordAnalyses[subject].wordPosition != kRotationDistance) return;
+    e.sentence.pendingFirst = static_cast<std::int16_t>(subject);
+    e.sentence.pendingSecond = static_cast<std::int16_t>(verb);
+}
+
+}  // namespace
+
+void findRoles(Engine& e, int first, int end, RoleMode mode) {
+    RoleSlots& roles = e.sentence.activeRoles;
+    roles = emptyRoleSlots();
+    Candidates c;
+    scan(e, first, end, c);
+    int subject = -1, object = -1;
+    if (c.mainVerb >= 0) {
+        subject = findSubject(e, first, end, c.mainVerb);
+        object = findObjectAfter(e, c.mainVerb, end);
+        const WordAnalysis& v = e.wordAnalyses[c.mainVerb];
+        if (subject < 0 && liveAt(e, v.link1) && fitsVerb(e.wordAnalyses[v.link1], v)) subject = v.link1;
+    }
+    if (subject < 0) subject = c.linkedNominative >= 0 ? c.linkedNominative : c.earliestNominative;
+    if (object < 0) object = c.firstAccusative;
+    roles[role_slot::Subject] = static_cast<std::int16_t>(subject);
+    roles[role_slot::Object] = static_cast<std::int16_t>(object);
+    int verb = c.mainVerb;
+    if (subject >= 0) {
+        const WordAnalysis& s = e.wordAnalyses[subject];
+        for (const int l : {s.link1, s.link2})
+            if (liveAt(e, l) && isFiniteVerb(e.wordAnalyses[l])) {
+                verb = l;
+                roles[role_slot::LinkedVerb] = static_cast<std::int16_t>(l);
+                break;
+            }
+    }
+    roles[role_slot::MainVerb] = static_cast<std::int16_t>(verb);
+    if (c.genitive >= 0 && subject >= 0 &&
+        e.wordAnalyses[c.genitive].wordPosition + 1 == e.wordAnalyses[subject].wordPosition)
+        roles[role_slot::SubjectGenitive] = static_cast<std::int16_t>(c.genitive);
+    roles[role_slot::Ablative] = static_cast<std::int16_t>(c.ablative);
+    settleSharedWords(e, roles);
+    if (roles[role_slot::Subject] >= 0)
+        roles[role_slot::AndAfterSubject] = static_cast<std::int16_t>(andAfterSubject(e, roles[role_slot::Subject], end));
+    if (mode == RoleMode::Clause && roles[role_slot::Subject] >= 0 && roles[role_slot::MainVerb] >= 0 &&
+        c.mainVerb >= 0 && fitsVerb(e.wordAnalyses[roles[role_slot::Subject]], e.wordAnalyses[roles[role_slot::MainVerb]]))
+        tieSubjectAndVerb(e, roles[role_slot::Subject], roles[role_slot::MainVerb]);
+}
+
+}  // namespace kavro
