@@ -1,0 +1,106 @@
+// English sentence assembly over hand-built sentences: case prefixes, plural markers, a verb's
+// subject found in its clause, ut by the mood of the verb after it, the uncertain mark, and a
+// position without a reading.
+#include "english/sentence_assembly.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/english/hand_sentence.h"
+
+namespace kavro {
+namespace {
+
+using namespace kavro::testing;
+
+constexpr int PRES = 1, IND = 1, SUBJ = 2;
+
+WordAnalysis withNumberRestriction(WordAnalysis r, int number) {
+    r.grammar4 = static_cast<std::uint8_t>(number);
+    return r;
+}
+
+WordAnalysis pronoun(const char* form, const char* english, int caseCode) {
+    WordAnalysis r = declined(speech_type::Pronoun, form, english, caseCode, SG);
+    r.stemClass2 = 1;
+    return r;
+}
+
+struct AssemblyCase {
+    const char* name;
+    std::vector<WordAnalysis> words;
+    std::vector<std::string> slots;
+    int subject = -1;   // a nominative that must come out linked to the verb at `verbAt`
+    int verbAt = -1;
+};
+
+const AssemblyCase kCases[] = {
+    {"plural markers, none for a noun of one number",
+     {noun("bell.a", "war", ACC, PL), noun("uitr.a", "glass", ACC, PL),
+      withNumberRestriction(noun("arm.a", "arms", ACC, PL), PL), mark(".")},
+     {"the war+s", "the glass+es", "the arms", "."}},
+    {"genitive and vocative",
+     {noun("reg.is", "king", GEN), noun("amic.e", "friend", VOC), mark(".")},
+     {"of the king", "O friend", "."}},
+    {"dative pronoun: no \"to \" after a preposition",
+     {reading(speech_type::Preposition, "ad.", "towards"), pronoun("e.i", "him", DAT),
+      pronoun("e.i", "him", DAT), mark(".")},
+     {"towards", "him", "to him", "."}},
+    {"3rd person verb: the nominative after it is its subject and is linked to it",
+     {verb("am.at", "love", PRES, IND, 3, SG), noun("puell.a", "girl", NOM),
+      noun("ros.as", "rose", ACC, PL), mark(".")},
+     {"^love+s", "the girl", "the rose+s", "."},
+     1, 0},
+    {"3rd person verb: the search stops at a conjunction",
+     {verb("am.at", "love", PRES, IND, 3, SG), reading(speech_type::Conjunction, "et.", "and"),
+      noun("puell.a", "girl", NOM), mark(".")},
+     {"s/he/it ^love+s", "and", "the girl", "."}},
+    {"ut before a subjunctive",
+     {reading(speech_type::Conjunction, "ut.", "so that"), verb("uen.iat", "come", PRES, SUBJ, 3, SG),
+      mark(".")},
+     {"in order that", "s/he/it may ^come", "."}},
+    {"ut before an indicative only",
+     {reading(speech_type::Conjunction, "Ut.", "so that"), verb("uen.it", "come", PRES, IND, 3, SG),
+      mark(".")},
+     {"as", "s/he/it ^come+s", "."}},
+    {"the uncertain mark stays in front",
+     {noun("rex.", "~king", NOM), verb("uen.it", "~come", PRES, IND, 3, SG), mark(".")},
+     {"~the king", "~^come+s", "."},
+     0, 1},
+};
+
+TEST(SentenceAssembly, HandBuiltSentences) {
+    for (const AssemblyCase& c : kCases) {
+        HandSentence s;
+        s.load(c.words);
+        assembleEnglish(s.engine());
+        EXPECT_EQ(s.slots(), c.slots) << c.name;
+        if (c.subject >= 0) {
+            EXPECT_EQ(s.engine().wordAnalyses[c.subject].link1, c.verbAt) << c.name;
+        }
+    }
+}
+
+TEST(SentenceAssembly, PositionWithoutReadingGivesTheGapAndTheTablesAreClosed) {
+    HandSentence s;
+    s.load({noun("reg.is", "king", GEN), noun("bell.a", "war", ACC, PL), mark(".")});
+    Engine& e = s.engine();
+    e.sentence.chosenAnalysis[0] = 999;   // outside the filled table
+    e.sentence.chosenAnalysis[1] = -1;
+    e.sentence.chosenAnalysis[3] = e.sentence.chosenAnalysis[4] = 2;
+    copyField(e.sentence.englishSlots[3], "left from the last sentence");
+    e.options.details = true;
+    ASSERT_TRUE(e.log.open(s.world().folder.file("parser.txt")));
+
+    assembleEnglish(e);
+    e.log.close();
+
+    const std::string gap = "[Gap in translation (too many words in sentence?)]";
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{gap, gap, "."}));
+    EXPECT_EQ(e.sentence.chosenAnalysis[3], 0);
+    EXPECT_EQ(e.sentence.chosenAnalysis[4], 0);
+    EXPECT_STREQ(e.sentence.englishSlots[3], "");
+    EXPECT_EQ(s.world().folder.read("parser.txt"), "Elaborating...\n");
+}
+
+}  // namespace
+}  // namespace kavro
