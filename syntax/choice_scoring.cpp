@@ -1,5 +1,6 @@
 // The context score of one candidate reading: a base weight from its part of speech and case in
 // the light of its segment, the bonus of its links, its roles, its rarity and the sentence topic.
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <string_view>
@@ -18,6 +19,14 @@ constexpr std::array<std::string_view, 3> kNatureTopicWords = {"air", "breeze", 
 constexpr std::uint8_t kVariableNounKind = 11;
 constexpr int kTopicBonus = 35;
 constexpr int kUncertainPenalty = -60;
+constexpr int kUngovernedPreposition = -30;
+constexpr int kFreePersonDative = 20;
+constexpr int kFreePersonAblative = -10;
+// The locative is the case of towns and a few nouns (Romae, domi): as likely as an ablative.
+constexpr int kPlaceLocative = 12;
+constexpr int kSecondNominative = -10;
+// Each frequency level a reading is rarer than the commonest reading of its word costs this much.
+constexpr int kWordRarityStep = 12;
 
 bool partnerIsVerb(const Engine& e, const WordAnalysis& a) {
     for (const int l : {a.link1, a.link2, a.link3})
@@ -29,6 +38,13 @@ int chosenAtWord(const Engine& e, int w) {
     return w >= 0 && w < static_cast<int>(kChosenCapacity) ? e.sentence.chosenAnalysis[w] : -1;
 }
 
+bool isPerson(const WordAnalysis& c) {
+    if (isPronoun(c)) return c.kind2 == pronoun_kind_type::Personal || c.kind2 == pronoun_kind_type::Demonstrative ||
+                             c.kind2 == pronoun_kind_type::Reflexive;
+    return isNoun(c) && (c.kind2 == noun_kind_type::Person || c.kind2 == noun_kind_type::Proper ||
+                         c.kind2 == noun_kind_type::Group);
+}
+
 bool hasVerbs(const SegmentSurvey& s) { return s.verbWords > 0 || s.unlinkedNominativeParticiples > 0; }
 
 // The nominative: likely when its number fits the segment's third-person verbs (or, for ego,
@@ -38,7 +54,12 @@ int nominativeWeight(const Engine& e, const SegmentSurvey& s, int ci) {
     int w = 7;
     const int subject = s.roles[role_slot::Subject];
     if (c.grammar3 == gender_type::Neuter && subject >= 0 && !sameWord(e, subject, ci)) w = -20;
+    // A second nominative beside the segment's subject, with no copula to make it a predicate
+    // and no link to make it a partner of the subject, is probably an accusative in disguise.
+    const bool otherSubject = subject >= 0 && !sameWord(e, subject, ci) && s.copulas == 0 &&
+                              !linksTo(c, subject) && !linksTo(e.wordAnalyses[subject], ci);
     if (s.verbWords == 0) w = 15;
+    else if (otherSubject) w = kSecondNominative;
     else if (c.grammar2 == 0 || c.grammar2 == s.highestThirdNumber) w = std::max(w, 20);
     else if (isPronoun(c) && c.kind2 == pronoun_kind_type::Personal && s.leadPersonNumber % 16 != 0 &&
              (s.leadPersonNumber >= 16 ? 2 : 1) == c.grammar2)
@@ -57,12 +78,21 @@ int accusativeWeight(const Engine& e, const SegmentSurvey& s, int ci) {
 }
 
 int dativeWeight(const Engine& e, const SegmentSurvey& s, const WordAnalysis& c) {
-    int w = 10;
+    // A person that no preposition governs is far oftener dative than ablative ("illis",
+    // "nobis", "amicis"): the ablative of a person needs "a", "cum" or "pro".
+    int w = isPerson(c) && !isPreposition(readingAt(e, c.link1)) ? kFreePersonDative : 10;
     if (s.dativeVerbs > 0) w = c.grammar2 == number_type::Singular && c.stemClass == 17 ? 60 : 30;
     if (s.verbPartClass == 1) w += 10;
     if (s.opusEstWord >= 0 && std::abs(s.opusEstWord - c.wordPosition) == 1) w += 20;
     (void)e;
     return w;
+}
+
+// The ablative of a person stands with a preposition ("a me", "cum illis"); without one a
+// person is rather the dative or the accusative.
+int ablativeWeight(const Engine& e, const SegmentSurvey& s, const WordAnalysis& c) {
+    if (isPerson(c) && !isPreposition(readingAt(e, c.link1))) return kFreePersonAblative;
+    return s.verbPartClass == 2 ? 17 : 12;
 }
 
 // A genitive is less likely between a preposition and the word it governs ("in magnam partem").
@@ -82,8 +112,10 @@ int genitiveWeight(const Engine& e, const SegmentSurvey& s, int ci) {
     return w;
 }
 
-// A vocative is likely only where somebody is spoken to.
+// A vocative is likely only where somebody is spoken to, and only of a person or of a word
+// that may describe one.
 int vocativeWeight(const Engine& e, const WordAnalysis& c) {
+    if (isNoun(c) && !isPerson(c)) return -10;
     const std::int16_t second = person_flag::SecondSingular | person_flag::SecondPlural;
     if (e.sentence.personFlags & second) return 10;
     const int prev = chosenAtWord(e, c.wordPosition - 1);
@@ -93,7 +125,7 @@ int vocativeWeight(const Engine& e, const WordAnalysis& c) {
 
 int locativeWeight(const WordAnalysis& c) {
     const bool place = isNoun(c) && (c.kind2 == noun_kind_type::Locale || c.kind2 == noun_kind_type::Proper);
-    return place ? 50 : 0;
+    return place ? kPlaceLocative : 0;
 }
 
 // "which": the noted antecedent of its gender and number, or a noun of them just before.
@@ -119,7 +151,7 @@ int nominalWeight(const Engine& e, const SegmentSurvey& s, int ci) {
     switch (c.grammar1) {
     case case_type::Nominative: w = nominativeWeight(e, s, ci); break;
     case case_type::Accusative: w = accusativeWeight(e, s, ci); break;
-    case case_type::Ablative: w = s.verbPartClass == 2 ? 17 : 12; break;
+    case case_type::Ablative: w = ablativeWeight(e, s, c); break;
     case case_type::Dative: w = dativeWeight(e, s, c); break;
     case case_type::Genitive: w = genitiveWeight(e, s, ci); break;
     case case_type::Locative: w = locativeWeight(c); break;
@@ -144,10 +176,14 @@ int verbWeight(const Engine& e, const SegmentSurvey& s, const WordAnalysis& c) {
     }
 }
 
+// A preposition with nothing to govern is no preposition ("cum sint", "cum iam").
+int prepositionWeight(const WordAnalysis& c) { return c.link1 >= 0 ? 10 : kUngovernedPreposition; }
+
 int baseWeight(const Engine& e, const SegmentSurvey& s, int ci) {
     const WordAnalysis& c = e.wordAnalyses[ci];
     if (isVerb(c)) return verbWeight(e, s, c);
     if (isNominal(c)) return nominalWeight(e, s, ci);
+    if (isPreposition(c)) return prepositionWeight(c);
     if (c.partOfSpeech == speech_type::Supine) return 0;
     return 10;
 }
@@ -232,15 +268,20 @@ int rarityCategory(const WordAnalysis& a) {
     return 7;
 }
 
-int rarityTerms(const Engine& e, const SegmentSurvey& s, const WordAnalysis& c, RarityMemory& memory) {
+// The lowest rarity among the live readings of c's word.
+int commonestInWord(const Engine& e, int ci) {
+    int best = 99;
+    const int end = wordEnd(e, ci);
+    for (int j = wordBegin(e, ci); j < end; ++j)
+        if (isLive(e.wordAnalyses[j])) best = std::min(best, rarityOf(e.wordAnalyses[j], e.options));
+    return best;
+}
+
+int rarityTerms(const Engine& e, int ci, RarityMemory& memory) {
+    const WordAnalysis& c = e.wordAnalyses[ci];
     const int h = rarityOf(c, e.options);
-    int w = 0;
-    if (h == 1 || h == 2) {
-        w += 20;
-        if (isFiniteVerb(c) && s.verbWords == 1 && s.roles[role_slot::MainVerb] >= 0 &&
-            e.wordAnalyses[s.roles[role_slot::MainVerb]].wordPosition == c.wordPosition)
-            w += 40;
-    }
+    int w = -kWordRarityStep * (h - commonestInWord(e, ci));
+    if (h == 1 || h == 2) w += 20;
     w -= 2 * h;
     if (h == 0) w += 25;
     int& best = memory.best[rarityCategory(c)];
@@ -269,10 +310,18 @@ int uncertainTerm(const WordAnalysis& c) { return c.english[0] == '~' ? kUncerta
 
 }  // namespace
 
-int scoreCandidate(Engine& e, const SegmentSurvey& s, int ci, const ExpectedList& expected, RarityMemory& memory) {
+CandidateScore scoreCandidate(Engine& e, const SegmentSurvey& s, int ci, const ExpectedList& expected,
+                              RarityMemory& memory) {
     const WordAnalysis& c = e.wordAnalyses[ci];
-    return baseWeight(e, s, ci) + linkTerms(e, s, ci, expected) + roleTerms(s, ci) + crossingPenalty(e, s, ci) +
-           rarityTerms(e, s, c, memory) + topicTerm(e, c) + uncertainTerm(c);
+    CandidateScore score;
+    score.base = baseWeight(e, s, ci);
+    score.links = linkTerms(e, s, ci, expected);
+    score.roles = roleTerms(s, ci);
+    score.crossing = crossingPenalty(e, s, ci);
+    score.rarity = rarityTerms(e, ci, memory);
+    score.topic = topicTerm(e, c);
+    score.uncertain = uncertainTerm(c);
+    return score;
 }
 
 }  // namespace kavro

@@ -71,9 +71,15 @@ struct ExpectedList {
     }
 };
 
+// The parts of the context score of one candidate, kept for the decision trace.
+struct CandidateScore {
+    int base = 0, links = 0, roles = 0, crossing = 0, rarity = 0, topic = 0, uncertain = 0;
+    int total() const { return base + links + roles + crossing + rarity + topic + uncertain; }
+};
+
 // The context score of candidate c of its segment.
-int scoreCandidate(Engine& engine, const SegmentSurvey& survey, int c, const ExpectedList& expected,
-                   RarityMemory& memory);
+CandidateScore scoreCandidate(Engine& engine, const SegmentSurvey& survey, int c, const ExpectedList& expected,
+                              RarityMemory& memory);
 
 // 0 none, 1 nature, 2 people and money, from the nouns of the sentence.
 std::int16_t findSentenceTopic(const Engine& engine);

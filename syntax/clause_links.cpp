@@ -8,6 +8,7 @@
 #include "syntax/clause_steps.h"
 #include "syntax/coordination.h"
 #include "syntax/reading_choice.h"
+#include "syntax/segments.h"
 
 namespace kavro {
 namespace {
@@ -114,7 +115,15 @@ bool agreesInGenderAndNumber(const WordAnalysis& r, const WordAnalysis& n) {
     return false;
 }
 
-// A relative pronoun tied to the nearest noun before it of its gender and number.
+// A word that a relative pronoun may refer back to: a noun, a substantive adjective, or a
+// demonstrative or personal pronoun ("eos qui", "id quod", "ego qui").
+bool canBeAntecedent(const WordAnalysis& n) {
+    if (isNoun(n) || n.partOfSpeech == speech_type::SubstantiveAdjective) return true;
+    return isPronoun(n) && (n.kind2 == pronoun_kind_type::Demonstrative || n.kind2 == pronoun_kind_type::Personal);
+}
+
+// A relative pronoun tied to the nearest word before it of its gender and number that it may
+// refer back to.
 void linkRelative(Engine& e, int rel) {
     const WordAnalysis& r = e.wordAnalyses[rel];
     const int w0 = r.wordPosition;
@@ -122,7 +131,7 @@ void linkRelative(Engine& e, int rel) {
         const WordRange range = readingsOfWord(e, w);
         for (int i = range.first; i < range.end; ++i) {
             const WordAnalysis& n = e.wordAnalyses[i];
-            if (!isLive(n) || !isNoun(n) || !agreesInGenderAndNumber(r, n)) continue;
+            if (!isLive(n) || !canBeAntecedent(n) || !agreesInGenderAndNumber(r, n)) continue;
             addLink(e.wordAnalyses[rel], i);
             return;
         }
@@ -167,8 +176,18 @@ void linkClause(Engine& e, int k, const ClauseLists& lists) {
         if (liveAt(e, i) && isPronoun(e.wordAnalyses[i]) && e.wordAnalyses[i].kind2 == pronoun_kind_type::Relative)
             linkRelative(e, i);
     (void)lists;
-    findRoles(e, start, end, RoleMode::Clause);
-    s.roles[k] = s.activeRoles;
+    // Subjects are tied to verbs within each segment of the clause, so that the verb of a
+    // relative or subordinate clause does not take the subject of the main one. The clause keeps
+    // the roles of its first segment that has any.
+    int segFirst[kSegmentCapacity], segEnd[kSegmentCapacity];
+    const int segments = cutSegments(e, k, segFirst, segEnd);
+    RoleSlots clauseRoles = emptyRoleSlots();
+    for (int g = 0; g < segments; ++g) {
+        findRoles(e, segFirst[g], segEnd[g], RoleMode::Clause);
+        if (clauseRoles[role_slot::MainVerb] < 0 && clauseRoles[role_slot::Subject] < 0) clauseRoles = s.activeRoles;
+    }
+    s.roles[k] = clauseRoles;
+    s.activeRoles = clauseRoles;
 }
 
 }  // namespace kavro

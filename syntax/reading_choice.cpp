@@ -4,46 +4,28 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
+
+#include "job/format_analysis.h"
 
 #include "syntax/analysis_access.h"
 #include "syntax/choice_steps.h"
 #include "syntax/clause_analysis.h"
+#include "syntax/segments.h"
 
 namespace kavro {
 namespace {
 
 constexpr int kNoScore = -999;
-constexpr std::uint8_t kQuestionClauseMark = 8;
 
-// A reading that opens a new segment: a conjunction or a question-clause pronoun, common or first
-// of its word, in a word none of whose readings is tied to anything.
-bool opensSegment(const Engine& e, int i) {
-    const WordAnalysis& a = e.wordAnalyses[i];
-    if (!isLive(a)) return false;
-    const bool opener = isConjunction(a) || (isPronoun(a) && a.grammar6 == kQuestionClauseMark);
-    if (!opener || (rarity4(a) != 1 && i != wordBegin(e, i))) return false;
-    const int end = wordEnd(e, i);
-    for (int j = wordBegin(e, i); j < end; ++j)
-        if (e.wordAnalyses[j].link1 >= 0) return false;
-    return true;
-}
-
-// The segments of clause k as [first, end] pairs; returns their number. The clause's first word
-// never opens a segment of its own, and conjunctions past the twentieth segment stay in it.
-int cutSegments(const Engine& e, int k, int (&first)[kSegmentCapacity], int (&end)[kSegmentCapacity]) {
-    const ClauseTable& t = e.sentence.clauses;
-    const int start = t.clauseStart[k], stop = std::min(t.clauseEnd[k], e.analysisCount - 1);
-    int n = 0;
-    first[0] = start;
-    for (int w = wordEnd(e, start); w <= stop && n + 1 < kSegmentCapacity; w = wordEnd(e, w)) {
-        bool opens = false;
-        for (int i = w, wEnd = wordEnd(e, w); i < wEnd && !opens; ++i) opens = opensSegment(e, i);
-        if (!opens) continue;
-        end[n] = w - 1;
-        first[++n] = w;
-    }
-    end[n] = stop;
-    return n + 1;
+// The decision trace of the details dump: every scored candidate with the parts of its score.
+void traceScore(Engine& e, int c, const CandidateScore& s) {
+    const WordAnalysis& a = e.wordAnalyses[c];
+    std::string line;
+    formatAnalysis(line, a, e.options.easyLatin);
+    e.log.printf("Score %d: %d %s %s= %d (base %d, links %d, roles %d, crossing %d, rarity %d, topic %d, uncertain %d)\n",
+                 c, a.wordPosition, a.analysedForm, line.c_str(), s.total(), s.base, s.links, s.roles, s.crossing,
+                 s.rarity, s.topic, s.uncertain);
 }
 
 // Writes the winners of a finished word: every candidate with the top score in candidate order
@@ -81,7 +63,9 @@ void chooseInSegment(Engine& e, SegmentSurvey& survey, ExpectedList& expected) {
             }
             if (count == kScoredCandidates) continue;   // a word's candidates beyond the list are not scored
             candidates[count] = c;
-            scores[count] = scoreCandidate(e, survey, c, expected, memory);
+            const CandidateScore score = scoreCandidate(e, survey, c, expected, memory);
+            scores[count] = score.total();
+            if (e.options.details) traceScore(e, c, score);
             top = std::max(top, scores[count]);
             ++count;
         }

@@ -1,5 +1,8 @@
 // The role finder: the subject, object, main verb, genitive of the subject, ablative and the
 // "and"/"or" after the subject of a clause or of one segment of it, in the role slots.
+#include <algorithm>
+#include <cstdlib>
+
 #include "syntax/analysis_access.h"
 #include "syntax/reading_choice.h"
 
@@ -20,6 +23,7 @@ struct Candidates {
     int accusativeAfterVerb = -1;
     int adjectiveNominative = -1;
     int mainVerb = -1;
+    int anyVerb = -1;
 };
 
 bool isSubstantive(const WordAnalysis& a) {
@@ -39,6 +43,15 @@ bool linkedToVerb(const Engine& e, const WordAnalysis& a) {
     for (const int l : {a.link1, a.link2})
         if (liveAt(e, l) && isVerb(e.wordAnalyses[l])) return true;
     return false;
+}
+
+// The lowest rarity among the live readings of the word that holds reading i.
+int bestRarityOfWord(const Engine& e, int i) {
+    int best = 99;
+    const int end = wordEnd(e, i);
+    for (int j = wordBegin(e, i); j < end; ++j)
+        if (isLive(e.wordAnalyses[j])) best = std::min(best, rarity4(e.wordAnalyses[j]));
+    return best;
 }
 
 void scan(const Engine& e, int first, int end, Candidates& c) {
@@ -70,8 +83,11 @@ void scan(const Engine& e, int first, int end, Candidates& c) {
             }
         } else if (isAdjectival(a) && a.grammar1 == case_type::Nominative && c.adjectiveNominative < 0) {
             c.adjectiveNominative = i;
-        } else if (isFiniteVerb(a) && c.mainVerb < 0) {
-            c.mainVerb = i;
+        } else if (isFiniteVerb(a)) {
+            // The main verb is a reading as common as any other reading of its word ("iam" is
+            // an adverb before it is a form of eo); failing that, any finite verb.
+            if (c.mainVerb < 0 && rarity4(a) <= bestRarityOfWord(e, i)) c.mainVerb = i;
+            if (c.anyVerb < 0) c.anyVerb = i;
         }
     }
 }
@@ -85,28 +101,72 @@ bool fitsVerb(const WordAnalysis& n, const WordAnalysis& v) {
     return pronounPerson(n) == person;
 }
 
-// The subject of verb v: the nearest fitting nominative before it, else the first after it.
+// A word that could also be an accusative ("bellum", "milites") makes a weaker subject.
+bool couldBeAccusative(const Engine& e, int i) {
+    const int end = wordEnd(e, i);
+    for (int j = wordBegin(e, i); j < end; ++j)
+        if (isLive(e.wordAnalyses[j]) && isNominal(e.wordAnalyses[j]) && e.wordAnalyses[j].grammar1 == case_type::Accusative)
+            return true;
+    return false;
+}
+
+// How good a subject of verb v reading i is: a word that can only be nominative beats one
+// that may be the object, a reading of common frequency beats a rare one, and the nearest word
+// before the verb beats those further off or after it.
+int subjectRank(const Engine& e, int i, const WordAnalysis& verb) {
+    const WordAnalysis& a = e.wordAnalyses[i];
+    int rank = couldBeAccusative(e, i) ? 0 : 1000;
+    const int distance = a.wordPosition - verb.wordPosition;
+    rank += distance < 0 ? 100 + distance : 50 - distance;
+    return rank;
+}
+
+// The subject of verb v: the best-ranked fitting nominative of the range.
 int findSubject(const Engine& e, int first, int end, int v) {
     const WordAnalysis& verb = e.wordAnalyses[v];
-    int before = -1, after = -1;
+    int best = -1, bestRank = -1;
     for (int i = first; i <= end && i < e.analysisCount; ++i) {
         const WordAnalysis& a = e.wordAnalyses[i];
         if (!isLive(a) || sameWord(e, i, v) || !fitsVerb(a, verb)) continue;
-        if (a.wordPosition < verb.wordPosition) {
-            if (before < 0 || e.wordAnalyses[before].wordPosition != a.wordPosition) before = i;
-        } else if (after < 0) {
-            after = i;
+        if (rarity4(a) > bestRarityOfWord(e, i) + kRarityMargin) continue;
+        const int rank = subjectRank(e, i, verb);
+        if (rank > bestRank) {
+            best = i;
+            bestRank = rank;
         }
     }
-    return before >= 0 ? before : after;
+    return best;
 }
 
-int findObjectAfter(const Engine& e, int v, int end) {
-    for (int i = v + 1; i <= end && i < e.analysisCount; ++i) {
+bool couldBeNominative(const Engine& e, int i) {
+    const int end = wordEnd(e, i);
+    for (int j = wordBegin(e, i); j < end; ++j)
+        if (isLive(e.wordAnalyses[j]) && isNominal(e.wordAnalyses[j]) && e.wordAnalyses[j].grammar1 == case_type::Nominative)
+            return true;
+    return false;
+}
+
+bool governedByPreposition(const Engine& e, const WordAnalysis& a) {
+    return liveAt(e, a.link1) && isPreposition(e.wordAnalyses[a.link1]);
+}
+
+// The object of verb v: an accusative of the range that no preposition governs, outside the
+// subject's word; one that cannot be nominative first, then the nearest to the verb.
+int findObject(const Engine& e, int first, int end, int v, int subject) {
+    const int verbWord = e.wordAnalyses[v].wordPosition;
+    int best = -1, bestRank = -1;
+    for (int i = first; i <= end && i < e.analysisCount; ++i) {
         const WordAnalysis& a = e.wordAnalyses[i];
-        if (isLive(a) && isSubstantive(a) && a.grammar1 == case_type::Accusative && !sameWord(e, i, v)) return i;
+        if (!isLive(a) || !isSubstantive(a) || a.grammar1 != case_type::Accusative) continue;
+        if (sameWord(e, i, v) || sameWord(e, i, subject) || governedByPreposition(e, a)) continue;
+        if (rarity4(a) > bestRarityOfWord(e, i) + kRarityMargin) continue;
+        const int rank = (couldBeNominative(e, i) ? 0 : 1000) + 100 - std::abs(a.wordPosition - verbWord);
+        if (rank > bestRank) {
+            best = i;
+            bestRank = rank;
+        }
     }
-    return -1;
+    return best;
 }
 
 // Two slots on one word: the commoner reading stays.
@@ -149,10 +209,11 @@ void findRoles(Engine& e, int first, int end, RoleMode mode) {
     roles = emptyRoleSlots();
     Candidates c;
     scan(e, first, end, c);
+    if (c.mainVerb < 0) c.mainVerb = c.anyVerb;
     int subject = -1, object = -1;
     if (c.mainVerb >= 0) {
         subject = findSubject(e, first, end, c.mainVerb);
-        object = findObjectAfter(e, c.mainVerb, end);
+        object = findObject(e, first, end, c.mainVerb, subject);
         const WordAnalysis& v = e.wordAnalyses[c.mainVerb];
         if (subject < 0 && liveAt(e, v.link1) && fitsVerb(e.wordAnalyses[v.link1], v)) subject = v.link1;
     }
