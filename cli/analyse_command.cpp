@@ -39,6 +39,7 @@ struct AnalyseFlags {
     std::string age;
     bool yes = false;
     bool sentence = false;
+    bool trace = false;
 };
 
 std::string utf8(std::string_view engineText) { return windows1252ToUtf8(engineText); }
@@ -129,6 +130,7 @@ struct PrintedReading {
     const WordAnalysis* record;
     const AnalysisSource* note;
     const char* status = nullptr;   // "chosen", "set aside" (not chosen), "deleted"; null in word mode
+    const ScoreTrace* score = nullptr;   // with --trace, the parts of its context score
 };
 
 json readingOf(const PrintedReading& p) {
@@ -149,6 +151,9 @@ json readingOf(const PrintedReading& p) {
         r["chosen"] = std::string_view(p.status) == "chosen";
         r["status"] = p.status;
     }
+    if (p.score && p.score->scored)
+        r["score"] = {{"total", p.score->total}, {"base", p.score->base},   {"links", p.score->links},
+                      {"roles", p.score->roles}, {"rarity", p.score->rarity}, {"other", p.score->other}};
     return r;
 }
 
@@ -200,6 +205,7 @@ void printChosenSentence(Engine& engine, int sentence) {
         const int position = found[origin].wordPosition;
         if (position < 0 || position >= static_cast<int>(readings.size())) continue;
         PrintedReading p{&now, &engine.analysisSources[i], "chosen"};
+        if (engine.sentence.traceScores) p.score = &engine.sentence.scores[i];
         if (now.partOfSpeech == speech_type::DeletedGram || now.partOfSpeech == speech_type::DeletedAi) {
             p.status = now.partOfSpeech == speech_type::DeletedGram ? "deleted" : "set aside";
             p.record = &found[origin];
@@ -238,10 +244,11 @@ void runAnalyse(const AnalyseFlags& flags) {
     loadLexicon(lexicon, *engine, dataFolder(flags.data));
     applyMenuRules(options);
     engine->keepAnalysisSources = true;
+    engine->sentence.traceScores = flags.trace;
 
     int sentence = 0;
     JobStages stages = engineStages();
-    const bool chosen = flags.sentence;
+    const bool chosen = flags.sentence || flags.trace;
     stages.analyseSentenceWords = [&sentence, chosen](Engine& e) {
         analyseSentenceWords(e);
         if (chosen) printChosenSentence(e, sentence++);
@@ -282,6 +289,9 @@ void addAnalyseCommand(CLI::App& app) {
                   "Analyse each sentence as a whole: readings in preference order, each with "
                   "\"chosen\" and a \"status\" (chosen, set aside, deleted) after clause analysis "
                   "and the choice of one reading per word");
+    cmd->add_flag("--trace", flags->trace,
+                  "With the choice of readings (implies --sentence): each scored reading also shows "
+                  "its context score and the parts of it (\"score\": base, links, roles, rarity, other)");
     cmd->callback([flags] { runAnalyse(*flags); });
 }
 

@@ -58,6 +58,12 @@ inline constexpr std::size_t kAlterPairCapacity = 5;
 inline constexpr std::size_t kEnglishSlotCount = kTokenCapacity + 2;
 inline constexpr std::size_t kChosenCapacity = kTokenCapacity + 2;
 
+// The parts of the context score the choice of readings gave one candidate (for the trace).
+struct ScoreTrace {
+    std::int16_t total, base, links, roles, rarity, other;
+    bool scored;
+};
+
 struct SentenceTables {
     ClauseTable clauses{};
     // Role slots as the role finder left them for each clause (mode 0); the segment passes of
@@ -96,6 +102,9 @@ struct SentenceTables {
     // wordFirst[w] .. wordFirst[w+1]-1 (indexedWords positions indexed).
     std::int16_t wordFirst[kTokenCapacity + 1]{};
     int indexedWords = 0;
+    // The score of every candidate, kept while traceScores is set (kavro analyse --trace).
+    bool traceScores = false;
+    ScoreTrace scores[kAnalysisCapacity]{};
     // The analysis index each record had before clause analysis moved words, so that callers
     // can report the readings in the order of the text.
     std::int16_t analysisOrigin[kAnalysisCapacity]{};

@@ -28,6 +28,12 @@ void traceScore(Engine& e, int c, const CandidateScore& s) {
                  s.rarity, s.topic, s.uncertain);
 }
 
+void keepScore(Engine& e, int c, const CandidateScore& s) {
+    auto clip = [](int v) { return static_cast<std::int16_t>(std::clamp(v, -32000, 32000)); };
+    e.sentence.scores[c] = {clip(s.total()), clip(s.base), clip(s.links), clip(s.roles), clip(s.rarity),
+                            clip(s.crossing + s.topic + s.uncertain), true};
+}
+
 // Writes the winners of a finished word: every candidate with the top score in candidate order
 // (the last stands), or only the first of them for the last word of its segment.
 void chooseWinners(Engine& e, const int* candidates, const int* scores, int count, int top,
@@ -66,6 +72,7 @@ void chooseInSegment(Engine& e, SegmentSurvey& survey, ExpectedList& expected) {
             const CandidateScore score = scoreCandidate(e, survey, c, expected, memory);
             scores[count] = score.total();
             if (e.options.details) traceScore(e, c, score);
+            if (e.sentence.traceScores) keepScore(e, c, score);
             top = std::max(top, scores[count]);
             ++count;
         }
@@ -86,6 +93,8 @@ void chooseInSegment(Engine& e, SegmentSurvey& survey, ExpectedList& expected) {
 void chooseReadings(Engine& e) {
     SentenceTables& s = e.sentence;
     s.sentenceTopic = findSentenceTopic(e);
+    if (s.traceScores)
+        for (ScoreTrace& t : s.scores) t.scored = false;
     std::fill(std::begin(s.chosenAnalysis), std::end(s.chosenAnalysis), std::int16_t{-1});
     auto survey = std::make_unique<SegmentSurvey>();
     for (int k = 0; k < s.clauses.clauseCount; ++k) {

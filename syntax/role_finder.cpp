@@ -101,23 +101,27 @@ bool fitsVerb(const WordAnalysis& n, const WordAnalysis& v) {
     return pronounPerson(n) == person;
 }
 
-// A word that could also be an accusative ("bellum", "milites") makes a weaker subject.
-bool couldBeAccusative(const Engine& e, int i) {
+// Whether the word that holds reading i has a live nominal reading in case c.
+bool couldBe(const Engine& e, int i, int c) {
     const int end = wordEnd(e, i);
     for (int j = wordBegin(e, i); j < end; ++j)
-        if (isLive(e.wordAnalyses[j]) && isNominal(e.wordAnalyses[j]) && e.wordAnalyses[j].grammar1 == case_type::Accusative)
-            return true;
+        if (isLive(e.wordAnalyses[j]) && isNominal(e.wordAnalyses[j]) && e.wordAnalyses[j].grammar1 == c) return true;
     return false;
 }
 
-// How good a subject of verb v reading i is: a word that can only be nominative beats one
-// that may be the object, a reading of common frequency beats a rare one, and the nearest word
-// before the verb beats those further off or after it.
+// How good a subject of verb v reading i is: a word that cannot be the object beats one that
+// may be ("bellum", "milites"), a word that can be nothing but a nominative beats one that may be
+// a genitive, dative or ablative ("copiae", "lingua"); then, as Latin puts the subject first
+// and the object next to the verb, the earliest word before the verb, and after the verb the
+// nearest.
 int subjectRank(const Engine& e, int i, const WordAnalysis& verb) {
     const WordAnalysis& a = e.wordAnalyses[i];
-    int rank = couldBeAccusative(e, i) ? 0 : 1000;
+    int rank = 0;
+    if (!couldBe(e, i, case_type::Accusative)) rank += 600;
+    if (!couldBe(e, i, case_type::Genitive) && !couldBe(e, i, case_type::Dative) && !couldBe(e, i, case_type::Ablative))
+        rank += 300;
     const int distance = a.wordPosition - verb.wordPosition;
-    rank += distance < 0 ? 100 + distance : 50 - distance;
+    rank += distance < 0 ? 100 + std::min(-distance, 40) : 50 - std::min(distance, 40);
     return rank;
 }
 
@@ -138,14 +142,6 @@ int findSubject(const Engine& e, int first, int end, int v) {
     return best;
 }
 
-bool couldBeNominative(const Engine& e, int i) {
-    const int end = wordEnd(e, i);
-    for (int j = wordBegin(e, i); j < end; ++j)
-        if (isLive(e.wordAnalyses[j]) && isNominal(e.wordAnalyses[j]) && e.wordAnalyses[j].grammar1 == case_type::Nominative)
-            return true;
-    return false;
-}
-
 bool governedByPreposition(const Engine& e, const WordAnalysis& a) {
     return liveAt(e, a.link1) && isPreposition(e.wordAnalyses[a.link1]);
 }
@@ -160,7 +156,7 @@ int findObject(const Engine& e, int first, int end, int v, int subject) {
         if (!isLive(a) || !isSubstantive(a) || a.grammar1 != case_type::Accusative) continue;
         if (sameWord(e, i, v) || sameWord(e, i, subject) || governedByPreposition(e, a)) continue;
         if (rarity4(a) > bestRarityOfWord(e, i) + kRarityMargin) continue;
-        const int rank = (couldBeNominative(e, i) ? 0 : 1000) + 100 - std::abs(a.wordPosition - verbWord);
+        const int rank = (couldBe(e, i, case_type::Nominative) ? 0 : 1000) + 100 - std::abs(a.wordPosition - verbWord);
         if (rank > bestRank) {
             best = i;
             bestRank = rank;

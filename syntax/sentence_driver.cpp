@@ -153,6 +153,10 @@ void translateSentence(Engine& engine) {
     assembleFinalOutput(engine);
 }
 
-void clearSentenceContext(Engine& engine) { engine.sentence = SentenceTables{}; }
+void clearSentenceContext(Engine& engine) {
+    const bool trace = engine.sentence.traceScores;
+    engine.sentence = SentenceTables{};
+    engine.sentence.traceScores = trace;
+}
 
 }  // namespace kavro
