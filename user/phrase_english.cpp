@@ -7,7 +7,7 @@
 namespace kavro {
 namespace {
 
-constexpr int kPersonNumbers = 6;   // 1st, 2nd, 3rd singular, then plural
+constexpr int kPersonNumbers = 6;  // 1st, 2nd, 3rd singular, then plural
 
 // Alternatives of a phrase's English and what each becomes for the six persons.
 struct PersonAlternative {
@@ -31,10 +31,17 @@ struct PresentAfterSubject {
     std::string_view have;
 };
 constexpr std::array<PresentAfterSubject, 11> kPresentAfterSubject = {{
-    {"I", "am", "have"},     {"you", "are", "have"}, {"we", "are", "have"},
-    {"they", "are", "have"}, {"he", "is", "has"},    {"she", "is", "has"},
-    {"it", "is", "has"},     {"s/he", "is", "has"},  {"s/he/it", "is", "has"},
-    {"he/it", "is", "has"},  {"one", "is", "has"},
+    {"I", "am", "have"},
+    {"you", "are", "have"},
+    {"we", "are", "have"},
+    {"they", "are", "have"},
+    {"he", "is", "has"},
+    {"she", "is", "has"},
+    {"it", "is", "has"},
+    {"s/he", "is", "has"},
+    {"s/he/it", "is", "has"},
+    {"he/it", "is", "has"},
+    {"one", "is", "has"},
 }};
 
 // Forms of "be" that a verb phrase carries in place of the verb and its ending marker.
@@ -43,13 +50,20 @@ struct FormOfBe {
     std::string_view marker;
 };
 constexpr std::array<FormOfBe, 5> kFormsOfBe = {{
-    {"am", ""}, {"are", ""}, {"is", "+s"}, {"been", "+ed"}, {"being", "+ing"},
+    {"am", ""},
+    {"are", ""},
+    {"is", "+s"},
+    {"been", "+ed"},
+    {"being", "+ing"},
 }};
 
 // English verbs whose endings are not made by the markers.
 constexpr std::array<std::array<std::string_view, 2>, 5> kIrregularMarked = {{
-    {"^be+s", "^is"}, {"^be+ed", "^been"}, {"^be+ing", "^being"},
-    {"^have+s", "^has"}, {"^have+ed", "^had"},
+    {"^be+s", "^is"},
+    {"^be+ed", "^been"},
+    {"^be+ing", "^being"},
+    {"^have+s", "^has"},
+    {"^have+ed", "^had"},
 }};
 
 constexpr std::string_view kToAlternative = "\\to ";
@@ -123,8 +137,10 @@ void agreeWithSubject(std::vector<std::string>& words) {
         const PresentAfterSubject* subject = subjectPronoun(words[k - 1]);
         if (!subject) continue;
         const std::string_view core = coreOf(words[k]);
-        if (core == "^be") replaceCore(words[k], "^" + std::string(subject->be));
-        else if (core == "^have") replaceCore(words[k], "^" + std::string(subject->have));
+        if (core == "^be")
+            replaceCore(words[k], "^" + std::string(subject->be));
+        else if (core == "^have")
+            replaceCore(words[k], "^" + std::string(subject->have));
     }
 }
 
@@ -145,8 +161,8 @@ void fixIrregularMarked(std::string& text) {
     for (const auto& [from, to] : kIrregularMarked) {
         const std::size_t at = text.find(from);
         const std::size_t after = at + from.size();
-        if (at != std::string::npos && (after == text.size() || text[after] == ' ' ||
-                                        text[after] == '!')) {
+        if (at != std::string::npos &&
+            (after == text.size() || text[after] == ' ' || text[after] == '!')) {
             text.replace(at, from.size(), to);
             return;
         }

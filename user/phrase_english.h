@@ -10,8 +10,8 @@ namespace kavro {
 
 // What the phrase pass knows of the clause's verb.
 struct ClauseVerb {
-    int person = 0;            // 1..3; 0 when unknown (no finite verb)
-    int number = 0;            // 1 singular, 2 plural; 0 when unknown
+    int person = 0;  // 1..3; 0 when unknown (no finite verb)
+    int number = 0;  // 1 singular, 2 plural; 0 when unknown
     bool infinitive = false;
 };
 

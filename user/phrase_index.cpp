@@ -49,7 +49,7 @@ void sortStandardPhrases(std::vector<StandardPhraseRecord>& table) {
 
 int buildPhraseIndex(std::span<const StandardPhraseRecord> phrases, PhraseIndex& index) {
     index = {};
-    int letter = 0;   // the next letter to give is 'a' + letter
+    int letter = 0;  // the next letter to give is 'a' + letter
     for (std::size_t i = 0; i < phrases.size(); ++i) {
         const auto first = static_cast<unsigned char>(phrases[i].words[0][0]);
         // One phrase serves every letter up to its own first character. A first character

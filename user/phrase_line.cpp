@@ -12,10 +12,10 @@ namespace {
 // Scrambled lines: "*", one free character, then the text with a filler character after every
 // five, each printable character turned half-way round the printable range ('!'..'~').
 constexpr std::size_t kScrambleHeader = 2;
-constexpr std::size_t kScrambleGroup = 6;   // five kept, the sixth dropped
+constexpr std::size_t kScrambleGroup = 6;  // five kept, the sixth dropped
 constexpr unsigned char kFirstTurned = '!';
 constexpr unsigned char kLastTurned = '~';
-constexpr unsigned char kUnusable = 127;    // DEL has no plain character
+constexpr unsigned char kUnusable = 127;  // DEL has no plain character
 
 // The substitution of unscrambling; 0 marks a character that no plain line can contain.
 constexpr char unscrambledChar(unsigned char c) {
@@ -28,7 +28,7 @@ constexpr char unscrambledChar(unsigned char c) {
 // English alternatives written with backslashes and stored with slashes, in the order they are
 // looked for; only the first occurrence of each is rewritten.
 constexpr std::array<std::string_view, 10> kEnglishAlternatives = {
-    "s\\he\\it", "s\\he",    "he\\they",   "he\\it",   "him\\it",
+    "s\\he\\it",  "s\\he",     "he\\they",     "he\\it",   "him\\it",
     "his\\their", "him\\them", "him\\her\\it", "him\\her", "his\\her\\their"};
 
 // "s\he" stays when it is part of "his\her" or "s\her".

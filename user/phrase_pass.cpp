@@ -14,15 +14,15 @@ namespace {
 
 constexpr char kNoIndexEntry[] =
     "There must be an entry for 'z' in your list of user LSPs!\n LSPs cancelled.";
-constexpr int kVerbMarked = 77;                       // a verb reading set apart by polishing
-constexpr std::size_t kMarkedEnglishMax = kEnglishSlotSize - 3;   // room for "<" and ">"
+constexpr int kVerbMarked = 77;  // a verb reading set apart by polishing
+constexpr std::size_t kMarkedEnglishMax = kEnglishSlotSize - 3;  // room for "<" and ">"
 
 // The texts a reading is matched by, in lower case with j and v read as i and u.
 struct ReadingKeys {
-    std::string plain;    // the word as it stands: the analysed form without its full stop
-    std::string form;     // the analysed form, "popul.us"
-    std::string stem;     // the analysed form cut after its full stop, "popul."
-    std::string detail;   // the Latin detail without its full stop (a verb's infinitive)
+    std::string plain;   // the word as it stands: the analysed form without its full stop
+    std::string form;    // the analysed form, "popul.us"
+    std::string stem;    // the analysed form cut after its full stop, "popul."
+    std::string detail;  // the Latin detail without its full stop (a verb's infinitive)
 };
 
 char foldLetter(char c) {
@@ -61,8 +61,8 @@ ReadingKeys keysOf(const WordAnalysis& reading) {
 }
 
 bool isVerb(const WordAnalysis* reading) {
-    return reading && (reading->partOfSpeech == speech_type::Verb ||
-                       reading->partOfSpeech == kVerbMarked);
+    return reading &&
+           (reading->partOfSpeech == speech_type::Verb || reading->partOfSpeech == kVerbMarked);
 }
 
 bool isFiniteVerb(const WordAnalysis* reading) {
@@ -103,7 +103,8 @@ void settleCarets(std::string& text, bool keepFirst) {
 class PhrasePass {
 public:
     explicit PhrasePass(Engine& engine)
-        : engine_(engine), tables_(engine.sentence),
+        : engine_(engine),
+          tables_(engine.sentence),
           words_(std::clamp(engine.wordCount, 0, static_cast<int>(kTokenCapacity))) {}
 
     void run() {
@@ -126,7 +127,8 @@ private:
     const WordAnalysis* wordReading(int position) const {
         const WordAnalysis* r = reading(position);
         if (!r || r->partOfSpeech == speech_type::Punctuation ||
-            r->partOfSpeech == speech_type::DeletedAi || r->partOfSpeech == speech_type::DeletedGram)
+            r->partOfSpeech == speech_type::DeletedAi ||
+            r->partOfSpeech == speech_type::DeletedGram)
             return nullptr;
         return r;
     }
@@ -148,7 +150,8 @@ private:
         const std::string_view tries[] = {keys.plain, keys.form, keys.stem, keys.detail};
         for (std::size_t t = 0; t < std::size(tries); ++t) {
             if (tries[t].empty() || std::find(tries, tries + t, tries[t]) != tries + t) continue;
-            for (const StandardPhraseRecord& phrase : phrasesStartingWith(engine_.lexicon, tries[t])) {
+            for (const StandardPhraseRecord& phrase :
+                 phrasesStartingWith(engine_.lexicon, tries[t])) {
                 const int count = phraseWordCount(phrase);
                 if (matchesFollowingWords(phrase, i, count)) {
                     applyPhrase(phrase, i, count);
@@ -175,9 +178,11 @@ private:
         }
         int start = 0, end = engine_.analysisCount - 1;
         const int analysis = tables_.chosenAnalysis[i];
-        const int clauses = std::clamp(tables_.clauses.clauseCount, 0, static_cast<int>(kClauseCapacity));
+        const int clauses =
+            std::clamp(tables_.clauses.clauseCount, 0, static_cast<int>(kClauseCapacity));
         for (int c = 0; c < clauses; ++c) {
-            if (tables_.clauses.clauseStart[c] <= analysis && analysis <= tables_.clauses.clauseEnd[c]) {
+            if (tables_.clauses.clauseStart[c] <= analysis &&
+                analysis <= tables_.clauses.clauseEnd[c]) {
                 start = tables_.clauses.clauseStart[c];
                 end = tables_.clauses.clauseEnd[c];
                 break;
@@ -194,8 +199,8 @@ private:
         ClauseVerb verb = clauseVerb(i, count);
         receiving = i;
         const InfinitivePhrase numbers = infinitivePhraseNumbers(english);
-        if (numbers.verbWord == 0) return adaptPhraseEnglish(english, verb);
-        if (numbers.verbWord > count || numbers.receivingWord > count) return {};
+        if (numbers.verbWord == 0 || numbers.verbWord > count || numbers.receivingWord > count)
+            return adaptPhraseEnglish(english, verb);
         const int verbPosition = i + numbers.verbWord - 1;
         receiving = i + numbers.receivingWord - 1;
         const WordAnalysis* verbReading = reading(verbPosition);

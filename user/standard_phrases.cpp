@@ -21,8 +21,8 @@ constexpr char kTooMany[] =
     "Cannot load Latin Standard Phrases.\nThere are too many!\nReduce the number in "
     "userphrases.txt.";
 constexpr char kReadError[] = "FGETS error.\n";
-constexpr std::size_t kCapacitySpare = 2;     // records allowed beyond the counted lines
-constexpr unsigned char kLetterBit = 64;      // clear in digits, spaces, most punctuation
+constexpr std::size_t kCapacitySpare = 2;  // records allowed beyond the counted lines
+constexpr unsigned char kLetterBit = 64;   // clear in digits, spaces, most punctuation
 constexpr unsigned char kLastControl = 31;
 
 // The phrase file of the program folder, its name matched without regard to letter case.
@@ -31,13 +31,15 @@ std::filesystem::path phraseFilePath(const Engine& engine) {
     const fs::path exact = engine.file(kPhraseFile);
     std::error_code ec;
     if (fs::exists(exact, ec)) return exact;
-    for (const auto& entry : fs::directory_iterator(engine.programFolder, ec)) {
-        const std::string name = entry.path().filename().string();
+    const auto sameName = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    };
+    fs::directory_iterator it(engine.programFolder, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
         if (name.size() == kPhraseFile.size() &&
-            std::equal(name.begin(), name.end(), kPhraseFile.begin(), [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) == b;
-            }))
-            return entry.path();
+            std::equal(name.begin(), name.end(), kPhraseFile.begin(), sameName))
+            return it->path();
     }
     return exact;
 }

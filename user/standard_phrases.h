@@ -29,11 +29,11 @@ namespace kavro {
 struct Engine;
 struct Lexicon;
 
-inline constexpr std::size_t kPhraseWordMax = 5;        // Latin words of one phrase
-inline constexpr std::size_t kPhraseWordKept = 22;      // characters kept of each Latin word
-inline constexpr std::size_t kPhraseEnglishMax = 78;    // characters of the English part
-inline constexpr std::size_t kPhraseLineLength = 119;   // characters of a line that are parsed
-inline constexpr int kPhraseLetters = 26;               // index entries of 'a'..'z'
+inline constexpr std::size_t kPhraseWordMax = 5;            // Latin words of one phrase
+inline constexpr std::size_t kPhraseWordKept = 22;          // characters kept of each Latin word
+inline constexpr std::size_t kPhraseEnglishMax = 78;        // characters of the English part
+inline constexpr std::size_t kPhraseLineLength = 119;       // characters of a line that are parsed
+inline constexpr int kPhraseLetters = 26;                   // index entries of 'a'..'z'
 inline constexpr int kPhraseIndexClosing = kPhraseLetters;  // the entry with the count
 
 using PhraseIndex = std::array<PhraseIndexEntry, kLetterIndexCount>;
