@@ -38,6 +38,10 @@ struct Lexicon {
     std::vector<StemRecord> userStems;           // user dictionaries, sorted by stem
     std::vector<MeaningRecord> userMeanings;
     std::vector<AbbreviationRecord> abbreviations;  // UserAbbreviations.txt
+    // Latin Standard Phrases of userphrases.txt, sorted by their words, and their letter index
+    // (all zero when none were loaded, which the phrase pass reports at the first sentence).
+    std::vector<StandardPhraseRecord> standardPhrases;
+    std::array<PhraseIndexEntry, kLetterIndexCount> phraseIndex{};
     RawTable polish;            // polish.dat (PolishRecord)
     RawTable phrasePolish;      // phrasedud.dat (PhraseRecord)
     RawTable finalPolish;       // finalpolish.dat (FinalPolishRecord)

@@ -110,6 +110,23 @@ static_assert(offsetof(UniqueRecord, english) == 10);
 static_assert(offsetof(UniqueRecord, form) == 90);
 static_assert(offsetof(UniqueRecord, extraForm) == 116);
 
+// userphrases.txt: one Latin Standard Phrase, up to five Latin words and its English.
+struct StandardPhraseRecord {
+    char words[5][24];            // the Latin words in order, at most 22 characters; missing ""
+    char english[80];             // the English, at most 78 characters
+};
+static_assert(sizeof(StandardPhraseRecord) == 200);
+static_assert(offsetof(StandardPhraseRecord, english) == 120);
+
+// One entry of the standard phrases' letter index: entry k holds the letter 'a' + k and the
+// first phrase that begins with that letter or a later one; entry 26 closes the index with the
+// number of phrases and the text "MAX_ENTRIES".
+struct PhraseIndexEntry {
+    std::uint32_t firstPhrase;
+    char letter[12];
+};
+static_assert(sizeof(PhraseIndexEntry) == 16);
+
 #pragma pack(pop)
 
 inline constexpr std::uint32_t kUserMeaningBase = 1000000;  // meaningIndex of user entries

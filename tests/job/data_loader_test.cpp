@@ -94,6 +94,7 @@ TEST_F(DataLoader, EveryTableLoadsInOrderWithItsProgressLines) {
               "Loading addons...Done.\n"
               "Loading uniques...Done.\n"
               "Cannot open Userfile.txt.\n"
+              "Cannot open 'userphrases.txt'.\n"
               "Loading high-speed hash data..."
               "Failure with high speed hash file. This feature disabled.\n");
     EXPECT_EQ(lexicon.inflections.size(), 7u);

@@ -30,7 +30,6 @@ TEST(DefaultUserFiles, PhrasesHaveOneToFiveWordsAndAShortEnglish) {
         const std::string english = line.substr(slash + 1);
         EXPECT_FALSE(english.empty()) << line;
         EXPECT_LE(english.size(), 78u) << line;
-        EXPECT_NE(english.rfind("INF", 0), 0u) << line;
         std::istringstream latin(line.substr(0, slash));
         std::size_t words = 0;
         for (std::string w; latin >> w; ++words) {

@@ -1,0 +1,243 @@
+// The standard-phrase pass over a translated sentence: finds the stored phrases among the chosen
+// readings and puts their English into the English slots of the words they cover.
+#include <algorithm>
+#include <string>
+
+#include "job/engine.h"
+#include "job/fixed_text.h"
+#include "job/grammar_codes.h"
+#include "user/phrase_english.h"
+#include "user/standard_phrases.h"
+
+namespace kavro {
+namespace {
+
+constexpr char kNoIndexEntry[] =
+    "There must be an entry for 'z' in your list of user LSPs!\n LSPs cancelled.";
+constexpr int kVerbMarked = 77;  // a verb reading set apart by polishing
+constexpr std::size_t kMarkedEnglishMax = kEnglishSlotSize - 3;  // room for "<" and ">"
+
+// The texts a reading is matched by, in lower case with j and v read as i and u.
+struct ReadingKeys {
+    std::string plain;   // the word as it stands: the analysed form without its full stop
+    std::string form;    // the analysed form, "popul.us"
+    std::string stem;    // the analysed form cut after its full stop, "popul."
+    std::string detail;  // the Latin detail without its full stop (a verb's infinitive)
+};
+
+char foldLetter(char c) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c == 'j') return 'i';
+    if (c == 'v') return 'u';
+    return c;
+}
+
+// A form without the brackets of a word not found and without leading full stops, folded.
+std::string cleanForm(std::string_view text) {
+    if (text.starts_with('[')) {
+        text.remove_prefix(1);
+        if (text.ends_with(']')) text.remove_suffix(1);
+    }
+    while (text.starts_with('.')) text.remove_prefix(1);
+    std::string out(text);
+    for (char& c : out) c = foldLetter(c);
+    return out;
+}
+
+std::string withoutFullStop(std::string text) {
+    const std::size_t stop = text.find('.');
+    if (stop != std::string::npos) text.erase(stop, 1);
+    return text;
+}
+
+ReadingKeys keysOf(const WordAnalysis& reading) {
+    ReadingKeys keys;
+    keys.form = cleanForm(fieldText(reading.analysedForm));
+    keys.plain = withoutFullStop(keys.form);
+    const std::size_t stop = keys.form.find('.');
+    if (stop != std::string::npos) keys.stem = keys.form.substr(0, stop + 1);
+    keys.detail = withoutFullStop(cleanForm(fieldText(reading.latinDetail)));
+    return keys;
+}
+
+bool isVerb(const WordAnalysis* reading) {
+    return reading &&
+           (reading->partOfSpeech == speech_type::Verb || reading->partOfSpeech == kVerbMarked);
+}
+
+bool isFiniteVerb(const WordAnalysis* reading) {
+    return isVerb(reading) && reading->grammar3 >= mood_type::Indicative &&
+           reading->grammar3 <= mood_type::Imperative;
+}
+
+ClauseVerb factsOf(const WordAnalysis& verb) {
+    ClauseVerb facts;
+    facts.infinitive = verb.grammar3 == mood_type::Infinitive;
+    if (isFiniteVerb(&verb)) {
+        facts.person = verb.grammar4;
+        facts.number = verb.grammar5;
+    }
+    return facts;
+}
+
+// A phrase word against a reading: a word with a full stop against the analysed form (a word
+// ending in the full stop against the stem); any other against the word as it stands or, for a
+// verb or on the first word's retry, the Latin detail.
+bool wordMatches(std::string_view word, const ReadingKeys& keys, bool withDetail) {
+    if (word.find('.') != std::string_view::npos)
+        return word == keys.form || (word.ends_with('.') && word == keys.stem);
+    return word == keys.plain || (withDetail && !keys.detail.empty() && word == keys.detail);
+}
+
+// Carets mark the verb of a phrase for polishing, which removes the first one of a verb's slot.
+void settleCarets(std::string& text, bool keepFirst) {
+    std::size_t from = 0;
+    if (keepFirst) {
+        const std::size_t first = text.find('^');
+        if (first == std::string::npos) return;
+        from = first + 1;
+    }
+    for (std::size_t at; (at = text.find('^', from)) != std::string::npos;) text.erase(at, 1);
+}
+
+class PhrasePass {
+public:
+    explicit PhrasePass(Engine& engine)
+        : engine_(engine),
+          tables_(engine.sentence),
+          words_(std::clamp(engine.wordCount, 0, static_cast<int>(kTokenCapacity))) {}
+
+    void run() {
+        for (int i = 0; i < words_;) {
+            const int covered = skipPosition(i) ? 0 : matchAt(i);
+            i += std::max(covered, 1);
+        }
+    }
+
+private:
+    // The chosen reading of a word position, or null.
+    const WordAnalysis* reading(int position) const {
+        if (position < 0 || position >= words_) return nullptr;
+        const int index = tables_.chosenAnalysis[position];
+        if (index < 0 || index >= engine_.analysisCount) return nullptr;
+        return &engine_.wordAnalyses[index];
+    }
+
+    // A reading that can be part of a phrase: not punctuation, not deleted or set aside.
+    const WordAnalysis* wordReading(int position) const {
+        const WordAnalysis* r = reading(position);
+        if (!r || r->partOfSpeech == speech_type::Punctuation ||
+            r->partOfSpeech == speech_type::DeletedAi ||
+            r->partOfSpeech == speech_type::DeletedGram)
+            return nullptr;
+        return r;
+    }
+
+    // A phrase does not start at a word whose next slot was emptied (the next word already went
+    // into this one), nor at "be" after a participle (a compound tense).
+    bool skipPosition(int i) const {
+        const WordAnalysis* r = wordReading(i);
+        if (!r) return true;
+        if (i + 1 < words_ && tables_.englishSlots[i + 1][0] == '\0') return true;
+        const WordAnalysis* previous = reading(i - 1);
+        return previous && previous->partOfSpeech == speech_type::Participle &&
+               fieldText(r->english) == "be";
+    }
+
+    // Tries the phrases that begin with the word at i; returns the positions covered.
+    int matchAt(int i) {
+        const ReadingKeys keys = keysOf(*wordReading(i));
+        const std::string_view tries[] = {keys.plain, keys.form, keys.stem, keys.detail};
+        for (std::size_t t = 0; t < std::size(tries); ++t) {
+            if (tries[t].empty() || std::find(tries, tries + t, tries[t]) != tries + t) continue;
+            for (const StandardPhraseRecord& phrase :
+                 phrasesStartingWith(engine_.lexicon, tries[t])) {
+                const int count = phraseWordCount(phrase);
+                if (matchesFollowingWords(phrase, i, count)) {
+                    applyPhrase(phrase, i, count);
+                    return count;
+                }
+            }
+        }
+        return 0;
+    }
+
+    bool matchesFollowingWords(const StandardPhraseRecord& phrase, int i, int count) const {
+        for (int k = 1; k < count; ++k) {
+            const WordAnalysis* r = wordReading(i + k);
+            if (!r || !wordMatches(fieldText(phrase.words[k]), keysOf(*r), isVerb(r))) return false;
+        }
+        return true;
+    }
+
+    // The verb whose person and number settle the phrase: a verb the phrase covers, else the
+    // first finite verb of the clause that holds the phrase (of the sentence when no clause does).
+    ClauseVerb clauseVerb(int i, int count) const {
+        for (int k = 0; k < count; ++k) {
+            if (isVerb(reading(i + k))) return factsOf(*reading(i + k));
+        }
+        int start = 0, end = engine_.analysisCount - 1;
+        const int analysis = tables_.chosenAnalysis[i];
+        const int clauses =
+            std::clamp(tables_.clauses.clauseCount, 0, static_cast<int>(kClauseCapacity));
+        for (int c = 0; c < clauses; ++c) {
+            if (tables_.clauses.clauseStart[c] <= analysis &&
+                analysis <= tables_.clauses.clauseEnd[c]) {
+                start = tables_.clauses.clauseStart[c];
+                end = tables_.clauses.clauseEnd[c];
+                break;
+            }
+        }
+        for (int p = 0; p < words_; ++p) {
+            const int a = tables_.chosenAnalysis[p];
+            if (a >= start && a <= end && isFiniteVerb(reading(p))) return factsOf(*reading(p));
+        }
+        return {};
+    }
+
+    std::string phraseEnglish(std::string_view english, int i, int count, int& receiving) const {
+        ClauseVerb verb = clauseVerb(i, count);
+        receiving = i;
+        const InfinitivePhrase numbers = infinitivePhraseNumbers(english);
+        if (numbers.verbWord == 0 || numbers.verbWord > count || numbers.receivingWord > count)
+            return adaptPhraseEnglish(english, verb);
+        const int verbPosition = i + numbers.verbWord - 1;
+        receiving = i + numbers.receivingWord - 1;
+        const WordAnalysis* verbReading = reading(verbPosition);
+        if (!isVerb(verbReading))
+            return adaptPhraseEnglish("to " + std::string(numbers.infinitive), verb);
+        verb = factsOf(*verbReading);
+        const std::string conjugated = conjugateInfinitivePhrase(
+            fieldText(tables_.englishSlots[verbPosition]), numbers.infinitive);
+        return adaptPhraseEnglish(conjugated, verb);
+    }
+
+    void applyPhrase(const StandardPhraseRecord& phrase, int i, int count) {
+        int receiving = i;
+        std::string text = phraseEnglish(fieldText(phrase.english), i, count, receiving);
+        settleCarets(text, isVerb(reading(receiving)));
+        if (engine_.options.showUserPhrases) {
+            if (text.size() > kMarkedEnglishMax) text.resize(kMarkedEnglishMax);
+            text = "<" + text + ">";
+        }
+        for (int k = 0; k < count; ++k) tables_.englishSlots[i + k][0] = '\0';
+        copyField(tables_.englishSlots[receiving], text);
+    }
+
+    Engine& engine_;
+    SentenceTables& tables_;
+    const int words_;
+};
+
+}  // namespace
+
+void applyStandardPhrases(Engine& engine) {
+    if (engine.lexicon.phraseIndex[kPhraseIndexClosing].firstPhrase == 0) {
+        engine.host.message(kNoIndexEntry, BoxKind::Ok);
+        engine.options.allowUserPhrases = false;
+        return;
+    }
+    PhrasePass(engine).run();
+}
+
+}  // namespace kavro
