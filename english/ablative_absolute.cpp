@@ -39,12 +39,13 @@ int absoluteHost(const PolishSentence& s, int p) {
 }
 
 std::string subjectText(const WordAnalysis& r, std::string text) {
-    if (removeLeading(text, "with the ")) return "the " + text;
-    removeLeading(text, "with ");
+    if (!removeLeading(text, "with the ")) removeLeading(text, "with ");
     if (r.partOfSpeech == speech_type::Pronoun) {
         for (const auto& [object, subject] : kSubjectForms) {
             if (replaceWholeWord(text, object, subject)) break;
         }
+    } else if (!isProperNoun(r) && !text.starts_with("the ")) {
+        text.insert(0, "the ");
     }
     return text;
 }

@@ -30,8 +30,10 @@ bool isJoiner(const WordAnalysis& r) {
 
 }  // namespace
 
-PhraseUnits::PhraseUnits(const PolishSentence& s, int first, int last, bool copulaClause)
-    : s_(s), first_(first), last_(std::max(first - 1, last)), copulaClause_(copulaClause) {
+PhraseUnits::PhraseUnits(const PolishSentence& s, int first, int last, bool copulaClause,
+                         int complement)
+    : s_(s), first_(first), last_(std::max(first - 1, last)), copulaClause_(copulaClause),
+      complement_(complement) {
     const std::size_t n = static_cast<std::size_t>(last_ - first_ + 1);
     parent_.assign(n, -1);
     before_.resize(n);
@@ -62,7 +64,7 @@ bool PhraseUnits::attach(int child, int host, bool before) {
 // Adjectives, numerals and pronouns go before the noun they agree with, participles after it.
 void PhraseUnits::attachModifiers() {
     for (int q = first_; q <= last_; ++q) {
-        if (!isModifier(s_, q)) continue;
+        if (q == complement_ || !isModifier(s_, q)) continue;
         int host = s_.firstPartnerPosition(q);
         if (!inRange(host) || !isNominal(s_.reading(host))) {
             host = -1;
@@ -133,6 +135,7 @@ std::vector<int> PhraseUnits::roots() const {
 
 UnitRole PhraseUnits::role(int root) const {
     const WordAnalysis& r = s_.reading(root);
+    if (root == complement_) return UnitRole::Complement;
     if (isVerb(r)) {
         if (isFiniteVerb(r)) return UnitRole::Verb;
         return moodOf(r) == mood_type::Infinitive ? UnitRole::Complement : UnitRole::Other;

@@ -16,8 +16,9 @@ enum class UnitRole { Address, Subject, Verb, Complement, Other };
 class PhraseUnits {
 public:
     // Groups positions first .. last; `copulaClause` makes a nominative adjective or participle
-    // standing alone a complement rather than a subject.
-    PhraseUnits(const PolishSentence& s, int first, int last, bool copulaClause);
+    // standing alone a complement rather than a subject. `complement` (or -1) is the complement
+    // that the copula rule placed: it stands alone after its copula.
+    PhraseUnits(const PolishSentence& s, int first, int last, bool copulaClause, int complement);
 
     // The positions that head a unit, in Latin order.
     std::vector<int> roots() const;
@@ -45,6 +46,7 @@ private:
     int first_;
     int last_;
     bool copulaClause_;
+    int complement_;
     std::vector<int> parent_;
     std::vector<std::vector<int>> before_;
     std::vector<std::vector<int>> after_;

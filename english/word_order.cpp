@@ -169,20 +169,23 @@ bool isNominative(const WordAnalysis& r) {
     return declined && caseOf(r) == case_type::Nominative;
 }
 
-// Subject, copula and complement, each met once, in that order: "the leader is Caesar" for
-// "dux est Caesar" read with "dux" as the complement.
-void orderCopulaClause(PolishSentence& s, const Stretch& st) {
+// Subject, copula and complement, each met once, in that order: "Marcus bonus est" -> "Marcus
+// is good". Returns the complement's new position, or -1.
+int orderCopulaClause(PolishSentence& s, const Stretch& st) {
     std::vector<int> copulas, nominatives;
     for (int p = st.first; p <= st.last; ++p) {
         if (isCopulaReading(s.reading(p))) copulas.push_back(p);
         if (isNominative(s.reading(p))) nominatives.push_back(p);
     }
-    if (copulas.size() != 1 || nominatives.size() != 2) return;
+    if (copulas.size() != 1 || nominatives.size() != 2) return -1;
     const bool firstIsNominal = isNominal(s.reading(nominatives[0]));
-    if (!firstIsNominal && !isNominal(s.reading(nominatives[1]))) return;
+    if (!firstIsNominal && !isNominal(s.reading(nominatives[1]))) return -1;
     const int subject = firstIsNominal ? nominatives[0] : nominatives[1];
     const int complement = firstIsNominal ? nominatives[1] : nominatives[0];
-    if (numberOf(s.reading(subject)) != numberOf(s.reading(complement))) return;
+    if (numberOf(s.reading(subject)) != numberOf(s.reading(complement)) ||
+        hasUserPhrase(s, st.first, st.last)) {
+        return -1;
+    }
     std::array<int, 3> places = {subject, copulas[0], complement};
     std::sort(places.begin(), places.end());
     std::vector<int> order;
@@ -194,6 +197,7 @@ void orderCopulaClause(PolishSentence& s, const Stretch& st) {
     std::string text = s.text(places[0]);
     if (commonNoun && !text.starts_with("the ") && !text.starts_with('<')) s.setText(places[0], "the " + text);
     s.setText(places[2], complementText(s.text(places[2])));
+    return places[2];
 }
 
 void applyPhraseTableTo(PolishSentence& s, const Stretch& st) {
@@ -257,7 +261,7 @@ std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
     return roots;
 }
 
-void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode) {
+void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode, int complement) {
     if (hasUserPhrase(s, st.first, st.last)) return;
     int first = st.first, last = st.last;
     while (first <= last && isLeadingWord(s.reading(first))) ++first;
@@ -265,7 +269,7 @@ void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode) {
     if (last - first < 1) return;
     bool copulaClause = false;
     for (int p = first; p <= last; ++p) copulaClause = copulaClause || isCopulaReading(s.reading(p));
-    const PhraseUnits units(s, first, last, copulaClause);
+    const PhraseUnits units(s, first, last, copulaClause, complement);
     std::vector<int> order;
     for (int root : orderUnits(units, mode)) {
         const std::vector<int> unit = units.flatten(root);
@@ -294,9 +298,9 @@ void orderEnglishWords(PolishSentence& s, int bestOrder) {
     for (Stretch& st : stretches) frontConnective(s, st);
     const bool crowdedSentence = crowded(stretches);
     for (const Stretch& st : stretches) {
-        orderCopulaClause(s, st);
+        const int complement = orderCopulaClause(s, st);
         applyPhraseTableTo(s, st);
-        reorderStretch(s, st, modeOf(bestOrder, st, crowdedSentence));
+        reorderStretch(s, st, modeOf(bestOrder, st, crowdedSentence), complement);
     }
 }
 

@@ -80,7 +80,8 @@ struct QuoteState {
     bool singleOpen = false;
 };
 
-// Whether a space follows slot i in the line.
+// Whether a space follows slot i in the line. A mark before a closing quote takes no space, so
+// that the quote stays with its sentence ('who?' rather than 'who? ').
 bool spaceAfter(const FinalSlots& slots, int i, QuoteState& quotes) {
     const int n = slots.count();
     if (i < n - 2 && slots.partOfSpeech(i + 1) == speech_type::DeletedAi && slots.isPunctuation(i + 2) &&
@@ -107,7 +108,9 @@ bool spaceAfter(const FinalSlots& slots, int i, QuoteState& quotes) {
     if (next.empty() || isLetterCode(next[0]) || (next[0] >= '0' && next[0] <= '9') || next[0] == '<') {
         return true;
     }
-    return slots.isPunctuation(i + 1);
+    const bool closingQuote = (slots.isMark(i + 1, punctuation_type::DoubleQuote) && quotes.doubleOpen) ||
+                              (slots.isMark(i + 1, punctuation_type::SingleQuote) && quotes.singleOpen);
+    return slots.isPunctuation(i + 1) && !closingQuote;
 }
 
 // The gerundive marker spelt out: "RTB destroyed" -> "requiring-to-be-destroyed",
@@ -143,10 +146,12 @@ void dropOuterCommas(FinalSlots& slots) {
     if (slots.text(slots.count() - 2).starts_with(',')) slots.setText(slots.count() - 2, "");
 }
 
-// One slot as it enters the line.
+// One slot as it enters the line. A "!" or "." after an exclamation mark is dropped even when
+// the mark was followed by its space.
 std::string slotForLine(FinalSlots& slots, int i, const std::string& line) {
     std::string text = slots.text(i);
-    if (!line.empty() && line.back() == '!' && (text[0] == '!' || text[0] == '.')) {
+    const std::size_t lastMark = line.find_last_not_of(' ');
+    if (lastMark != std::string::npos && line[lastMark] == '!' && (text[0] == '!' || text[0] == '.')) {
         text[0] = ' ';
     } else if (i > 0 && text[0] == ',' && slots.text(i - 1).starts_with(',')) {
         text[0] = ' ';
