@@ -2,6 +2,7 @@
 // amo" gives "I love", not "I I love"), an article or preposition repeated on a word tied to
 // the one before it ("with the city with the great" -> "with the city great"), and the blanks
 // after the gerundive marker, which join its words for the final assembly.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -85,7 +86,8 @@ void removeOnePrefix(const PolishSentence& s, int p, int prev, std::string& text
     const WordAnalysis& previous = s.reading(prev);
     if (keepsPrefixAfter(previous) || !sharesCasePrefix(r, previous)) return;
     if (isProperNoun(r)) {
-        const auto capital = std::find_if(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+        const auto capital =
+            std::find_if(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
         text.erase(text.begin(), capital);
         return;
     }

@@ -190,12 +190,17 @@ int orderCopulaClause(PolishSentence& s, const Stretch& st) {
     std::sort(places.begin(), places.end());
     std::vector<int> order;
     for (int p = places[0]; p <= places[2]; ++p) {
-        order.push_back(p == places[0] ? subject : p == places[1] ? copulas[0] : p == places[2] ? complement : p);
+        order.push_back(p == places[0]   ? subject
+                        : p == places[1] ? copulas[0]
+                        : p == places[2] ? complement
+                                         : p);
     }
     const bool commonNoun = isCommonNoun(s.reading(subject));
     permute(s, places[0], order);
     std::string text = s.text(places[0]);
-    if (commonNoun && !text.starts_with("the ") && !text.starts_with('<')) s.setText(places[0], "the " + text);
+    if (commonNoun && !text.starts_with("the ") && !text.starts_with('<')) {
+        s.setText(places[0], "the " + text);
+    }
     s.setText(places[2], complementText(s.text(places[2])));
     return places[2];
 }
@@ -227,7 +232,10 @@ void handOverPrefix(PolishSentence& s, int head, int leader) {
     if (headPrefix == 0 || leaderText.starts_with('~') || headText.starts_with('~')) return;
     const std::string prefix = headText.substr(0, static_cast<std::size_t>(headPrefix));
     const int leaderPrefix = prefixLength(leaderText);
-    if (leaderPrefix > 0 && leaderText.compare(0, static_cast<std::size_t>(leaderPrefix), prefix) != 0) return;
+    if (leaderPrefix > 0 &&
+        leaderText.compare(0, static_cast<std::size_t>(leaderPrefix), prefix) != 0) {
+        return;
+    }
     if (leaderPrefix == 0) {
         std::string particle = prefix;
         const bool article = particle.ends_with("the ");

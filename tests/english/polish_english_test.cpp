@@ -138,6 +138,20 @@ TEST(PolishCompoundTenses, ParticipleWithBeReadsAsOneTense) {
         EXPECT_EQ(s.slots(), (std::vector<std::string>{c.expectedVerb, c.participle})) << c.tense;
         EXPECT_EQ(s.forms(), (std::vector<std::string>{"..est", c.participleForm}));
     }
+    // "urbs capta est" in the automatic word order: subject, compound tense, participle.
+    Polish s;
+    s.options.bestOrder = 2;
+    WordAnalysis participle = declined(Participle, kNom, kSg, kF, "capt.a", "capture");
+    participle.grammar4 = tense_type::Perfect;
+    participle.grammar5 = voice_type::Passive;
+    const int city = s.add(declined(Noun, kNom, kSg, kF, "urb.s", "city"), "the city");
+    const int captured = s.add(participle, "the captured");
+    const int is = s.add(verbReading(1, 1, 1, 3, kSg, "..est", "be"), "^is");
+    s.link(captured, city);
+    s.link(city, is);
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"The city", "has been", "captured"}));
+    EXPECT_EQ(s.forms(), (std::vector<std::string>{"urb.s", "..est", "capt.a"}));
 }
 
 // A word tied to the word before it loses the prefix they share: "in" "with the city" -> "in"
