@@ -47,7 +47,8 @@ TEST(CompiledPolishTables, WordTableIsSortedAndGivesTheEnglishForms) {
         {"goed", "gone"},     {"taked", "taken"},     {"bringed", "brought"}, {"stoped", "stopped"},
         {"runing", "running"}, {"admited", "admitted"}, {"diing", "dying"},   {"gos", "goes"},
         {"haves", "has"},     {"childs", "children"}, {"foots", "feet"},      {"mouses", "mice"},
-        {"daies", "days"},    {"plaied", "played"},   {"Romen", "Romans"},    {"cuted", "cut"}};
+        {"daies", "days"},    {"plaied", "played"},   {"Romen", "Romans"},    {"cuted", "cut"},
+        {"yous", "you"},      {"himselfs", "themselves"}};
     for (const auto& [key, replacement] : forms) {
         const PolishRecord* r = findPolishWord(table, key);
         ASSERT_NE(r, nullptr) << key;

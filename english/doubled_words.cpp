@@ -1,0 +1,177 @@
+// What the slots say twice: a subject pronoun that the verb phrase already carries ("ego
+// amo" gives "I love", not "I I love"), an article or preposition repeated on a word tied to
+// the one before it ("with the city with the great" -> "with the city great"), and the blanks
+// after the gerundive marker, which join its words for the final assembly.
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "english/polish_steps.h"
+#include "english/polish_tables.h"
+#include "english/slot_words.h"
+#include "job/grammar_codes.h"
+
+namespace kavro {
+
+namespace {
+
+bool endsPart(const WordAnalysis& r) {
+    return isPunctuation(r) || r.partOfSpeech == speech_type::Conjunction;
+}
+
+// Person + 16 x number of a nominative personal pronoun: 1 ego, 2 tu, 17 nos, 18 vos; 0 else.
+int subjectPronounCode(const WordAnalysis& r) {
+    if (r.partOfSpeech != speech_type::Pronoun || r.kind2 != pronoun_kind_type::Personal ||
+        caseOf(r) != case_type::Nominative) {
+        return 0;
+    }
+    const std::string_view form = formOf(r);
+    if (form == "ego." || form == "egomet.") return 1;
+    if (form == "tu." || form == "tutemet.") return 2;
+    if (form == "n.os") return 17;
+    if (form == "u.os") return 18;
+    return 0;
+}
+
+// Both positions are objects of the same preposition.
+bool shareAPreposition(const PolishSentence& s, int p, int q) {
+    const WordAnalysis* a = s.firstPartner(p);
+    return a && a->partOfSpeech == speech_type::Preposition && s.reading(p).link1 == s.reading(q).link1;
+}
+
+// Position p is tied to the previous word: either names the other as partner (a verb partner
+// does not count), or both hang on one preposition.
+bool tiedToPrevious(const PolishSentence& s, int p, int prev) {
+    return (s.pointsTo(prev, p) && !isVerb(s.reading(p))) ||
+           (s.pointsTo(p, prev) && !isVerb(s.reading(prev))) || shareAPreposition(s, p, prev);
+}
+
+// Removes the whole words that the slot shares with the previous slot at their start.
+void removeSharedStart(std::string& text, std::string_view previous) {
+    std::size_t shared = 0;
+    while (shared < text.size() && shared < previous.size() && text[shared] == previous[shared]) {
+        ++shared;
+    }
+    const std::size_t blank = std::string_view(text).substr(0, shared).rfind(' ');
+    if (blank != std::string::npos) text.erase(0, blank + 1);
+}
+
+bool isArticleBearer(const WordAnalysis& r) {
+    switch (r.partOfSpeech) {
+    case speech_type::Pronoun:
+    case speech_type::Adjective:
+    case speech_type::Numeral:
+    case speech_type::Participle:
+    case speech_type::SubstantiveAdjective: return true;
+    default: return false;
+    }
+}
+
+bool keepsPrefixAfter(const WordAnalysis& previous) {
+    return previous.partOfSpeech == speech_type::Conjunction ||
+           previous.partOfSpeech == speech_type::Adverb || previous.partOfSpeech == speech_type::Tackon;
+}
+
+// A word that agrees with the previous one, or hangs on it as on a preposition, repeats its
+// case prefix; a word of another case (a genitive on its noun) keeps its own.
+bool sharesCasePrefix(const WordAnalysis& r, const WordAnalysis& previous) {
+    return previous.partOfSpeech == speech_type::Preposition || caseOf(r) == 0 ||
+           caseOf(previous) == 0 || caseOf(r) == caseOf(previous);
+}
+
+// The one prefix a tied word loses after its neighbour.
+void removeOnePrefix(const PolishSentence& s, int p, int prev, std::string& text) {
+    const WordAnalysis& r = s.reading(p);
+    const WordAnalysis& previous = s.reading(prev);
+    if (keepsPrefixAfter(previous) || !sharesCasePrefix(r, previous)) return;
+    if (isProperNoun(r)) {
+        const auto capital =
+            std::find_if(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+        text.erase(text.begin(), capital);
+        return;
+    }
+    const WordAnalysis* partner = s.firstPartner(p);
+    const bool firstWordOnly = partner && (partner->partOfSpeech == speech_type::Preposition ||
+                                           partner->partOfSpeech == speech_type::Noun);
+    const int length = prefixLength(text);
+    if (length == 2 || (length == 4 && isArticleBearer(previous))) {
+        text.erase(0, static_cast<std::size_t>(length));
+    } else if (length == 9 || length == 7) {
+        text.erase(0, firstWordOnly ? text.find(' ') + 1 : static_cast<std::size_t>(length));
+    }
+}
+
+void trimAgainstPrevious(PolishSentence& s, int p, int prev) {
+    std::string text = s.text(p);
+    const bool uncertain = removeLeading(text, "~");
+    const WordAnalysis& r = s.reading(p);
+    if (r.partOfSpeech == speech_type::Adjective && r.link1 < 0) {
+        removeLeading(text, "the ");
+    } else if (tiedToPrevious(s, p, prev)) {
+        std::string previous = s.text(prev);
+        removeLeading(previous, "~");
+        removeSharedStart(text, previous);
+        removeOnePrefix(s, p, prev, text);
+    }
+    s.setText(p, (uncertain ? "~" : "") + text);
+}
+
+constexpr std::array<std::string_view, 5> kGerundivePrefixes = {"the ", "with the ", "to the ",
+                                                                 "of the ", "O "};
+
+}  // namespace
+
+int partStart(const PolishSentence& s, int p) {
+    int start = p;
+    while (start > 0 && !endsPart(s.reading(start - 1))) --start;
+    return start;
+}
+
+int partEnd(const PolishSentence& s, int p) {
+    int end = p;
+    while (end + 1 < s.size() && !endsPart(s.reading(end + 1))) ++end;
+    return end;
+}
+
+void emptyDoubledSubjectPronouns(PolishSentence& s) {
+    for (int p = 0; p < s.size(); ++p) {
+        const int code = subjectPronounCode(s.reading(p));
+        if (code == 0 || s.isUserPhrase(p)) continue;
+        for (int q = partStart(s, p); q <= partEnd(s, p); ++q) {
+            const WordAnalysis& v = s.reading(q);
+            if (isVerb(v) && personOf(v) + 16 * verbNumberOf(v) == code + 16) {
+                s.setText(p, "");
+                break;
+            }
+        }
+    }
+}
+
+void removeDoubledPrefixes(PolishSentence& s) {
+    int prev = 0;
+    for (int p = 1; p < s.size(); ++p) {
+        const WordAnalysis& r = s.reading(p);
+        if (isCopulaBe(r) && moodOf(r) != mood_type::Infinitive) continue;
+        if (!s.isUserPhrase(p) && !s.isUserPhrase(prev)) trimAgainstPrevious(s, p, prev);
+        prev = p;
+    }
+}
+
+void joinGerundiveMarkers(PolishSentence& s) {
+    for (int p = 0; p < s.size(); ++p) {
+        std::string text = s.text(p);
+        const std::size_t marker = text.find("RTB ");
+        if (marker == std::string::npos) continue;
+        const std::string_view before = std::string_view(text).substr(0, marker);
+        const bool prefixed = std::any_of(kGerundivePrefixes.begin(), kGerundivePrefixes.end(),
+                                          [&](std::string_view x) { return before.ends_with(x); });
+        if (!prefixed) continue;
+        for (std::size_t i = marker + 4; i < text.size(); ++i) {
+            if (text[i] == ' ') text[i] = '-';
+        }
+        s.setText(p, text);
+    }
+}
+
+}  // namespace kavro

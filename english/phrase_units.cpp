@@ -1,0 +1,179 @@
+// Phrase units of the word order.
+#include "english/phrase_units.h"
+
+#include <algorithm>
+
+#include "job/grammar_codes.h"
+
+namespace kavro {
+
+namespace {
+
+bool isModifier(const PolishSentence& s, int p) {
+    const WordAnalysis& r = s.reading(p);
+    switch (r.partOfSpeech) {
+    case speech_type::Adjective:
+    case speech_type::Numeral:
+    case speech_type::Participle: return true;
+    case speech_type::Pronoun: {
+        const WordAnalysis* partner = s.firstPartner(p);
+        return partner && partner->partOfSpeech == speech_type::Noun;
+    }
+    default: return false;
+    }
+}
+
+bool isJoiner(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Tackon ||
+           (r.partOfSpeech == speech_type::Conjunction && r.grammar5 == 2);
+}
+
+}  // namespace
+
+PhraseUnits::PhraseUnits(const PolishSentence& s, int first, int last, bool copulaClause,
+                         int complement)
+    : s_(s), first_(first), last_(std::max(first - 1, last)), copulaClause_(copulaClause),
+      complement_(complement) {
+    const std::size_t n = static_cast<std::size_t>(last_ - first_ + 1);
+    parent_.assign(n, -1);
+    before_.resize(n);
+    after_.resize(n);
+    attachModifiers();
+    attachGenitives();
+    attachJoinedWords();
+    attachPrepositionObjects();
+    attachNegations();
+}
+
+int PhraseUnits::rootOf(int p) const {
+    while (parent_[index(p)] >= 0) p = parent_[index(p)];
+    return p;
+}
+
+bool PhraseUnits::attach(int child, int host, bool before) {
+    if (!inRange(child) || !inRange(host) || child == host || parent_[index(child)] >= 0) return false;
+    for (int up = host; up >= 0; up = parent_[index(up)]) {
+        if (up == child) return false;
+    }
+    parent_[index(child)] = host;
+    auto& list = before ? before_[index(host)] : after_[index(host)];
+    list.insert(std::upper_bound(list.begin(), list.end(), child), child);
+    return true;
+}
+
+// Adjectives, numerals and pronouns go before the noun they agree with, participles after it.
+void PhraseUnits::attachModifiers() {
+    for (int q = first_; q <= last_; ++q) {
+        if (q == complement_ || !isModifier(s_, q)) continue;
+        int host = s_.firstPartnerPosition(q);
+        if (!inRange(host) || !isNominal(s_.reading(host))) {
+            host = -1;
+            for (int h = first_; h <= last_ && host < 0; ++h) {
+                if (h != q && isNominal(s_.reading(h)) && s_.pointsTo(h, q)) host = h;
+            }
+        }
+        if (host >= 0) attach(q, host, s_.reading(q).partOfSpeech != speech_type::Participle);
+    }
+}
+
+// A genitive goes after the noun it belongs to.
+void PhraseUnits::attachGenitives() {
+    for (int q = first_; q <= last_; ++q) {
+        const WordAnalysis& r = s_.reading(q);
+        if (!isNominal(r) || caseOf(r) != case_type::Genitive || parent_[index(q)] >= 0) continue;
+        for (int h = first_; h <= last_; ++h) {
+            const WordAnalysis& host = s_.reading(h);
+            if (h != q && isNominal(host) && caseOf(host) != case_type::Genitive && s_.tied(q, h) &&
+                attach(q, h, false)) {
+                break;
+            }
+        }
+    }
+}
+
+// "a and b": the joiner and b follow a.
+void PhraseUnits::attachJoinedWords() {
+    for (int q = first_; q <= last_; ++q) {
+        const WordAnalysis& r = s_.reading(q);
+        if (!isJoiner(r)) continue;
+        const int a = s_.positionOf(r.link1);
+        const int b = s_.positionOf(r.link2);
+        if (!inRange(a) || !inRange(b) || !(a < q && q < b)) continue;
+        if (attach(q, a, false)) attach(rootOf(b), a, false);
+    }
+}
+
+// A preposition is followed by its object with the object's own words.
+void PhraseUnits::attachPrepositionObjects() {
+    for (int q = first_; q <= last_; ++q) {
+        if (s_.reading(q).partOfSpeech != speech_type::Preposition) continue;
+        int object = s_.firstPartnerPosition(q);
+        if (!inRange(object) || object < q) {
+            object = -1;
+            for (int h = q + 1; h <= last_ && object < 0; ++h) {
+                if (s_.pointsTo(h, q)) object = h;
+            }
+        }
+        if (object >= 0) attach(rootOf(object), q, false);
+    }
+}
+
+// "non" stays after the verb that it was put behind.
+void PhraseUnits::attachNegations() {
+    for (int q = first_ + 1; q <= last_; ++q) {
+        if (formOf(s_.reading(q)) == "non." && isFiniteVerb(s_.reading(q - 1))) attach(q, q - 1, false);
+    }
+}
+
+std::vector<int> PhraseUnits::roots() const {
+    std::vector<int> out;
+    for (int p = first_; p <= last_; ++p) {
+        if (parent_[index(p)] < 0) out.push_back(p);
+    }
+    return out;
+}
+
+UnitRole PhraseUnits::role(int root) const {
+    const WordAnalysis& r = s_.reading(root);
+    if (root == complement_) return UnitRole::Complement;
+    if (isVerb(r)) {
+        if (isFiniteVerb(r)) return UnitRole::Verb;
+        return moodOf(r) == mood_type::Infinitive ? UnitRole::Complement : UnitRole::Other;
+    }
+    const bool declined = isNominal(r) || r.partOfSpeech == speech_type::Adjective ||
+                          r.partOfSpeech == speech_type::Participle ||
+                          r.partOfSpeech == speech_type::Numeral;
+    if (!declined) return UnitRole::Other;
+    switch (caseOf(r)) {
+    case case_type::Nominative:
+        return isNominal(r) || !copulaClause_ ? UnitRole::Subject : UnitRole::Complement;
+    case case_type::Vocative: return UnitRole::Address;
+    case case_type::Accusative: return UnitRole::Complement;
+    default: return UnitRole::Other;
+    }
+}
+
+std::vector<int> PhraseUnits::flatten(int head) const {
+    std::vector<int> out;
+    if (!inRange(head)) return out;
+    for (int child : before_[index(head)]) {
+        const std::vector<int> part = flatten(child);
+        out.insert(out.end(), part.begin(), part.end());
+    }
+    out.push_back(head);
+    for (int child : after_[index(head)]) {
+        const std::vector<int> part = flatten(child);
+        out.insert(out.end(), part.begin(), part.end());
+    }
+    return out;
+}
+
+std::vector<int> PhraseUnits::headsWithLeaders() const {
+    std::vector<int> out;
+    for (int p = first_; p <= last_; ++p) {
+        if (!before_[index(p)].empty()) out.push_back(p);
+    }
+    return out;
+}
+
+}  // namespace kavro

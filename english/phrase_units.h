@@ -1,0 +1,55 @@
+// The words of one stretch of a sentence grouped into English phrase units, so that the word
+// order can move whole phrases: a noun with its adjectives (before it), its participles and
+// genitives (after it); a preposition with its object; two words joined by "and"; a verb with
+// the "not" after it.
+#pragma once
+
+#include <vector>
+
+#include "english/polish_sentence.h"
+
+namespace kavro {
+
+// Where a unit goes in an English clause.
+enum class UnitRole { Address, Subject, Verb, Complement, Other };
+
+class PhraseUnits {
+public:
+    // Groups positions first .. last; `copulaClause` makes a nominative adjective or participle
+    // standing alone a complement rather than a subject. `complement` (or -1) is the complement
+    // that the copula rule placed: it stands alone after its copula.
+    PhraseUnits(const PolishSentence& s, int first, int last, bool copulaClause, int complement);
+
+    // The positions that head a unit, in Latin order.
+    std::vector<int> roots() const;
+    UnitRole role(int root) const;
+    // The positions of a unit (or of any sub-unit) in English order.
+    std::vector<int> flatten(int head) const;
+    // The heads that have words put before them.
+    std::vector<int> headsWithLeaders() const;
+
+private:
+    int index(int p) const { return p - first_; }
+    bool inRange(int p) const { return p >= first_ && p <= last_; }
+    int rootOf(int p) const;
+    // Puts `child` (a unit root) under `host`, before or after it; false when it would make a
+    // cycle or the child already has a host.
+    bool attach(int child, int host, bool before);
+
+    void attachModifiers();
+    void attachGenitives();
+    void attachJoinedWords();
+    void attachPrepositionObjects();
+    void attachNegations();
+
+    const PolishSentence& s_;
+    int first_;
+    int last_;
+    bool copulaClause_;
+    int complement_;
+    std::vector<int> parent_;
+    std::vector<std::vector<int>> before_;
+    std::vector<std::vector<int>> after_;
+};
+
+}  // namespace kavro

@@ -1,0 +1,70 @@
+// The steps of sentence polishing, in the order polishEnglish runs them, and the little state
+// that one step hands to a later one.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "english/polish_sentence.h"
+
+namespace kavro {
+
+struct PolishState {
+    // Positions of the copulas ("be", "become", passive "is seen", "is called" ...), at most 9.
+    std::vector<int> copulas;
+    // Analysis indices of the nominative adjectives and participles that were put after their
+    // copula, so that a compound tense can be built with the copula before them.
+    std::vector<int> besideCopula;
+    // Analysis indices of datives that read as the subject ("I need" for "mihi opus est").
+    std::vector<int> subjectForm;
+
+    static bool holds(const std::vector<int>& list, int value) {
+        return std::find(list.begin(), list.end(), value) != list.end();
+    }
+};
+
+// Copulas, predicate adjectives and "opus est".
+bool isCopulaReading(const WordAnalysis& r);
+std::vector<int> findCopulas(const PolishSentence& s);
+void placePredicateAdjectives(PolishSentence& s, PolishState& state);
+void applyOpusEst(PolishSentence& s, PolishState& state);
+// A complement after its copula: no article, and "mine", "yours", "ours" for a lone possessive.
+std::string complementText(std::string text);
+
+// Per-word rules by part of speech.
+void applyPronounForms(PolishSentence& s, int p, const WordAnalysis* lastPersonNoun,
+                       const PolishState& state);
+void applyAdjectiveRules(PolishSentence& s, int p);
+void applyNumeralRules(PolishSentence& s, int p);
+void applyParticipleRules(PolishSentence& s, int p);
+void applyNoOneRule(PolishSentence& s, int p);
+// "non" before a finite verb goes after it; true when the two positions were exchanged.
+bool moveNegationAfterVerb(PolishSentence& s, int p);
+// The "be" of a nominative perfect passive participle rebuilt as a compound tense.
+void buildCompoundTense(PolishSentence& s, int p, const PolishState& state);
+
+// Doubled subject pronouns, doubled prefixes and the gerundive marker.
+void emptyDoubledSubjectPronouns(PolishSentence& s);
+void removeDoubledPrefixes(PolishSentence& s);
+void joinGerundiveMarkers(PolishSentence& s);
+
+// Two-word idioms ("res publica", "patres conscripti", ...).
+void mergeTwoWordIdioms(PolishSentence& s);
+
+// English word order over the stretches of the sentence; applies the phrase table once to
+// every position. `bestOrder` is 1 (verb after nominatives), 2 (automatic) or 3 (subject, verb,
+// object, the rest).
+void orderEnglishWords(PolishSentence& s, int bestOrder);
+
+// Caret removal and articles of proper nouns; ablative absolutes; sentence capitals.
+void removeCaretsAndProperArticles(PolishSentence& s);
+void renderAblativeAbsolutes(PolishSentence& s);
+void raiseSentenceCapitals(PolishSentence& s);
+
+// The clause part around a position: from after the last punctuation mark or conjunction
+// before p to the next one after it.
+int partStart(const PolishSentence& s, int p);
+int partEnd(const PolishSentence& s, int p);
+
+}  // namespace kavro

@@ -1,0 +1,213 @@
+// English forms of Latin pronouns: the case forms of "I", "we", "he" and "they", the relative
+// "which"/"who"/"whom"/"what", and the fixed translations of quid, quod, quidquid, aliquis,
+// iste, ille, ipse and the reflexive use of ego, tu, nos and vos.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "english/polish_steps.h"
+#include "english/slot_words.h"
+#include "job/grammar_codes.h"
+
+namespace kavro {
+
+namespace {
+
+bool isOblique(int latinCase) { return latinCase >= case_type::Genitive; }
+
+// The personal pronouns that have a reflexive English form, by analysed form.
+struct ReflexiveForm {
+    std::string_view form;
+    std::string_view reflexive;
+};
+constexpr std::array<ReflexiveForm, 4> kReflexiveForms = {{
+    {"ego.", "myself"}, {"tu.", "yourself"}, {"n.os", "ourselves"}, {"u.os", "yourselves"}}};
+
+std::string_view reflexiveOf(const WordAnalysis& r) {
+    if (r.partOfSpeech != speech_type::Pronoun) return {};
+    for (const ReflexiveForm& f : kReflexiveForms) {
+        if (formOf(r) == f.form) return f.reflexive;
+    }
+    return {};
+}
+
+// The analysed form without its dots: "quid" for "qu.id" and for the unique "quid.".
+std::string plainForm(const WordAnalysis& r) {
+    std::string plain;
+    for (char c : formOf(r)) {
+        if (c != '.') plain += c;
+    }
+    return plain;
+}
+
+// The nominal that position p is tied to (its first partner, or a nominal naming it), or -1.
+int nominalPartner(const PolishSentence& s, int p) {
+    const int partner = s.firstPartnerPosition(p);
+    if (partner >= 0 && isNominal(s.reading(partner))) return partner;
+    for (int q = 0; q < s.size(); ++q) {
+        if (q != p && isNominal(s.reading(q)) && s.pointsTo(q, p)) return q;
+    }
+    return -1;
+}
+
+// ipse: with ego/tu/nos/vos the reflexive of that person; after a noun "himself" ... by the
+// noun (a thing takes "itself" forms); before its noun "this-same"; alone by its gender.
+std::string_view ipseForm(const PolishSentence& s, int p) {
+    const WordAnalysis& r = s.reading(p);
+    for (int q = 0; q < s.size(); ++q) {
+        if (q != p && s.tied(p, q) && !reflexiveOf(s.reading(q)).empty()) {
+            return reflexiveOf(s.reading(q));
+        }
+    }
+    const int noun = nominalPartner(s, p);
+    if (numberOf(r) == number_type::Plural) return "these-same";
+    if (noun > p) return "this-same";
+    const WordAnalysis& host = s.reading(noun);
+    const bool thing = noun >= 0 && host.partOfSpeech == speech_type::Noun &&
+                       host.kind2 != noun_kind_type::Proper && host.kind2 != noun_kind_type::Person;
+    switch (genderOf(r)) {
+    case gender_type::Masculine: return thing ? "him/itself" : "himself";
+    case gender_type::Feminine: return thing ? "her/itself" : "herself";
+    case gender_type::Neuter: return "itself";
+    case gender_type::MascNeuter: return "him/itself";
+    default: return "him/her/itself";
+    }
+}
+
+// The fixed translation of a pronoun, or empty when its dictionary meaning stays.
+std::string_view fixedTranslation(const PolishSentence& s, int p) {
+    const WordAnalysis& r = s.reading(p);
+    const std::string plain = plainForm(r);
+    if (plain == "quid") return "what";
+    if (plain == "quod") return "which";
+    if (plain == "quidquid") return "whatsoever";
+    if (plain == "quodquod") return "whichsoever";
+    const std::string_view stem = stemOf(r);
+    const bool plural = numberOf(r) == number_type::Plural;
+    const bool alone = nominalPartner(s, p) < 0;
+    if (stem == "ips") return ipseForm(s, p);
+    if (stem == "aliqu" && alone) {
+        if (genderOf(r) == gender_type::Neuter) return "anything";
+        return plural ? "anybody" : "anyone";
+    }
+    if (stem == "ist" && alone && !plural) {
+        return genderOf(r) == gender_type::Neuter ? "that-thing" : "that-one";
+    }
+    if (stem == "ill" && plural && nominalPartner(s, p) > p) return "these-same";
+    return {};
+}
+
+// The accusative nos/vos of a verb of the same person: "we defend ourselves".
+bool isReflexiveObject(const PolishSentence& s, int p) {
+    const WordAnalysis& r = s.reading(p);
+    const bool firstPerson = formOf(r) == "n.os";
+    if (!(firstPerson || formOf(r) == "u.os") || caseOf(r) != case_type::Accusative) return false;
+    const int person = firstPerson ? 1 : 2;
+    for (int q = partStart(s, p); q <= partEnd(s, p); ++q) {
+        const WordAnalysis& v = s.reading(q);
+        if (isFiniteVerb(v) && personOf(v) == person && verbNumberOf(v) == number_type::Plural) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The first whole "he" that is not the "he" of "s/he".
+std::size_t findHe(std::string_view text) {
+    for (std::size_t at = findWholeWord(text, "he"); at != std::string_view::npos;
+         at = findWholeWord(text, "he", at + 1)) {
+        if (at == 0 || text[at - 1] != '/') return at;
+    }
+    return std::string_view::npos;
+}
+
+void replaceHe(std::string& text, std::string_view replacement) {
+    const std::size_t at = findHe(text);
+    if (at != std::string::npos) text.replace(at, 2, replacement);
+}
+
+// "he"/"hes" before the noun they go with: "that thing", "those things".
+void applyDemonstrativeUse(const PolishSentence& s, int p, std::string& text) {
+    const WordAnalysis* partner = s.firstPartner(p);
+    if (!partner || partner->partOfSpeech != speech_type::Noun || s.firstPartnerPosition(p) <= p) {
+        return;
+    }
+    const bool plural = numberOf(s.reading(p)) == number_type::Plural;
+    if (!replaceWholeWord(text, "hes", plural ? "those" : "that")) {
+        if (findHe(text) != std::string::npos) replaceHe(text, plural ? "those" : "that");
+    }
+}
+
+// English case forms of "I", "we" (marked "wes"), "they" (marked "hes") and "he".
+void applyCaseForms(std::string& text, int latinCase, int gender) {
+    if (holdsWord(text, "I")) {
+        if (isOblique(latinCase)) replaceWholeWord(text, "I", "me");
+    } else if (holdsWord(text, "wes")) {
+        replaceWholeWord(text, "wes", latinCase == case_type::Nominative ? "we" : "us");
+    } else if (holdsWord(text, "hes")) {
+        const std::string_view they = gender == gender_type::Neuter ? "those"
+                                      : isOblique(latinCase)        ? "them"
+                                                                    : "they";
+        replaceWholeWord(text, "hes", they);
+    } else if (findHe(text) != std::string::npos) {
+        const bool oblique = isOblique(latinCase);
+        const std::string_view he = gender == gender_type::Neuter    ? "it"
+                                    : gender == gender_type::Feminine ? (oblique ? "her/it" : "she/it")
+                                                                      : (oblique ? "him/it" : "he/it");
+        replaceHe(text, he);
+    }
+}
+
+constexpr std::array<std::string_view, 4> kRelativeWords = {"which", "whichs", "who", "whos"};
+
+// The relative pronoun: "what" for a neuter without antecedent, "who"/"whom" for a person,
+// "which" otherwise.
+void applyRelativeForm(const PolishSentence& s, int p, std::string& text,
+                       const WordAnalysis* lastPersonNoun) {
+    const WordAnalysis& r = s.reading(p);
+    if (r.kind2 != pronoun_kind_type::Relative) return;
+    const auto word = std::find_if(kRelativeWords.begin(), kRelativeWords.end(),
+                                   [&](std::string_view w) { return holdsWord(text, w); });
+    if (word == kRelativeWords.end()) return;
+    const std::string_view personForm = isOblique(caseOf(r)) ? "whom" : "who";
+    const WordAnalysis* partner = s.firstPartner(p);
+    std::string_view form = "which";
+    if (partner && !isVerb(*partner)) {
+        const bool person = partner->partOfSpeech == speech_type::Noun &&
+                            (partner->kind2 == noun_kind_type::Proper ||
+                             partner->kind2 == noun_kind_type::Person);
+        if (person) form = personForm;
+    } else if (genderOf(r) == gender_type::Neuter) {
+        form = "what";
+    } else if (lastPersonNoun && genderOf(*lastPersonNoun) == genderOf(r) &&
+               numberOf(*lastPersonNoun) == numberOf(r)) {
+        form = personForm;
+    }
+    replaceWholeWord(text, *word, form);
+}
+
+// The dictionary meaning's first word, which a fixed translation replaces in the slot.
+std::string_view meaningWord(const WordAnalysis& r) {
+    std::string_view meaning = meaningOf(r);
+    meaning = meaning.substr(0, meaning.find(' '));
+    while (!meaning.empty() && !isWordLetter(meaning.back())) meaning.remove_suffix(1);
+    return meaning;
+}
+
+}  // namespace
+
+void applyPronounForms(PolishSentence& s, int p, const WordAnalysis* lastPersonNoun,
+                       const PolishState& state) {
+    const WordAnalysis& r = s.reading(p);
+    std::string text = s.text(p);
+    applyDemonstrativeUse(s, p, text);
+    std::string_view fixed = fixedTranslation(s, p);
+    if (fixed.empty() && isReflexiveObject(s, p)) fixed = reflexiveOf(r);
+    if (!fixed.empty()) replaceWordOrPlural(text, meaningWord(r), fixed);
+    const bool subject = PolishState::holds(state.subjectForm, s.chosenIndex(p));
+    applyCaseForms(text, subject ? int{case_type::Nominative} : caseOf(r), genderOf(r));
+    applyRelativeForm(s, p, text, lastPersonNoun);
+    s.setText(p, text);
+}
+
+}  // namespace kavro

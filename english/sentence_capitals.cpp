@@ -1,0 +1,73 @@
+// The last touches of polishing: verb carets removed, no article before a proper name
+// ("the Caesar" -> "Caesar"), and a capital letter at the start of every sentence.
+#include <string>
+
+#include "english/polish_steps.h"
+#include "english/slot_words.h"
+#include "english/verb_phrase.h"
+#include "job/grammar_codes.h"
+
+namespace kavro {
+
+namespace {
+
+// Names that take no article: persons, places, countries, and a named group as subject.
+bool takesNoArticle(const WordAnalysis& r) {
+    if (!isProperNoun(r)) return false;
+    switch (r.kind2) {
+    case noun_kind_type::Proper:
+    case noun_kind_type::Locale:
+    case noun_kind_type::Person:
+    case noun_kind_type::Country: return true;
+    case noun_kind_type::Group:
+        return caseOf(r) == case_type::Nominative && numberOf(r) == number_type::Singular;
+    default: return false;
+    }
+}
+
+void removeArticleOfName(std::string& text) {
+    if (removeLeading(text, "the ")) return;
+    const std::size_t inner = text.find(" the ");
+    if (inner != std::string::npos) text.erase(inner + 1, 4);
+}
+
+bool isFullStop(const WordAnalysis& r) {
+    return isPunctuation(r) && r.kind1 == punctuation_type::FullStop;
+}
+
+// Raises the first letter of the first non-empty slot from position `from` on.
+void raiseFirstLetter(PolishSentence& s, int from) {
+    for (int p = from; p < s.size(); ++p) {
+        std::string text = s.text(p);
+        if (text.empty()) continue;
+        std::size_t letter = 0;
+        if (text.starts_with("<(")) letter = 2;
+        else if (text.starts_with('<')) letter = 1;
+        raiseLetter(text, letter);
+        s.setText(p, text);
+        return;
+    }
+}
+
+}  // namespace
+
+void removeCaretsAndProperArticles(PolishSentence& s) {
+    for (int p = 0; p < s.size(); ++p) {
+        const WordAnalysis& r = s.reading(p);
+        std::string text = s.text(p);
+        removeVerbCaret(text, r);
+        if (takesNoArticle(r)) removeArticleOfName(text);
+        s.setText(p, text);
+    }
+}
+
+void raiseSentenceCapitals(PolishSentence& s) {
+    int first = 0;
+    while (first < s.size() && isPunctuation(s.reading(first))) ++first;
+    raiseFirstLetter(s, first);
+    for (int p = first + 1; p < s.size(); ++p) {
+        if (isFullStop(s.reading(p - 1))) raiseFirstLetter(s, p);
+    }
+}
+
+}  // namespace kavro

@@ -1,0 +1,122 @@
+// Per-word English fixes of adjectives, numerals, participles and "nullus", and the place of
+// "non" after its verb.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "english/polish_steps.h"
+#include "english/slot_words.h"
+#include "job/grammar_codes.h"
+
+namespace kavro {
+
+namespace {
+
+struct WordSwap {
+    std::string_view stem;
+    std::string_view word;
+    std::string_view replacement;
+};
+
+// Adjectives standing alone as nouns: "magni" -> "the-great", "mei" -> "my-own".
+constexpr std::array<WordSwap, 7> kAdjectivesAlone = {{{"me", "my", "my-own"},
+                                                       {"tu", "your", "your-own"},
+                                                       {"magn", "great", "the-great"},
+                                                       {"mal", "bad", "the-bad"},
+                                                       {"paru", "small", "the-small"},
+                                                       {"pler", "most", "the-most"},
+                                                       {"plurim", "most", "the-most"}}};
+
+bool isPlural(const WordAnalysis& r) { return numberOf(r) == number_type::Plural; }
+
+// Replaces `word`, and an article directly before it, by `replacement`.
+void replaceWithArticle(std::string& text, std::string_view word, std::string_view replacement) {
+    const std::size_t at = findWholeWord(text, word);
+    if (at == std::string::npos) return;
+    const bool article = at >= 4 && text.compare(at - 4, 4, "the ") == 0;
+    const std::size_t from = article ? at - 4 : at;
+    text.replace(from, at + word.size() - from, replacement);
+}
+
+void removeArticle(std::string& text) {
+    if (removeLeading(text, "the ")) return;
+    const std::size_t inner = text.find(" the ");
+    if (inner != std::string::npos) text.erase(inner + 1, 4);
+}
+
+}  // namespace
+
+void applyAdjectiveRules(PolishSentence& s, int p) {
+    const WordAnalysis& r = s.reading(p);
+    const std::string_view stem = stemOf(r);
+    const WordAnalysis* partner = s.firstPartner(p);
+    std::string text = s.text(p);
+    if (stem == "ceter" && isPlural(r) && (!partner || partner->partOfSpeech == speech_type::Preposition)) {
+        if (!text.ends_with('s')) text += 's';
+    } else if (stem == "bon" && isPlural(r)) {
+        replaceWholeWord(text, "goods", "good");
+    } else if (stem == "omn") {
+        removeArticle(text);
+    } else if (stem == "mult" && isPlural(r)) {
+        replaceWholeWord(text, "much", partner ? "many" : "the many-people");
+    } else if (stem == "su") {
+        replaceWholeWord(text, "his", partner ? "his/her/their" : "his/her/their-own");
+    } else if (!partner) {
+        for (const WordSwap& w : kAdjectivesAlone) {
+            if (stem == w.stem) replaceWithArticle(text, w.word, w.replacement);
+        }
+    }
+    s.setText(p, text);
+}
+
+void applyNumeralRules(PolishSentence& s, int p) {
+    const WordAnalysis& r = s.reading(p);
+    std::string text = s.text(p);
+    const auto fix = [&](std::string_view from, std::string_view to) {
+        const std::size_t at = text.find(from);
+        if (at != std::string::npos) text.replace(at, from.size(), to);
+    };
+    if (r.grammar4 == numeral_kind_type::Ordinal) fix("tyth", "tieth");       // "twentieth"
+    if (r.grammar4 == numeral_kind_type::Adverb) fix("times-times", "times");
+    s.setText(p, text);
+}
+
+// "sublatus" of a person: "died".
+void applyParticipleRules(PolishSentence& s, int p) {
+    const WordAnalysis* partner = s.firstPartner(p);
+    if (stemOf(s.reading(p)) != "sublat" || !partner || partner->partOfSpeech != speech_type::Noun) {
+        return;
+    }
+    constexpr int kHumanKind = 13;
+    const int kind = partner->kind2;
+    if (kind == noun_kind_type::Proper || kind == noun_kind_type::Group || kind == kHumanKind) {
+        s.setText(p, "died");
+    }
+}
+
+// "nullus" with a noun: "nothing" for a neuter, otherwise "no-one" without a plural ending.
+void applyNoOneRule(PolishSentence& s, int p) {
+    const WordAnalysis& r = s.reading(p);
+    const WordAnalysis* partner = s.firstPartner(p);
+    if (stemOf(r) != "null" || !partner || partner->stemClass2 == 1) return;
+    std::string text = s.text(p);
+    const std::size_t at = text.find("the no-one");
+    if (at == std::string::npos) return;
+    if (genderOf(r) == gender_type::Neuter) {
+        text.replace(at, 10, "nothing");
+    } else if (text.compare(at + 10, 1, "s") == 0) {
+        text.erase(at + 10, 1);
+    }
+    s.setText(p, text);
+}
+
+bool moveNegationAfterVerb(PolishSentence& s, int p) {
+    if (formOf(s.reading(p)) != "non." || !isFiniteVerb(s.reading(p + 1)) ||
+        isFiniteVerb(s.reading(p - 1)) || !s.contains(p + 1)) {
+        return false;
+    }
+    s.swap(p);
+    return true;
+}
+
+}  // namespace kavro

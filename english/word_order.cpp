@@ -1,0 +1,315 @@
+// English word order. The sentence is cut into stretches (clauses and their parts); in each the
+// phrase table is applied and the words are put into English order, each position moving with
+// its chosen reading: "Caesar urbem magnam cepit" -> "Caesar captured the great city".
+#include <algorithm>
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "english/phrase_units.h"
+#include "english/polish_records.h"
+#include "english/polish_steps.h"
+#include "english/polish_tables.h"
+#include "english/slot_words.h"
+#include "job/engine.h"
+#include "job/grammar_codes.h"
+#include "job/view_options.h"
+
+namespace kavro {
+
+namespace {
+
+constexpr std::size_t kStretchCapacity = 100;
+
+// Sentence adverbs and conjunctions that English puts first in their clause.
+constexpr std::array<std::string_view, 11> kConnectives = {
+    "enim.", "quidem.", "uero.",   "autem.",  "tamen.",  "quippe.",
+    "etenim.", "item.", "interim.", "itaque.", "tamquam."};
+
+// Adjectives that stand where English puts a determiner (no article before them).
+constexpr std::array<std::string_view, 7> kDeterminerStems = {"me", "tu", "su", "nostr", "uestr",
+                                                              "omn", "null"};
+
+struct Stretch {
+    int first;
+    int last;
+    int verbs;
+    bool hasBe;
+    int connective;   // position of the first connective, or -1
+};
+
+enum class Mode { VerbAfterNominatives, SubjectVerbObject };
+
+bool isConnective(const WordAnalysis& r) {
+    return (r.partOfSpeech == speech_type::Adverb || r.partOfSpeech == speech_type::Conjunction) &&
+           std::find(kConnectives.begin(), kConnectives.end(), formOf(r)) != kConnectives.end();
+}
+
+bool opensStretch(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Pronoun && r.grammar6 == 8;
+}
+
+bool closesStretch(const WordAnalysis& r) {
+    return isPunctuation(r) || (r.partOfSpeech == speech_type::Conjunction && r.grammar5 != 2) ||
+           (r.partOfSpeech == speech_type::Adverb && r.grammar5 == 1);
+}
+
+// A substantive adjective with a partner reads as the adjective of a noun, or as the noun of an
+// adjective, verb or participle.
+void retagSubstantiveAdjectives(PolishSentence& s) {
+    for (int p = 0; p < s.size(); ++p) {
+        WordAnalysis* r = s.editableReading(p);
+        const WordAnalysis* partner = s.firstPartner(p);
+        if (!r || r->partOfSpeech != speech_type::SubstantiveAdjective || !partner) continue;
+        switch (partner->partOfSpeech) {
+        case speech_type::Noun:
+        case speech_type::Pronoun: r->partOfSpeech = speech_type::Adjective; break;
+        case speech_type::Adjective:
+        case speech_type::Verb:
+        case speech_type::Participle: r->partOfSpeech = speech_type::Noun; break;
+        default: break;
+        }
+    }
+}
+
+// A conjunction after a preposition goes before it.
+void liftConjunctionsOverPrepositions(PolishSentence& s) {
+    for (int p = 0; p + 1 < s.size(); ++p) {
+        if (s.reading(p).partOfSpeech == speech_type::Preposition &&
+            s.reading(p + 1).partOfSpeech == speech_type::Conjunction) {
+            s.swap(p);
+            ++p;
+        }
+    }
+}
+
+void survey(const PolishSentence& s, Stretch& st) {
+    st.verbs = 0;
+    st.hasBe = false;
+    st.connective = -1;
+    for (int p = st.first; p <= st.last; ++p) {
+        const WordAnalysis& r = s.reading(p);
+        if (isVerb(r)) ++st.verbs;
+        if (isCopulaBe(r)) st.hasBe = true;
+        if (st.connective < 0 && isConnective(r)) st.connective = p;
+    }
+}
+
+std::vector<Stretch> cutStretches(const PolishSentence& s) {
+    std::vector<Stretch> out;
+    int first = 0;
+    const auto close = [&](int last) {
+        if (last >= first) out.push_back({first, last, 0, false, -1});
+        first = last + 1;
+    };
+    for (int p = 0; p < s.size() && out.size() + 1 < kStretchCapacity; ++p) {
+        const WordAnalysis& r = s.reading(p);
+        if (opensStretch(r) && p > first) close(p - 1);
+        if (closesStretch(r)) close(p);
+    }
+    close(s.size() - 1);
+    for (Stretch& st : out) survey(s, st);
+    return out;
+}
+
+// A connective near the start of its stretch moves to the start: "Caesar enim" -> "for Caesar".
+void frontConnective(PolishSentence& s, Stretch& st) {
+    const int c = st.connective;
+    if (c < 0 || c == st.first || c - st.first >= 3 || st.first == 0) return;
+    const int before = s.reading(c - 1).partOfSpeech;
+    if (before == speech_type::Adverb || before == speech_type::Conjunction) return;
+    s.move(c, st.first);
+    st.connective = st.first;
+}
+
+// Three verbs or more in one stretch make the sentence too involved to rebuild fully.
+bool crowded(const std::vector<Stretch>& stretches) {
+    return std::any_of(stretches.begin(), stretches.end(), [](const Stretch& st) {
+        return (st.verbs * 5 - 5) * (st.verbs - 1) >= 19;
+    });
+}
+
+Mode modeOf(int bestOrder, const Stretch& st, bool crowdedSentence) {
+    if (bestOrder == static_cast<int>(BestOrder::VerbAfterNominatives)) return Mode::VerbAfterNominatives;
+    if (bestOrder == static_cast<int>(BestOrder::Svoe)) return Mode::SubjectVerbObject;
+    return !crowdedSentence && !st.hasBe ? Mode::SubjectVerbObject : Mode::VerbAfterNominatives;
+}
+
+// Moves the positions first .. first+n-1 into `order` (a list of those same positions).
+void permute(PolishSentence& s, int first, const std::vector<int>& order) {
+    std::vector<int> current(order.size());
+    for (std::size_t i = 0; i < current.size(); ++i) current[i] = first + static_cast<int>(i);
+    for (std::size_t t = 0; t < order.size(); ++t) {
+        const auto at = std::find(current.begin() + static_cast<long>(t), current.end(), order[t]);
+        if (at == current.end()) return;
+        const std::size_t k = static_cast<std::size_t>(at - current.begin());
+        if (k == t) continue;
+        s.move(first + static_cast<int>(k), first + static_cast<int>(t));
+        std::rotate(current.begin() + static_cast<long>(t), at, at + 1);
+    }
+}
+
+bool hasUserPhrase(const PolishSentence& s, int first, int last) {
+    for (int p = first; p <= last; ++p) {
+        if (s.isUserPhrase(p)) return true;
+    }
+    return false;
+}
+
+bool isCommonNoun(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Noun && !isProperNoun(r);
+}
+
+bool isNominative(const WordAnalysis& r) {
+    const bool declined = isNominal(r) || r.partOfSpeech == speech_type::Adjective ||
+                          r.partOfSpeech == speech_type::Participle ||
+                          r.partOfSpeech == speech_type::Numeral;
+    return declined && caseOf(r) == case_type::Nominative;
+}
+
+// Subject, copula and complement, each met once, in that order: "Marcus bonus est" -> "Marcus
+// is good". Returns the complement's new position, or -1.
+int orderCopulaClause(PolishSentence& s, const Stretch& st) {
+    std::vector<int> copulas, nominatives;
+    for (int p = st.first; p <= st.last; ++p) {
+        if (isCopulaReading(s.reading(p))) copulas.push_back(p);
+        if (isNominative(s.reading(p))) nominatives.push_back(p);
+    }
+    if (copulas.size() != 1 || nominatives.size() != 2) return -1;
+    const bool firstIsNominal = isNominal(s.reading(nominatives[0]));
+    if (!firstIsNominal && !isNominal(s.reading(nominatives[1]))) return -1;
+    const int subject = firstIsNominal ? nominatives[0] : nominatives[1];
+    const int complement = firstIsNominal ? nominatives[1] : nominatives[0];
+    if (numberOf(s.reading(subject)) != numberOf(s.reading(complement)) ||
+        hasUserPhrase(s, st.first, st.last)) {
+        return -1;
+    }
+    std::array<int, 3> places = {subject, copulas[0], complement};
+    std::sort(places.begin(), places.end());
+    std::vector<int> order;
+    for (int p = places[0]; p <= places[2]; ++p) {
+        order.push_back(p == places[0]   ? subject
+                        : p == places[1] ? copulas[0]
+                        : p == places[2] ? complement
+                                         : p);
+    }
+    const bool commonNoun = isCommonNoun(s.reading(subject));
+    permute(s, places[0], order);
+    std::string text = s.text(places[0]);
+    if (commonNoun && !text.starts_with("the ") && !text.starts_with('<')) {
+        s.setText(places[0], "the " + text);
+    }
+    s.setText(places[2], complementText(s.text(places[2])));
+    return places[2];
+}
+
+void applyPhraseTableTo(PolishSentence& s, const Stretch& st) {
+    const auto table = s.engine().lexicon.phrasePolish.as<PhraseRecord>();
+    for (int p = st.first; p <= st.last; ++p) {
+        applyPhraseTable(table, s.engine().sentence.englishSlots[p], kEnglishSlotSize, s.reading(p));
+    }
+}
+
+bool isLeadingWord(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Conjunction || r.partOfSpeech == speech_type::Tackon ||
+           isConnective(r) || opensStretch(r) || isPunctuation(r);
+}
+
+bool isDeterminer(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Pronoun ||
+           (r.partOfSpeech == speech_type::Adjective &&
+            std::find(kDeterminerStems.begin(), kDeterminerStems.end(), stemOf(r)) != kDeterminerStems.end());
+}
+
+// The case prefix of a noun moves to the first word now standing before it: "great" "the
+// city" -> "the great" "city"; a determiner takes the preposition but no article.
+void handOverPrefix(PolishSentence& s, int head, int leader) {
+    std::string headText = s.text(head);
+    std::string leaderText = s.text(leader);
+    const int headPrefix = prefixLength(headText);
+    if (headPrefix == 0 || leaderText.starts_with('~') || headText.starts_with('~')) return;
+    const std::string prefix = headText.substr(0, static_cast<std::size_t>(headPrefix));
+    const int leaderPrefix = prefixLength(leaderText);
+    if (leaderPrefix > 0 &&
+        leaderText.compare(0, static_cast<std::size_t>(leaderPrefix), prefix) != 0) {
+        return;
+    }
+    if (leaderPrefix == 0) {
+        std::string particle = prefix;
+        const bool article = particle.ends_with("the ");
+        if (article) particle.resize(particle.size() - 4);
+        if (article && !isDeterminer(s.reading(leader))) particle += "the ";
+        s.setText(leader, particle + leaderText);
+    }
+    s.setText(head, headText.substr(prefix.size()));
+}
+
+int rank(UnitRole role) { return static_cast<int>(role); }
+
+// The unit roots in English order.
+std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
+    std::vector<int> roots = units.roots();
+    if (mode == Mode::SubjectVerbObject) {
+        std::stable_sort(roots.begin(), roots.end(),
+                         [&](int a, int b) { return rank(units.role(a)) < rank(units.role(b)); });
+        return roots;
+    }
+    if (roots.size() < 2 || units.role(roots.back()) != UnitRole::Verb) return roots;
+    const int verb = roots.back();
+    roots.pop_back();
+    auto subject = std::find_if(roots.rbegin(), roots.rend(),
+                                [&](int r) { return units.role(r) == UnitRole::Subject; });
+    auto place = subject != roots.rend() ? subject.base()
+                                         : std::find_if(roots.begin(), roots.end(), [&](int r) {
+                                               return units.role(r) != UnitRole::Address;
+                                           });
+    roots.insert(place, verb);
+    return roots;
+}
+
+void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode, int complement) {
+    if (hasUserPhrase(s, st.first, st.last)) return;
+    int first = st.first, last = st.last;
+    while (first <= last && isLeadingWord(s.reading(first))) ++first;
+    while (last >= first && closesStretch(s.reading(last))) --last;
+    if (last - first < 1) return;
+    bool copulaClause = false;
+    for (int p = first; p <= last; ++p) copulaClause = copulaClause || isCopulaReading(s.reading(p));
+    const PhraseUnits units(s, first, last, copulaClause, complement);
+    std::vector<int> order;
+    for (int root : orderUnits(units, mode)) {
+        const std::vector<int> unit = units.flatten(root);
+        order.insert(order.end(), unit.begin(), unit.end());
+    }
+    std::vector<int> newPlace(static_cast<std::size_t>(last - first + 1));
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        newPlace[static_cast<std::size_t>(order[i] - first)] = first + static_cast<int>(i);
+    }
+    permute(s, first, order);
+    for (int head : units.headsWithLeaders()) {
+        const int leader = units.flatten(head).front();
+        if (leader > head) {
+            handOverPrefix(s, newPlace[static_cast<std::size_t>(head - first)],
+                           newPlace[static_cast<std::size_t>(leader - first)]);
+        }
+    }
+}
+
+}  // namespace
+
+void orderEnglishWords(PolishSentence& s, int bestOrder) {
+    retagSubstantiveAdjectives(s);
+    liftConjunctionsOverPrepositions(s);
+    std::vector<Stretch> stretches = cutStretches(s);
+    for (Stretch& st : stretches) frontConnective(s, st);
+    const bool crowdedSentence = crowded(stretches);
+    for (const Stretch& st : stretches) {
+        const int complement = orderCopulaClause(s, st);
+        applyPhraseTableTo(s, st);
+        reorderStretch(s, st, modeOf(bestOrder, st, crowdedSentence), complement);
+    }
+}
+
+}  // namespace kavro

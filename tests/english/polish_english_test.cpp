@@ -1,0 +1,282 @@
+// Sentence polishing on sentences built by hand: pronoun forms, compound tenses, doubled
+// prefixes, idioms, capitals, user phrases, word order and ablative absolutes.
+#include "english/polish_english.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "english/polish_records.h"
+#include "tests/support/hand_sentence.h"
+
+namespace kavro {
+namespace {
+
+using testing::declined;
+using testing::HandSentence;
+using testing::markReading;
+using testing::reading;
+using testing::verbReading;
+using namespace speech_type;
+
+constexpr int kNom = case_type::Nominative, kGen = case_type::Genitive, kDat = case_type::Dative,
+              kAbl = case_type::Ablative, kAcc = case_type::Accusative;
+constexpr int kSg = number_type::Singular, kPl = number_type::Plural;
+constexpr int kM = gender_type::Masculine, kF = gender_type::Feminine, kN = gender_type::Neuter;
+
+template <class Record>
+RawTable rawTable(const std::vector<Record>& records) {
+    RawTable t;
+    t.recordSize = sizeof(Record);
+    t.bytes.resize(records.size() * sizeof(Record));
+    if (!records.empty()) std::memcpy(t.bytes.data(), records.data(), t.bytes.size());
+    return t;
+}
+
+// A sentence whose option set isolates the rule under test: no special senses, no word order.
+struct Polish : HandSentence {
+    Polish() {
+        options.neuralNetwork = false;
+        options.bestOrder = 0;
+    }
+    void run() { polishEnglish(engine()); }
+};
+
+struct PronounCase {
+    const char* form;
+    const char* english;
+    int kind2, latinCase, number, gender;
+    const char* slot;
+    const char* expected;
+};
+
+// Each pronoun follows "then", so that the sentence capital does not fall on it.
+TEST(PolishPronouns, EnglishFormFollowsLatinCaseGenderAndNumber) {
+    using namespace pronoun_kind_type;
+    const PronounCase cases[] = {
+        {"ego.", "I", Personal, kNom, kSg, 0, "I", "I"},
+        {"m.e", "I", Personal, kAcc, kSg, 0, "I", "me"},
+        {"n.os", "we", Personal, kNom, kPl, 0, "we+s", "we"},
+        {"n.obis", "we", Personal, kDat, kPl, 0, "to we+s", "to us"},
+        {"e.i", "he", Personal, kNom, kPl, kM, "he+s", "they"},
+        {"e.os", "he", Personal, kAcc, kPl, kM, "he+s", "them"},
+        {"e.a", "he", Personal, kAcc, kPl, kN, "he+s", "those"},
+        {"e.a", "he", Personal, kNom, kSg, kF, "he", "she/it"},
+        {"e.am", "he", Personal, kAcc, kSg, kF, "he", "her/it"},
+        {"e.ius", "he", Personal, kGen, kSg, kM, "of he", "of him/it"},
+        {"i.d", "he", Personal, kAcc, kSg, kN, "he", "it"},
+        {"qu.id", "who", Interrogative, kAcc, kSg, kN, "who", "what"},
+        {"aliqu.id", "anyone", Indefinite, kNom, kSg, kN, "anyone", "anything"},
+        {"alicu.i", "anyone", Indefinite, kDat, kSg, 0, "to anyone", "to anyone"},
+        {"ist.ud", "that", Demonstrative, kNom, kSg, kN, "that", "that-thing"},
+        {"ist.e", "that", Demonstrative, kNom, kSg, kM, "that", "that-one"},
+        {"ips.e", "himself", 0, kNom, kSg, kM, "himself", "himself"},
+        {"ips.a", "himself", 0, kNom, kSg, kF, "himself", "herself"},
+        {"ips.i", "himself", 0, kNom, kPl, kM, "himself+s", "these-same"},
+        {"qu.i", "who", Relative, kNom, kSg, kM, "who", "which"},
+        {"qu.ae", "who", Relative, kNom, kPl, kN, "who+s", "what"},
+    };
+    for (const PronounCase& c : cases) {
+        Polish s;
+        s.add(reading(Adverb, "tum.", "then"), "then");
+        const int p = s.add(declined(Pronoun, c.latinCase, c.number, c.gender, c.form, c.english, c.kind2), c.slot);
+        s.run();
+        EXPECT_EQ(s.slot(p), c.expected) << c.form << " " << c.slot;
+    }
+}
+
+// The relative follows its antecedent; a pronoun before its noun is a demonstrative; ipse with
+// ego is "myself"; a user phrase keeps the user's words.
+TEST(PolishPronouns, PartnersDecideTheForm) {
+    Polish s;
+    const int man = s.add(declined(Noun, kNom, kSg, kM, "Marc.us", "Marcus", noun_kind_type::Person), "Marcus");
+    const int who = s.add(declined(Pronoun, kNom, kSg, kM, "qu.i", "who", pronoun_kind_type::Relative), "who");
+    const int whom = s.add(declined(Pronoun, kAcc, kSg, kM, "qu.em", "who", pronoun_kind_type::Relative), "who");
+    const int that = s.add(declined(Pronoun, kAcc, kSg, kF, "e.am", "he", pronoun_kind_type::Personal), "he");
+    const int thing = s.add(declined(Noun, kAcc, kSg, kF, "r.em", "thing"), "the thing");
+    const int ego = s.add(declined(Pronoun, kNom, kSg, 0, "ego.", "I", pronoun_kind_type::Personal), "I");
+    const int ipse = s.add(declined(Pronoun, kNom, kSg, kM, "ips.e", "himself"), "himself");
+    const int user = s.add(declined(Pronoun, kAcc, kSg, 0, "m.e", "I", pronoun_kind_type::Personal), "<I>");
+    s.link(who, man);
+    s.link(that, thing);
+    s.link(ipse, ego);
+    s.run();
+    EXPECT_EQ(s.slot(who), "who");
+    EXPECT_EQ(s.slot(whom), "whom");   // no antecedent: the last person noun is masculine singular
+    EXPECT_EQ(s.slot(that), "that");
+    EXPECT_EQ(s.slot(ipse), "myself");
+    EXPECT_EQ(s.slot(user), "<I>");
+}
+
+struct TenseCase {
+    int tense;
+    const char* participleForm;
+    int verbKind;
+    const char* participle;
+    const char* expectedVerb;
+};
+
+// "captus est" -> "he/it has been captured": the predicate step puts the copula first and the
+// compound tense rebuilds it; each slot keeps its reading.
+TEST(PolishCompoundTenses, ParticipleWithBeReadsAsOneTense) {
+    const TenseCase cases[] = {
+        {tense_type::Present, "capt.us", 0, "captured", "He/it has been"},
+        {tense_type::Imperfect, "capt.us", 0, "captured", "He/it had been"},
+        {tense_type::Future, "capt.us", 0, "captured", "He/it will have been"},
+        {tense_type::Present, "locut.us", verb_kind_type::Deponent, "spoken", "He/it has"},
+    };
+    for (const TenseCase& c : cases) {
+        Polish s;
+        WordAnalysis participle = declined(Participle, kNom, kSg, kM, c.participleForm, "capture", c.verbKind);
+        participle.grammar4 = tense_type::Perfect;
+        participle.grammar5 = voice_type::Passive;
+        s.add(participle, c.participle);
+        s.add(verbReading(c.tense, voice_type::Active, mood_type::Indicative, 3, kSg, "..est", "be"),
+              "s/he/it ^is");
+        s.run();
+        EXPECT_EQ(s.slots(), (std::vector<std::string>{c.expectedVerb, c.participle})) << c.tense;
+        EXPECT_EQ(s.forms(), (std::vector<std::string>{"..est", c.participleForm}));
+    }
+    // "urbs capta est" in the automatic word order: subject, compound tense, participle.
+    Polish s;
+    s.options.bestOrder = 2;
+    WordAnalysis participle = declined(Participle, kNom, kSg, kF, "capt.a", "capture");
+    participle.grammar4 = tense_type::Perfect;
+    participle.grammar5 = voice_type::Passive;
+    const int city = s.add(declined(Noun, kNom, kSg, kF, "urb.s", "city"), "the city");
+    const int captured = s.add(participle, "the captured");
+    const int is = s.add(verbReading(1, 1, 1, 3, kSg, "..est", "be"), "^is");
+    s.link(captured, city);
+    s.link(city, is);
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"The city", "has been", "captured"}));
+    EXPECT_EQ(s.forms(), (std::vector<std::string>{"urb.s", "..est", "capt.a"}));
+}
+
+// A word tied to the word before it loses the prefix they share: "in" "with the city" -> "in"
+// "the city"; an adjective after its noun loses "the"; a genitive keeps its "of the".
+TEST(PolishDoubledPrefixes, TiedWordsShareOnePrefix) {
+    Polish s;
+    const int in = s.add(reading(Preposition, "in.", "in"), "in");
+    const int city = s.add(declined(Noun, kAbl, kSg, kF, "urb.e", "city"), "with the city");
+    const int son = s.add(declined(Noun, kNom, kSg, kM, "fili.us", "son"), "the son");
+    const int king = s.add(declined(Noun, kGen, kSg, kM, "reg.is", "king"), "of the king");
+    const int field = s.add(declined(Noun, kAcc, kSg, kM, "agr.um", "field"), "~the field");
+    const int great = s.add(declined(Adjective, kAcc, kSg, kM, "magn.um", "great"), "the great");
+    s.link(city, in);
+    s.link(king, son);
+    s.link(great, field);
+    s.run();
+    EXPECT_EQ(s.slot(city), "the city");
+    EXPECT_EQ(s.slot(king), "of the king");
+    EXPECT_EQ(s.slot(field), "~the field");
+    EXPECT_EQ(s.slot(great), "great");
+}
+
+TEST(PolishIdioms, TwoWordsReadAsOne) {
+    Polish s;
+    const int thing = s.add(declined(Noun, kNom, kSg, kF, "r.es", "thing"), "the thing");
+    const int pub = s.add(declined(Adjective, kNom, kSg, kF, "public.a", "public"), "public");
+    const int less = s.add(reading(Adverb, "minus.", "less"), "less");
+    const int than = s.add(reading(Adverb, "quam.", "how"), "as");
+    s.link(pub, thing);
+    s.run();
+    EXPECT_EQ(s.slot(thing), "The State");
+    EXPECT_EQ(s.slot(pub), "");
+    EXPECT_EQ(s.slot(less), "less");
+    EXPECT_EQ(s.slot(than), "than");
+}
+
+// Capitals fall on the first word and after every full stop (past empty slots and a position
+// without a reading); a user phrase keeps its marks, and the word table still mends its words.
+TEST(PolishCapitals, SentenceStartsAndUserPhrases) {
+    Polish s;
+    s.lexicon.polish = rawTable<PolishRecord>({PolishRecord{"childs", "children"}});
+    s.add(markReading(punctuation_type::DoubleQuote, '"'), "\"");
+    s.add(declined(Noun, kNom, kPl, kM, "liber.i", "child"), "<the childs>");
+    s.add(markReading(punctuation_type::FullStop, '.'), ".");
+    const int empty = s.add(declined(Noun, kNom, kSg, kF, "urb.s", "city"), "");
+    const int unread = s.add(declined(Noun, kNom, kSg, kF, "urb.s", "city"), "the city");
+    s.engine().sentence.chosenAnalysis[unread] = -1;
+    s.add(markReading(punctuation_type::FullStop, '.'), ".");
+    s.add(declined(Noun, kNom, kSg, kM, "Marc.us", "Marcus"), "<(the man)>");
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"\"", "<The children>", ".", "", "The city", ".",
+                                                   "<(The man)>"}));
+    EXPECT_EQ(s.slot(empty), "");
+}
+
+// "Caesar urbem magnam capiet." in every word-order mode: subject, verb, adjective before its
+// noun with the noun's article; the phrase table runs once on every slot; bestOrder stays.
+TEST(PolishWordOrder, LatinOrderReadsAsEnglish) {
+    std::vector<PhraseRecord> phrases = {PhraseRecord{"will ^", "will ^surely ", 6}};
+    phrases.resize(kVerbPhraseGroupSize);
+    for (int order : {1, 2, 3}) {
+        Polish s;
+        s.lexicon.phrasePolish = rawTable(phrases);
+        s.options.bestOrder = static_cast<std::int16_t>(order);
+        const int caesar = s.add(declined(Noun, kNom, kSg, kM, "Caesar.", "Caesar", noun_kind_type::Person), "Caesar");
+        const int city = s.add(declined(Noun, kAcc, kSg, kF, "urb.em", "city"), "the city");
+        const int great = s.add(declined(Adjective, kAcc, kSg, kF, "magn.am", "great"), "the great");
+        const int verb = s.add(verbReading(tense_type::Future, voice_type::Active, mood_type::Indicative, 3, kSg,
+                                           "capi.et", "capture"), "will ^capture");
+        s.add(markReading(punctuation_type::FullStop, '.'), ".");
+        s.link(caesar, verb);
+        s.link(great, city);
+        s.run();
+        EXPECT_EQ(s.forms(), (std::vector<std::string>{"Caesar.", "capi.et", "magn.am", "urb.em", "."})) << order;
+        EXPECT_EQ(s.slots(), (std::vector<std::string>{"Caesar", "will surely capture", "the great", "city", "."}))
+            << order;
+        EXPECT_EQ(s.options.bestOrder, order);
+    }
+}
+
+// "regis filius venit": the genitive follows its noun; "Marcus bonus est": subject, copula,
+// complement without its article.
+TEST(PolishWordOrder, GenitivesFollowAndCopulasJoin) {
+    Polish s;
+    s.options.bestOrder = 3;
+    const int king = s.add(declined(Noun, kGen, kSg, kM, "reg.is", "king"), "of the king");
+    const int son = s.add(declined(Noun, kNom, kSg, kM, "fili.us", "son"), "the son");
+    const int comes = s.add(verbReading(1, 1, 1, 3, kSg, "ven.it", "come"), "^comes");
+    s.add(markReading(punctuation_type::Semicolon, ';'), ";");
+    const int good = s.add(declined(Adjective, kNom, kSg, kM, "bon.us", "good"), "the good");
+    const int marcus = s.add(declined(Noun, kNom, kSg, kM, "Marc.us", "Marcus", noun_kind_type::Person), "Marcus");
+    s.add(verbReading(1, 1, 1, 3, kSg, "..est", "be"), "^is");
+    s.link(king, son);
+    s.link(son, comes);
+    s.link(good, marcus);
+    s.run();
+    EXPECT_EQ(s.forms(), (std::vector<std::string>{"fili.us", "reg.is", "ven.it", ";", "Marc.us", "..est", "bon.us"}));
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"The son", "of the king", "comes", ";", "Marcus", "is", "good"}));
+}
+
+// "urbe capta" and "capta urbe" read adverbially when ablative absolutes are on.
+TEST(PolishAblativeAbsolute, NounAndParticipleReadAsAClause) {
+    for (bool participleFirst : {false, true}) {
+        for (bool on : {true, false}) {
+            Polish s;
+            s.options.ablativeAbsolute = on;
+            WordAnalysis participle = declined(Participle, kAbl, kSg, kF, "capt.a", "capture");
+            participle.grammar4 = tense_type::Perfect;
+            participle.grammar5 = voice_type::Passive;
+            const WordAnalysis city = declined(Noun, kAbl, kSg, kF, "urb.e", "city");
+            const int a = participleFirst ? s.add(participle, "with captured") : s.add(city, "with the city");
+            const int b = participleFirst ? s.add(city, "with the city") : s.add(participle, "with captured");
+            s.add(markReading(punctuation_type::FullStop, '.'), ".");
+            s.link(a, b);
+            s.link(b, a);
+            s.run();
+            if (on) {
+                EXPECT_EQ(s.forms(), (std::vector<std::string>{"urb.e", "capt.a", "."}));
+                EXPECT_EQ(s.slots(), (std::vector<std::string>{"The city", "having been captured", "."}));
+            } else {
+                for (const std::string& slot : s.slots()) EXPECT_EQ(slot.find("having"), std::string::npos) << slot;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kavro
