@@ -12,6 +12,7 @@
 #include "cli/commands.h"
 #include "job/elapsed_time.h"
 #include "job/engine.h"
+#include "job/stages.h"
 #include "job/translation_job.h"
 
 namespace kavro::cli {
@@ -40,6 +41,8 @@ struct TranslateFlags {
     bool phonetics = false;
     bool abbreviations = false;
     bool yes = false;
+    bool english = false;
+    bool lines = false;
 };
 
 // "general" (or "0"), "auto", or one of the area letters.
@@ -84,7 +87,7 @@ ViewOptions optionsFor(const TranslateFlags& flags, const fs::path& home) {
     ViewOptions options;
     loadSettings(options, home);
     // Word analysis is the default, as in the window; the sentence options imply sentence mode.
-    options.sentenceMode = !flags.words && (flags.sentence || flags.details || flags.joint);
+    options.sentenceMode = !flags.words && (flags.sentence || flags.details || flags.joint || flags.english);
     options.details = options.details || flags.details;
     options.jointOutput = options.jointOutput || flags.joint;
     options.inscriptions = options.inscriptions || flags.inscriptions;
@@ -142,12 +145,78 @@ void printLog(const fs::path& log) {
     printEngineText(text.str());
 }
 
+// The English of a sentence without the spacing and line ends of the log.
+std::string trimmedLine(std::string_view line) {
+    std::size_t begin = 0, end = line.size();
+    while (begin < end && (line[begin] == ' ' || line[begin] == '\n')) ++begin;
+    while (end > begin && (line[end - 1] == ' ' || line[end - 1] == '\n' || line[end - 1] == '\r')) --end;
+    return std::string(line.substr(begin, end - begin));
+}
+
+// The stages of an English-only run: every sentence's English is handed to `sink` as it is made.
+template <class Sink>
+JobStages englishStages(Sink sink) {
+    JobStages stages = engineStages();
+    stages.translateSentence = [sink](Engine& e) {
+        translateSentence(e);
+        if (!e.areaChanged) sink(trimmedLine(e.sentence.finalLine));
+    };
+    return stages;
+}
+
+void checkEnglishJob(const JobResult& result, const fs::path& input, const fs::path& home) {
+    checkJobResult(result, input, home);
+    if (result.status == JobStatus::Aborted) fail(input, "translation ended early");
+}
+
+// --english: one line of English per sentence, printed as the sentences are translated.
+void printEnglishOfText(Engine& engine, fs::path latinFile, const fs::path& home) {
+    const fs::path input = latinFile;
+    const JobStages stages = englishStages([](const std::string& english) { printEngineText(english + "\n"); });
+    checkEnglishJob(runTranslationJob(engine, latinFile, clockMillis(), stages), input, home);
+}
+
+// --english --lines: every input line is a text of its own and gives exactly one line.
+void printEnglishOfLines(Engine& engine, const std::string& content, const fs::path& home) {
+    std::string english;
+    const JobStages stages = englishStages([&english](const std::string& sentence) {
+        if (sentence.empty()) return;
+        if (!english.empty()) english += ' ';
+        english += sentence;
+    });
+    const fs::path storage = home / kStdinStorage;
+    std::size_t start = 0;
+    while (start < content.size()) {
+        std::size_t end = content.find('\n', start);
+        if (end == std::string::npos) end = content.size();
+        const std::string_view line = std::string_view(content).substr(start, end - start);
+        start = end + 1;
+        english.clear();
+        if (line.find_first_not_of(" \t\r") != std::string_view::npos) {
+            std::ofstream out(storage, std::ios::binary | std::ios::trunc);
+            out << line << '\n';
+            out.close();
+            if (!out) fail(storage, "cannot store the line here");
+            fs::path latinFile = storage;
+            checkEnglishJob(runTranslationJob(engine, latinFile, clockMillis(), stages), storage, home);
+        }
+        printEngineText(english + "\n");
+    }
+}
+
 void runTranslate(const TranslateFlags& flags) {
     const std::int64_t startMillis = clockMillis();
     const fs::path home = writableProgramFolder(flags.home);
-    fs::path latinFile = latinFileFor(flags, home);
+    if (flags.lines && !flags.english) fail("--lines", "goes with --english");
+    const std::string linesContent = flags.lines ? readLatinInput(flags.input) : std::string();
+    fs::path latinFile = flags.lines ? fs::path() : latinFileFor(flags, home);
     const fs::path input = latinFile;
     ViewOptions options = optionsFor(flags, home);
+    if (flags.english) {
+        options.showUserPhrases = false;   // plain English: no marks around the standard phrases
+        options.jointOutput = false;
+        options.details = false;
+    }
 
     Lexicon lexicon;
     CliHost host(flags.yes);
@@ -158,6 +227,11 @@ void runTranslate(const TranslateFlags& flags) {
     if (areaAsked == kAreaBotany && options.area != kAreaBotany)
         std::fprintf(stderr, "kavro: the botany area needs the botany meanings; the general area is used\n");
 
+    if (flags.english) {
+        if (flags.lines) printEnglishOfLines(*engine, linesContent, home);
+        else printEnglishOfText(*engine, latinFile, home);
+        return;
+    }
     const JobResult result = runTranslationJob(*engine, latinFile, startMillis);
     checkJobResult(result, input, home);
     printLog(home / kLogFile);
@@ -218,6 +292,14 @@ void addTranslateCommand(CLI::App& app) {
     cmd->add_flag("--abbreviations", flags->abbreviations,
                   "Expand abbreviations such as \"coss.\"");
     cmd->add_flag("--yes", flags->yes, "Answer Yes to the program's Yes/No questions (default No)");
+    cmd->add_flag("--english", flags->english,
+                  "Print only the English, one line per sentence, instead of parser.txt (implies "
+                  "--sentence; standard phrases are not marked)")
+        ->excludes(words);
+    cmd->add_flag("--lines", flags->lines,
+                  "With --english: translate each input line as a text of its own and print exactly "
+                  "one line for it (an empty line for an empty one), so that the output stays "
+                  "aligned with the input");
     cmd->callback([flags] { runTranslate(*flags); });
 }
 

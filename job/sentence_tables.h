@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "job/capacities.h"
 
@@ -102,6 +103,8 @@ struct SentenceTables {
     // wordFirst[w] .. wordFirst[w+1]-1 (indexedWords positions indexed).
     std::int16_t wordFirst[kTokenCapacity + 1]{};
     int indexedWords = 0;
+    // The English line of the sentence as written to the log (empty until it is assembled).
+    std::string finalLine;
     // The score of every candidate, kept while traceScores is set (kavro analyse --trace).
     bool traceScores = false;
     ScoreTrace scores[kAnalysisCapacity]{};

@@ -243,6 +243,7 @@ void assembleFinalOutput(Engine& engine) {
     line += "\n\n";
     finalPolish(engine.lexicon.finalPolish.as<FinalPolishRecord>(), line);
     engine.log.write(line);
+    engine.sentence.finalLine = std::move(line);
 }
 
 }  // namespace kavro

@@ -146,6 +146,7 @@ bool chooseSentenceReadings(Engine& engine) {
 }
 
 void translateSentence(Engine& engine) {
+    engine.sentence.finalLine.clear();
     if (!chooseSentenceReadings(engine)) return;
     assembleEnglish(engine);
     if (engine.options.allowUserPhrases && !engine.singleWordLookup) applyStandardPhrases(engine);
