@@ -105,19 +105,25 @@ void cutUnusedPart(std::string& meaning, bool modifiedStem) {
     if (dash != std::string::npos) meaning += rest.substr(dash);
 }
 
+// Collapses runs of blanks to one and drops blanks at both ends, in place.
 void trimBlanks(std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        if (c == ' ' && (out.empty() || out.back() == ' ')) continue;
-        out += c;
+    std::size_t out = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == ' ' && (out == 0 || text[out - 1] == ' ')) continue;
+        text[out++] = c;
     }
-    while (!out.empty() && out.back() == ' ') out.pop_back();
-    text = std::move(out);
+    while (out > 0 && text[out - 1] == ' ') --out;
+    text.resize(out);
 }
 
 }  // namespace
 
 void dropParentheticals(std::string& meaning) {
+    if (meaning.find_first_of("([") == std::string::npos) {
+        trimBlanks(meaning);
+        return;
+    }
     std::string kept;
     int depth = 0;
     for (const char c : meaning) {
