@@ -27,6 +27,7 @@ constexpr int kPlaceLocative = 12;
 constexpr int kSecondNominative = -10;
 // Each frequency level a reading is rarer than the commonest reading of its word costs this much.
 constexpr int kWordRarityStep = 12;
+constexpr int kParticleFormAdvantage = 2;
 
 bool partnerIsVerb(const Engine& e, const WordAnalysis& a) {
     for (const int l : {a.link1, a.link2, a.link3})
@@ -268,19 +269,31 @@ int rarityCategory(const WordAnalysis& a) {
     return 7;
 }
 
-// The lowest rarity among the live readings of c's word.
+// The rarity of a reading when it is weighed against the other readings of its word. The
+// frequency of a dictionary entry is spread over all its forms: an adjective rated common is
+// common over some thirty forms, a particle rated the same is common in its only form. So a
+// particle (adverb, conjunction, preposition, interjection) counts as more common here than its
+// inflected homographs of the same rating ("sane", "primum", "modo", "iam").
+int formRarity(const Engine& e, const WordAnalysis& a) {
+    const int r = rarityOf(a, e.options);
+    const bool particle = a.partOfSpeech == speech_type::Adverb || isConjunction(a) || isPreposition(a) ||
+                          a.partOfSpeech == speech_type::Interjection;
+    return particle ? std::max(0, r - kParticleFormAdvantage) : r;
+}
+
+// The lowest form rarity among the live readings of c's word.
 int commonestInWord(const Engine& e, int ci) {
     int best = 99;
     const int end = wordEnd(e, ci);
     for (int j = wordBegin(e, ci); j < end; ++j)
-        if (isLive(e.wordAnalyses[j])) best = std::min(best, rarityOf(e.wordAnalyses[j], e.options));
+        if (isLive(e.wordAnalyses[j])) best = std::min(best, formRarity(e, e.wordAnalyses[j]));
     return best;
 }
 
 int rarityTerms(const Engine& e, int ci, RarityMemory& memory) {
     const WordAnalysis& c = e.wordAnalyses[ci];
     const int h = rarityOf(c, e.options);
-    int w = -kWordRarityStep * (h - commonestInWord(e, ci));
+    int w = -kWordRarityStep * (formRarity(e, c) - commonestInWord(e, ci));
     if (h == 1 || h == 2) w += 20;
     w -= 2 * h;
     if (h == 0) w += 25;
