@@ -25,6 +25,7 @@ constexpr int kFreePersonAblative = -10;
 // The locative is the case of towns and a few nouns (Romae, domi): as likely as an ablative.
 constexpr int kPlaceLocative = 12;
 constexpr int kSecondNominative = -10;
+constexpr int kRelativeWithoutAntecedent = -10;
 // Each frequency level a reading is rarer than the commonest reading of its word costs this much.
 constexpr int kWordRarityStep = 12;
 constexpr int kParticleFormAdvantage = 2;
@@ -129,9 +130,12 @@ int locativeWeight(const WordAnalysis& c) {
     return place ? kPlaceLocative : 0;
 }
 
-// "which": the noted antecedent of its gender and number, or a noun of them just before.
+// "which": the noted antecedent of its gender and number, or a noun of them just before; a
+// relative with nothing to refer back to is likelier another word of its form ("quod" as
+// "because").
 int whichWeight(const Engine& e, const WordAnalysis& c) {
     if (!isPronoun(c) || englishOf(c) != "which") return 0;
+    if (c.kind2 == pronoun_kind_type::Relative && c.link1 < 0) return kRelativeWithoutAntecedent;
     if (liveAt(e, c.link1)) {
         const WordAnalysis& n = e.wordAnalyses[c.link1];
         if (n.grammar3 == c.grammar3 && n.grammar2 == c.grammar2) return 50;

@@ -49,30 +49,47 @@ int readingInCase(const Engine& e, int w, int c, Test test) {
     return -1;
 }
 
+// Ties preposition p and the reading at `object`: every reading of the object's word in the
+// governed case is tied back, and so are the adjectives between.
+void tieObject(Engine& e, int p, int object, int c) {
+    addLink(e.wordAnalyses[p], object);
+    const int w = e.wordAnalyses[object].wordPosition;
+    const WordRange r = readingsOfWord(e, w);
+    for (int i = r.first; i < r.end; ++i)
+        if (isLive(e.wordAnalyses[i]) && e.wordAnalyses[i].grammar1 == c) addLink(e.wordAnalyses[i], p);
+    for (int m = e.wordAnalyses[p].wordPosition + 1; m < w; ++m) {
+        const int adj = readingInCase(e, m, c, isAdjectival);
+        if (adj >= 0) addLink(e.wordAnalyses[adj], p);
+    }
+}
+
+bool isAdjectivalPronoun(const WordAnalysis& a) {
+    return isPronoun(a) && a.kind2 == pronoun_kind_type::Adjectival;
+}
+
 // The object of preposition p: the first word after it that has a head reading in the governed
-// case; every reading of that word in the case is tied to the preposition, and the preposition to
-// the first of them. Returns false when nothing within reach can be its object.
+// case; failing a head within reach, an adjective or adjectival pronoun in the case standing for
+// one ("cum his", "post paucos"). Returns false when nothing within reach can be its object.
 bool linkPrepositionObject(Engine& e, int p, int lastWord) {
     const int c = governedCase(e.wordAnalyses[p]);
     const int w0 = e.wordAnalyses[p].wordPosition;
+    int standIn = -1;
     for (int w = w0 + 1; w <= w0 + kPrepositionReach && w <= lastWord; ++w) {
-        if (endsPhrase(e, w)) return false;
+        if (endsPhrase(e, w)) break;
         const int head = readingInCase(e, w, c, isHead);
-        if (head < 0) {
-            if (readingInCase(e, w, c, isAdjectival) >= 0) continue;   // an adjective before its noun
-            return false;
+        if (head >= 0) {
+            tieObject(e, p, head, c);
+            return true;
         }
-        addLink(e.wordAnalyses[p], head);
-        const WordRange r = readingsOfWord(e, w);
-        for (int i = r.first; i < r.end; ++i)
-            if (isLive(e.wordAnalyses[i]) && e.wordAnalyses[i].grammar1 == c) addLink(e.wordAnalyses[i], p);
-        for (int m = w0 + 1; m < w; ++m) {
-            const int adj = readingInCase(e, m, c, isAdjectival);
-            if (adj >= 0) addLink(e.wordAnalyses[adj], p);
-        }
-        return true;
+        const int modifier = readingInCase(e, w, c, [](const WordAnalysis& a) {
+            return isAdjectival(a) || isAdjectivalPronoun(a);
+        });
+        if (modifier < 0) break;
+        if (standIn < 0) standIn = modifier;
     }
-    return false;
+    if (standIn < 0) return false;
+    tieObject(e, p, standIn, c);
+    return true;
 }
 
 // Preposition readings without an object give way to a reading of the same word that has one
