@@ -67,9 +67,16 @@ bool isAdjectivalPronoun(const WordAnalysis& a) {
     return isPronoun(a) && a.kind2 == pronoun_kind_type::Adjectival;
 }
 
+bool hasHeadReading(const Engine& e, int w) {
+    const WordRange r = readingsOfWord(e, w);
+    for (int i = r.first; i < r.end; ++i)
+        if (isLive(e.wordAnalyses[i]) && isHead(e.wordAnalyses[i])) return true;
+    return false;
+}
+
 // The object of preposition p: the first word after it that has a head reading in the governed
-// case; failing a head within reach, an adjective or adjectival pronoun in the case standing for
-// one ("cum his", "post paucos"). Returns false when nothing within reach can be its object.
+// case; failing a head within reach, a word that can only be an adjective or adjectival pronoun,
+// standing for its noun ("cum his", "post paucos"). Returns false when nothing within reach can be its object.
 bool linkPrepositionObject(Engine& e, int p, int lastWord) {
     const int c = governedCase(e.wordAnalyses[p]);
     const int w0 = e.wordAnalyses[p].wordPosition;
@@ -85,7 +92,7 @@ bool linkPrepositionObject(Engine& e, int p, int lastWord) {
             return isAdjectival(a) || isAdjectivalPronoun(a);
         });
         if (modifier < 0) break;
-        if (standIn < 0) standIn = modifier;
+        if (standIn < 0 && !hasHeadReading(e, w)) standIn = modifier;
     }
     if (standIn < 0) return false;
     tieObject(e, p, standIn, c);
