@@ -12,6 +12,7 @@ namespace {
 constexpr std::string_view kPunctuationPrefix = "PUNCT";
 constexpr char kFirstPunctuationCode = 64;    // the full stop's code letter, as the tokenizer has it
 constexpr std::string_view kPondo = "pondo";  // P before a numeral, as the tokenizer reads it
+constexpr std::string_view kBrackets = "[]{}";
 
 bool isWhiteSpace(char ch) { return ch == ' ' || ch == '\n' || ch == '\r' || ch == '\t'; }
 bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
@@ -57,9 +58,10 @@ private:
     LineTokens out_;
 };
 
-// A character at a word's edge that the tokenizer's cleaning drops (digits stay with the word).
+// A character at a word's edge that the tokenizer's cleaning drops: not a digit (digits stay
+// with the word), a mark or a bracket (the parentheses of puer(os) are the word's).
 bool TokenizerReplay::isStray(char ch) const {
-    if (isDigit(ch)) return false;
+    if (isDigit(ch) || punctuationIndex(ch) >= 0 || kBrackets.find(ch) != std::string_view::npos) return false;
     WordBuffer one;
     one.append(ch);
     cleanCharacters(one, options_);

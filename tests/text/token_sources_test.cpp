@@ -46,18 +46,18 @@ TEST_F(TokenSources, ReplayMakesTheTokenizersTokens) {
 // Every character of the line but white space lies in exactly one piece, in order; each token
 // points at the pieces it was read from.
 TEST_F(TokenSources, PiecesCoverTheLineAndTokensPointIntoThem) {
-    const std::string_view line = " \xABVenit\xBB  id est, factumst (12)!\n";
+    const std::string_view line = " \xABVenit\xBB  id est, factumst (12)! puer(os)\n";
     const LineTokens read = replayTokenizer(line, options);
     std::string pieces;
     for (const WrittenPiece& p : read.pieces) {
         pieces.append(line.substr(p.start, p.length)).append(p.word ? "" : "'");
         pieces += p.spaceAfter ? " " : "|";
     }
-    EXPECT_EQ(pieces, "\xAB'|Venit|\xBB' id est|,' factumst ('|12|)'|!' ");
+    EXPECT_EQ(pieces, "\xAB'|Venit|\xBB' id est|,' factumst ('|12|)'|!' puer(os) ");
     std::string sources;
     for (const TokenSource& t : read.tokens)
         sources += t.text + "@" + std::to_string(t.firstPiece) + "-" + std::to_string(t.lastPiece) + " ";
-    EXPECT_EQ(sources, "Uenit@1-1 id_est@3-4 PUNCTA@5-5 factum@6-6 est@6-6 PUNCTI@7-7 PUNCTJ@9-9 PUNCTD@10-10 ");
+    EXPECT_EQ(sources, "Uenit@1-1 id_est@3-4 PUNCTA@5-5 factum@6-6 est@6-6 PUNCTI@7-7 PUNCTJ@9-9 PUNCTD@10-10 pueros@11-11 ");
 }
 
 }  // namespace
