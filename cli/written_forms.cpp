@@ -95,7 +95,8 @@ std::vector<WrittenToken> pairedTokens(std::string_view line, const LineTokens& 
     for (int p = 0; p < static_cast<int>(read.pieces.size());) {
         std::size_t k = j;
         int last = p;
-        while (k < read.tokens.size() && read.tokens[k].firstPiece == p) last = std::max(last, read.tokens[k++].lastPiece);
+        while (k < read.tokens.size() && read.tokens[k].firstPiece == p)
+            last = std::max(last, read.tokens[k++].lastPiece);
         WrittenToken w;
         for (int q = p; q <= last; ++q) {
             const WrittenPiece& piece = read.pieces[q];
@@ -122,7 +123,8 @@ std::vector<WrittenToken> tokensAsWritten(const std::vector<std::string_view>& t
     std::vector<WrittenToken> out;
     for (std::size_t t = 0; t < tokens.size(); ++t) {
         std::string text(tokens[t]);
-        const char mark = isPunctuationToken(tokens[t]) ? punctuationMark(tokens[t][kMarkCodeAt] - kFirstMarkCode) : '\0';
+        const char mark =
+            isPunctuationToken(tokens[t]) ? punctuationMark(tokens[t][kMarkCodeAt] - kFirstMarkCode) : '\0';
         if (mark != '\0') text.assign(1, mark);
         if (!out.empty() && text.size() == 1 && kClosingMarks.find(text[0]) != std::string_view::npos)
             out.back().spaceAfter = false;

@@ -182,7 +182,8 @@ TEST(ConlluOutput, RealLatinPassesTheFormatChecks) {
         "\n5\t12\t12\tNUM\t_\t_\t_\t_\t_\tSpaceAfter=No\n",
         "\n7\tpuer(os)\tpuer\tNOUN\t",
     };
-    for (const std::string& part : expected) EXPECT_NE(conllu.find(part), std::string::npos) << part << "\nin\n" << conllu;
+    for (const std::string& part : expected)
+        EXPECT_NE(conllu.find(part), std::string::npos) << part << "\nin\n" << conllu;
 }
 
 // The tokens paired with the written sentence: an enclitic before or after its word, a word cut

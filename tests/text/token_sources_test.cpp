@@ -57,7 +57,8 @@ TEST_F(TokenSources, PiecesCoverTheLineAndTokensPointIntoThem) {
     std::string sources;
     for (const TokenSource& t : read.tokens)
         sources += t.text + "@" + std::to_string(t.firstPiece) + "-" + std::to_string(t.lastPiece) + " ";
-    EXPECT_EQ(sources, "Uenit@1-1 id_est@3-4 PUNCTA@5-5 factum@6-6 est@6-6 PUNCTI@7-7 PUNCTJ@9-9 PUNCTD@10-10 pueros@11-11 ");
+    EXPECT_EQ(sources,
+              "Uenit@1-1 id_est@3-4 PUNCTA@5-5 factum@6-6 est@6-6 PUNCTI@7-7 PUNCTJ@9-9 PUNCTD@10-10 pueros@11-11 ");
 }
 
 }  // namespace
