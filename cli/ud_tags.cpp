@@ -129,11 +129,34 @@ constexpr UposRefinement kUposRefinements[] = {
     {speech_type::Numeral, kG4, numeral_kind_type::Adverb, "ADV"},
 };
 
-// Latin conjunctions that introduce a subordinate clause (SCONJ); the others join like et.
-constexpr std::string_view kSubordinatingConjunctions[] = {
-    "antequam", "cum",  "donec",   "dum",     "etiamsi",   "etsi",  "nisi",    "postquam",
-    "priusquam", "quamquam", "quamuis", "quamvis", "quando", "quasi", "quia", "quoad",
-    "quod",     "quoniam", "si",   "simulac", "tametsi", "tamquam", "ubi",  "ut",  "uti",
+// Words the treebanks tag by the word itself. A conjunction of the list introduces a subordinate
+// clause (SCONJ); the others join like et. An adjective of the list is a determiner (DET):
+// possessives, words of totality, of contrast, of quantity and of pointing, each with its kind.
+// (Pronouns stay PRON: whether hic stands for a noun or beside one is a matter of syntax.)
+struct WordTag {
+    std::string_view lemma;
+    const char* upos;
+    const char* features;
+};
+
+constexpr WordTag kWordTags[] = {
+    {"antequam", "SCONJ", ""}, {"cum", "SCONJ", ""},   {"donec", "SCONJ", ""},   {"dum", "SCONJ", ""},
+    {"etiamsi", "SCONJ", ""},  {"etsi", "SCONJ", ""},  {"nisi", "SCONJ", ""},    {"postquam", "SCONJ", ""},
+    {"priusquam", "SCONJ", ""}, {"quamquam", "SCONJ", ""}, {"quamvis", "SCONJ", ""}, {"quando", "SCONJ", ""},
+    {"quasi", "SCONJ", ""},    {"quia", "SCONJ", ""},  {"quoad", "SCONJ", ""},   {"quod", "SCONJ", ""},
+    {"quoniam", "SCONJ", ""},  {"si", "SCONJ", ""},    {"simulac", "SCONJ", ""}, {"tametsi", "SCONJ", ""},
+    {"tamquam", "SCONJ", ""},  {"ubi", "SCONJ", ""},   {"ut", "SCONJ", ""},      {"uti", "SCONJ", ""},
+    {"meus", "DET", "Poss=Yes|PronType=Prs"},   {"tuus", "DET", "Poss=Yes|PronType=Prs"},
+    {"suus", "DET", "Poss=Yes|PronType=Prs"},   {"noster", "DET", "Poss=Yes|PronType=Prs"},
+    {"vester", "DET", "Poss=Yes|PronType=Prs"},
+    {"omnis", "DET", "PronType=Tot"},    {"totus", "DET", "PronType=Tot"},   {"cunctus", "DET", "PronType=Tot"},
+    {"alius", "DET", "PronType=Con"},    {"alter", "DET", "PronType=Con"},   {"ceterus", "DET", "PronType=Con"},
+    {"solus", "DET", "PronType=Con"},    {"uterque", "DET", "PronType=Con"},
+    {"multus", "DET", "PronType=Ind"},   {"nullus", "DET", "PronType=Ind"},  {"ullus", "DET", "PronType=Ind"},
+    {"paucus", "DET", "PronType=Ind"},   {"reliquus", "DET", "PronType=Ind"}, {"quidam", "DET", "PronType=Ind"},
+    {"quisque", "DET", "PronType=Ind"},  {"aliqui", "DET", "PronType=Ind"},
+    {"tantus", "DET", "PronType=Dem"},   {"talis", "DET", "PronType=Dem"},
+    {"quantus", "DET", "PronType=Rel"},  {"qualis", "DET", "PronType=Rel"},
 };
 
 // The cum cut from mecum, tecum, quibuscum: a preposition after its pronoun.
@@ -151,16 +174,24 @@ const char* featuresOf(Code code, std::uint8_t value) {
     return "";
 }
 
-std::string uposOf(const WordAnalysis& a, const SpeechRow* row, std::string_view lemma) {
+// The universal part of speech by our codes.
+std::string uposByCode(const WordAnalysis& a, const SpeechRow* row, std::string_view lemma) {
     if (!row) return "X";
     for (const UposRefinement& r : kUposRefinements)
         if (r.speech == a.partOfSpeech && codeByte(a, r.byte) == r.value) return r.upos;
     if (a.partOfSpeech == speech_type::Tackon && lemma == kEncliticPreposition) return "ADP";
-    if (a.partOfSpeech == speech_type::Conjunction &&
-        std::find(std::begin(kSubordinatingConjunctions), std::end(kSubordinatingConjunctions), lemma) !=
-            std::end(kSubordinatingConjunctions))
-        return "SCONJ";
     return row->upos;
+}
+
+// The word's own tag when the list has it and the reading is of the kind the tag is for.
+const WordTag* wordTagOf(const WordAnalysis& a, std::string_view upos, std::string_view lemma) {
+    for (const WordTag& tag : kWordTags) {
+        if (tag.lemma != lemma) continue;
+        const std::string_view kind = tag.upos;
+        if (kind == "SCONJ" && a.partOfSpeech == speech_type::Conjunction) return &tag;
+        if (kind == "DET" && upos == "ADJ") return &tag;
+    }
+    return nullptr;
 }
 
 // Splits "A=x|B=y" into `into`.
@@ -185,10 +216,11 @@ bool isGerundive(const WordAnalysis& a) {
 }
 
 // The features, sorted by name as CoNLL-U asks (letter case aside), each name once (the first
-// added wins: a gerundive is VerbForm=Gdv, not Part).
-std::string featsOf(const WordAnalysis& a, const SpeechRow* row) {
+// added wins: the word's own kind, and a gerundive is VerbForm=Gdv, not Part).
+std::string featsOf(const WordAnalysis& a, const SpeechRow* row, std::string_view wordFeatures) {
     if (!row) return "_";
     std::vector<std::string> features;
+    addFeatures(features, wordFeatures);
     addFeatures(features, isGerundive(a) ? "VerbForm=Gdv" : row->fixedFeatures);
     for (const CodeAt& at : row->codes)
         if (at.code != Code::None) addFeatures(features, featuresOf(at.code, codeByte(a, at.byte)));
@@ -241,7 +273,10 @@ std::string xposOf(const WordAnalysis& a, const SpeechRow* row) {
 
 UdTags udTagsOf(const WordAnalysis& reading, std::string_view lemma) {
     const SpeechRow* row = rowOf(reading.partOfSpeech);
-    return {uposOf(reading, row, lemma), xposOf(reading, row), featsOf(reading, row)};
+    std::string upos = uposByCode(reading, row, lemma);
+    const WordTag* tag = row ? wordTagOf(reading, upos, lemma) : nullptr;
+    if (tag) upos = tag->upos;
+    return {upos, xposOf(reading, row), featsOf(reading, row, tag ? tag->features : "")};
 }
 
 }  // namespace kavro::cli

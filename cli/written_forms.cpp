@@ -37,28 +37,55 @@ struct Pairing {
     std::vector<int> enclitic;
 };
 
-bool pairTokens(const std::vector<TokenSource>& read, const std::vector<std::string_view>& tokens, Pairing& out) {
-    const std::size_t n = tokens.size();
-    out.word.assign(read.size(), -1);
-    out.enclitic.assign(read.size(), -1);
-    std::size_t j = 0;
-    for (std::size_t i = 0; i < n;) {
-        if (j < read.size() && tokens[i] == read[j].text) {
-            out.word[j++] = static_cast<int>(i++);
-        } else if (j < read.size() && i + 1 < n && tokens[i + 1] == read[j].text &&
-                   isEncliticOf(tokens[i], read[j].text)) {
-            out.enclitic[j] = static_cast<int>(i);
-            out.word[j++] = static_cast<int>(i + 1);
-            i += 2;
-        } else if (j > 0 && out.word[j - 1] == static_cast<int>(i) - 1 && out.enclitic[j - 1] < 0 &&
-                   isEncliticOf(tokens[i], read[j - 1].text)) {
-            out.enclitic[j - 1] = static_cast<int>(i++);
-        } else {
-            return false;
-        }
+// Pairs tokens[i..] with read[j..]. A token is its replayed token, or an enclitic before the next
+// one (que uirumque) or after the one just paired (Marcusque que). In a run of words that all end
+// in que the owner of each que is found by trying the enclitic before its word first and going
+// back when the run cannot be paired that way; a state that failed once is not tried again.
+class TokenPairer {
+public:
+    TokenPairer(const std::vector<TokenSource>& read, const std::vector<std::string_view>& tokens, Pairing& out)
+        : read_(read), tokens_(tokens), out_(out), failed_((tokens.size() + 1) * (read.size() + 1) * 2, false) {
+        out_.word.assign(read.size(), -1);
+        out_.enclitic.assign(read.size(), -1);
     }
-    return true;
-}
+
+    bool pairFrom(std::size_t i, std::size_t j) {
+        if (i == tokens_.size()) return true;
+        const bool open = afterIsOpen(i, j);
+        const std::size_t state = (i * (read_.size() + 1) + j) * 2 + (open ? 1 : 0);
+        if (failed_[state]) return false;
+        if (j < read_.size() && tokens_[i] == read_[j].text) {
+            out_.word[j] = static_cast<int>(i);
+            if (pairFrom(i + 1, j + 1)) return true;
+        }
+        if (j < read_.size() && i + 1 < tokens_.size() && tokens_[i + 1] == read_[j].text &&
+            isEncliticOf(tokens_[i], read_[j].text)) {
+            out_.enclitic[j] = static_cast<int>(i);
+            out_.word[j] = static_cast<int>(i + 1);
+            if (pairFrom(i + 2, j + 1)) return true;
+            out_.enclitic[j] = -1;
+        }
+        if (open && isEncliticOf(tokens_[i], read_[j - 1].text)) {
+            out_.enclitic[j - 1] = static_cast<int>(i);
+            if (pairFrom(i + 1, j)) return true;
+            out_.enclitic[j - 1] = -1;
+        }
+        if (j < read_.size()) out_.word[j] = -1;
+        failed_[state] = true;
+        return false;
+    }
+
+private:
+    // The token just before i became read[j - 1], which has no enclitic yet.
+    bool afterIsOpen(std::size_t i, std::size_t j) const {
+        return i > 0 && j > 0 && out_.word[j - 1] == static_cast<int>(i) - 1 && out_.enclitic[j - 1] < 0;
+    }
+
+    const std::vector<TokenSource>& read_;
+    const std::vector<std::string_view>& tokens_;
+    Pairing& out_;
+    std::vector<bool> failed_;
+};
 
 // The form of one of several tokens read from one written word: the first takes the word's
 // beginning and the last its end when they spell the token (Factum of Factumst, XII of M_XII);
@@ -140,7 +167,7 @@ std::vector<WrittenToken> writtenTokens(std::string_view line, const std::vector
                                         const ViewOptions& options) {
     const LineTokens read = replayTokenizer(line, options);
     Pairing pairing;
-    if (!pairTokens(read.tokens, tokens, pairing)) return tokensAsWritten(tokens);
+    if (!TokenPairer(read.tokens, tokens, pairing).pairFrom(0, 0)) return tokensAsWritten(tokens);
     return pairedTokens(line, read, pairing, tokens);
 }
 

@@ -186,8 +186,9 @@ TEST(ConlluOutput, RealLatinPassesTheFormatChecks) {
         EXPECT_NE(conllu.find(part), std::string::npos) << part << "\nin\n" << conllu;
 }
 
-// The tokens paired with the written sentence: an enclitic before or after its word, a word cut
-// in two, and tokens that do not fit the line (each then stands for itself).
+// The tokens paired with the written sentence: an enclitic before or after its word (in a run of
+// words in que, each que to its own word), a word cut in two, and tokens that do not fit the line
+// (each then stands for itself).
 TEST(ConlluOutput, TokensArePairedWithTheWrittenSentence) {
     struct Case {
         std::string_view line;
@@ -198,6 +199,8 @@ TEST(ConlluOutput, TokensArePairedWithTheWrittenSentence) {
         {"Arma virumque cano.\n", {"Arma", "que", "uirumque", "cano", "PUNCT@"},
          "Arma_ Arma=0 | virumque_ virum=2 que=1 | cano cano=3 | ._ .=4 | "},
         {"Marcusque venit\n", {"Marcusque", "que", "uenit"}, "Marcusque_ Marcus=0 que=1 | venit_ venit=2 | "},
+        {"Chloreaque Sybarimque Daretaque\n", {"Chloreaque", "que", "Sybarimque", "que", "que", "Daretaque"},
+         "Chloreaque_ Chlorea=0 que=1 | Sybarimque_ Sybarim=2 que=3 | Daretaque_ Dareta=5 que=4 | "},
         {"Factumst.\n", {"Factum", "est", "PUNCT@"}, "Factumst Factum=0 est=1 | ._ .=2 | "},
         {"cur venis?\n", {"quis", "uenis", "PUNCTB"}, "quis_ quis=0 | uenis uenis=1 | ?_ ?=2 | "},
     };
