@@ -2,7 +2,6 @@
 // scripts and for measurement. The fields are described in README.md.
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -13,6 +12,8 @@
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/conllu_output.h"
+#include "cli/sentence_readings.h"
 #include "cli/text_encoding.h"
 #include "job/elapsed_time.h"
 #include "job/engine.h"
@@ -22,7 +23,6 @@
 #include "job/translation_job.h"
 #include "morph/analysis_emit.h"
 #include "morph/word_analysis.h"
-#include "syntax/sentence_driver.h"
 
 namespace kavro::cli {
 namespace {
@@ -40,6 +40,7 @@ struct AnalyseFlags {
     bool yes = false;
     bool sentence = false;
     bool trace = false;
+    bool conllu = false;
 };
 
 std::string utf8(std::string_view engineText) { return windows1252ToUtf8(engineText); }
@@ -125,14 +126,6 @@ const char* sourceName(int kind) {
     }
 }
 
-// A reading as printed: the record, where it came from, and in sentence mode its status.
-struct PrintedReading {
-    const WordAnalysis* record;
-    const AnalysisSource* note;
-    const char* status = nullptr;   // "chosen", "set aside" (not chosen), "deleted"; null in word mode
-    const ScoreTrace* score = nullptr;   // with --trace, the parts of its context score
-};
-
 json readingOf(const PrintedReading& p) {
     const WordAnalysis& a = *p.record;
     const AnalysisSource& note = *p.note;
@@ -175,13 +168,8 @@ void printTokens(const Engine& engine, int sentence, std::vector<json>& readings
     }
 }
 
-int tokensOf(const Engine& engine) {
-    return engine.tokenCount < static_cast<int>(kTokenCapacity) ? std::max(engine.tokenCount, 0)
-                                                                : static_cast<int>(kTokenCapacity);
-}
-
 void printSentence(Engine& engine, int sentence) {
-    std::vector<json> readings(static_cast<std::size_t>(tokensOf(engine)), json::array());
+    std::vector<json> readings(static_cast<std::size_t>(sentenceTokenCount(engine)), json::array());
     for (int i = 0; i < engine.analysisCount; ++i) {
         const int position = engine.wordAnalyses[i].wordPosition;
         if (position >= 0 && position < static_cast<int>(readings.size()))
@@ -190,31 +178,20 @@ void printSentence(Engine& engine, int sentence) {
     printTokens(engine, sentence, readings);
 }
 
-// Sentence mode: the readings after candidate order, clause analysis and the choice, each under
-// the token it was read from (clause analysis may move words), in preference order, with its
-// status. A reading that is no longer live is shown as word analysis found it.
+// Sentence mode: the readings after clause analysis and the choice, each under the token it was
+// read from, in preference order, with its status.
 void printChosenSentence(Engine& engine, int sentence) {
-    const std::vector<WordAnalysis> found(engine.wordAnalyses, engine.wordAnalyses + engine.analysisCount);
-    engine.wordCount = engine.tokenCount;
-    chooseSentenceReadings(engine);
-    std::vector<json> readings(static_cast<std::size_t>(tokensOf(engine)), json::array());
-    for (int i = 0; i < engine.analysisCount; ++i) {
-        const int origin = engine.sentence.analysisOrigin[i];
-        if (origin < 0 || origin >= static_cast<int>(found.size())) continue;
-        const WordAnalysis& now = engine.wordAnalyses[i];
-        const int position = found[origin].wordPosition;
-        if (position < 0 || position >= static_cast<int>(readings.size())) continue;
-        PrintedReading p{&now, &engine.analysisSources[i], "chosen"};
-        if (engine.sentence.traceScores) p.score = &engine.sentence.scores[i];
-        if (now.partOfSpeech == speech_type::DeletedGram || now.partOfSpeech == speech_type::DeletedAi) {
-            p.status = now.partOfSpeech == speech_type::DeletedGram ? "deleted" : "set aside";
-            p.record = &found[origin];
-        } else if (now.partOfSpeech == speech_type::Tackon && found[origin].partOfSpeech != speech_type::Tackon) {
-            p.record = &found[origin];   // a joining word keeps its own part of speech here
-        }
-        readings[position].push_back(readingOf(p));
-    }
+    const SentenceReadings listed = chooseAndListReadings(engine);
+    std::vector<json> readings(listed.byToken.size(), json::array());
+    for (std::size_t t = 0; t < listed.byToken.size(); ++t)
+        for (const PrintedReading& p : listed.byToken[t]) readings[t].push_back(readingOf(p));
     printTokens(engine, sentence, readings);
+}
+
+// CoNLL-U: the chosen reading of every word, one block per sentence (numbered from 1).
+void printConllu(Engine& engine, int sentence) {
+    const std::string block = conlluBlock(engine, chooseAndListReadings(engine), sentence);
+    std::fwrite(block.data(), 1, block.size(), stdout);
 }
 
 fs::path latinFileFor(const AnalyseFlags& flags, const fs::path& home) {
@@ -249,9 +226,10 @@ void runAnalyse(const AnalyseFlags& flags) {
     int sentence = 0;
     JobStages stages = engineStages();
     const bool chosen = flags.sentence || flags.trace;
-    stages.analyseSentenceWords = [&sentence, chosen](Engine& e) {
+    stages.analyseSentenceWords = [&sentence, chosen, &flags](Engine& e) {
         analyseSentenceWords(e);
-        if (chosen) printChosenSentence(e, sentence++);
+        if (flags.conllu) printConllu(e, ++sentence);
+        else if (chosen) printChosenSentence(e, sentence++);
         else printSentence(e, sentence++);
     };
     const JobResult result = runTranslationJob(*engine, latinFile, startMillis, stages);
@@ -292,6 +270,9 @@ void addAnalyseCommand(CLI::App& app) {
     cmd->add_flag("--trace", flags->trace,
                   "With the choice of readings (implies --sentence): each scored reading also shows "
                   "its context score and the parts of it (\"score\": base, links, roles, rarity, other)");
+    cmd->add_flag("--conllu", flags->conllu,
+                  "With the choice of readings (implies --sentence): print the chosen reading of "
+                  "every word as CoNLL-U, one block per sentence, for the Universal Dependencies tools");
     cmd->callback([flags] { runAnalyse(*flags); });
 }
 

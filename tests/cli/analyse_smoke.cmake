@@ -1,6 +1,7 @@
 # Runs the built `kavro analyse` in a fresh program folder on a short text from stdin and checks
 # the JSON Lines: one valid object per token with its fields, a known word with its citation form,
-# an unknown word as NOT FOUND, a punctuation token; and the one-line error for a missing file.
+# an unknown word as NOT FOUND, a punctuation token; the same text as CoNLL-U (--conllu); and the
+# one-line error for a missing file.
 # Needs -DKAVRO=<kavro binary> -DWORK_DIR=<scratch folder>.
 
 file(REMOVE_RECURSE "${WORK_DIR}")
@@ -68,6 +69,18 @@ field(punctuation 3 "" punctuation)
 field(mark 3 0 pos)
 if(NOT punctuation OR NOT mark STREQUAL "PUNCT")
   message(FATAL_ERROR "full stop: punctuation ${punctuation}, pos '${mark}'")
+endif()
+
+execute_process(COMMAND "${KAVRO}" analyse --conllu - WORKING_DIRECTORY "${WORK_DIR}"
+                INPUT_FILE "${WORK_DIR}/input.txt"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+string(CONCAT conllu_start "# sent_id = 1\n# text = Amo puellam xyzzyq.\n"
+       "1\tAmo\tamo\tVERB\tVERB.PRES.ACTIVE.IND.1.SING\t"
+       "Mood=Ind|Number=Sing|Person=1|Tense=Pres|VerbForm=Fin|Voice=Act\t_\t_\t_\tGloss=love\n"
+       "2\tpuellam\tpuella\tNOUN\tNOUN.ACC.SING.FEM\tCase=Acc|Gender=Fem|Number=Sing\t_\t_\t_\tGloss=girl\n"
+       "3\txyzzyq\t_\tX\t_\t_\t_\t_\t_\tSpaceAfter=No\n4\t.\t.\tPUNCT\tPUNCT\t_\t_\t_\t_\t_\n\n")
+if(NOT rc EQUAL 0 OR NOT out STREQUAL conllu_start)
+  message(FATAL_ERROR "kavro analyse --conllu (${rc}):\n${out}\n${err}")
 endif()
 
 execute_process(COMMAND "${KAVRO}" analyse "${WORK_DIR}/missing.txt" WORKING_DIRECTORY "${WORK_DIR}"
