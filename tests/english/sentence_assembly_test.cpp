@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "english/polish_records.h"
 #include "tests/english/hand_sentence.h"
 
 namespace kavro {
@@ -12,7 +15,7 @@ namespace {
 
 using namespace kavro::testing;
 
-constexpr int PRES = 1, IND = 1, SUBJ = 2;
+constexpr int PRES = 1, IMPF = 2, PERF = 4, PLUP = 5, IND = 1, SUBJ = 2;
 
 WordAnalysis withNumberRestriction(WordAnalysis r, int number) {
     r.grammar4 = static_cast<std::uint8_t>(number);
@@ -78,6 +81,32 @@ TEST(SentenceAssembly, HandBuiltSentences) {
             EXPECT_EQ(s.engine().wordAnalyses[c.subject].link1, c.verbAt) << c.name;
         }
     }
+}
+
+WordAnalysis passive(WordAnalysis r) {
+    r.grammar2 = voice_type::Passive;
+    return r;
+}
+
+// The perfect and the imperfect are told in the simple past, an irregular one from the word
+// table ("go+past"); "be" gives "was" and "were". The pluperfect and the subjunctive keep their
+// templates.
+TEST(SentenceAssembly, NarrativeTensesOfThePerfectAndImperfect) {
+    HandSentence s;
+    const PolishRecord went{"go+past", "went"};
+    s.world().lexicon.polish.recordSize = sizeof(PolishRecord);
+    s.world().lexicon.polish.bytes.resize(sizeof went);
+    std::memcpy(s.world().lexicon.polish.bytes.data(), &went, sizeof went);
+    s.load({verb("i.it", "go", PERF, IND, 3, SG), verb("am.auerunt", "love", PERF, IND, 3, PL),
+            verb("fu.it", "be", PERF, IND, 3, SG), verb("i.bam", "go", IMPF, IND, 1, SG),
+            verb("er.ant", "be", IMPF, IND, 3, PL), passive(verb("am.abatur", "love", IMPF, IND, 3, SG)),
+            verb("i.erat", "go", PLUP, IND, 3, SG), verb("i.isset", "go", PLUP, SUBJ, 3, SG),
+            verb("i.erit", "go", PERF, SUBJ, 3, SG), mark(".")});
+    assembleEnglish(s.engine());
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{
+                             "s/he/it ^went", "they ^love+ed", "s/he/it ^was", "I ^went",
+                             "they ^were", "s/he/it was ^love+ed", "s/he/it had ^go+ed",
+                             "s/he/it might have ^go+ed", "s/he/it might have ^go+ed", "."}));
 }
 
 TEST(SentenceAssembly, PositionWithoutReadingGivesTheGapAndTheTablesAreClosed) {
