@@ -1,6 +1,6 @@
 // Compound tenses: a nominative perfect passive participle with a present, imperfect or future
 // of "be" reads as one English tense. The perfect takes the simple past of narrative ("captus
-// est" -> "he/it was captured", deponents "locutus est" -> "he/it spoke"); the others keep
+// est" -> "he was captured", deponents "locutus est" -> "he spoke"); the others keep
 // their compound ("captus erat" -> "had been captured", "captus erit" -> "will have been").
 #include <algorithm>
 #include <array>
@@ -124,8 +124,8 @@ void deponentToSimplePast(PolishSentence& s, int participle, int verb, std::stri
 void settlePronoun(std::string& phrase, const WordAnalysis& next) {
     if (!phrase.starts_with("s/he/it")) return;
     switch (genderOf(next)) {
-    case gender_type::Masculine: phrase.replace(0, 7, "he/it"); break;
-    case gender_type::Feminine: phrase.replace(0, 7, "she/it"); break;
+    case gender_type::Masculine: phrase.replace(0, 7, "he"); break;
+    case gender_type::Feminine: phrase.replace(0, 7, "she"); break;
     case gender_type::Neuter: phrase.replace(0, 7, "it"); break;
     default: break;
     }

@@ -84,6 +84,7 @@ void polishEnglish(Engine& engine) {
     applyOpusEst(s, state);
     resolveSlotMarkers(s);
     applyWordClassRules(s, state);
+    settleOpenPronouns(s);
     applyWordTable(s);
     emptyDoubledSubjectPronouns(s);
     removeDoubledPrefixes(s);

@@ -44,6 +44,9 @@ bool moveNegationAfterVerb(PolishSentence& s, int p);
 // The "be" of a nominative perfect passive participle rebuilt as a compound tense.
 void buildCompoundTense(PolishSentence& s, int p, const PolishState& state);
 
+// "s/he/it" of a verb without a subject, and "his/her/their" of suus, settled by the sentence.
+void settleOpenPronouns(PolishSentence& s);
+
 // Doubled subject pronouns, doubled prefixes and the gerundive marker.
 void emptyDoubledSubjectPronouns(PolishSentence& s);
 void removeDoubledPrefixes(PolishSentence& s);

@@ -62,9 +62,9 @@ TEST(PolishPronouns, EnglishFormFollowsLatinCaseGenderAndNumber) {
         {"e.i", "he", Personal, kNom, kPl, kM, "he+s", "they"},
         {"e.os", "he", Personal, kAcc, kPl, kM, "he+s", "them"},
         {"e.a", "he", Personal, kAcc, kPl, kN, "he+s", "those"},
-        {"e.a", "he", Personal, kNom, kSg, kF, "he", "she/it"},
-        {"e.am", "he", Personal, kAcc, kSg, kF, "he", "her/it"},
-        {"e.ius", "he", Personal, kGen, kSg, kM, "of he", "of him/it"},
+        {"e.a", "he", Personal, kNom, kSg, kF, "he", "she"},
+        {"e.am", "he", Personal, kAcc, kSg, kF, "he", "her"},
+        {"e.ius", "he", Personal, kGen, kSg, kM, "of he", "of him"},
         {"i.d", "he", Personal, kAcc, kSg, kN, "he", "it"},
         {"qu.id", "who", Interrogative, kAcc, kSg, kN, "who", "what"},
         {"aliqu.id", "anyone", Indefinite, kNom, kSg, kN, "anyone", "anything"},
@@ -128,13 +128,13 @@ TEST(PolishCompoundTenses, ParticipleWithBeReadsAsOneTense) {
     using namespace tense_type;
     constexpr int kInd = mood_type::Indicative, kSub = mood_type::Subjunctive;
     const TenseCase cases[] = {
-        {Present, kInd, "capt.us", 0, "capture", "captured", "He/it was", "captured"},
-        {Imperfect, kInd, "capt.us", 0, "capture", "captured", "He/it had been", "captured"},
-        {Future, kInd, "capt.us", 0, "capture", "captured", "He/it will have been", "captured"},
-        {Present, kSub, "capt.us", 0, "capture", "captured", "He/it may have been", "captured"},
-        {Present, kInd, "locut.us", verb_kind_type::Deponent, "speak", "spoken", "He/it spoke", ""},
-        {Present, kInd, "hortat.us", verb_kind_type::Deponent, "urge", "urged", "He/it urged", ""},
-        {Imperfect, kInd, "locut.us", verb_kind_type::Deponent, "speak", "spoken", "He/it had", "spoken"},
+        {Present, kInd, "capt.us", 0, "capture", "captured", "He was", "captured"},
+        {Imperfect, kInd, "capt.us", 0, "capture", "captured", "He had been", "captured"},
+        {Future, kInd, "capt.us", 0, "capture", "captured", "He will have been", "captured"},
+        {Present, kSub, "capt.us", 0, "capture", "captured", "He may have been", "captured"},
+        {Present, kInd, "locut.us", verb_kind_type::Deponent, "speak", "spoken", "He spoke", ""},
+        {Present, kInd, "hortat.us", verb_kind_type::Deponent, "urge", "urged", "He urged", ""},
+        {Imperfect, kInd, "locut.us", verb_kind_type::Deponent, "speak", "spoken", "He had", "spoken"},
     };
     for (const TenseCase& c : cases) {
         Polish s;
@@ -164,6 +164,39 @@ TEST(PolishCompoundTenses, ParticipleWithBeReadsAsOneTense) {
     s.run();
     EXPECT_EQ(s.slots(), (std::vector<std::string>{"The city", "was", "captured"}));
     EXPECT_EQ(s.forms(), (std::vector<std::string>{"urb.s", "..est", "capt.a"}));
+}
+
+// A verb without a subject takes "he"; suus follows the subject of its verb: "their" for a
+// plural verb, "its" for a neuter subject, "her" for a feminine person, "his own" alone.
+TEST(PolishOpenPronouns, SubjectPronounAndReflexivePossessive) {
+    struct Case {
+        WordAnalysis subject;
+        int verbNumber;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {declined(Noun, kNom, kSg, kM, "De.us", "God", noun_kind_type::Person), kSg, "his"},
+        {declined(Noun, kNom, kSg, kF, "Sar.a", "Sarah", noun_kind_type::Person), kSg, "her"},
+        {declined(Noun, kNom, kSg, kF, "terr.a", "earth"), kSg, "his"},
+        {declined(Noun, kNom, kSg, kN, "lign.um", "wood"), kSg, "its"},
+        {declined(Noun, kNom, kPl, kM, "fili.i", "son"), kPl, "their"},
+    };
+    for (const Case& c : cases) {
+        Polish s;
+        const int subject = s.add(c.subject, "the subject");
+        const int verb = s.add(verbReading(1, 1, 1, 3, c.verbNumber, "ama.t", "love"), "^love+s");
+        const int kind = s.add(declined(Noun, kAcc, kSg, kN, "gen.us", "kind"), "the kind");
+        const int own = s.add(declined(Adjective, kAcc, kSg, kN, "su.um", "his"), "his");
+        s.link(subject, verb);
+        s.link(own, kind);
+        s.run();
+        EXPECT_EQ(s.slot(own), c.expected) << fieldText(c.subject.analysedForm);
+    }
+    Polish s;
+    s.add(verbReading(4, 1, 1, 3, kSg, "dix.it", "say"), "s/he/it ^said");
+    s.add(declined(Adjective, kAcc, kPl, kN, "su.a", "his"), "his");
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"He said", "his own"}));
 }
 
 // A word tied to the word before it loses the prefix they share: "in" "with the city" -> "in"
