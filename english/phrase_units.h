@@ -10,6 +10,10 @@
 
 namespace kavro {
 
+// The genitive of the personal pronoun is/ea/id ("eius", "eorum") with a noun: English puts
+// it before the noun as a possessive ("uxor eius" -> "his wife").
+bool isPossessivePronoun(const WordAnalysis& r);
+
 // Where a unit goes in an English clause.
 enum class UnitRole { Address, Subject, Verb, Complement, Other };
 

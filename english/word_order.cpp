@@ -246,6 +246,18 @@ void handOverPrefix(PolishSentence& s, int head, int leader) {
     s.setText(head, headText.substr(prefix.size()));
 }
 
+// "of him" put before its noun is "his"; "of them" "their".
+void makePossessive(PolishSentence& s, int p) {
+    const std::string text = s.text(p);
+    if (!text.starts_with("of ")) return;
+    const WordAnalysis& r = s.reading(p);
+    const std::string_view possessive = numberOf(r) == number_type::Plural ? "their"
+                                        : genderOf(r) == gender_type::Feminine ? "her"
+                                        : genderOf(r) == gender_type::Neuter   ? "its"
+                                                                               : "his";
+    s.setText(p, std::string(possessive));
+}
+
 int rank(UnitRole role) { return static_cast<int>(role); }
 
 // The unit roots in English order.
@@ -289,6 +301,11 @@ void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode, int complem
     }
     permute(s, first, order);
     for (int head : units.headsWithLeaders()) {
+        const int headNow = newPlace[static_cast<std::size_t>(head - first)];
+        for (int q : units.flatten(head)) {
+            const int now = newPlace[static_cast<std::size_t>(q - first)];
+            if (now < headNow && isPossessivePronoun(s.reading(now))) makePossessive(s, now);
+        }
         const int leader = units.flatten(head).front();
         if (leader > head) {
             handOverPrefix(s, newPlace[static_cast<std::size_t>(head - first)],

@@ -297,6 +297,24 @@ TEST(PolishWordOrder, GenitivesFollowAndCopulasJoin) {
     EXPECT_EQ(s.slots(), (std::vector<std::string>{"The son", "of the king", "comes", ";", "Marcus", "is", "good"}));
 }
 
+// "cum uxore eius et filiis eorum": the genitive of is/ea/id goes before its noun as a
+// possessive, tied to it or standing right after it, and the noun's article goes.
+TEST(PolishWordOrder, GenitivePronounsArePossessives) {
+    Polish s;
+    s.options.bestOrder = 2;
+    const int with = s.add(reading(Preposition, "cum.", "with"), "with");
+    const int wife = s.add(declined(Noun, kAbl, kSg, kF, "uxor.e", "wife"), "the wife");
+    s.add(declined(Pronoun, kGen, kSg, kM, "e.ius", "he", pronoun_kind_type::Personal), "of he");
+    s.add(reading(Conjunction, "et.", "and"), "and");
+    const int sons = s.add(declined(Noun, kAbl, kPl, kM, "fili.is", "son"), "the sons");
+    const int their = s.add(declined(Pronoun, kGen, kPl, kM, "e.orum", "he", pronoun_kind_type::Personal), "of he+s");
+    s.add(markReading(punctuation_type::FullStop, '.'), ".");
+    s.link(wife, with);
+    s.link(their, sons);
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"With", "his", "wife", "and", "their", "sons", "."}));
+}
+
 // "urbe capta" and "capta urbe" read adverbially when ablative absolutes are on.
 TEST(PolishAblativeAbsolute, NounAndParticipleReadAsAClause) {
     for (bool participleFirst : {false, true}) {
