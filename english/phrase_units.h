@@ -27,6 +27,7 @@ public:
     // The positions that head a unit, in Latin order.
     std::vector<int> roots() const;
     UnitRole role(int root) const;
+    const WordAnalysis& reading(int p) const { return s_.reading(p); }
     // The positions of a unit (or of any sub-unit) in English order.
     std::vector<int> flatten(int head) const;
     // The heads that have words put before them.

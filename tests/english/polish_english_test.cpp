@@ -277,6 +277,27 @@ TEST(PolishWordOrder, LatinOrderReadsAsEnglish) {
     }
 }
 
+// "In principio creavit Deus caelum": the opening adverbial stays in front, and the verb goes
+// after its subject in both modes (bestOrder 1 moves a verb right before its subject).
+TEST(PolishWordOrder, OpeningAdverbialStaysAndVerbFollowsItsSubject) {
+    for (int order : {1, 3}) {
+        Polish s;
+        s.options.bestOrder = static_cast<std::int16_t>(order);
+        const int in = s.add(reading(Preposition, "in.", "in"), "in");
+        const int beginning = s.add(declined(Noun, kAbl, kSg, kN, "principi.o", "beginning"), "the beginning");
+        const int created = s.add(verbReading(4, 1, 1, 3, kSg, "creau.it", "create"), "^created");
+        const int god = s.add(declined(Noun, kNom, kSg, kM, "De.us", "God", noun_kind_type::Person), "God");
+        const int heaven = s.add(declined(Noun, kAcc, kSg, kN, "cael.um", "heaven"), "the heaven");
+        s.add(markReading(punctuation_type::FullStop, '.'), ".");
+        s.link(beginning, in);
+        s.link(god, created);
+        s.link(heaven, created);
+        s.run();
+        EXPECT_EQ(s.slots(), (std::vector<std::string>{"In", "the beginning", "God", "created", "the heaven", "."}))
+            << order;
+    }
+}
+
 // "regis filius venit": the genitive follows its noun; "Marcus bonus est": subject, copula,
 // complement without its article.
 TEST(PolishWordOrder, GenitivesFollowAndCopulasJoin) {
