@@ -60,6 +60,9 @@ void mergeTwoWordIdioms(PolishSentence& s);
 // object, the rest).
 void orderEnglishWords(PolishSentence& s, int bestOrder);
 
+// No "the" after a determiner or before a possessive ("two the lights", "the his kind").
+void dropArticlesBesideDeterminers(PolishSentence& s);
+
 // Caret removal and articles of proper nouns; ablative absolutes; sentence capitals.
 void removeCaretsAndProperArticles(PolishSentence& s);
 void renderAblativeAbsolutes(PolishSentence& s);

@@ -219,6 +219,22 @@ TEST(PolishDoubledPrefixes, TiedWordsShareOnePrefix) {
     EXPECT_EQ(s.slot(great), "great");
 }
 
+// No "the" after a determiner, within a slot or across slots, nor before a possessive; "all
+// the" and "gave her the" stay English.
+TEST(PolishDoubledPrefixes, NoArticleBesideADeterminer) {
+    Polish s;
+    s.add(reading(Numeral, "du.o", "two"), "two");
+    s.add(declined(Adjective, kAcc, kPl, kN, "magn.a", "large"), "the large");
+    s.add(declined(Noun, kAbl, kSg, kN, "gener.e", "kind"), "in the his kind");
+    s.add(declined(Adjective, kAcc, kSg, kF, "omn.em", "all"), "all");
+    s.add(declined(Noun, kAcc, kSg, kF, "terr.am", "earth"), "the earth");
+    s.add(verbReading(4, 1, 1, 3, kSg, "ded.it", "give"), "gave her");
+    s.add(declined(Noun, kAcc, kSg, kM, "libr.um", "book"), "the book");
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"Two", "large", "in his kind", "all", "the earth",
+                                                   "gave her", "the book"}));
+}
+
 TEST(PolishIdioms, TwoWordsReadAsOne) {
     Polish s;
     const int thing = s.add(declined(Noun, kNom, kSg, kF, "r.es", "thing"), "the thing");
