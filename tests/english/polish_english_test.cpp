@@ -251,6 +251,7 @@ TEST(PolishIdioms, TwoWordsReadAsOne) {
 
 // Capitals fall on the first word and after every full stop (past empty slots and a position
 // without a reading); a user phrase keeps its marks, and the word table still mends its words.
+// A name's opening consonantal i is written "J" (not in a user phrase).
 TEST(PolishCapitals, SentenceStartsAndUserPhrases) {
     Polish s;
     s.lexicon.polish = rawTable<PolishRecord>({PolishRecord{"childs", "children"}});
@@ -262,9 +263,11 @@ TEST(PolishCapitals, SentenceStartsAndUserPhrases) {
     s.engine().sentence.chosenAnalysis[unread] = -1;
     s.add(markReading(punctuation_type::FullStop, '.'), ".");
     s.add(declined(Noun, kNom, kSg, kM, "Marc.us", "Marcus"), "<(the man)>");
+    s.add(declined(Noun, kGen, kSg, kM, "Ioseph.", "Ioseph", noun_kind_type::Person), "of Ioseph");
+    s.add(declined(Noun, kAcc, kSg, kM, "Io.uem", "Iove", noun_kind_type::Person), "<Iove>");
     s.run();
     EXPECT_EQ(s.slots(), (std::vector<std::string>{"\"", "<The children>", ".", "", "The city", ".",
-                                                   "<(The man)>"}));
+                                                   "<(The man)>", "of Joseph", "<Iove>"}));
     EXPECT_EQ(s.slot(empty), "");
 }
 
