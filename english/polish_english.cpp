@@ -96,6 +96,7 @@ void polishEnglish(Engine& engine) {
         orderEnglishWords(s, engine.options.bestOrder);
     }
     removeCaretsAndProperArticles(s);
+    dropAddressMarksInsideClauses(s);
     dropArticlesBesideDeterminers(s);
     if (engine.options.ablativeAbsolute) renderAblativeAbsolutes(s);
     raiseSentenceCapitals(s);

@@ -60,6 +60,9 @@ void mergeTwoWordIdioms(PolishSentence& s);
 // object, the rest).
 void orderEnglishWords(PolishSentence& s, int bestOrder);
 
+// The "O" of a vocative that does not stand as an address goes.
+void dropAddressMarksInsideClauses(PolishSentence& s);
+
 // No "the" after a determiner or before a possessive ("two the lights", "the his kind").
 void dropArticlesBesideDeterminers(PolishSentence& s);
 

@@ -20,7 +20,7 @@ using testing::reading;
 using testing::verbReading;
 using namespace speech_type;
 
-constexpr int kNom = case_type::Nominative, kGen = case_type::Genitive, kDat = case_type::Dative,
+constexpr int kNom = case_type::Nominative, kVoc = case_type::Vocative, kGen = case_type::Genitive, kDat = case_type::Dative,
               kAbl = case_type::Ablative, kAcc = case_type::Accusative;
 constexpr int kSg = number_type::Singular, kPl = number_type::Plural;
 constexpr int kM = gender_type::Masculine, kF = gender_type::Feminine, kN = gender_type::Neuter;
@@ -233,6 +233,18 @@ TEST(PolishDoubledPrefixes, NoArticleBesideADeterminer) {
     s.run();
     EXPECT_EQ(s.slots(), (std::vector<std::string>{"Two", "large", "in his kind", "all", "the earth",
                                                    "gave her", "the book"}));
+}
+
+// "Domine, audi" keeps its "O"; a vocative inside a clause loses it.
+TEST(PolishDoubledPrefixes, OnlyAnAddressKeepsItsO) {
+    Polish s;
+    s.add(declined(Noun, kVoc, kSg, kM, "domin.e", "lord"), "O lord");
+    s.add(markReading(punctuation_type::Comma, ','), ",");
+    s.add(verbReading(4, 1, 1, 3, kSg, "ded.it", "give"), "he gave");
+    s.add(declined(Noun, kVoc, kSg, kM, "Isaac.", "Isaac", noun_kind_type::Person), "O Isaac");
+    s.add(declined(Noun, kAcc, kSg, kM, "libr.um", "book"), "the book");
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"O lord", ",", "he gave", "Isaac", "the book"}));
 }
 
 TEST(PolishIdioms, TwoWordsReadAsOne) {
