@@ -1,6 +1,7 @@
 // The narrative tenses: simple past for the Latin perfect, plain past for the imperfect.
 #include "english/narrative_tenses.h"
 
+#include <algorithm>
 #include <array>
 
 #include "english/polish_tables.h"
@@ -79,6 +80,26 @@ void imperfectToPlainPast(std::string& phrase, std::span<const PolishRecord> wor
     }
 }
 
+// The defective verbs of saying, aio ("ait", "aiunt") and inquam ("inquit"), report speech in a
+// narrative: English tells them in the past ("he said"), whatever their Latin tense.
+bool isVerbOfReportedSpeech(const WordAnalysis& r) {
+    const std::string_view form = fieldText(r.analysedForm);
+    const std::string_view stem = form.substr(0, form.find('.'));
+    return stem == "a" || stem == "ai" || stem == "inqu";
+}
+
+// "he ^say+s" -> "he ^said", "they ^say" -> "they ^said".
+void presentToSimplePast(std::string& phrase, std::span<const PolishRecord> wordTable) {
+    const std::size_t caret = phrase.find('^');
+    if (caret == std::string::npos) return;
+    const std::size_t word = caret + 1;
+    std::size_t end = std::min(phrase.find(' ', word), phrase.size());
+    const std::size_t marker = phrase.find('+', word);
+    const std::size_t wordEnd = std::min(marker, end);
+    const std::string past = simplePast(std::string_view(phrase).substr(word, wordEnd - word), wordTable);
+    phrase.replace(word, end - word, past);
+}
+
 }  // namespace
 
 std::string simplePast(std::string_view verb, std::span<const PolishRecord> wordTable) {
@@ -91,6 +112,10 @@ std::string simplePast(std::string_view verb, std::span<const PolishRecord> word
 void useNarrativeTense(std::string& phrase, const WordAnalysis& verb,
                        std::span<const PolishRecord> wordTable) {
     if (!isIndicative(verb)) return;
+    if (verb.grammar1 == tense_type::Present && isVerbOfReportedSpeech(verb)) {
+        presentToSimplePast(phrase, wordTable);
+        return;
+    }
 
     if (verb.grammar1 == tense_type::Perfect) perfectToSimplePast(phrase, verb, wordTable);
     else if (verb.grammar1 == tense_type::Imperfect) imperfectToPlainPast(phrase, wordTable);

@@ -2,7 +2,8 @@
 // past ("creavit" -> "created", "vidit" -> "saw", "fuit" -> "was"), not the present perfect
 // that the verb templates build ("has created"); the imperfect is told in the simple past as
 // well ("ibat" -> "went", "erat" -> "was", not "was going", "was being"), its passive in the
-// plain past passive ("ferebatur" -> "was carried", not "was being carried").
+// plain past passive ("ferebatur" -> "was carried", not "was being carried"). The verbs that
+// report speech, aio and inquam, are told in the past too ("ait" -> "he said").
 #pragma once
 
 #include <span>
