@@ -100,6 +100,20 @@ void presentToSimplePast(std::string& phrase, std::span<const PolishRecord> word
     phrase.replace(word, end - word, past);
 }
 
+// The subjunctive of past time in narrative: the pluperfect mostly stands in "cum" and
+// "postquam" clauses and indirect questions, the English pluperfect ("cum vidisset" -> "when
+// he had seen", not "might have seen"); the imperfect reads "would" ("ut ... faceret" -> "so
+// that he would make", "si esset" -> "if he would be").
+void pastSubjunctive(std::string& phrase, const WordAnalysis& verb) {
+    const std::size_t at = findAuxiliary(phrase, "might ");
+    if (at == std::string::npos) return;
+    if (verb.grammar1 == tense_type::Pluperfect) {
+        if (phrase.compare(at, 11, "might have ") == 0) phrase.replace(at, 11, "had ");
+    } else if (verb.grammar1 == tense_type::Imperfect) {
+        phrase.replace(at, 6, "would ");
+    }
+}
+
 }  // namespace
 
 std::string simplePast(std::string_view verb, std::span<const PolishRecord> wordTable) {
@@ -111,6 +125,7 @@ std::string simplePast(std::string_view verb, std::span<const PolishRecord> word
 
 void useNarrativeTense(std::string& phrase, const WordAnalysis& verb,
                        std::span<const PolishRecord> wordTable) {
+    if (verb.grammar3 == mood_type::Subjunctive) pastSubjunctive(phrase, verb);
     if (!isIndicative(verb)) return;
     if (verb.grammar1 == tense_type::Present && isVerbOfReportedSpeech(verb)) {
         presentToSimplePast(phrase, wordTable);

@@ -90,7 +90,9 @@ WordAnalysis passive(WordAnalysis r) {
 
 // The perfect and the imperfect are told in the simple past, an irregular one from the word
 // table ("go+past"); "be" gives "was" and "were"; "ait" and "inquiunt" report speech in the past.
-// The pluperfect, the subjunctive and other presents keep their templates.
+// The pluperfect subjunctive reads as the pluperfect ("cum isset": when he had gone), the
+// imperfect subjunctive with "would"; the pluperfect, the perfect subjunctive and other presents
+// keep their templates.
 TEST(SentenceAssembly, NarrativeTensesOfThePerfectAndImperfect) {
     HandSentence s;
     const PolishRecord went{"go+past", "went"};
@@ -101,14 +103,15 @@ TEST(SentenceAssembly, NarrativeTensesOfThePerfectAndImperfect) {
             verb("fu.it", "be", PERF, IND, 3, SG), verb("i.bam", "go", IMPF, IND, 1, SG),
             verb("er.ant", "be", IMPF, IND, 3, PL), passive(verb("am.abatur", "love", IMPF, IND, 3, SG)),
             verb("i.erat", "go", PLUP, IND, 3, SG), verb("i.isset", "go", PLUP, SUBJ, 3, SG),
-            verb("i.erit", "go", PERF, SUBJ, 3, SG), verb("a.it", "say", PRES, IND, 3, SG),
+            verb("i.erit", "go", PERF, SUBJ, 3, SG), verb("i.ret", "go", IMPF, SUBJ, 3, SG),
+            verb("a.it", "say", PRES, IND, 3, SG),
             verb("inqu.iunt", "say", PRES, IND, 3, PL), verb("dic.it", "say", PRES, IND, 3, SG), mark(".")});
     assembleEnglish(s.engine());
     EXPECT_EQ(s.slots(), (std::vector<std::string>{
                              "s/he/it ^went", "they ^love+ed", "s/he/it ^was", "I ^went",
                              "they ^were", "s/he/it was ^love+ed", "s/he/it had ^go+ed",
-                             "s/he/it might have ^go+ed", "s/he/it might have ^go+ed",
-                             "s/he/it ^say+ed", "they ^say+ed", "s/he/it ^say+s", "."}));
+                             "s/he/it had ^go+ed", "s/he/it might have ^go+ed",
+                             "s/he/it would ^go", "s/he/it ^say+ed", "they ^say+ed", "s/he/it ^say+s", "."}));
 }
 
 TEST(SentenceAssembly, PositionWithoutReadingGivesTheGapAndTheTablesAreClosed) {
