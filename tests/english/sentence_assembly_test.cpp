@@ -60,7 +60,7 @@ const AssemblyCase kCases[] = {
     {"ut before a subjunctive",
      {reading(speech_type::Conjunction, "ut.", "so that"), verb("uen.iat", "come", PRES, SUBJ, 3, SG),
       mark(".")},
-     {"in order that", "s/he/it may ^come", "."}},
+     {"so that", "s/he/it may ^come", "."}},
     {"ut before an indicative only",
      {reading(speech_type::Conjunction, "Ut.", "so that"), verb("uen.it", "come", PRES, IND, 3, SG),
       mark(".")},
