@@ -1,5 +1,6 @@
 // Pronouns that assembly left open: "s/he/it" in front of a verb without an expressed subject,
-// and "his/her/their" for the reflexive possessive suus. English needs one of them.
+// and "his/her/their" for the reflexive possessive suus. English needs one of them; and none
+// after a relative pronoun that is the verb's subject.
 #include <string>
 #include <string_view>
 
@@ -69,12 +70,32 @@ void settlePossessive(PolishSentence& s, int p, std::string& text) {
     }
 }
 
+// "quae erant" -> "which were": a verb right after a nominative relative pronoun has its
+// subject in it and takes no pronoun of its own; so has one after a nominative interrogative
+// ("quis est" -> "who is"), which the choice of readings also takes for many relatives.
+void dropPronounAfterRelative(const PolishSentence& s, int p, std::string& text) {
+    if (!isVerb(s.reading(p))) return;
+    int q = p - 1;
+    while (q >= 0 && s.text(q).empty()) --q;
+    if (q < 0) return;
+    const WordAnalysis& r = s.reading(q);
+    const bool clauseWord =
+        r.kind2 == pronoun_kind_type::Relative || r.kind2 == pronoun_kind_type::Interrogative;
+    if (r.partOfSpeech != speech_type::Pronoun || !clauseWord || caseOf(r) != case_type::Nominative) {
+        return;
+    }
+    for (std::string_view pronoun : {"they ", "he ", "she ", "it ", "s/he/it "}) {
+        if (removeLeading(text, pronoun)) return;
+    }
+}
+
 }  // namespace
 
 void settleOpenPronouns(PolishSentence& s) {
     for (int p = 0; p < s.size(); ++p) {
         if (s.isUserPhrase(p)) continue;
         std::string text = s.text(p);
+        dropPronounAfterRelative(s, p, text);
         const std::size_t at = text.find("s/he/it");
         if (at != std::string::npos && (at == 0 || !isWordLetter(text[at - 1]))) {
             text.replace(at, 7, kOpenSubject);

@@ -166,8 +166,9 @@ TEST(PolishCompoundTenses, ParticipleWithBeReadsAsOneTense) {
     EXPECT_EQ(s.forms(), (std::vector<std::string>{"urb.s", "..est", "capt.a"}));
 }
 
-// A verb without a subject takes "he"; suus follows the subject of its verb: "their" for a
-// plural verb, "its" for a neuter subject, "her" for a feminine person, "his own" alone.
+// A verb without a subject takes "he", none after a relative; suus follows the subject of its
+// verb: "their" for a plural verb, "its" for a neuter subject, "her" for a feminine person,
+// "his own" alone.
 TEST(PolishOpenPronouns, SubjectPronounAndReflexivePossessive) {
     struct Case {
         WordAnalysis subject;
@@ -193,10 +194,13 @@ TEST(PolishOpenPronouns, SubjectPronounAndReflexivePossessive) {
         EXPECT_EQ(s.slot(own), c.expected) << fieldText(c.subject.analysedForm);
     }
     Polish s;
+    s.add(declined(Pronoun, kNom, kPl, kF, "qu.ae", "which", pronoun_kind_type::Relative), "which");
+    s.add(verbReading(2, 1, 1, 3, kPl, "er.ant", "be"), "they ^were");
+    s.add(markReading(punctuation_type::Comma, ','), ",");
     s.add(verbReading(4, 1, 1, 3, kSg, "dix.it", "say"), "s/he/it ^said");
     s.add(declined(Adjective, kAcc, kPl, kN, "su.a", "his"), "his");
     s.run();
-    EXPECT_EQ(s.slots(), (std::vector<std::string>{"He said", "his own"}));
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"Which", "were", ",", "he said", "his own"}));
 }
 
 // A word tied to the word before it loses the prefix they share: "in" "with the city" -> "in"
