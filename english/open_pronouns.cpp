@@ -89,6 +89,11 @@ void dropPronounAfterRelative(const PolishSentence& s, int p, std::string& text)
     }
 }
 
+// The future of the first person is "will" in current English ("I shall go" -> "I will go").
+void modernFirstPersonFuture(const PolishSentence& s, int p, std::string& text) {
+    if (isVerb(s.reading(p)) && personOf(s.reading(p)) == 1) replaceWholeWord(text, "shall", "will");
+}
+
 }  // namespace
 
 void settleOpenPronouns(PolishSentence& s) {
@@ -96,6 +101,7 @@ void settleOpenPronouns(PolishSentence& s) {
         if (s.isUserPhrase(p)) continue;
         std::string text = s.text(p);
         dropPronounAfterRelative(s, p, text);
+        modernFirstPersonFuture(s, p, text);
         const std::size_t at = text.find("s/he/it");
         if (at != std::string::npos && (at == 0 || !isWordLetter(text[at - 1]))) {
             text.replace(at, 7, kOpenSubject);

@@ -168,7 +168,7 @@ TEST(PolishCompoundTenses, ParticipleWithBeReadsAsOneTense) {
 
 // A verb without a subject takes "he", none after a relative; suus follows the subject of its
 // verb: "their" for a plural verb, "its" for a neuter subject, "her" for a feminine person,
-// "his own" alone.
+// "his own" alone. "I shall" is "I will".
 TEST(PolishOpenPronouns, SubjectPronounAndReflexivePossessive) {
     struct Case {
         WordAnalysis subject;
@@ -199,8 +199,11 @@ TEST(PolishOpenPronouns, SubjectPronounAndReflexivePossessive) {
     s.add(markReading(punctuation_type::Comma, ','), ",");
     s.add(verbReading(4, 1, 1, 3, kSg, "dix.it", "say"), "s/he/it ^said");
     s.add(declined(Adjective, kAcc, kPl, kN, "su.a", "his"), "his");
+    s.add(markReading(punctuation_type::Comma, ','), ",");
+    s.add(verbReading(3, 1, 1, 1, kSg, "i.bo", "go"), "I shall ^go");
     s.run();
-    EXPECT_EQ(s.slots(), (std::vector<std::string>{"Which", "were", ",", "he said", "his own"}));
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"Which", "were", ",", "he said", "his own", ",",
+                                                   "I will go"}));
 }
 
 // A word tied to the word before it loses the prefix they share: "in" "with the city" -> "in"
