@@ -16,7 +16,7 @@ namespace {
 
 // Object forms of the pronouns and the subject forms that an ablative absolute takes.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kSubjectForms = {{
-    {"him/it", "he/it"}, {"her/it", "she/it"}, {"them", "they"}, {"me", "I"}, {"us", "we"}}};
+    {"him", "he"}, {"her", "she"}, {"them", "they"}, {"me", "I"}, {"us", "we"}}};
 
 bool isAblativeParticiple(const WordAnalysis& r) {
     return caseOf(r) == case_type::Ablative && isPerfectPassiveParticiple(r);

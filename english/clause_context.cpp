@@ -136,8 +136,9 @@ std::string_view utConjunctionEnglish(const Engine& engine, int position, int an
     const auto thatVerb = [](const WordAnalysis& r) {
         return r.partOfSpeech == speech_type::Verb && r.grammar6 == kThatVerbKind;
     };
-    return scanToConjunction(engine, position - 1, backLimit, -1, thatVerb) ? "that"
-                                                                            : "in order that";
+    // A purpose or result: "so that" (covers both, and is the English of current prose where
+    // "in order that" reads stilted).
+    return scanToConjunction(engine, position - 1, backLimit, -1, thatVerb) ? "that" : "so that";
 }
 
 bool clauseClosesWithQuestion(const Engine& engine, int analysis) {

@@ -25,7 +25,7 @@ bool clauseOfAnalysis(const Engine& engine, int analysis, ClauseSpan& span, int&
 // which is then linked to the verb.
 int verbSubjectCount(Engine& engine, int position, int analysis);
 
-// ut/uti as a conjunction: "in order that" (or "that" after a verb whose grammar 6 is 1) when a
+// ut/uti as a conjunction: "so that" (or "that" after a verb whose grammar 6 is 1) when a
 // subjunctive follows in the clause, "as" otherwise.
 std::string_view utConjunctionEnglish(const Engine& engine, int position, int analysis);
 

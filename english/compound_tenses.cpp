@@ -1,12 +1,15 @@
 // Compound tenses: a nominative perfect passive participle with a present, imperfect or future
-// of "be" reads as one English tense ("captus est" -> "he/it has been captured", "captus erat"
-// -> "had been captured"; deponents "locutus est" -> "has spoken").
+// of "be" reads as one English tense. The perfect takes the simple past of narrative ("captus
+// est" -> "he was captured", deponents "locutus est" -> "he spoke"); the others keep
+// their compound ("captus erat" -> "had been captured", "captus erit" -> "will have been").
 #include <algorithm>
 #include <array>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "english/narrative_tenses.h"
+#include "english/polish_records.h"
 #include "english/polish_steps.h"
 #include "english/verb_phrase.h"
 #include "job/engine.h"
@@ -22,12 +25,10 @@ struct Rewrite {
 };
 
 // "be" phrases of the present, imperfect and future turned into perfect, pluperfect and
-// future perfect; the first rewrite found applies.
-constexpr std::array<Rewrite, 5> kPresentOfBe = {{{"may ^be", "may have ^been"},
-                                                  {"^is", "has ^been"},
-                                                  {"I ^be", "I have ^been"},
-                                                  {"^be", "have ^been"},
-                                                  {"^are", "have ^been"}}};
+// future perfect; the first rewrite found applies. The present of the indicative is made the
+// simple past ("was"/"were") apart from these tables.
+constexpr std::array<Rewrite, 1> kPresentSubjunctiveOfBe = {{{"may ^be", "may have ^been"}}};
+constexpr std::array<std::string_view, 4> kPresentOfBe = {"^is", "^am", "^are", "^be"};
 constexpr std::array<Rewrite, 3> kImperfectOfBe = {{{"might ^be", "might have ^been"},
                                                     {"was ^being", "had ^been"},
                                                     {"were ^being", "had ^been"}}};
@@ -92,12 +93,39 @@ int subjectCount(const PolishSentence& s, int verb) {
     return 0;
 }
 
+// "^is" -> "^was", "^are" -> "^were": the present indicative of "be" in the past of narrative.
+void presentOfBeToPast(std::string& phrase, const WordAnalysis& verb) {
+    const bool was = verbNumberOf(verb) == number_type::Singular && personOf(verb) != 2;
+    for (std::string_view form : kPresentOfBe) {
+        const std::size_t at = phrase.find(form);
+        const std::size_t end = at + form.size();
+        if (at == std::string::npos || (end < phrase.size() && phrase[end] != ' ')) continue;
+        phrase.replace(at, form.size(), was ? "^was" : "^were");
+        return;
+    }
+}
+
+// A deponent's "has" with its participle is the simple past of the participle's verb, in the
+// verb's slot after its subject pronoun ("s/he/it ^has" and "spoken" -> "s/he/it ^spoke"); the
+// participle's slot is emptied.
+void deponentToSimplePast(PolishSentence& s, int participle, int verb, std::string& phrase) {
+    const std::string_view meaning = meaningOf(s.reading(participle));
+    const std::size_t blank = std::min(meaning.find(' '), meaning.size());
+    const auto table = s.engine().lexicon.polish.as<PolishRecord>();
+    std::string past = "^" + simplePast(meaning.substr(0, blank), table);
+    past += meaning.substr(blank);
+    resolveMarkers(past, s.reading(verb), nullptr);
+    phrase.resize(std::min(phrase.find('^'), phrase.size()));
+    phrase += past;
+    s.setText(participle, "");
+}
+
 // "s/he/it" of a rebuilt phrase follows the gender of the word after the verb.
 void settlePronoun(std::string& phrase, const WordAnalysis& next) {
     if (!phrase.starts_with("s/he/it")) return;
     switch (genderOf(next)) {
-    case gender_type::Masculine: phrase.replace(0, 7, "he/it"); break;
-    case gender_type::Feminine: phrase.replace(0, 7, "she/it"); break;
+    case gender_type::Masculine: phrase.replace(0, 7, "he"); break;
+    case gender_type::Feminine: phrase.replace(0, 7, "she"); break;
     case gender_type::Neuter: phrase.replace(0, 7, "it"); break;
     default: break;
     }
@@ -116,14 +144,20 @@ void buildCompoundTense(PolishSentence& s, int p, const PolishState& state) {
     const bool deponent = isDeponent(participle);
     std::string phrase = buildVerbPhrase(deponent ? "have" : "be", subjectCount(s, verb),
                                          s.chosenIndex(verb), analyses);
-    if (deponent) {
+    const bool present = tenseOf(s.reading(verb)) == tense_type::Present;
+    const bool indicative = moodOf(s.reading(verb)) != mood_type::Subjunctive;
+    if (deponent && present && indicative) {
+        deponentToSimplePast(s, p, verb, phrase);
+    } else if (deponent) {
         for (const Rewrite& r : kHaveForms) rewrite(phrase, r);
     } else if (tenseOf(s.reading(verb)) == tense_type::Imperfect) {
         rewriteFirst(phrase, kImperfectOfBe);
     } else if (tenseOf(s.reading(verb)) == tense_type::Future) {
         rewriteFirst(phrase, kFutureOfBe);
+    } else if (!indicative) {
+        rewriteFirst(phrase, kPresentSubjunctiveOfBe);
     } else {
-        rewriteFirst(phrase, kPresentOfBe);
+        presentOfBeToPast(phrase, s.reading(verb));
     }
     settlePronoun(phrase, s.reading(verb + 1));
     if (s.text(verb).starts_with('~')) phrase.insert(0, "~");

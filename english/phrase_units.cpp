@@ -30,6 +30,11 @@ bool isJoiner(const WordAnalysis& r) {
 
 }  // namespace
 
+bool isPossessivePronoun(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Pronoun && caseOf(r) == case_type::Genitive &&
+           r.kind2 == pronoun_kind_type::Personal && meaningOf(r) == "he";
+}
+
 PhraseUnits::PhraseUnits(const PolishSentence& s, int first, int last, bool copulaClause,
                          int complement)
     : s_(s), first_(first), last_(std::max(first - 1, last)), copulaClause_(copulaClause),
@@ -76,16 +81,22 @@ void PhraseUnits::attachModifiers() {
     }
 }
 
-// A genitive goes after the noun it belongs to.
+// A genitive goes after the noun it belongs to, a possessive pronoun before it.
 void PhraseUnits::attachGenitives() {
     for (int q = first_; q <= last_; ++q) {
         const WordAnalysis& r = s_.reading(q);
         if (!isNominal(r) || caseOf(r) != case_type::Genitive || parent_[index(q)] >= 0) continue;
-        for (int h = first_; h <= last_; ++h) {
+        bool attached = false;
+        for (int h = first_; h <= last_ && !attached; ++h) {
             const WordAnalysis& host = s_.reading(h);
-            if (h != q && isNominal(host) && caseOf(host) != case_type::Genitive && s_.tied(q, h) &&
-                attach(q, h, false)) {
-                break;
+            attached = h != q && isNominal(host) && caseOf(host) != case_type::Genitive &&
+                       s_.tied(q, h) && attach(q, h, isPossessivePronoun(r));
+        }
+        // "uxor eius": a possessive pronoun tied to nothing belongs to the noun just before it.
+        if (!attached && isPossessivePronoun(r) && inRange(q - 1)) {
+            const WordAnalysis& host = s_.reading(q - 1);
+            if (host.partOfSpeech == speech_type::Noun && caseOf(host) != case_type::Genitive) {
+                attach(q, q - 1, true);
             }
         }
     }

@@ -10,6 +10,10 @@
 
 namespace kavro {
 
+// The genitive of the personal pronoun is/ea/id ("eius", "eorum") with a noun: English puts
+// it before the noun as a possessive ("uxor eius" -> "his wife").
+bool isPossessivePronoun(const WordAnalysis& r);
+
 // Where a unit goes in an English clause.
 enum class UnitRole { Address, Subject, Verb, Complement, Other };
 
@@ -23,6 +27,7 @@ public:
     // The positions that head a unit, in Latin order.
     std::vector<int> roots() const;
     UnitRole role(int root) const;
+    const WordAnalysis& reading(int p) const { return s_.reading(p); }
     // The positions of a unit (or of any sub-unit) in English order.
     std::vector<int> flatten(int head) const;
     // The heads that have words put before them.

@@ -84,6 +84,7 @@ void polishEnglish(Engine& engine) {
     applyOpusEst(s, state);
     resolveSlotMarkers(s);
     applyWordClassRules(s, state);
+    settleOpenPronouns(s);
     applyWordTable(s);
     emptyDoubledSubjectPronouns(s);
     removeDoubledPrefixes(s);
@@ -95,6 +96,8 @@ void polishEnglish(Engine& engine) {
         orderEnglishWords(s, engine.options.bestOrder);
     }
     removeCaretsAndProperArticles(s);
+    dropAddressMarksInsideClauses(s);
+    dropArticlesBesideDeterminers(s);
     if (engine.options.ablativeAbsolute) renderAblativeAbsolutes(s);
     raiseSentenceCapitals(s);
 }

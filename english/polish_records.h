@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace kavro {
 
@@ -46,6 +47,11 @@ static_assert(offsetof(FinalPolishRecord, keyLength) == 200);
 static_assert(offsetof(FinalPolishRecord, replacementLength) == 201);
 
 #pragma pack(pop)
+
+// polish.dat also holds the simple past of the English verbs whose past differs from their
+// participle, under the key verb + this suffix ("take+past" -> "took"). No slot word can
+// carry a "+" when the word table runs, so these records never replace a word of a slot.
+inline constexpr std::string_view kSimplePastKeySuffix = "+past";
 
 // The verb-phrase group at the head of phrasedud.dat.
 inline constexpr int kVerbPhraseGroupSize = 19;

@@ -44,6 +44,9 @@ bool moveNegationAfterVerb(PolishSentence& s, int p);
 // The "be" of a nominative perfect passive participle rebuilt as a compound tense.
 void buildCompoundTense(PolishSentence& s, int p, const PolishState& state);
 
+// "s/he/it" of a verb without a subject, and "his/her/their" of suus, settled by the sentence.
+void settleOpenPronouns(PolishSentence& s);
+
 // Doubled subject pronouns, doubled prefixes and the gerundive marker.
 void emptyDoubledSubjectPronouns(PolishSentence& s);
 void removeDoubledPrefixes(PolishSentence& s);
@@ -56,6 +59,12 @@ void mergeTwoWordIdioms(PolishSentence& s);
 // every position. `bestOrder` is 1 (verb after nominatives), 2 (automatic) or 3 (subject, verb,
 // object, the rest).
 void orderEnglishWords(PolishSentence& s, int bestOrder);
+
+// The "O" of a vocative that does not stand as an address goes.
+void dropAddressMarksInsideClauses(PolishSentence& s);
+
+// No "the" after a determiner or before a possessive ("two the lights", "the his kind").
+void dropArticlesBesideDeterminers(PolishSentence& s);
 
 // Caret removal and articles of proper nouns; ablative absolutes; sentence capitals.
 void removeCaretsAndProperArticles(PolishSentence& s);

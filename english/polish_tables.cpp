@@ -74,8 +74,10 @@ const PhraseRecord* matchGeneralPhrase(std::span<const PhraseRecord> general, st
     return nullptr;
 }
 
-constexpr std::array<std::string_view, 14> kVerbSlotStarts = {
-    "he ", "has", "hav", "it ", "I ", "may", "mig", "s/", "she", "the", "to ", "we ", "wil", "you"};
+// "had" opens the pluperfect when no subject pronoun stands before it ("had ^seed" is mended
+// to "had ^seen" like "has ^seed").
+constexpr std::array<std::string_view, 15> kVerbSlotStarts = {
+    "had", "he ", "has", "hav", "it ", "I ", "may", "mig", "s/", "she", "the", "to ", "we ", "wil", "you"};
 constexpr std::array<std::string_view, 7> kOtherSlotStarts = {
     "mor", "of ", "tha", "the", "thi", "to ", "wit"};
 

@@ -138,7 +138,9 @@ void applyDemonstrativeUse(const PolishSentence& s, int p, std::string& text) {
     }
 }
 
-// English case forms of "I", "we" (marked "wes"), "they" (marked "hes") and "he".
+// English case forms of "I", "we" (marked "wes"), "they" (marked "hes") and "he". A masculine
+// or feminine "he" is read as a person ("he", "she"): narrative speaks of people far more than
+// of things of those genders, and English has no form that leaves the choice open.
 void applyCaseForms(std::string& text, int latinCase, int gender) {
     if (holdsWord(text, "I")) {
         if (isOblique(latinCase)) replaceWholeWord(text, "I", "me");
@@ -152,8 +154,8 @@ void applyCaseForms(std::string& text, int latinCase, int gender) {
     } else if (findHe(text) != std::string::npos) {
         const bool oblique = isOblique(latinCase);
         const std::string_view he = gender == gender_type::Neuter    ? "it"
-                                    : gender == gender_type::Feminine ? (oblique ? "her/it" : "she/it")
-                                                                      : (oblique ? "him/it" : "he/it");
+                                    : gender == gender_type::Feminine ? (oblique ? "her" : "she")
+                                                                      : (oblique ? "him" : "he");
         replaceHe(text, he);
     }
 }

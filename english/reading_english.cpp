@@ -8,6 +8,8 @@
 
 #include "english/chosen_reading.h"
 #include "english/clause_context.h"
+#include "english/narrative_tenses.h"
+#include "english/polish_records.h"
 #include "english/verb_phrase.h"
 #include "job/grammar_codes.h"
 
@@ -204,14 +206,19 @@ std::string conjunctionEnglish(const Engine& engine, const WordInSentence& w) {
     return std::string(w.meaning);
 }
 
-// The verb phrase with its subject pronoun; the subject count comes from the clause.
+// The verb phrase with its subject pronoun; the subject count comes from the clause. In a
+// sentence the perfect and the imperfect take the tenses of English narrative.
 std::string verbEnglish(Engine& engine, const WordInSentence& w) {
     const int subjects =
         engine.singleWordLookup ? 0 : verbSubjectCount(engine, w.position, w.analysis);
     const std::size_t count =
         static_cast<std::size_t>(std::clamp(engine.analysisCount, 0, int(kAnalysisCapacity)));
-    return buildVerbPhrase(w.meaning, subjects, w.analysis,
-                           std::span<const WordAnalysis>(engine.wordAnalyses, count));
+    std::string phrase = buildVerbPhrase(w.meaning, subjects, w.analysis,
+                                         std::span<const WordAnalysis>(engine.wordAnalyses, count));
+    if (!engine.singleWordLookup) {
+        useNarrativeTense(phrase, w.reading, engine.lexicon.polish.as<PolishRecord>());
+    }
+    return phrase;
 }
 
 std::string overlookedEnglish(const WordAnalysis& r) {

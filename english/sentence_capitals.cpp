@@ -1,5 +1,6 @@
 // The last touches of polishing: verb carets removed, no article before a proper name
-// ("the Caesar" -> "Caesar"), and a capital letter at the start of every sentence.
+// ("the Caesar" -> "Caesar"), names spelt as English spells them ("Ioseph" -> "Joseph"), and a
+// capital letter at the start of every sentence.
 #include <string>
 
 #include "english/polish_steps.h"
@@ -22,6 +23,19 @@ bool takesNoArticle(const WordAnalysis& r) {
     case noun_kind_type::Group:
         return caseOf(r) == case_type::Nominative && numberOf(r) == number_type::Singular;
     default: return false;
+    }
+}
+
+// English writes the consonantal i that opens a Latin name as "J": "Iulius" -> "Julius",
+// "Ioseph" -> "Joseph", "Iudaea" -> "Judaea".
+void spellNameInEnglish(std::string& text) {
+    constexpr std::string_view kVowels = "aeiou";
+    for (std::size_t at = 0; at + 2 < text.size(); ++at) {
+        const bool wordStart = at == 0 || !isWordLetter(text[at - 1]);
+        if (wordStart && text[at] == 'I' && kVowels.find(text[at + 1]) != std::string_view::npos &&
+            isWordLetter(text[at + 2])) {
+            text[at] = 'J';
+        }
     }
 }
 
@@ -57,6 +71,7 @@ void removeCaretsAndProperArticles(PolishSentence& s) {
         std::string text = s.text(p);
         removeVerbCaret(text, r);
         if (takesNoArticle(r)) removeArticleOfName(text);
+        if (isProperNoun(r) && !s.isUserPhrase(p)) spellNameInEnglish(text);
         s.setText(p, text);
     }
 }

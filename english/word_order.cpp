@@ -246,14 +246,54 @@ void handOverPrefix(PolishSentence& s, int head, int leader) {
     s.setText(head, headText.substr(prefix.size()));
 }
 
+// "of him" put before its noun is "his"; "of them" "their".
+void makePossessive(PolishSentence& s, int p) {
+    const std::string text = s.text(p);
+    if (!text.starts_with("of ")) return;
+    const WordAnalysis& r = s.reading(p);
+    const std::string_view possessive = numberOf(r) == number_type::Plural ? "their"
+                                        : genderOf(r) == gender_type::Feminine ? "her"
+                                        : genderOf(r) == gender_type::Neuter   ? "its"
+                                                                               : "his";
+    s.setText(p, std::string(possessive));
+}
+
+// A relative or interrogative pronoun opens a clause of its own: no verb goes after it.
+bool isClauseWord(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Pronoun &&
+           (r.kind2 == pronoun_kind_type::Relative || r.kind2 == pronoun_kind_type::Interrogative);
+}
+
+// A third person verb (not a copula, not an imperative) followed by a nominative noun or
+// pronoun of its number that does not open a clause: "vidit Deus" reads "God saw".
+bool isSubjectAfterVerb(const WordAnalysis& verb, const WordAnalysis& subject) {
+    return !isCopulaReading(verb) && moodOf(verb) != mood_type::Imperative && personOf(verb) == 3 &&
+           isNominal(subject) && numberOf(subject) == verbNumberOf(verb) && !isClauseWord(subject);
+}
+
 int rank(UnitRole role) { return static_cast<int>(role); }
 
 // The unit roots in English order.
 std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
     std::vector<int> roots = units.roots();
     if (mode == Mode::SubjectVerbObject) {
-        std::stable_sort(roots.begin(), roots.end(),
+        // Adverbials that open the clause before its subject, verb and object stay in front:
+        // "In principio creavit Deus" -> "In the beginning God created".
+        const auto lead = std::find_if(roots.begin(), roots.end(), [&](int r) {
+            return units.role(r) != UnitRole::Other && units.role(r) != UnitRole::Address;
+        });
+        std::stable_sort(lead, roots.end(),
                          [&](int a, int b) { return rank(units.role(a)) < rank(units.role(b)); });
+        return roots;
+    }
+    const auto subjectOf = std::find_if(roots.begin(), roots.end(),
+                                        [&](int r) { return units.role(r) == UnitRole::Subject; });
+    const auto verbOf = std::find_if(roots.begin(), roots.end(),
+                                     [&](int r) { return units.role(r) == UnitRole::Verb; });
+    if (verbOf != roots.end() && verbOf + 1 == subjectOf &&
+        isSubjectAfterVerb(units.reading(*verbOf), units.reading(*subjectOf))) {
+        // "vidit Deus lucem" -> "God saw the light": a verb right before its subject follows it.
+        std::rotate(verbOf, verbOf + 1, subjectOf + 1);
         return roots;
     }
     if (roots.size() < 2 || units.role(roots.back()) != UnitRole::Verb) return roots;
@@ -289,6 +329,11 @@ void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode, int complem
     }
     permute(s, first, order);
     for (int head : units.headsWithLeaders()) {
+        const int headNow = newPlace[static_cast<std::size_t>(head - first)];
+        for (int q : units.flatten(head)) {
+            const int now = newPlace[static_cast<std::size_t>(q - first)];
+            if (now < headNow && isPossessivePronoun(s.reading(now))) makePossessive(s, now);
+        }
         const int leader = units.flatten(head).front();
         if (leader > head) {
             handOverPrefix(s, newPlace[static_cast<std::size_t>(head - first)],

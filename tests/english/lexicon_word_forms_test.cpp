@@ -1,5 +1,5 @@
 // A check over the whole compiled lexicon: for the first word of every verb meaning, the "+ed",
-// "+ing" and "+s" forms that come out of the verb phrase, the marker resolution and the word
+// "+ing" and "+s" forms and the simple past of narrative that come out of the verb phrase, the marker resolution and the word
 // table are compared with the correct English forms; likewise the plural of the last word of
 // every noun meaning's first sense. The correct forms are worked out here on
 // their own: WordNet's verb.exc where it lists the verb, the project's list of past participles
@@ -17,6 +17,7 @@
 #include <sstream>
 #include <vector>
 
+#include "english/narrative_tenses.h"
 #include "english/polish_records.h"
 #include "english/polish_tables.h"
 #include "english/verb_phrase.h"
@@ -51,6 +52,7 @@ struct VerbLists {
     std::set<std::string> lemmas;
     std::set<std::string> otherWords;                 // lemmas of WordNet's other parts of speech
     std::map<std::string, std::string> participles;   // data/english/verb_participles.txt
+    std::map<std::string, std::string> pasts;         // its third column
     std::set<std::string> keptRegular;                // "!word" lines of data/english/polish.txt
     std::map<std::string, std::string> plurals;       // "=noun plural" lines of the same
     std::map<std::string, std::vector<std::string>> nounForms;   // noun.exc: lemma -> plurals
@@ -81,9 +83,10 @@ VerbLists readVerbLists() {
     std::ifstream parts(fs::path(KAVRO_SOURCE_DIR) / "data/english/verb_participles.txt");
     for (std::string line; std::getline(parts, line);) {
         std::istringstream in(line);
-        std::string base, participle;
+        std::string base, participle, past;
         if (line.starts_with('#') || !(in >> base >> participle)) continue;
         v.participles[base] = participle;
+        if (in >> past) v.pasts[base] = past;
     }
     std::ifstream polish(fs::path(KAVRO_SOURCE_DIR) / "data/english/polish.txt");
     for (std::string line; std::getline(polish, line);) {
@@ -106,9 +109,9 @@ bool consonantBefore(const std::string& w, std::size_t back) {
     return w.size() > back && std::string("aeiou").find(w[w.size() - 1 - back]) == std::string::npos;
 }
 
-// The expected forms: past participle, present participle, third person singular.
+// The expected forms: past participle, present participle, third person singular, simple past.
 struct Expected {
-    std::string ed, ing, s;
+    std::string ed, ing, s, past;
 };
 
 Expected expectedForms(const std::string& v, const VerbLists& lists) {
@@ -118,7 +121,7 @@ Expected expectedForms(const std::string& v, const VerbLists& lists) {
                                    "re", "be", "de", "en", "in", "im"}) {
             if (v.size() >= prefix.size() + 2 && v.starts_with(prefix) && lists.lemmas.count(v.substr(prefix.size()))) {
                 const Expected b = expectedForms(v.substr(prefix.size()), lists);
-                return {prefix + b.ed, prefix + b.ing, prefix + b.s};
+                return {prefix + b.ed, prefix + b.ing, prefix + b.s, prefix + b.past};
             }
         }
     }
@@ -147,6 +150,8 @@ Expected expectedForms(const std::string& v, const VerbLists& lists) {
     else if (past.size() > 1) {
         for (const std::string& p : past) if (p.ends_with('n')) { e.ed = p; break; }
     }
+    const auto listedPast = lists.pasts.find(v);
+    e.past = listedPast != lists.pasts.end() ? listedPast->second : e.ed;
     return e;
 }
 
@@ -166,13 +171,15 @@ struct Pipeline {
     std::vector<PolishRecord> polish;
     std::vector<PhraseRecord> phrases;
 
-    std::string render(const std::string& verb, int tense, int person, bool withPhrases) const {
+    std::string render(const std::string& verb, int tense, int person, bool withPhrases,
+                       bool narrative = false) const {
         std::vector<WordAnalysis> a(1, blankAnalysis());
         a[0].partOfSpeech = 7;
         a[0].grammar1 = static_cast<std::uint8_t>(tense);
         a[0].grammar2 = a[0].grammar3 = a[0].grammar5 = 1;
         a[0].grammar4 = static_cast<std::uint8_t>(person);
         std::string slot = buildVerbPhrase(verb, 0, 0, a);
+        if (narrative) useNarrativeTense(slot, a[0], polish);
         resolveMarkers(slot, a[0], nullptr);
         applyPolishTable(polish, slot);
         if (withPhrases) applyPhraseTable(phrases, slot, a[0]);
@@ -214,10 +221,12 @@ TEST(LexiconVerbForms, MarkerFormsAfterPolishingAreRight) {
         const std::pair<std::string, std::string> checks[] = {
             {p.render(v, 4, 1, false), "I have " + e.ed},
             {p.render(v, 2, 3, false), "s/he/it was " + e.ing},
-            {p.render(v, 1, 3, false), "s/he/it " + e.s}};
-        const std::string withPhrases[] = {p.render(v, 4, 1, true), p.render(v, 2, 3, true), p.render(v, 1, 3, true)};
+            {p.render(v, 1, 3, false), "s/he/it " + e.s},
+            {p.render(v, 4, 3, false, true), "s/he/it " + e.past}};
+        const std::string withPhrases[] = {p.render(v, 4, 1, true), p.render(v, 2, 3, true),
+                                           p.render(v, 1, 3, true), p.render(v, 4, 3, true, true)};
         ++t.verbs;
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 4; ++i) {
             ++t.forms;
             t.formsRight += checks[i].first == checks[i].second;
             t.formsRightWithPhrases += withPhrases[i] == checks[i].second;

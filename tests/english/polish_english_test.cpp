@@ -20,7 +20,7 @@ using testing::reading;
 using testing::verbReading;
 using namespace speech_type;
 
-constexpr int kNom = case_type::Nominative, kGen = case_type::Genitive, kDat = case_type::Dative,
+constexpr int kNom = case_type::Nominative, kVoc = case_type::Vocative, kGen = case_type::Genitive, kDat = case_type::Dative,
               kAbl = case_type::Ablative, kAcc = case_type::Accusative;
 constexpr int kSg = number_type::Singular, kPl = number_type::Plural;
 constexpr int kM = gender_type::Masculine, kF = gender_type::Feminine, kN = gender_type::Neuter;
@@ -62,9 +62,9 @@ TEST(PolishPronouns, EnglishFormFollowsLatinCaseGenderAndNumber) {
         {"e.i", "he", Personal, kNom, kPl, kM, "he+s", "they"},
         {"e.os", "he", Personal, kAcc, kPl, kM, "he+s", "them"},
         {"e.a", "he", Personal, kAcc, kPl, kN, "he+s", "those"},
-        {"e.a", "he", Personal, kNom, kSg, kF, "he", "she/it"},
-        {"e.am", "he", Personal, kAcc, kSg, kF, "he", "her/it"},
-        {"e.ius", "he", Personal, kGen, kSg, kM, "of he", "of him/it"},
+        {"e.a", "he", Personal, kNom, kSg, kF, "he", "she"},
+        {"e.am", "he", Personal, kAcc, kSg, kF, "he", "her"},
+        {"e.ius", "he", Personal, kGen, kSg, kM, "of he", "of him"},
         {"i.d", "he", Personal, kAcc, kSg, kN, "he", "it"},
         {"qu.id", "who", Interrogative, kAcc, kSg, kN, "who", "what"},
         {"aliqu.id", "anyone", Indefinite, kNom, kSg, kN, "anyone", "anything"},
@@ -111,31 +111,43 @@ TEST(PolishPronouns, PartnersDecideTheForm) {
 
 struct TenseCase {
     int tense;
+    int mood;
     const char* participleForm;
     int verbKind;
+    const char* meaning;
     const char* participle;
     const char* expectedVerb;
+    const char* expectedParticiple;
 };
 
-// "captus est" -> "he/it has been captured": the predicate step puts the copula first and the
-// compound tense rebuilds it; each slot keeps its reading.
+// "captus est" -> "he/it was captured": the predicate step puts the copula first and the
+// compound tense rebuilds it in the past of narrative; the imperfect, the future and the
+// subjunctive keep their compound tenses. A deponent's perfect is the simple past of its verb
+// (irregular ones from the word table), put in the copula's slot. Each slot keeps its reading.
 TEST(PolishCompoundTenses, ParticipleWithBeReadsAsOneTense) {
+    using namespace tense_type;
+    constexpr int kInd = mood_type::Indicative, kSub = mood_type::Subjunctive;
     const TenseCase cases[] = {
-        {tense_type::Present, "capt.us", 0, "captured", "He/it has been"},
-        {tense_type::Imperfect, "capt.us", 0, "captured", "He/it had been"},
-        {tense_type::Future, "capt.us", 0, "captured", "He/it will have been"},
-        {tense_type::Present, "locut.us", verb_kind_type::Deponent, "spoken", "He/it has"},
+        {Present, kInd, "capt.us", 0, "capture", "captured", "He was", "captured"},
+        {Imperfect, kInd, "capt.us", 0, "capture", "captured", "He had been", "captured"},
+        {Future, kInd, "capt.us", 0, "capture", "captured", "He will have been", "captured"},
+        {Present, kSub, "capt.us", 0, "capture", "captured", "He may have been", "captured"},
+        {Present, kInd, "locut.us", verb_kind_type::Deponent, "speak", "spoken", "He spoke", ""},
+        {Present, kInd, "hortat.us", verb_kind_type::Deponent, "urge", "urged", "He urged", ""},
+        {Imperfect, kInd, "locut.us", verb_kind_type::Deponent, "speak", "spoken", "He had", "spoken"},
     };
     for (const TenseCase& c : cases) {
         Polish s;
-        WordAnalysis participle = declined(Participle, kNom, kSg, kM, c.participleForm, "capture", c.verbKind);
+        s.lexicon.polish = rawTable<PolishRecord>({PolishRecord{"speak+past", "spoke"}});
+        WordAnalysis participle = declined(Participle, kNom, kSg, kM, c.participleForm, c.meaning, c.verbKind);
         participle.grammar4 = tense_type::Perfect;
         participle.grammar5 = voice_type::Passive;
         s.add(participle, c.participle);
-        s.add(verbReading(c.tense, voice_type::Active, mood_type::Indicative, 3, kSg, "..est", "be"),
-              "s/he/it ^is");
+        s.add(verbReading(c.tense, voice_type::Active, c.mood, 3, kSg, "..est", "be"),
+              c.mood == kInd ? "s/he/it ^is" : "s/he/it may ^be");
         s.run();
-        EXPECT_EQ(s.slots(), (std::vector<std::string>{c.expectedVerb, c.participle})) << c.tense;
+        EXPECT_EQ(s.slots(), (std::vector<std::string>{c.expectedVerb, c.expectedParticiple}))
+            << c.participleForm << " " << c.tense;
         EXPECT_EQ(s.forms(), (std::vector<std::string>{"..est", c.participleForm}));
     }
     // "urbs capta est" in the automatic word order: subject, compound tense, participle.
@@ -150,8 +162,48 @@ TEST(PolishCompoundTenses, ParticipleWithBeReadsAsOneTense) {
     s.link(captured, city);
     s.link(city, is);
     s.run();
-    EXPECT_EQ(s.slots(), (std::vector<std::string>{"The city", "has been", "captured"}));
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"The city", "was", "captured"}));
     EXPECT_EQ(s.forms(), (std::vector<std::string>{"urb.s", "..est", "capt.a"}));
+}
+
+// A verb without a subject takes "he", none after a relative; suus follows the subject of its
+// verb: "their" for a plural verb, "its" for a neuter subject, "her" for a feminine person,
+// "his own" alone. "I shall" is "I will".
+TEST(PolishOpenPronouns, SubjectPronounAndReflexivePossessive) {
+    struct Case {
+        WordAnalysis subject;
+        int verbNumber;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {declined(Noun, kNom, kSg, kM, "De.us", "God", noun_kind_type::Person), kSg, "his"},
+        {declined(Noun, kNom, kSg, kF, "Sar.a", "Sarah", noun_kind_type::Person), kSg, "her"},
+        {declined(Noun, kNom, kSg, kF, "terr.a", "earth"), kSg, "his"},
+        {declined(Noun, kNom, kSg, kN, "lign.um", "wood"), kSg, "its"},
+        {declined(Noun, kNom, kPl, kM, "fili.i", "son"), kPl, "their"},
+    };
+    for (const Case& c : cases) {
+        Polish s;
+        const int subject = s.add(c.subject, "the subject");
+        const int verb = s.add(verbReading(1, 1, 1, 3, c.verbNumber, "ama.t", "love"), "^love+s");
+        const int kind = s.add(declined(Noun, kAcc, kSg, kN, "gen.us", "kind"), "the kind");
+        const int own = s.add(declined(Adjective, kAcc, kSg, kN, "su.um", "his"), "his");
+        s.link(subject, verb);
+        s.link(own, kind);
+        s.run();
+        EXPECT_EQ(s.slot(own), c.expected) << fieldText(c.subject.analysedForm);
+    }
+    Polish s;
+    s.add(declined(Pronoun, kNom, kPl, kF, "qu.ae", "which", pronoun_kind_type::Relative), "which");
+    s.add(verbReading(2, 1, 1, 3, kPl, "er.ant", "be"), "they ^were");
+    s.add(markReading(punctuation_type::Comma, ','), ",");
+    s.add(verbReading(4, 1, 1, 3, kSg, "dix.it", "say"), "s/he/it ^said");
+    s.add(declined(Adjective, kAcc, kPl, kN, "su.a", "his"), "his");
+    s.add(markReading(punctuation_type::Comma, ','), ",");
+    s.add(verbReading(3, 1, 1, 1, kSg, "i.bo", "go"), "I shall ^go");
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"Which", "were", ",", "he said", "his own", ",",
+                                                   "I will go"}));
 }
 
 // A word tied to the word before it loses the prefix they share: "in" "with the city" -> "in"
@@ -174,6 +226,34 @@ TEST(PolishDoubledPrefixes, TiedWordsShareOnePrefix) {
     EXPECT_EQ(s.slot(great), "great");
 }
 
+// No "the" after a determiner, within a slot or across slots, nor before a possessive; "all
+// the" and "gave her the" stay English.
+TEST(PolishDoubledPrefixes, NoArticleBesideADeterminer) {
+    Polish s;
+    s.add(reading(Numeral, "du.o", "two"), "two");
+    s.add(declined(Adjective, kAcc, kPl, kN, "magn.a", "large"), "the large");
+    s.add(declined(Noun, kAbl, kSg, kN, "gener.e", "kind"), "in the his kind");
+    s.add(declined(Adjective, kAcc, kSg, kF, "omn.em", "all"), "all");
+    s.add(declined(Noun, kAcc, kSg, kF, "terr.am", "earth"), "the earth");
+    s.add(verbReading(4, 1, 1, 3, kSg, "ded.it", "give"), "gave her");
+    s.add(declined(Noun, kAcc, kSg, kM, "libr.um", "book"), "the book");
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"Two", "large", "in his kind", "all", "the earth",
+                                                   "gave her", "the book"}));
+}
+
+// "Domine, audi" keeps its "O"; a vocative inside a clause loses it.
+TEST(PolishDoubledPrefixes, OnlyAnAddressKeepsItsO) {
+    Polish s;
+    s.add(declined(Noun, kVoc, kSg, kM, "domin.e", "lord"), "O lord");
+    s.add(markReading(punctuation_type::Comma, ','), ",");
+    s.add(verbReading(4, 1, 1, 3, kSg, "ded.it", "give"), "he gave");
+    s.add(declined(Noun, kVoc, kSg, kM, "Isaac.", "Isaac", noun_kind_type::Person), "O Isaac");
+    s.add(declined(Noun, kAcc, kSg, kM, "libr.um", "book"), "the book");
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"O lord", ",", "he gave", "Isaac", "the book"}));
+}
+
 TEST(PolishIdioms, TwoWordsReadAsOne) {
     Polish s;
     const int thing = s.add(declined(Noun, kNom, kSg, kF, "r.es", "thing"), "the thing");
@@ -190,6 +270,7 @@ TEST(PolishIdioms, TwoWordsReadAsOne) {
 
 // Capitals fall on the first word and after every full stop (past empty slots and a position
 // without a reading); a user phrase keeps its marks, and the word table still mends its words.
+// A name's opening consonantal i is written "J" (not in a user phrase).
 TEST(PolishCapitals, SentenceStartsAndUserPhrases) {
     Polish s;
     s.lexicon.polish = rawTable<PolishRecord>({PolishRecord{"childs", "children"}});
@@ -201,9 +282,11 @@ TEST(PolishCapitals, SentenceStartsAndUserPhrases) {
     s.engine().sentence.chosenAnalysis[unread] = -1;
     s.add(markReading(punctuation_type::FullStop, '.'), ".");
     s.add(declined(Noun, kNom, kSg, kM, "Marc.us", "Marcus"), "<(the man)>");
+    s.add(declined(Noun, kGen, kSg, kM, "Ioseph.", "Ioseph", noun_kind_type::Person), "of Ioseph");
+    s.add(declined(Noun, kAcc, kSg, kM, "Io.uem", "Iove", noun_kind_type::Person), "<Iove>");
     s.run();
     EXPECT_EQ(s.slots(), (std::vector<std::string>{"\"", "<The children>", ".", "", "The city", ".",
-                                                   "<(The man)>"}));
+                                                   "<(The man)>", "of Joseph", "<Iove>"}));
     EXPECT_EQ(s.slot(empty), "");
 }
 
@@ -232,6 +315,27 @@ TEST(PolishWordOrder, LatinOrderReadsAsEnglish) {
     }
 }
 
+// "In principio creavit Deus caelum": the opening adverbial stays in front, and the verb goes
+// after its subject in both modes (bestOrder 1 moves a verb right before its subject).
+TEST(PolishWordOrder, OpeningAdverbialStaysAndVerbFollowsItsSubject) {
+    for (int order : {1, 3}) {
+        Polish s;
+        s.options.bestOrder = static_cast<std::int16_t>(order);
+        const int in = s.add(reading(Preposition, "in.", "in"), "in");
+        const int beginning = s.add(declined(Noun, kAbl, kSg, kN, "principi.o", "beginning"), "the beginning");
+        const int created = s.add(verbReading(4, 1, 1, 3, kSg, "creau.it", "create"), "^created");
+        const int god = s.add(declined(Noun, kNom, kSg, kM, "De.us", "God", noun_kind_type::Person), "God");
+        const int heaven = s.add(declined(Noun, kAcc, kSg, kN, "cael.um", "heaven"), "the heaven");
+        s.add(markReading(punctuation_type::FullStop, '.'), ".");
+        s.link(beginning, in);
+        s.link(god, created);
+        s.link(heaven, created);
+        s.run();
+        EXPECT_EQ(s.slots(), (std::vector<std::string>{"In", "the beginning", "God", "created", "the heaven", "."}))
+            << order;
+    }
+}
+
 // "regis filius venit": the genitive follows its noun; "Marcus bonus est": subject, copula,
 // complement without its article.
 TEST(PolishWordOrder, GenitivesFollowAndCopulasJoin) {
@@ -250,6 +354,24 @@ TEST(PolishWordOrder, GenitivesFollowAndCopulasJoin) {
     s.run();
     EXPECT_EQ(s.forms(), (std::vector<std::string>{"fili.us", "reg.is", "ven.it", ";", "Marc.us", "..est", "bon.us"}));
     EXPECT_EQ(s.slots(), (std::vector<std::string>{"The son", "of the king", "comes", ";", "Marcus", "is", "good"}));
+}
+
+// "cum uxore eius et filiis eorum": the genitive of is/ea/id goes before its noun as a
+// possessive, tied to it or standing right after it, and the noun's article goes.
+TEST(PolishWordOrder, GenitivePronounsArePossessives) {
+    Polish s;
+    s.options.bestOrder = 2;
+    const int with = s.add(reading(Preposition, "cum.", "with"), "with");
+    const int wife = s.add(declined(Noun, kAbl, kSg, kF, "uxor.e", "wife"), "the wife");
+    s.add(declined(Pronoun, kGen, kSg, kM, "e.ius", "he", pronoun_kind_type::Personal), "of he");
+    s.add(reading(Conjunction, "et.", "and"), "and");
+    const int sons = s.add(declined(Noun, kAbl, kPl, kM, "fili.is", "son"), "the sons");
+    const int their = s.add(declined(Pronoun, kGen, kPl, kM, "e.orum", "he", pronoun_kind_type::Personal), "of he+s");
+    s.add(markReading(punctuation_type::FullStop, '.'), ".");
+    s.link(wife, with);
+    s.link(their, sons);
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"With", "his", "wife", "and", "their", "sons", "."}));
 }
 
 // "urbe capta" and "capta urbe" read adverbially when ablative absolutes are on.

@@ -75,6 +75,7 @@ PhraseRecord phrase(const char* search, const char* replacement, int compared = 
 
 std::vector<PhraseRecord> phraseTable() {
     std::vector<PhraseRecord> t = {phrase("I ^be", "I ^am"), phrase("has ^was", "^was"),
+                                   phrase("^seed", "^seen"),
                                    phrase("will ^must", "will have ^ to"),
                                    phrase("be ^", "be ^really ")};
     t.resize(kVerbPhraseGroupSize);
@@ -112,6 +113,7 @@ TEST(PhraseTable, VerbGroup) {
     EXPECT_EQ(phrased("ut ^must", readingOf(7, "must")), "ut ^must");
     EXPECT_EQ(phrased("ut will ^must go", readingOf(7, "must")), "ut will have ^to go");
     EXPECT_EQ(phrased("did I ^be", verb), "did I ^be");           // first letter not above "g"
+    EXPECT_EQ(phrased("had ^seed", verb), "had ^seen");           // a pluperfect without pronoun
     EXPECT_EQ(phrased("I " + std::string(60, 'x') + " I ^be", verb),
               "I " + std::string(60, 'x') + " I ^be");              // match ends past 65
 }

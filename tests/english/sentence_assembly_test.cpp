@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "english/polish_records.h"
 #include "tests/english/hand_sentence.h"
 
 namespace kavro {
@@ -12,7 +15,7 @@ namespace {
 
 using namespace kavro::testing;
 
-constexpr int PRES = 1, IND = 1, SUBJ = 2;
+constexpr int PRES = 1, IMPF = 2, PERF = 4, PLUP = 5, IND = 1, SUBJ = 2;
 
 WordAnalysis withNumberRestriction(WordAnalysis r, int number) {
     r.grammar4 = static_cast<std::uint8_t>(number);
@@ -57,7 +60,7 @@ const AssemblyCase kCases[] = {
     {"ut before a subjunctive",
      {reading(speech_type::Conjunction, "ut.", "so that"), verb("uen.iat", "come", PRES, SUBJ, 3, SG),
       mark(".")},
-     {"in order that", "s/he/it may ^come", "."}},
+     {"so that", "s/he/it may ^come", "."}},
     {"ut before an indicative only",
      {reading(speech_type::Conjunction, "Ut.", "so that"), verb("uen.it", "come", PRES, IND, 3, SG),
       mark(".")},
@@ -78,6 +81,37 @@ TEST(SentenceAssembly, HandBuiltSentences) {
             EXPECT_EQ(s.engine().wordAnalyses[c.subject].link1, c.verbAt) << c.name;
         }
     }
+}
+
+WordAnalysis passive(WordAnalysis r) {
+    r.grammar2 = voice_type::Passive;
+    return r;
+}
+
+// The perfect and the imperfect are told in the simple past, an irregular one from the word
+// table ("go+past"); "be" gives "was" and "were"; "ait" and "inquiunt" report speech in the past.
+// The pluperfect subjunctive reads as the pluperfect ("cum isset": when he had gone), the
+// imperfect subjunctive with "would"; the pluperfect, the perfect subjunctive and other presents
+// keep their templates.
+TEST(SentenceAssembly, NarrativeTensesOfThePerfectAndImperfect) {
+    HandSentence s;
+    const PolishRecord went{"go+past", "went"};
+    s.world().lexicon.polish.recordSize = sizeof(PolishRecord);
+    s.world().lexicon.polish.bytes.resize(sizeof went);
+    std::memcpy(s.world().lexicon.polish.bytes.data(), &went, sizeof went);
+    s.load({verb("i.it", "go", PERF, IND, 3, SG), verb("am.auerunt", "love", PERF, IND, 3, PL),
+            verb("fu.it", "be", PERF, IND, 3, SG), verb("i.bam", "go", IMPF, IND, 1, SG),
+            verb("er.ant", "be", IMPF, IND, 3, PL), passive(verb("am.abatur", "love", IMPF, IND, 3, SG)),
+            verb("i.erat", "go", PLUP, IND, 3, SG), verb("i.isset", "go", PLUP, SUBJ, 3, SG),
+            verb("i.erit", "go", PERF, SUBJ, 3, SG), verb("i.ret", "go", IMPF, SUBJ, 3, SG),
+            verb("a.it", "say", PRES, IND, 3, SG),
+            verb("inqu.iunt", "say", PRES, IND, 3, PL), verb("dic.it", "say", PRES, IND, 3, SG), mark(".")});
+    assembleEnglish(s.engine());
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{
+                             "s/he/it ^went", "they ^love+ed", "s/he/it ^was", "I ^went",
+                             "they ^were", "s/he/it was ^love+ed", "s/he/it had ^go+ed",
+                             "s/he/it had ^go+ed", "s/he/it might have ^go+ed",
+                             "s/he/it would ^go", "s/he/it ^say+ed", "they ^say+ed", "s/he/it ^say+s", "."}));
 }
 
 TEST(SentenceAssembly, PositionWithoutReadingGivesTheGapAndTheTablesAreClosed) {

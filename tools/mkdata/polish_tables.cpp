@@ -7,7 +7,8 @@
 // lists, data/english/verb_participles.txt, and the regular rules of English spelling. A
 // resolved form that is itself an English word ("see+ed" gives "seed") is never made a key.
 // data/english/polish.txt adds records by hand, gives plurals by hand, and names words whose
-// WordNet forms are not used. phrasedud.dat and finalpolish.dat come from their text sources; finalpolish.dat also
+// WordNet forms are not used. The simple pasts that differ from the participles ("took") are
+// added under keys "verb+past". phrasedud.dat and finalpolish.dat come from their text sources; finalpolish.dat also
 // gets "a X" -> "an X" for the vowel-initial pairs found in the meanings.
 #include "tools/mkdata/polish_tables.h"
 
@@ -402,14 +403,24 @@ PolishHandData readPolishHandData(const fs::path& path) {
     return d;
 }
 
-std::map<std::string, std::string> readParticiples(const fs::path& path) {
-    std::map<std::string, std::string> p;
+// data/english/verb_participles.txt: the past participle of each verb listed, and its simple
+// past where that differs from the participle.
+struct IrregularVerbs {
+    std::map<std::string, std::string> participles;
+    std::map<std::string, std::string> pasts;
+};
+
+IrregularVerbs readIrregularVerbs(const fs::path& path) {
+    IrregularVerbs v;
     for (const SourceLine& l : readSource(path)) {
         const std::vector<std::string> f = words(l.text);
-        if (f.size() != 2) throw lineError(path, l.number, "expected \"base participle\"");
-        p[f[0]] = f[1];
+        if (f.size() != 2 && f.size() != 3) {
+            throw lineError(path, l.number, "expected \"base participle\" or \"base participle past\"");
+        }
+        v.participles[f[0]] = f[1];
+        if (f.size() == 3) v.pasts[f[0]] = f[2];
     }
-    return p;
+    return v;
 }
 
 // Candidate records (resolved form -> correct form) with what keeps a key out.
@@ -452,6 +463,31 @@ PolishRecord polishRecord(std::string_view key, std::string_view replacement) {
     return r;
 }
 
+// The simple past of a verb whose past differs from its participle ("took" for "take"), a
+// prefixed verb unknown to WordNet taking its base's ("undertook"); empty for the others.
+std::string irregularPast(const std::string& verb, const WordNet& wn, const IrregularVerbs& irregular) {
+    if (auto it = irregular.pasts.find(verb); it != irregular.pasts.end()) return it->second;
+    if (irregular.participles.count(verb)) return {};
+    const auto [prefix, base] = splitPrefixedVerb(verb, wn);
+    if (auto it = irregular.pasts.find(base); !base.empty() && it != irregular.pasts.end()) {
+        return prefix + it->second;
+    }
+    return {};
+}
+
+// Simple past records ("take+past" -> "took") for the verbs whose past is not their participle;
+// the key can never be a word of a slot, the verb phrases look it up by name.
+void addSimplePasts(std::map<std::string, std::string>& chosen, const std::set<std::string>& verbs,
+                    const WordNet& wn, const IrregularVerbs& irregular) {
+    for (const std::string& verb : verbs) {
+        const std::string past = irregularPast(verb, wn, irregular);
+        const std::string key = verb + std::string(kSimplePastKeySuffix);
+        if (!past.empty() && key.size() <= kPolishWordMax && past.size() <= kPolishWordMax) {
+            chosen[key] = past;
+        }
+    }
+}
+
 // The English words that a key must not be: the words of WordNet that the meanings use (all of
 // WordNet's words when there are no meanings). The table would change them wherever meant.
 std::set<std::string> wordsInUse(const LexiconWords& lex, const WordNet& wn) {
@@ -465,7 +501,9 @@ std::set<std::string> wordsInUse(const LexiconWords& lex, const WordNet& wn) {
 // A resolved form is withheld as a key when it is a correct form of one of our words or an
 // English word in use.
 std::vector<PolishRecord> buildWordTable(const WordTable& t, const std::set<std::string>& inUse,
-                                         const PolishHandData& hand, std::ostream& report) {
+                                         const PolishHandData& hand,
+                                         const std::map<std::string, std::string>& pasts,
+                                         std::ostream& report) {
     std::map<std::string, std::string> chosen;
     std::size_t ambiguous = 0, tooLong = 0;
     std::string englishWords;
@@ -476,10 +514,12 @@ std::vector<PolishRecord> buildWordTable(const WordTable& t, const std::set<std:
         else chosen[key] = *corrections.begin();
     }
     for (const auto& [key, replacement] : hand.records) chosen[key] = replacement;
+    chosen.insert(pasts.begin(), pasts.end());
     std::vector<PolishRecord> records;
     for (const auto& [key, replacement] : chosen) records.push_back(polishRecord(key, replacement));
     report << "polish.dat: " << records.size() << " records (" << t.wordsChecked
-           << " verbs and nouns checked, " << hand.records.size() << " by hand; withheld: "
+           << " verbs and nouns checked, " << hand.records.size() << " by hand, " << pasts.size()
+           << " simple pasts; withheld: "
            << ambiguous << " ambiguous, " << tooLong << " too long)\n"
            << "polish.dat: keys withheld as English words:" << englishWords << "\n";
     return records;
@@ -584,7 +624,8 @@ bool compilePolishTables(const PolishSources& sources, const std::filesystem::pa
         const fs::path english = sources.dataDir / "english";
         const WordNet wn = readWordNet(sources.wordnetDir);
         const LexiconWords lex = readLexiconWords(sources.meaningsFile, wn);
-        const auto participles = readParticiples(english / "verb_participles.txt");
+        const IrregularVerbs irregular = readIrregularVerbs(english / "verb_participles.txt");
+        const auto& participles = irregular.participles;
         const PolishHandData hand = readPolishHandData(english / "polish.txt");
         report << "English words of the meanings: " << lex.verbs.size() << " verbs, "
                << lex.nouns.size() << " nouns from " << lex.meanings << " meanings"
@@ -603,7 +644,15 @@ bool compilePolishTables(const PolishSources& sources, const std::filesystem::pa
             for (const auto& [noun, forms] : wn.nounForms) addNoun(table, noun, wn, hand);
         }
 
-        writeTable(outDir / "polish.dat", buildWordTable(table, wordsInUse(lex, wn), hand, report));
+        std::map<std::string, std::string> pasts;
+        addSimplePasts(pasts, lex.verbs, wn, irregular);
+        if (lex.meanings == 0) {
+            std::set<std::string> listed;
+            for (const auto& [verb, past] : irregular.pasts) listed.insert(verb);
+            addSimplePasts(pasts, listed, wn, irregular);
+        }
+        writeTable(outDir / "polish.dat",
+                   buildWordTable(table, wordsInUse(lex, wn), hand, pasts, report));
         writeTable(outDir / "phrasedud.dat", buildPhraseTable(english / "phrasedud.txt", report));
         writeTable(outDir / "finalpolish.dat", buildFinalTable(english / "finalpolish.txt", lex, report));
         return true;

@@ -1,0 +1,29 @@
+// The English tenses of Latin narrative. The Latin perfect of a story is the English simple
+// past ("creavit" -> "created", "vidit" -> "saw", "fuit" -> "was"), not the present perfect
+// that the verb templates build ("has created"); the imperfect is told in the simple past as
+// well ("ibat" -> "went", "erat" -> "was", not "was going", "was being"), its passive in the
+// plain past passive ("ferebatur" -> "was carried", not "was being carried"). The verbs that
+// report speech, aio and inquam, are told in the past too ("ait" -> "he said").
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "english/polish_records.h"
+#include "job/analysis_record.h"
+
+namespace kavro {
+
+// Rewrites the verb phrase that buildVerbPhrase made for the finite verb reading `verb` (still
+// with its caret and suffix marker) into the narrative tense. Phrases of other tenses and
+// moods, and phrases of another shape, are left alone. `wordTable` is polish.dat (it holds
+// the irregular simple pasts).
+void useNarrativeTense(std::string& phrase, const WordAnalysis& verb,
+                       std::span<const PolishRecord> wordTable);
+
+// The simple past of an English verb ("take" -> "took", "carry" -> "carry+ed" with its marker
+// still to be resolved), for a verb word without caret.
+std::string simplePast(std::string_view verb, std::span<const PolishRecord> wordTable);
+
+}  // namespace kavro
