@@ -95,6 +95,7 @@ private:
     Step acceptance();
     Step caseRepairs();
     bool romanOrSpecialForm();
+    bool alsoInLowerCase();
     void lastResort();
 
     Engine& e_;
@@ -158,6 +159,7 @@ Step WordRun::tryStatusCache() {
         const int r = matchSpecialForms(e_, word_);
         if (r > 0) {
             result_ += r;
+            if (alsoInLowerCase()) return Step::Attempt;
             ++e_.wordsInSentence;
             ++e_.wordsSincePunct;
             return Step::Done;
@@ -305,7 +307,7 @@ Step WordRun::caseRepairs() {
             result_ += matchModifiedStems(e_, word_);
     }
     if (result_ != 0) return Step::Done;
-    if (romanOrSpecialForm()) return Step::Done;
+    if (romanOrSpecialForm()) return alsoInLowerCase() ? Step::Attempt : Step::Done;
     if (e_.wordsSincePunct == 0 || isLower(initial()) || std::strlen(word_) == 1) return Step::Done;
     lowerInitial();
     finalCaseRetry_ = true;
@@ -328,6 +330,17 @@ bool WordRun::romanOrSpecialForm() {
     if (r <= 0) return false;
     result_ = r;
     rememberWordStatus(e_, word(), kWordStatusSpecialForm);
+    return true;
+}
+
+// A capitalised word in mid-sentence taken as a name (a special form) is also looked up once in
+// lower case, and its dictionary readings join the name: texts capitalise common words at the
+// start of a verse and in reverence ("Dominus", "Silvas petivit"), and the choice of readings
+// then weighs the guessed name against them. A word with no lower-case reading keeps its name.
+bool WordRun::alsoInLowerCase() {
+    if (finalCaseRetry_ || e_.wordsInSentence == 0 || !isUpper(initial()) || std::strlen(word_) < 2) return false;
+    lowerInitial();
+    finalCaseRetry_ = true;
     return true;
 }
 
