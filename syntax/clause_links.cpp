@@ -122,7 +122,10 @@ void linkAdjective(Engine& e, int a, int firstWord, int lastWord) {
             if (w < firstWord || w > lastWord) continue;
             const WordRange r = readingsOfWord(e, w);
             for (int i = r.first; i < r.end; ++i) {
-                if (!isLive(e.wordAnalyses[i]) || !isHead(e.wordAnalyses[i]) || !agrees(e, a, i)) continue;
+                // A noun without case (an indeclinable "mane", "nihil") agrees with nothing in
+                // particular, so it is tied to no adjective.
+                const WordAnalysis& head = e.wordAnalyses[i];
+                if (!isLive(head) || !isHead(head) || head.grammar1 == 0 || !agrees(e, a, i)) continue;
                 addLink(e.wordAnalyses[a], i);
                 addLink(e.wordAnalyses[i], a);
                 return;
@@ -173,6 +176,27 @@ bool linkedToHead(const Engine& e, const WordAnalysis& a) {
     return false;
 }
 
+bool isPerfectPassiveNominative(const WordAnalysis& a) {
+    return isParticiple(a) && a.grammar1 == case_type::Nominative && a.grammar4 == tense_type::Perfect &&
+           a.grammar5 == voice_type::Passive;
+}
+
+// A perfect participle beside a form of "sum" of its number makes one verb with it ("factum
+// est", "capti sunt"): the participle is tied to the verb.
+void linkCompoundTenses(Engine& e, int start, int end) {
+    for (int v = start; v <= end; ++v) {
+        if (!liveAt(e, v) || !isCopula(e.wordAnalyses[v]) || isInfinitive(e.wordAnalyses[v])) continue;
+        const WordAnalysis& verb = e.wordAnalyses[v];
+        for (const int w : {verb.wordPosition - 1, verb.wordPosition + 1}) {
+            const WordRange r = readingsOfWord(e, w);
+            for (int i = r.first; i < r.end; ++i) {
+                WordAnalysis& p = e.wordAnalyses[i];
+                if (isLive(p) && isPerfectPassiveNominative(p) && p.grammar2 == verb.grammar5) addLink(p, v);
+            }
+        }
+    }
+}
+
 void coordinateClause(Engine& e, int start, int end) {
     for (int i = start; i <= end; ++i) {
         if (!liveAt(e, i)) continue;
@@ -192,6 +216,7 @@ void linkClause(Engine& e, int k, const ClauseLists& lists) {
     const int lastWord = e.wordAnalyses[end].wordPosition;
     s.activeRoles = s.roles[k];
     coordinateClause(e, start, end);
+    linkCompoundTenses(e, start, end);
     linkPrepositions(e, start, end, lastWord);
     for (int i = start; i <= end; ++i)
         if (liveAt(e, i) && isAgreeingWord(e.wordAnalyses[i]) && !linkedToHead(e, e.wordAnalyses[i]))

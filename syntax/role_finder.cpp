@@ -125,6 +125,17 @@ int subjectRank(const Engine& e, int i, const WordAnalysis& verb) {
     return rank;
 }
 
+// The word of reading i is part of verb v itself: one of its readings is a participle tied to v
+// ("factum est": not the noun "fact" as subject).
+bool partOfVerb(const Engine& e, int i, int v) {
+    const int end = wordEnd(e, i);
+    for (int j = wordBegin(e, i); j < end; ++j) {
+        const WordAnalysis& a = e.wordAnalyses[j];
+        if (isLive(a) && isParticiple(a) && linksTo(a, v)) return true;
+    }
+    return false;
+}
+
 // The subject of verb v: the best-ranked fitting nominative of the range.
 int findSubject(const Engine& e, int first, int end, int v) {
     const WordAnalysis& verb = e.wordAnalyses[v];
@@ -132,7 +143,7 @@ int findSubject(const Engine& e, int first, int end, int v) {
     for (int i = first; i <= end && i < e.analysisCount; ++i) {
         const WordAnalysis& a = e.wordAnalyses[i];
         if (!isLive(a) || sameWord(e, i, v) || !fitsVerb(a, verb)) continue;
-        if (rarity4(a) > bestRarityOfWord(e, i) + kRarityMargin) continue;
+        if (rarity4(a) > bestRarityOfWord(e, i) + kRarityMargin || partOfVerb(e, i, v)) continue;
         const int rank = subjectRank(e, i, verb);
         if (rank > bestRank) {
             best = i;

@@ -112,6 +112,21 @@ int parentheticalReading(const Engine& e, int w) {
     return -1;
 }
 
+// A clause of vocatives alone is an address only where somebody is spoken to (a verb of the
+// second person); otherwise it is a list of names ("Sem, Cham et Iapheth").
+bool holdsInquit(const Engine& e, int firstWord, int words) {
+    for (int w = firstWord; w < firstWord + words; ++w) {
+        const WordRange r = readingsOfWord(e, w);
+        for (int i = r.first; i < r.end; ++i)
+            if (isLive(e.wordAnalyses[i]) && isInquit(e.wordAnalyses[i])) return true;
+    }
+    return false;
+}
+
+bool somebodyIsAddressed(const Engine& e) {
+    return (e.sentence.personFlags & (person_flag::SecondSingular | person_flag::SecondPlural)) != 0;
+}
+
 // The middle clause that is a parenthesis, or -1.
 int parentheticalClause(const Engine& e) {
     const ClauseTable& t = e.sentence.clauses;
@@ -123,7 +138,7 @@ int parentheticalClause(const Engine& e) {
         if (words < 1 || words > kParentheticalWordLimit) continue;
         bool all = true;
         for (int w = firstWord; w < firstWord + words && all; ++w) all = parentheticalReading(e, w) >= 0;
-        if (all) return k;
+        if (all && (holdsInquit(e, firstWord, words) || somebodyIsAddressed(e))) return k;
     }
     return -1;
 }
