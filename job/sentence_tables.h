@@ -97,6 +97,10 @@ struct SentenceTables {
     // English order (-1 none); noted by the role finder.
     std::int16_t pendingFirst = -1;
     std::int16_t pendingSecond = -1;
+    // Words that can only be a verb of the second person or "tu"/"uos" (somebody is spoken to):
+    // how many, and the last of them.
+    std::int16_t addressWords = 0;
+    std::int16_t addressWord = -1;
     // 0 none, 1 nature, 2 people and money.
     std::int16_t sentenceTopic = 0;
     // Where the readings of each word position begin in wordAnalyses: word w has the readings

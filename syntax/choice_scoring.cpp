@@ -114,12 +114,21 @@ int genitiveWeight(const Engine& e, const SegmentSurvey& s, int ci) {
     return w;
 }
 
+// Somebody is spoken to in the sentence: it ends with "!", or a word other than `word` can only
+// be a verb of the second person or "tu"/"uos" (counted by the choice before scoring) — a
+// reading of the word being weighed does not count, lest an imperative reading vouch for itself
+// ("Arma uirumque cano").
+bool addressedOutside(const Engine& e, int word) {
+    const SentenceTables& s = e.sentence;
+    if (s.sentenceFinalMark == '!') return true;
+    return s.addressWords > 1 || (s.addressWords == 1 && s.addressWord != word);
+}
+
 // A vocative is likely only where somebody is spoken to, and only of a person or of a word
 // that may describe one.
 int vocativeWeight(const Engine& e, const WordAnalysis& c) {
     if (isNoun(c) && !isPerson(c)) return -10;
-    const std::int16_t second = person_flag::SecondSingular | person_flag::SecondPlural;
-    if (e.sentence.personFlags & second) return 10;
+    if (addressedOutside(e, c.wordPosition)) return 10;
     const int prev = chosenAtWord(e, c.wordPosition - 1);
     if (liveAt(e, prev) && formOf(e.wordAnalyses[prev]) == "o.") return 10;
     return -10;
@@ -172,10 +181,7 @@ int verbWeight(const Engine& e, const SegmentSurvey& s, const WordAnalysis& c) {
     switch (c.grammar3) {
     case mood_type::Indicative: return 15;
     case mood_type::Subjunctive: return isConjunction(readingAt(e, s.first)) ? 25 : 10;
-    case mood_type::Imperative:
-        return e.sentence.sentenceFinalMark == '!' ||
-                       (e.sentence.personFlags & (person_flag::SecondSingular | person_flag::SecondPlural))
-                   ? 15 : 0;
+    case mood_type::Imperative: return addressedOutside(e, c.wordPosition) ? 15 : 0;
     case mood_type::Infinitive: return s.modals > 0 || s.copulas > 0 ? 25 : 5;
     default: return 5;
     }

@@ -88,11 +88,39 @@ void chooseInSegment(Engine& e, SegmentSurvey& survey, ExpectedList& expected) {
     }
 }
 
+// A word that can only be a verb of the second person or "tu"/"uos": somebody is spoken to.
+bool speaksToSomebody(const Engine& e, int w) {
+    const WordRange r = readingsOfWord(e, w);
+    bool any = false;
+    for (int i = r.first; i < r.end; ++i) {
+        const WordAnalysis& a = e.wordAnalyses[i];
+        if (!isLive(a)) continue;
+        any = true;
+        const bool second = (isFiniteVerb(a) && a.grammar4 == 2) ||
+                            (isPronoun(a) && a.kind2 == pronoun_kind_type::Personal &&
+                             (formOf(a) == "tu." || formOf(a) == "u.os"));
+        if (!second) return false;
+    }
+    return any;
+}
+
+void countAddressWords(Engine& e) {
+    SentenceTables& s = e.sentence;
+    s.addressWords = 0;
+    s.addressWord = -1;
+    for (int w = 0; w < s.indexedWords; ++w)
+        if (speaksToSomebody(e, w)) {
+            ++s.addressWords;
+            s.addressWord = static_cast<std::int16_t>(w);
+        }
+}
+
 }  // namespace
 
 void chooseReadings(Engine& e) {
     SentenceTables& s = e.sentence;
     s.sentenceTopic = findSentenceTopic(e);
+    countAddressWords(e);
     if (s.traceScores)
         for (ScoreTrace& t : s.scores) t.scored = false;
     std::fill(std::begin(s.chosenAnalysis), std::end(s.chosenAnalysis), std::int16_t{-1});
