@@ -11,6 +11,7 @@
 #include "job/format_analysis.h"
 #include "job/grammar_codes.h"
 #include "job/punctuation_store.h"
+#include "morph/short_meanings.h"
 
 namespace kavro {
 namespace {
@@ -325,20 +326,6 @@ void collectSingleWord(Engine& engine, std::string_view english, std::string_vie
     if (engine.singleWordCount < static_cast<int>(kSingleWordCollection) - 1) ++engine.singleWordCount;
 }
 
-// The meaning cut at its first "/"; a modified stem keeps the "-suffix" from behind the "/".
-void cutUnusedMeaning(std::string& english, int kind) {
-    const std::size_t slash = english.find('/');
-    if (slash == std::string::npos) return;
-    if (kind == source_kind::ModifiedStem) {
-        const std::size_t dash = english.rfind('-');
-        if (dash != std::string::npos && dash > slash) {
-            english.erase(slash, dash - slash);
-            return;
-        }
-    }
-    english.resize(slash);
-}
-
 // A relative pronoun is rendered "which" (whatever its dictionary sense begins with); the
 // sentence passes give it "who", "whom" or "what" by its antecedent.
 void relativeAsWhich(const WordAnalysis& a, std::string& english) {
@@ -348,16 +335,13 @@ void relativeAsWhich(const WordAnalysis& a, std::string& english) {
 }
 
 // Step 8: the English the reading keeps.
-void storeEnglish(const Engine& engine, WordAnalysis& a, const StemRecord& stem, std::string& english,
+void storeEnglish(Engine& engine, WordAnalysis& a, const StemRecord& stem, std::string& english,
                   int kind, bool numeralAsAdjective) {
-    const int area = selectAreaMeaning(english, engine.options.area, a.subject, subjectOf(stem));
+    const int area = cutShortMeaning(engine, stem, kind, a.subject, english);
     if (area != 0) {
         a.subject = static_cast<std::uint8_t>(area);
         a.rarity = 1;
     }
-    dropParentheticals(english);
-    cutUnusedMeaning(english, kind);
-    keepFirstSense(english);
     relativeAsWhich(a, english);
     if (numeralAsAdjective) english += "-each";
     fitAnalysisEnglish(english);
