@@ -103,8 +103,10 @@ const UniqueRecord* uniqueAt(const Lexicon& lexicon, std::uint32_t index) {
 
 // Step 3: the Latin text L and the English text E of the reading, by its source kind. A unique
 // also moves the extra form behind a tab of the analysed form into the Latin detail field.
+// Without `dictionaryEnglish` the English of a dictionary reading is left empty (its short
+// meaning is kept already and nothing else wants it).
 void fetchTexts(const Engine& engine, const StemRecord& stem, int addonSlot, int kind,
-                EmitScratch& s, WordAnalysis& analysis) {
+                bool dictionaryEnglish, EmitScratch& s, WordAnalysis& analysis) {
     const Lexicon& lexicon = engine.lexicon;
     s.latin.clear();
     s.english.clear();
@@ -114,7 +116,8 @@ void fetchTexts(const Engine& engine, const StemRecord& stem, int addonSlot, int
     case source_kind::UserDictionary: {
         const MeaningRecord& record = lookUpMeaningRecord(lexicon, engine.options, stem);
         s.latin.assign(fieldText(record.latin));
-        if (kind == source_kind::SpellingVariant) s.english.assign(kUncertainMark);
+        if (!dictionaryEnglish) break;
+        if (kind == source_kind::SpellingVariant) s.english += kUncertainMark;   // the English is empty here
         s.english += fieldText(record.english);
         break;
     }
@@ -348,6 +351,13 @@ void storeEnglish(Engine& engine, WordAnalysis& a, const StemRecord& stem, std::
     copyField(a.english, english);
 }
 
+// Whether the reading's English as its entry gives it is wanted: by the trace and the
+// single-word collection, and by the short meaning unless that is kept from an earlier reading.
+bool englishWanted(const Engine& engine, const StemRecord& stem, int kind, const WordAnalysis& a) {
+    return !engine.options.sentenceMode || engine.singleWordLookup ||
+           !holdsShortMeaning(engine, stem, kind, a.subject);
+}
+
 void traceRecord(Engine& engine, const WordAnalysis& a, std::string& line) {
     if (engine.options.sentenceMode) return;
     formatAnalysis(line, a, engine.options.easyLatin);
@@ -423,7 +433,7 @@ int emitAnalysis(Engine& engine, int stemSlot, int inflectionSlot, int addonSlot
     // Steps 2 to 5: the analysed form and the two texts.
     WordAnalysis a = baseRecord(engine, stem, infl);
     buildAnalysedForm(s.form, fieldText(stem.stem), fieldText(infl.ending));
-    fetchTexts(engine, stem, addonSlot, kind, s, a);
+    fetchTexts(engine, stem, addonSlot, kind, englishWanted(engine, stem, kind, a), s, a);
     splitLatinWords(s);
     const bool verb = isVerbCode(infl.partOfSpeech);
     if ((!engine.options.sentenceMode || verb) && kind != source_kind::Unique) formatCitation(s, stem);

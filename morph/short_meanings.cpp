@@ -21,14 +21,18 @@ void cutUnusedMeaning(std::string& english, int kind) {
     english.resize(slash);
 }
 
-// The cache slot of the entry behind `stem`, or null when its short meaning is not kept: only
-// plain dictionary readings of the general meanings table are (a spelling variant's meaning
-// carries "~", user and botany entries have tables of their own).
+// Whether the short meaning of the entry behind `stem` is kept: only those of plain
+// dictionary readings of the general meanings table are (a spelling variant's meaning carries
+// "~", user and botany entries have tables of their own).
+bool isKept(const Engine& engine, const StemRecord& stem, int kind) {
+    return kind == source_kind::Dictionary && !isUserEntry(stem) && !isBotanyEntry(stem) &&
+           stem.meaningIndex < engine.lexicon.meanings.size();
+}
+
+// The cache slot of the entry behind `stem`, or null when its short meaning is not kept.
 CachedShortMeaning* slotFor(Engine& engine, const StemRecord& stem, int kind) {
+    if (!isKept(engine, stem, kind)) return nullptr;
     const std::size_t records = engine.lexicon.meanings.size();
-    if (kind != source_kind::Dictionary || isUserEntry(stem) || isBotanyEntry(stem) ||
-        stem.meaningIndex >= records)
-        return nullptr;
     if (engine.shortMeanings.size() != records) engine.shortMeanings.assign(records, {});
     return &engine.shortMeanings[stem.meaningIndex];
 }
@@ -57,6 +61,13 @@ void keepCut(CachedShortMeaning& slot, const CutKey& key, int areaTaken, const s
 }
 
 }  // namespace
+
+bool holdsShortMeaning(const Engine& engine, const StemRecord& stem, int kind, int readingSubject) {
+    if (!isKept(engine, stem, kind) || engine.shortMeanings.size() != engine.lexicon.meanings.size())
+        return false;
+    const CutKey key{engine.options.area, readingSubject, subjectOf(stem)};
+    return holdsCut(engine.shortMeanings[stem.meaningIndex], key);
+}
 
 int cutShortMeaning(Engine& engine, const StemRecord& stem, int kind, int readingSubject,
                     std::string& english) {

@@ -17,4 +17,8 @@ struct StemRecord;
 int cutShortMeaning(Engine& engine, const StemRecord& stem, int kind, int readingSubject,
                     std::string& english);
 
+// True when cutShortMeaning, called with the same arguments, would take the short meaning
+// kept from an earlier reading and not look at the meaning it is given.
+bool holdsShortMeaning(const Engine& engine, const StemRecord& stem, int kind, int readingSubject);
+
 }  // namespace kavro
