@@ -11,11 +11,20 @@ namespace {
 
 constexpr std::size_t kPackedBytes = sizeof(std::uint64_t);
 static_assert(sizeof(InflectionRecord::ending) == kPackedBytes);
-constexpr std::uint64_t kHashMultiplier = 0x9E3779B97F4A7C15ULL;   // spreads the bits upwards
-constexpr std::size_t kSlotsPerEnding = 2;                          // at most half the slots used
+constexpr std::size_t kSlotsPerEnding = 2;   // at most half the slots used
+
+// Mixes every bit of a packed ending into every bit of the result (a packed ending has its
+// letters in the high bytes and zeros below them).
+std::uint64_t mixed(std::uint64_t x) {
+    x ^= x >> 30;
+    x *= 0xBF58476D1CE4E5B9ULL;
+    x ^= x >> 27;
+    x *= 0x94D049BB133111EBULL;
+    return x ^ (x >> 31);
+}
 
 std::size_t slotOf(std::uint64_t packed, std::size_t slots) {
-    return static_cast<std::size_t>((packed * kHashMultiplier) >> (64 - std::countr_zero(slots)));
+    return static_cast<std::size_t>(mixed(packed) & (slots - 1));
 }
 
 // The slot of `packed` in `table` (a power of two in size, never full): the one that holds it,
