@@ -123,12 +123,12 @@ bool searchesMayBeLeftOut(const Engine& engine) {
     return engine.lexicon.stemRunsFitTempstems && engine.lexicon.userStems.empty();
 }
 
-int matchSplit(Engine& engine, int split, int sourceKind, bool mayLeaveOut) {
+int matchSplit(Engine& engine, int split, int sourceKind, bool mayLeaveOut, StemSearchHint& hint) {
     const std::string_view stemPart = engine.wordSplits.stems[split];
     const std::string_view ending = engine.wordSplits.endings[split];
     EndingRun endings(engine, ending);
     if (mayLeaveOut && endings.empty() && !isSupineEnding(ending)) return 0;
-    int count = findStems(engine, stemPart);
+    int count = findStems(engine, stemPart, &hint);
     count = findUserStems(engine, stemPart, count);
     if (count <= 0) return 0;
 
@@ -178,7 +178,9 @@ int matchSplits(Engine& engine, int splitCount, int sourceKind) {
     const int n = splitCount < static_cast<int>(kWordSplitCapacity) ? splitCount
                                                                     : static_cast<int>(kWordSplitCapacity);
     const bool mayLeaveOut = searchesMayBeLeftOut(engine);
-    for (int s = 0; s < n; ++s) total += matchSplit(engine, s, sourceKind, mayLeaveOut && s + 1 < n);
+    StemSearchHint hint;
+    for (int s = 0; s < n; ++s)
+        total += matchSplit(engine, s, sourceKind, mayLeaveOut && s + 1 < n, hint);
     return total;
 }
 
