@@ -2,7 +2,9 @@
 // readings and puts their English into the English slots of the words they cover.
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "job/engine.h"
 #include "job/fixed_text.h"
@@ -31,7 +33,7 @@ public:
     std::string_view view() const { return {text_.data(), size_}; }
 
 private:
-    std::array<char, kKeySize> text_{};
+    std::array<char, kKeySize> text_;   // the first size_ characters hold the key
     std::size_t size_ = 0;
 };
 
@@ -128,7 +130,8 @@ public:
     explicit PhrasePass(Engine& engine)
         : engine_(engine),
           tables_(engine.sentence),
-          words_(std::clamp(engine.wordCount, 0, static_cast<int>(kTokenCapacity))) {}
+          words_(std::clamp(engine.wordCount, 0, static_cast<int>(kTokenCapacity))),
+          keys_(static_cast<std::size_t>(words_)) {}
 
     void run() {
         for (int i = 0; i < words_;) {
@@ -167,9 +170,17 @@ private:
                fieldText(r->english) == "be";
     }
 
+    // The keys of the word reading at `position` (which has one), built once for the pass:
+    // the readings stay as they are while the phrases are placed.
+    const ReadingKeys& keysAt(int position) const {
+        std::optional<ReadingKeys>& keys = keys_[static_cast<std::size_t>(position)];
+        if (!keys) keys = keysOf(*wordReading(position));
+        return *keys;
+    }
+
     // Tries the phrases that begin with the word at i; returns the positions covered.
     int matchAt(int i) {
-        const ReadingKeys keys = keysOf(*wordReading(i));
+        const ReadingKeys& keys = keysAt(i);
         const std::string_view tries[] = {keys.plain.view(), keys.form.view(), keys.stem.view(),
                                           keys.detail.view()};
         for (std::size_t t = 0; t < std::size(tries); ++t) {
@@ -189,7 +200,7 @@ private:
     bool matchesFollowingWords(const StandardPhraseRecord& phrase, int i, int count) const {
         for (int k = 1; k < count; ++k) {
             const WordAnalysis* r = wordReading(i + k);
-            if (!r || !wordMatches(fieldText(phrase.words[k]), keysOf(*r), isVerb(r))) return false;
+            if (!r || !wordMatches(fieldText(phrase.words[k]), keysAt(i + k), isVerb(r))) return false;
         }
         return true;
     }
@@ -251,6 +262,7 @@ private:
     Engine& engine_;
     SentenceTables& tables_;
     const int words_;
+    mutable std::vector<std::optional<ReadingKeys>> keys_;   // by word position, as needed
 };
 
 }  // namespace
