@@ -13,18 +13,15 @@ constexpr std::size_t kPackedBytes = sizeof(std::uint64_t);
 static_assert(sizeof(InflectionRecord::ending) == kPackedBytes);
 constexpr std::size_t kSlotsPerEnding = 2;   // at most half the slots used
 
-// Mixes every bit of a packed ending into every bit of the result (a packed ending has its
-// letters in the high bytes and zeros below them).
-std::uint64_t mixed(std::uint64_t x) {
-    x ^= x >> 30;
-    x *= 0xBF58476D1CE4E5B9ULL;
-    x ^= x >> 27;
-    x *= 0x94D049BB133111EBULL;
-    return x ^ (x >> 31);
-}
+constexpr std::uint64_t kHashMultiplier = 0x9E3779B97F4A7C15ULL;
+constexpr int kFoldShift = 29;
 
+// A packed ending has its letters in the high bytes and zeros below them: folding it onto
+// itself brings every letter below the top byte, and the multiplication carries the low bits
+// up into the high bits that make the slot.
 std::size_t slotOf(std::uint64_t packed, std::size_t slots) {
-    return static_cast<std::size_t>(mixed(packed) & (slots - 1));
+    const std::uint64_t mixed = (packed ^ (packed >> kFoldShift)) * kHashMultiplier;
+    return static_cast<std::size_t>(mixed >> (64 - std::countr_zero(slots)));
 }
 
 // The slot of `packed` in `table` (a power of two in size, never full): the one that holds it,
@@ -58,17 +55,18 @@ std::uint64_t packEnding(std::string_view ending) {
 void indexEndingRuns(Lexicon& lexicon) {
     const auto& records = lexicon.inflections;
     auto& table = lexicon.endingRuns;
-    table.assign(std::bit_ceil(std::max<std::size_t>(2, records.size() * kSlotsPerEnding)), {});
-    std::uint64_t previous = 0;
+    table.clear();
+    std::vector<std::uint64_t> packed(records.size());
+    std::size_t endings = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const std::uint64_t packed = packEnding(fieldText(records[i].ending));
-        if (i > 0 && packed < previous) {
-            table.clear();   // out of order: the search bisects instead
-            return;
-        }
-        previous = packed;
-        EndingRunSlot& run = table[findSlot(table, packed)];
-        if (run.count == 0) run = {packed, static_cast<std::uint32_t>(i), 0};
+        packed[i] = packEnding(fieldText(records[i].ending));
+        if (i > 0 && packed[i] < packed[i - 1]) return;   // out of order: the search bisects
+        if (i == 0 || packed[i] != packed[i - 1]) ++endings;
+    }
+    table.assign(std::bit_ceil(std::max<std::size_t>(2, endings * kSlotsPerEnding)), {});
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        EndingRunSlot& run = table[findSlot(table, packed[i])];
+        if (run.count == 0) run = {packed[i], static_cast<std::uint32_t>(i), 0};
         ++run.count;
     }
 }
