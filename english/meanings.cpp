@@ -105,10 +105,14 @@ void cutUnusedPart(std::string& meaning, bool modifiedStem) {
     if (dash != std::string::npos) meaning += rest.substr(dash);
 }
 
-// Collapses runs of blanks to one and drops blanks at both ends, in place.
+// Collapses runs of blanks to one and drops blanks at both ends, in place. The part before the
+// first blank to drop is already in place and is only read.
 void trimBlanks(std::string& text) {
-    std::size_t out = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    while (i < size && !(text[i] == ' ' && (i == 0 || text[i - 1] == ' '))) ++i;
+    std::size_t out = i;
+    for (; i < size; ++i) {
         const char c = text[i];
         if (c == ' ' && (out == 0 || text[out - 1] == ' ')) continue;
         text[out++] = c;
@@ -117,38 +121,57 @@ void trimBlanks(std::string& text) {
     text.resize(out);
 }
 
+// The first position from `from` on that holds `a` or `b`, or npos. A plain scan: a meaning is
+// short, and find_first_of calls memchr once per character.
+std::size_t findEither(std::string_view text, char a, char b, std::size_t from = 0) {
+    for (std::size_t i = from; i < text.size(); ++i)
+        if (text[i] == a || text[i] == b) return i;
+    return std::string_view::npos;
+}
+
+// Calls `keep` with every character of `text` outside brackets, in order (an unclosed bracket
+// runs to the end; a closing bracket without its opening one is an ordinary character).
+template <typename Keep>
+void forEachOutsideRemarks(std::string_view text, Keep keep) {
+    int depth = 0;
+    for (const char c : text) {
+        if (c == '(' || c == '[') ++depth;
+        else if ((c == ')' || c == ']') && depth > 0) --depth;
+        else if (depth == 0) keep(c);
+    }
+}
+
+// The characters that do not make a meaning: what is left when a meaning is all remarks.
+bool isMeaningPunctuation(char c) {
+    return c == ' ' || c == ',' || c == ';' || c == '.' || c == '~';
+}
+
 }  // namespace
 
 void dropParentheticals(std::string& meaning) {
-    if (meaning.find_first_of("([") == std::string::npos) {
+    if (findEither(meaning, '(', '[') == std::string::npos) {
         trimBlanks(meaning);
         return;
     }
-    std::string kept;
-    int depth = 0;
-    for (const char c : meaning) {
-        if (c == '(' || c == '[') ++depth;
-        else if ((c == ')' || c == ']') && depth > 0) --depth;
-        else if (depth == 0) kept += c;
-    }
-    trimBlanks(kept);
-    const std::size_t letters = kept.find_first_not_of(" ,;.~");
-    if (letters == std::string::npos) {
+    bool wordsOutside = false;
+    forEachOutsideRemarks(meaning, [&](char c) { wordsOutside |= !isMeaningPunctuation(c); });
+    if (!wordsOutside) {
         // Nothing but remarks: keep their words without the brackets.
-        std::string words;
-        for (const char c : meaning)
-            if (c != '(' && c != ')' && c != '[' && c != ']') words += c;
-        trimBlanks(words);
-        meaning = std::move(words);
+        std::erase_if(meaning, [](char c) { return c == '(' || c == ')' || c == '[' || c == ']'; });
+        trimBlanks(meaning);
         return;
     }
-    meaning = std::move(kept);
+    // The kept characters move down in place: the write position never passes the read one.
+    std::size_t out = 0;
+    forEachOutsideRemarks(meaning, [&](char c) { meaning[out++] = c; });
+    meaning.resize(out);
+    trimBlanks(meaning);
 }
 
 void keepFirstSense(std::string& meaning) {
     std::size_t start = 0;
     while (start < meaning.size() && (meaning[start] == '~' || meaning[start] == ' ')) ++start;
-    const std::size_t cut = meaning.find_first_of(",;", start);
+    const std::size_t cut = findEither(meaning, ',', ';', start);
     if (cut != std::string::npos) meaning.erase(cut);
     trimBlanks(meaning);
 }

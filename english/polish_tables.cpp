@@ -30,9 +30,13 @@ bool startsWithAny(std::string_view text, std::span<const std::string_view> pref
                         [&](std::string_view p) { return text.starts_with(p); });
 }
 
-// One word of a slot looked up with its marks set aside: "<^gos>" is looked up as "gos".
-std::string polishWord(std::span<const PolishRecord> table, std::string_view word) {
-    if (word.size() <= 2) return std::string(word);
+// Appends one word of a slot to `out`, replaced when the word table has it; the word is looked
+// up with its marks set aside: "<^gos>" is looked up as "gos".
+void appendPolishedWord(std::span<const PolishRecord> table, std::string_view word, std::string& out) {
+    if (word.size() <= 2) {
+        out += word;
+        return;
+    }
     std::size_t end = word.size();
     const unsigned char last = byteAt(word, end - 1);
     if (last < '0' || last == '>') --end;
@@ -42,11 +46,20 @@ std::string polishWord(std::span<const PolishRecord> table, std::string_view wor
         ++begin;
     }
     const PolishRecord* found = findPolishWord(table, word.substr(begin, end - begin));
-    if (!found) return std::string(word);
-    std::string out(word.substr(0, begin));
+    if (!found) {
+        out += word;
+        return;
+    }
+    out += word.substr(0, begin);
     out += fieldText(found->replacement);
     out += word.substr(end);
-    return out;
+}
+
+// The first blank or hyphen of `text` from `from` on, or npos.
+std::size_t findWordEnd(std::string_view text, std::size_t from) {
+    for (std::size_t i = from; i < text.size(); ++i)
+        if (text[i] == ' ' || text[i] == '-') return i;
+    return std::string_view::npos;
 }
 
 // The key of a general-group record: the compared leading part of its search phrase.
@@ -132,23 +145,53 @@ bool followsFinalKey(std::string_view line, std::size_t at) {
     return c == ' ' || c == ',' || c == '.' || c == '\n' || c == 0;
 }
 
+// The lowered first letter by which the line table is scanned.
+unsigned char finalKeyLetter(const FinalPolishRecord& r) {
+    return static_cast<unsigned char>(lowerAscii(r.key[0]));
+}
+
+// The first keyLength characters of a field of the line table, without measuring the rest.
+template <std::size_t N>
+std::string_view leadingText(const char (&field)[N], std::uint8_t length) {
+    return {field, strnlen(field, std::min<std::size_t>(length, N))};
+}
+
+// Where the scan of the line table starts for each first letter of a word: its first record
+// whose letter is not below the word's. The scan passes over every record before that one, so
+// starting there changes nothing.
+class FinalScanStarts {
+public:
+    explicit FinalScanStarts(std::span<const FinalPolishRecord> table) {
+        std::size_t next = 0;   // letters below `next` have their start
+        for (std::size_t i = 0; i < table.size() && next < kLetters; ++i)
+            for (const std::size_t letter = finalKeyLetter(table[i]); next <= letter; ++next)
+                starts_[next] = i;
+        for (; next < kLetters; ++next) starts_[next] = table.size();
+    }
+    std::size_t operator[](unsigned char letter) const { return starts_[letter]; }
+
+private:
+    static constexpr std::size_t kLetters = 256;
+    std::array<std::size_t, kLetters> starts_;
+};
+
 // Tries the line table at one word start; returns where the next word start is searched from.
-std::size_t finalPolishAt(std::span<const FinalPolishRecord> table, std::string& line,
-                          std::size_t pos) {
+std::size_t finalPolishAt(std::span<const FinalPolishRecord> table, const FinalScanStarts& starts,
+                          std::string& line, std::size_t pos) {
     const bool lowered = line[pos] >= 'A' && line[pos] <= 'Z';
     line[pos] = lowerAscii(line[pos]);
     const unsigned char first = byteAt(line, pos);
     std::size_t resume = pos + 1;
-    for (const FinalPolishRecord& r : table) {
-        const unsigned char recordFirst = static_cast<unsigned char>(lowerAscii(r.key[0]));
+    for (const FinalPolishRecord& r : table.subspan(starts[first])) {
+        const unsigned char recordFirst = finalKeyLetter(r);
         if (recordFirst < first) continue;
         if (recordFirst > first) break;
-        const std::string_view key = fieldText(r.key).substr(0, r.keyLength);
+        const std::string_view key = leadingText(r.key, r.keyLength);
         if (key.empty() || line.compare(pos, key.size(), key) != 0 ||
             !followsFinalKey(line, pos + key.size())) {
             continue;
         }
-        const std::string_view replacement = fieldText(r.replacement).substr(0, r.replacementLength);
+        const std::string_view replacement = leadingText(r.replacement, r.replacementLength);
         line.replace(pos, key.size(), replacement);
         if (replacement.size() != key.size()) {
             resume = pos + std::max<std::size_t>(replacement.size(), 1);
@@ -165,7 +208,7 @@ const PolishRecord* findPolishWord(std::span<const PolishRecord> table, std::str
     std::size_t lower = 0, upper = table.size();
     while (lower < upper) {
         const std::size_t middle = (lower + upper) / 2;
-        const int order = fieldText(table[middle].key).compare(word);
+        const int order = compareFieldText(table[middle].key, word);
         if (order == 0) return &table[middle];
         if (order < 0) lower = middle + 1;
         else upper = middle;
@@ -176,11 +219,12 @@ const PolishRecord* findPolishWord(std::span<const PolishRecord> table, std::str
 void applyPolishTable(std::span<const PolishRecord> table, std::string& slot) {
     if (slot.size() > kPolishSlotLimit || table.empty()) return;
     std::string out;
+    out.reserve(slot.size());
     std::size_t pos = 0;
     for (int words = 1; pos <= slot.size(); ++words) {
-        std::size_t end = words < kPolishMaxWords ? slot.find_first_of(" -", pos) : std::string::npos;
+        std::size_t end = words < kPolishMaxWords ? findWordEnd(slot, pos) : std::string::npos;
         if (end == std::string::npos) end = slot.size();
-        out += polishWord(table, std::string_view(slot).substr(pos, end - pos));
+        appendPolishedWord(table, std::string_view(slot).substr(pos, end - pos), out);
         if (end == slot.size()) break;
         out += slot[end];
         pos = end + 1;
@@ -219,9 +263,10 @@ bool applyPhraseTable(std::span<const PhraseRecord> table, char* slot, std::size
 
 void finalPolish(std::span<const FinalPolishRecord> table, std::string& line) {
     if (line.empty() || line[0] == '\n') return;
+    const FinalScanStarts starts(table);
     std::size_t pos = 0;
     while (pos < line.size() && line[pos] != '\n') {
-        const std::size_t from = line[pos] == ' ' ? pos : finalPolishAt(table, line, pos);
+        const std::size_t from = line[pos] == ' ' ? pos : finalPolishAt(table, starts, line, pos);
         const std::size_t blank = line.find(' ', from);
         const std::size_t lineEnd = line.find('\n', pos);
         if (blank == std::string::npos || (lineEnd != std::string::npos && blank > lineEnd)) break;

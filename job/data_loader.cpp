@@ -83,7 +83,7 @@ public:
           problem_(problem) {}
 
     bool run() {
-        if (!records(kInflectionFile, lexicon_.inflections) || !dictionary() ||
+        if (!inflections() || !dictionary() ||
             !raw(kPolishFile, kPolishRecordSize, lexicon_.polish) ||
             !raw(kPhraseFile, kPhraseRecordSize, lexicon_.phrasePolish) ||
             !records(kMeaningsFile, lexicon_.meanings) ||
@@ -140,6 +140,14 @@ private:
         return read(file, table.bytes) ? loaded(required) : missing(required, file);
     }
 
+    // inflects.dat, and the hash table of its endings.
+    bool inflections() {
+        lexicon_.endingRuns.clear();
+        if (!records(kInflectionFile, lexicon_.inflections)) return false;
+        indexEndingRuns(lexicon_);
+        return true;
+    }
+
     // dictUK.dat: the stems, then in the same file the 27 letter-index records.
     bool dictionary() {
         auto& index = lexicon_.letterIndex;
@@ -148,10 +156,14 @@ private:
             lexicon_.stems.resize(file.entry.recordCount);
             const std::span<std::byte> blocks[] = {bytesOf(lexicon_.stems),
                                                    std::as_writable_bytes(std::span(index))};
-            if (readDataFile(file, blocks) && letterIndexFits(lexicon_)) return loaded(kDictionaryFile);
+            if (readDataFile(file, blocks) && letterIndexFits(lexicon_)) {
+                lexicon_.stemRunsFitTempstems = stemRunsFitTempstems(lexicon_.stems);
+                return loaded(kDictionaryFile);
+            }
             if (file.ok()) file.detail = file.path.string() + ": letter index points outside the stems";
         }
         lexicon_.stems.clear();
+        lexicon_.stemRunsFitTempstems = false;
         index = {};
         return missing(kDictionaryFile, file);
     }

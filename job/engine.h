@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "job/analysis_record.h"
 #include "job/capacities.h"
@@ -44,6 +45,19 @@ inline constexpr std::int16_t kWordStatusNotFound = 64;
 struct AnalysisSource {
     char citation[80];
     std::int8_t sourceKind;   // emitAnalysis source kind; -1 unknown (punctuation, hash, ...)
+};
+
+// A short meaning already cut in this job (morph/short_meanings.h): the first sense of one record
+// of the general meanings table, for the area option and subject it was cut under.
+struct CachedShortMeaning {
+    static constexpr std::size_t kTextSize = 25;   // longer short meanings are cut each time
+    bool filled = false;
+    std::uint8_t readingSubject = 0;   // the reading's subject it was cut for
+    std::uint8_t entrySubject = 0;     // the subject of the stem it was cut for
+    std::int16_t area = 0;             // the area option it was cut for
+    std::uint8_t areaTaken = 0;    // the area index the cut took (0 none)
+    std::uint8_t length = 0;
+    char text[kTextSize];
 };
 
 struct Engine {
@@ -110,6 +124,10 @@ struct Engine {
     std::string singleWordEnglish[kSingleWordCollection];
     std::string singleWordLatin[kSingleWordCollection];
     int singleWordCount = 0;
+
+    // Short meanings cut so far, by record number of the general meanings table (sized on first
+    // use); cutting one costs more than building the rest of a reading.
+    std::vector<CachedShortMeaning> shortMeanings;
 
     bool keepAnalysisSources = false;
     AnalysisSource analysisSources[kAnalysisCapacity]{};

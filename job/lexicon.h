@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <string_view>
 #include <span>
 #include <type_traits>
 #include <vector>
@@ -29,10 +31,26 @@ struct RawTable {
     }
 };
 
+// One ending of the inflection table and the run of its records (see Lexicon::endingRuns).
+struct EndingRunSlot {
+    std::uint64_t ending = 0;   // as packEnding gives it
+    std::uint32_t first = 0;
+    std::uint32_t count = 0;    // 0: an unused slot
+};
+
 struct Lexicon {
     std::vector<InflectionRecord> inflections;   // inflects.dat
+    // Hash table of the distinct endings of `inflections` and their runs of records, built by
+    // indexEndingRuns and read by endingRunOf: the ending search asks it for every split of
+    // every word. Empty when not built, or when the records are not in the order of their
+    // endings (the search then bisects the records).
+    std::vector<EndingRunSlot> endingRuns;
     std::vector<StemRecord> stems;               // dictUK.dat, stem part
     std::array<LetterIndex, kLetterIndexCount> letterIndex{};
+    // True when no stem text has as many records as the work table tempstems holds (see
+    // stemRunsFitTempstems): a stem search can then never warn that the table is full, so word
+    // analysis may leave out the searches whose readings could not come about anyway.
+    bool stemRunsFitTempstems = false;
     std::vector<MeaningRecord> meanings;         // transl.dat
     std::vector<MeaningRecord> botanyMeanings;   // Botanytransl.dat (optional)
     std::vector<StemRecord> userStems;           // user dictionaries, sorted by stem
@@ -49,5 +67,21 @@ struct Lexicon {
     RawTable uniques;           // uniques.dat
     RawTable phonetics;         // phoneticuk.dat; empty when unavailable (coded search then)
 };
+
+// An ending of at most eight bytes as a big-endian number, zero after its end: endings in
+// byte order have these numbers in ascending order.
+std::uint64_t packEnding(std::string_view ending);
+
+// Fills lexicon.endingRuns from lexicon.inflections (leaves it empty when the records are not
+// in the order of their endings).
+void indexEndingRuns(Lexicon& lexicon);
+
+// The records of lexicon.inflections whose ending is `ending`, through lexicon.endingRuns
+// (which must not be empty); empty when there are none or `ending` cannot be an ending.
+std::span<const InflectionRecord> endingRunOf(const Lexicon& lexicon, std::string_view ending);
+
+// True when no run of records with one stem text (the records are in the order of their
+// texts) is as long as kTempStemCapacity.
+bool stemRunsFitTempstems(const std::vector<StemRecord>& stems);
 
 }  // namespace kavro

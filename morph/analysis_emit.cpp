@@ -11,6 +11,7 @@
 #include "job/format_analysis.h"
 #include "job/grammar_codes.h"
 #include "job/punctuation_store.h"
+#include "morph/short_meanings.h"
 
 namespace kavro {
 namespace {
@@ -102,8 +103,10 @@ const UniqueRecord* uniqueAt(const Lexicon& lexicon, std::uint32_t index) {
 
 // Step 3: the Latin text L and the English text E of the reading, by its source kind. A unique
 // also moves the extra form behind a tab of the analysed form into the Latin detail field.
+// Without `dictionaryEnglish` the English of a dictionary reading is left empty (its short
+// meaning is kept already and nothing else wants it).
 void fetchTexts(const Engine& engine, const StemRecord& stem, int addonSlot, int kind,
-                EmitScratch& s, WordAnalysis& analysis) {
+                bool dictionaryEnglish, EmitScratch& s, WordAnalysis& analysis) {
     const Lexicon& lexicon = engine.lexicon;
     s.latin.clear();
     s.english.clear();
@@ -113,7 +116,8 @@ void fetchTexts(const Engine& engine, const StemRecord& stem, int addonSlot, int
     case source_kind::UserDictionary: {
         const MeaningRecord& record = lookUpMeaningRecord(lexicon, engine.options, stem);
         s.latin.assign(fieldText(record.latin));
-        if (kind == source_kind::SpellingVariant) s.english.assign(kUncertainMark);
+        if (!dictionaryEnglish) break;
+        if (kind == source_kind::SpellingVariant) s.english += kUncertainMark;   // the English is empty here
         s.english += fieldText(record.english);
         break;
     }
@@ -325,20 +329,6 @@ void collectSingleWord(Engine& engine, std::string_view english, std::string_vie
     if (engine.singleWordCount < static_cast<int>(kSingleWordCollection) - 1) ++engine.singleWordCount;
 }
 
-// The meaning cut at its first "/"; a modified stem keeps the "-suffix" from behind the "/".
-void cutUnusedMeaning(std::string& english, int kind) {
-    const std::size_t slash = english.find('/');
-    if (slash == std::string::npos) return;
-    if (kind == source_kind::ModifiedStem) {
-        const std::size_t dash = english.rfind('-');
-        if (dash != std::string::npos && dash > slash) {
-            english.erase(slash, dash - slash);
-            return;
-        }
-    }
-    english.resize(slash);
-}
-
 // A relative pronoun is rendered "which" (whatever its dictionary sense begins with); the
 // sentence passes give it "who", "whom" or "what" by its antecedent.
 void relativeAsWhich(const WordAnalysis& a, std::string& english) {
@@ -348,20 +338,24 @@ void relativeAsWhich(const WordAnalysis& a, std::string& english) {
 }
 
 // Step 8: the English the reading keeps.
-void storeEnglish(const Engine& engine, WordAnalysis& a, const StemRecord& stem, std::string& english,
+void storeEnglish(Engine& engine, WordAnalysis& a, const StemRecord& stem, std::string& english,
                   int kind, bool numeralAsAdjective) {
-    const int area = selectAreaMeaning(english, engine.options.area, a.subject, subjectOf(stem));
+    const int area = cutShortMeaning(engine, stem, kind, a.subject, english);
     if (area != 0) {
         a.subject = static_cast<std::uint8_t>(area);
         a.rarity = 1;
     }
-    dropParentheticals(english);
-    cutUnusedMeaning(english, kind);
-    keepFirstSense(english);
     relativeAsWhich(a, english);
     if (numeralAsAdjective) english += "-each";
     fitAnalysisEnglish(english);
     copyField(a.english, english);
+}
+
+// Whether the reading's English as its entry gives it is wanted: by the trace and the
+// single-word collection, and by the short meaning unless that is kept from an earlier reading.
+bool englishWanted(const Engine& engine, const StemRecord& stem, int kind, const WordAnalysis& a) {
+    return !engine.options.sentenceMode || engine.singleWordLookup ||
+           !holdsShortMeaning(engine, stem, kind, a.subject);
 }
 
 void traceRecord(Engine& engine, const WordAnalysis& a, std::string& line) {
@@ -439,7 +433,7 @@ int emitAnalysis(Engine& engine, int stemSlot, int inflectionSlot, int addonSlot
     // Steps 2 to 5: the analysed form and the two texts.
     WordAnalysis a = baseRecord(engine, stem, infl);
     buildAnalysedForm(s.form, fieldText(stem.stem), fieldText(infl.ending));
-    fetchTexts(engine, stem, addonSlot, kind, s, a);
+    fetchTexts(engine, stem, addonSlot, kind, englishWanted(engine, stem, kind, a), s, a);
     splitLatinWords(s);
     const bool verb = isVerbCode(infl.partOfSpeech);
     if ((!engine.options.sentenceMode || verb) && kind != source_kind::Unique) formatCitation(s, stem);

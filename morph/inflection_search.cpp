@@ -75,6 +75,7 @@ Fit fitRecord(const Engine& engine, const InflectionRecord& r, const StemRecord&
 }  // namespace
 
 std::span<const InflectionRecord> findEndingRun(const Engine& engine, std::string_view ending) {
+    if (!engine.lexicon.endingRuns.empty()) return endingRunOf(engine.lexicon, ending);
     const auto& table = engine.lexicon.inflections;
     const EndingKey key(ending);
     if (!key.searchable()) return {};

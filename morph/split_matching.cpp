@@ -26,6 +26,14 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+// The endings of the supine, which a participle stem takes beside its table endings.
+constexpr std::string_view kSupineAccusative = "um";
+constexpr std::string_view kSupineAblative = "u";
+
+bool isSupineEnding(std::string_view ending) {
+    return equalsIgnoringCase(ending, kSupineAccusative) || equalsIgnoringCase(ending, kSupineAblative);
+}
+
 std::uint8_t verbKindOf(const StemRecord& stem) { return stem.sort & 0x0F; }
 
 // Only stems ending in "c" (dic, duc, fac) take the bare third-conjugation imperative.
@@ -68,12 +76,15 @@ public:
 
     // The count of fitting inflections of tempstems[slot] now in tempinflects (0 when the
     // ending is in no record of the table).
-    int fit(int slot) {
+    int fit(int slot) { return empty() ? 0 : fitInflections(engine_, run_, ending_, slot); }
+
+    // True when no record of the table has the ending.
+    bool empty() {
         if (!searched_) {
             run_ = findEndingRun(engine_, ending_);
             searched_ = true;
         }
-        return run_.empty() ? 0 : fitInflections(engine_, run_, ending_, slot);
+        return run_.empty();
     }
 
 private:
@@ -104,15 +115,24 @@ int emitStem(Engine& engine, int slot, int count, int sourceKind, PreviousReadin
     return emitted;
 }
 
-int matchSplit(Engine& engine, int split, int sourceKind) {
+// True when a split whose ending no inflection record has may go without its stem searches:
+// none of its stems could take the ending (only a participle's supine takes one from outside
+// the table), so the searches would only leave the work table filled and could not warn. The
+// caller keeps the searches of a word's last split, whose work table stays behind.
+bool searchesMayBeLeftOut(const Engine& engine) {
+    return engine.lexicon.stemRunsFitTempstems && engine.lexicon.userStems.empty();
+}
+
+int matchSplit(Engine& engine, int split, int sourceKind, bool mayLeaveOut, StemSearchHint& hint) {
     const std::string_view stemPart = engine.wordSplits.stems[split];
     const std::string_view ending = engine.wordSplits.endings[split];
-    int count = findStems(engine, stemPart);
+    EndingRun endings(engine, ending);
+    if (mayLeaveOut && endings.empty() && !isSupineEnding(ending)) return 0;
+    int count = findStems(engine, stemPart, &hint);
     count = findUserStems(engine, stemPart, count);
     if (count <= 0) return 0;
 
     PreviousReading previous;
-    EndingRun endings(engine, ending);
     int total = 0;
     for (int i = 0; i < count && i < static_cast<int>(kTempStemCapacity); ++i) {
         const StemRecord& stem = engine.tempstems[i];
@@ -157,13 +177,16 @@ int matchSplits(Engine& engine, int splitCount, int sourceKind) {
     int total = 0;
     const int n = splitCount < static_cast<int>(kWordSplitCapacity) ? splitCount
                                                                     : static_cast<int>(kWordSplitCapacity);
-    for (int s = 0; s < n; ++s) total += matchSplit(engine, s, sourceKind);
+    const bool mayLeaveOut = searchesMayBeLeftOut(engine);
+    StemSearchHint hint;
+    for (int s = 0; s < n; ++s)
+        total += matchSplit(engine, s, sourceKind, mayLeaveOut && s + 1 < n, hint);
     return total;
 }
 
 int addSupine(Engine& engine, std::string_view ending, int stemSlot, int count) {
-    const bool accusative = equalsIgnoringCase(ending, "um");
-    if (!accusative && !equalsIgnoringCase(ending, "u")) return count;
+    const bool accusative = equalsIgnoringCase(ending, kSupineAccusative);
+    if (!accusative && !equalsIgnoringCase(ending, kSupineAblative)) return count;
     if (count < 0 || count >= static_cast<int>(kTempInflectCapacity)) return count;
     const StemRecord& stem = engine.tempstems[stemSlot];
     InflectionRecord supine{};
@@ -173,7 +196,7 @@ int addSupine(Engine& engine, std::string_view ending, int stemSlot, int count) 
     supine.grammar1 = accusative ? case_type::Accusative : case_type::Ablative;
     supine.grammar2 = number_type::Singular;
     supine.grammar3 = gender_type::Neuter;
-    copyField(supine.ending, accusative ? "um" : "u");
+    copyField(supine.ending, accusative ? kSupineAccusative : kSupineAblative);
     engine.tempinflects[count] = supine;
     return count + 1;
 }

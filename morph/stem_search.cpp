@@ -43,6 +43,29 @@ std::size_t firstNotBelow(const std::vector<StemRecord>& stems, std::size_t lowe
     return static_cast<std::size_t>(it - base);
 }
 
+// The same when the first record not below `key` is known to lie in [lower, top] (the record
+// at `top` is not below it): steps back from `top` by growing strides until a record below the
+// key, then bisects the last stride.
+std::size_t firstNotBelowBefore(const std::vector<StemRecord>& stems, std::size_t lower,
+                                std::size_t top, const StemKey& key) {
+    for (std::size_t stride = 1; top > lower; stride *= 2) {
+        const std::size_t probe = top - std::min(stride, top - lower);
+        if (compareField(stems[probe].stem, key) < 0) return firstNotBelow(stems, probe + 1, top, key);
+        top = probe;
+    }
+    return lower;
+}
+
+// firstNotBelow over [lower, upper), started from the hint when the last search of the word
+// was in the same range for a stem at or after this one.
+std::size_t firstCandidate(const std::vector<StemRecord>& stems, std::size_t lower,
+                           std::size_t upper, std::string_view stem, const StemKey& key,
+                           const StemSearchHint* hint) {
+    if (hint && hint->valid && hint->lower == lower && hint->found <= upper && stem <= hint->stem)
+        return firstNotBelowBefore(stems, lower, hint->found, key);
+    return firstNotBelow(stems, lower, upper, key);
+}
+
 bool stemEquals(const StemRecord& record, const StemKey& key) {
     return compareField(record.stem, key) == 0;
 }
@@ -53,15 +76,16 @@ int clampCount(int count) { return std::clamp(count, 0, kTempStemLimit - 1); }
 
 int stemLevelLimitFor(int age) { return age <= kAgeClassical ? age : kAdmitEveryStem; }
 
-int findStems(Engine& engine, std::string_view stem) {
+int findStems(Engine& engine, std::string_view stem, StemSearchHint* hint) {
     const auto& stems = engine.lexicon.stems;
     int& count = engine.tempstemCount;
     count = 0;
     const StemKey key(stem);
     if (!key.searchable()) return count;
     const auto [lower, upper] = letterRange(engine.lexicon, stem);
-    for (std::size_t i = firstNotBelow(stems, lower, upper, key);
-         i < upper && stemEquals(stems[i], key); ++i) {
+    const std::size_t first = firstCandidate(stems, lower, upper, stem, key, hint);
+    if (hint) *hint = {stem, lower, first, true};
+    for (std::size_t i = first; i < upper && stemEquals(stems[i], key); ++i) {
         if (stems[i].ageLevel > engine.stemLevelLimit) continue;
         engine.tempstems[count] = stems[i];
         if (++count >= kTempStemLimit) {

@@ -8,7 +8,6 @@
 #include "job/fixed_text.h"
 #include "job/grammar_codes.h"
 #include "morph/analysis_emit.h"
-#include "morph/field_compare.h"
 #include "morph/tackons.h"
 
 namespace kavro {

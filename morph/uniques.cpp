@@ -7,7 +7,6 @@
 #include "job/engine.h"
 #include "job/fixed_text.h"
 #include "job/grammar_codes.h"
-#include "morph/field_compare.h"
 #include "morph/word_repairs.h"
 
 namespace kavro {

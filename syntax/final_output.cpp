@@ -41,10 +41,11 @@ public:
 
     int count() const { return count_; }
 
-    std::string text(int i) const {
+    // The slot's text, read in place: valid until the slot is set again.
+    std::string_view text(int i) const {
         if (i < 0 || i >= count_) return {};
         const char* slot = engine_.sentence.englishSlots[i];
-        return std::string(slot, strnlen(slot, kSlotLimit));
+        return {slot, strnlen(slot, kSlotLimit)};
     }
     void setText(int i, std::string_view text) {
         if (i >= 0 && i < count_) copyBounded(engine_.sentence.englishSlots[i], kEnglishSlotSize, text);
@@ -104,7 +105,7 @@ bool spaceAfter(const FinalSlots& slots, int i, QuoteState& quotes) {
         *open = true;
         return slots.isPunctuation(i + 1);
     }
-    const std::string next = slots.text(i + 1);
+    const std::string_view next = slots.text(i + 1);
     if (next.empty() || isLetterCode(next[0]) || (next[0] >= '0' && next[0] <= '9') || next[0] == '<') {
         return true;
     }
@@ -139,7 +140,7 @@ void freeBracketedNumber(std::string& text) {
 void dropOuterCommas(FinalSlots& slots) {
     if (slots.text(0).starts_with(',')) {
         slots.setText(0, "");
-        std::string second = slots.text(1);
+        std::string second(slots.text(1));
         raiseFirst(second);
         slots.setText(1, second);
     }
@@ -149,7 +150,7 @@ void dropOuterCommas(FinalSlots& slots) {
 // One slot as it enters the line. A "!" or "." after an exclamation mark is dropped even when
 // the mark was followed by its space.
 std::string slotForLine(FinalSlots& slots, int i, const std::string& line) {
-    std::string text = slots.text(i);
+    std::string text(slots.text(i));
     const std::size_t lastMark = line.find_last_not_of(' ');
     if (lastMark != std::string::npos && line[lastMark] == '!' && (text[0] == '!' || text[0] == '.')) {
         text[0] = ' ';
@@ -179,8 +180,8 @@ std::string joinSlots(FinalSlots& slots) {
         }
         if (slots.text(i).empty()) continue;
         line += slotForLine(slots, i, line);
-        const std::string text = slots.text(i);
-        if (spaceAfter(slots, i, quotes) && code(text[0]) > ' ') line += ' ';
+        const std::string_view text = slots.text(i);
+        if (spaceAfter(slots, i, quotes) && !text.empty() && code(text[0]) > ' ') line += ' ';
     }
     return line;
 }

@@ -133,11 +133,17 @@ std::size_t spaceComma(PreparedLine& line, std::size_t at) {
     return at;
 }
 
+// Plain letters, digits and blanks, which no character rule rewrites (most of a text).
+bool takesNoCharacterRule(unsigned char ch) {
+    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == ' ';
+}
+
 // The rules that apply after tab, quote, line end and hyphen normalisation. Returns the
 // position of the last character they wrote.
 std::size_t applyCharacterRules(PreparedLine& line, std::size_t at, int& quoteCount,
                                 const ViewOptions& options) {
     const unsigned char ch = line.byteAt(at);
+    if (takesNoCharacterRule(ch)) return at;
     if (ch == '.' && line.at(at + 1) == ')') {
         line.set(at, ')');
         line.set(at + 1, '.');

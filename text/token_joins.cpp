@@ -107,6 +107,21 @@ void writeJoined(char (&joined)[kTokenTextSize], std::string_view first, std::st
     copyField(joined, std::string_view(buffer, length));
 }
 
+// Whether the word of some joined pair begins with `letter` (the pairs' words are written in
+// lower case): a word beginning otherwise joins no pair, and the table need not be read.
+constexpr bool anyPairWordBeginsWith(char letter) {
+    for (const JoinedPair& pair : kJoinedPairs)
+        if (pair.word[0] == letter) return true;
+    return false;
+}
+
+constexpr bool pairWordsBeginInLowerCase() {
+    for (const JoinedPair& pair : kJoinedPairs)
+        if (pair.word.empty() || pair.word[0] < 'a' || pair.word[0] > 'z') return false;
+    return true;
+}
+static_assert(pairWordsBeginInLowerCase());
+
 // tertius decimus -> tertiusdecimus: the ordinal's ending must equal decim's ending.
 bool joinOrdinalTeen(std::string_view before, std::string_view word,
                      char (&joined)[kTokenTextSize]) {
@@ -139,9 +154,10 @@ bool joinTokenPair(std::string_view before, std::string_view word,
         copyField(joined, kCleoJoined);
         return true;
     }
+    if (!anyPairWordBeginsWith(lowerAscii(word[0]))) return false;
     for (const JoinedPair& pair : kJoinedPairs) {
-        if (!matches(before, pair.before, pair.beforeIgnoresCase, false)) continue;
         if (!matches(word, pair.word, pair.wordIgnoresCase, pair.wordIsStart)) continue;
+        if (!matches(before, pair.before, pair.beforeIgnoresCase, false)) continue;
         const std::string_view glue = pair.glue == Glue::Underscore ? "_" : "";
         writeJoined(joined, before, glue, word, pair.beforeIgnoresCase, false);
         return true;

@@ -170,9 +170,10 @@ void SentenceTokenizer::reportLongWord(std::string_view word) {
 
 void SentenceTokenizer::finishTable() {
     if (options_.sentenceMode) reorderParticleAfterIn(engine_.sentenceTokens, count_);
-    for (std::size_t k = static_cast<std::size_t>(count_); k < kTokenCapacity; ++k) {
-        std::memset(engine_.sentenceTokens[k], 0, kTokenTextSize);
-    }
+    // The unused entries are cleared in one stretch (they follow each other in the table).
+    const std::size_t used = static_cast<std::size_t>(count_);
+    if (used < kTokenCapacity)
+        std::memset(engine_.sentenceTokens + used, 0, (kTokenCapacity - used) * sizeof(TokenText));
     if (options_.autoArea) {
         std::memcpy(engine_.savedTokens, engine_.sentenceTokens, sizeof engine_.savedTokens);
     }

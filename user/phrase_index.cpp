@@ -12,10 +12,6 @@ namespace {
 
 constexpr char kClosingText[] = "MAX_ENTRIES";
 
-std::string_view firstWord(const StandardPhraseRecord& phrase) {
-    return fieldText(phrase.words[0]);
-}
-
 // Plain byte order of the words in turn: the order of the words joined with spaces.
 bool wordsBefore(const StandardPhraseRecord& a, const StandardPhraseRecord& b) {
     for (std::size_t k = 0; k < kPhraseWordMax; ++k) {
@@ -28,10 +24,10 @@ bool wordsBefore(const StandardPhraseRecord& a, const StandardPhraseRecord& b) {
 // Compares a phrase's first word with a word, for the searches in the sorted table.
 struct FirstWordOrder {
     bool operator()(const StandardPhraseRecord& a, std::string_view word) const {
-        return firstWord(a) < word;
+        return compareFieldText(a.words[0], word) < 0;
     }
     bool operator()(std::string_view word, const StandardPhraseRecord& b) const {
-        return word < firstWord(b);
+        return compareFieldText(b.words[0], word) > 0;
     }
 };
 

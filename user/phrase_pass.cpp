@@ -1,7 +1,10 @@
 // The standard-phrase pass over a translated sentence: finds the stored phrases among the chosen
 // readings and puts their English into the English slots of the words they cover.
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "job/engine.h"
 #include "job/fixed_text.h"
@@ -17,12 +20,29 @@ constexpr char kNoIndexEntry[] =
 constexpr int kVerbMarked = 77;  // a verb reading set apart by polishing
 constexpr std::size_t kMarkedEnglishMax = kEnglishSlotSize - 3;  // room for "<" and ">"
 
+// Every key comes from a 24-byte field of the reading and is at most that long.
+constexpr std::size_t kKeySize = sizeof(WordAnalysis::analysedForm);
+static_assert(sizeof(WordAnalysis::latinDetail) == kKeySize);
+
+// One text a reading is matched by, held in place: keys are built for every word of a sentence.
+class KeyText {
+public:
+    void append(char c) {
+        if (size_ < text_.size()) text_[size_++] = c;
+    }
+    std::string_view view() const { return {text_.data(), size_}; }
+
+private:
+    std::array<char, kKeySize> text_;   // the first size_ characters hold the key
+    std::size_t size_ = 0;
+};
+
 // The texts a reading is matched by, in lower case with j and v read as i and u.
 struct ReadingKeys {
-    std::string plain;   // the word as it stands: the analysed form without its full stop
-    std::string form;    // the analysed form, "popul.us"
-    std::string stem;    // the analysed form cut after its full stop, "popul."
-    std::string detail;  // the Latin detail without its full stop (a verb's infinitive)
+    KeyText plain;   // the word as it stands: the analysed form without its full stop
+    KeyText form;    // the analysed form, "popul.us"
+    KeyText stem;    // the analysed form cut after its full stop, "popul."
+    KeyText detail;  // the Latin detail without its full stop (a verb's infinitive)
 };
 
 char foldLetter(char c) {
@@ -32,31 +52,35 @@ char foldLetter(char c) {
     return c;
 }
 
-// A form without the brackets of a word not found and without leading full stops, folded.
-std::string cleanForm(std::string_view text) {
+// A form without the brackets of a word not found and without leading full stops.
+std::string_view cleanForm(std::string_view text) {
     if (text.starts_with('[')) {
         text.remove_prefix(1);
         if (text.ends_with(']')) text.remove_suffix(1);
     }
     while (text.starts_with('.')) text.remove_prefix(1);
-    std::string out(text);
-    for (char& c : out) c = foldLetter(c);
-    return out;
+    return text;
 }
 
-std::string withoutFullStop(std::string text) {
-    const std::size_t stop = text.find('.');
-    if (stop != std::string::npos) text.erase(stop, 1);
-    return text;
+// Appends `text` folded, without its first full stop when `dropFullStop`.
+void appendFolded(KeyText& key, std::string_view text, bool dropFullStop) {
+    for (const char c : text) {
+        if (dropFullStop && c == '.') {
+            dropFullStop = false;
+            continue;
+        }
+        key.append(foldLetter(c));
+    }
 }
 
 ReadingKeys keysOf(const WordAnalysis& reading) {
     ReadingKeys keys;
-    keys.form = cleanForm(fieldText(reading.analysedForm));
-    keys.plain = withoutFullStop(keys.form);
-    const std::size_t stop = keys.form.find('.');
-    if (stop != std::string::npos) keys.stem = keys.form.substr(0, stop + 1);
-    keys.detail = withoutFullStop(cleanForm(fieldText(reading.latinDetail)));
+    const std::string_view form = cleanForm(fieldText(reading.analysedForm));
+    appendFolded(keys.form, form, false);
+    appendFolded(keys.plain, form, true);
+    const std::size_t stop = form.find('.');
+    if (stop != std::string_view::npos) appendFolded(keys.stem, form.substr(0, stop + 1), false);
+    appendFolded(keys.detail, cleanForm(fieldText(reading.latinDetail)), true);
     return keys;
 }
 
@@ -85,8 +109,9 @@ ClauseVerb factsOf(const WordAnalysis& verb) {
 // verb or on the first word's retry, the Latin detail.
 bool wordMatches(std::string_view word, const ReadingKeys& keys, bool withDetail) {
     if (word.find('.') != std::string_view::npos)
-        return word == keys.form || (word.ends_with('.') && word == keys.stem);
-    return word == keys.plain || (withDetail && !keys.detail.empty() && word == keys.detail);
+        return word == keys.form.view() || (word.ends_with('.') && word == keys.stem.view());
+    const std::string_view detail = keys.detail.view();
+    return word == keys.plain.view() || (withDetail && !detail.empty() && word == detail);
 }
 
 // Carets mark the verb of a phrase for polishing, which removes the first one of a verb's slot.
@@ -105,7 +130,8 @@ public:
     explicit PhrasePass(Engine& engine)
         : engine_(engine),
           tables_(engine.sentence),
-          words_(std::clamp(engine.wordCount, 0, static_cast<int>(kTokenCapacity))) {}
+          words_(std::clamp(engine.wordCount, 0, static_cast<int>(kTokenCapacity))),
+          keys_(static_cast<std::size_t>(words_)) {}
 
     void run() {
         for (int i = 0; i < words_;) {
@@ -144,10 +170,19 @@ private:
                fieldText(r->english) == "be";
     }
 
+    // The keys of the word reading at `position` (which has one), built once for the pass:
+    // the readings stay as they are while the phrases are placed.
+    const ReadingKeys& keysAt(int position) const {
+        std::optional<ReadingKeys>& keys = keys_[static_cast<std::size_t>(position)];
+        if (!keys) keys = keysOf(*wordReading(position));
+        return *keys;
+    }
+
     // Tries the phrases that begin with the word at i; returns the positions covered.
     int matchAt(int i) {
-        const ReadingKeys keys = keysOf(*wordReading(i));
-        const std::string_view tries[] = {keys.plain, keys.form, keys.stem, keys.detail};
+        const ReadingKeys& keys = keysAt(i);
+        const std::string_view tries[] = {keys.plain.view(), keys.form.view(), keys.stem.view(),
+                                          keys.detail.view()};
         for (std::size_t t = 0; t < std::size(tries); ++t) {
             if (tries[t].empty() || std::find(tries, tries + t, tries[t]) != tries + t) continue;
             for (const StandardPhraseRecord& phrase :
@@ -165,7 +200,7 @@ private:
     bool matchesFollowingWords(const StandardPhraseRecord& phrase, int i, int count) const {
         for (int k = 1; k < count; ++k) {
             const WordAnalysis* r = wordReading(i + k);
-            if (!r || !wordMatches(fieldText(phrase.words[k]), keysOf(*r), isVerb(r))) return false;
+            if (!r || !wordMatches(fieldText(phrase.words[k]), keysAt(i + k), isVerb(r))) return false;
         }
         return true;
     }
@@ -227,6 +262,7 @@ private:
     Engine& engine_;
     SentenceTables& tables_;
     const int words_;
+    mutable std::vector<std::optional<ReadingKeys>> keys_;   // by word position, as needed
 };
 
 }  // namespace

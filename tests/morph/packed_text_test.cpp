@@ -3,9 +3,11 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "job/fixed_text.h"
 #include "job/grammar_codes.h"
+#include "job/lexicon.h"
 #include "morph/inflection_search.h"
 #include "morph/packed_text.h"
 #include "morph/stem_search.h"
@@ -99,6 +101,63 @@ TEST(PackedText, SearchesReadFieldsWithBytesAfterTheTerminator) {
     world.offerStem({"am", pos::Verb, 1, 1});
     const auto run = findEndingRun(*world.engine, "a");
     EXPECT_EQ(fitInflections(*world.engine, run, "a", 0), findInflections(*world.engine, "a", 0));
+}
+
+// The ending hash answers as the bisection does for present and absent endings, and is not
+// built over a table out of order.
+TEST(SearchIndexes, TheEndingHashFindsWhatTheBisectionFinds) {
+    testing::TinyWorld world;
+    auto& table = world.lexicon.inflections;
+    const std::string_view endings[] = {"", "a", "a", "ae", "ibus", "issimus", "o", "\xe9", "\xe9\xe9"};
+    for (const std::string_view e : endings) table.push_back(testing::makeInflection({e, pos::Noun, 1, 1}));
+    const auto bisected = [&](std::string_view e) { return findEndingRun(*world.engine, e); };
+    const std::string_view queries[] = {"", "a", "ae", "aeq", "ibus", "issimus", "issimusx",
+                                        "o", "b", "\xe9", "\xe9\xe9", std::string_view("a\0", 2)};
+    std::vector<std::span<const InflectionRecord>> expected;
+    for (const std::string_view q : queries) expected.push_back(bisected(q));
+    indexEndingRuns(world.lexicon);
+    ASSERT_FALSE(world.lexicon.endingRuns.empty());
+    for (std::size_t i = 0; i < std::size(queries); ++i) {
+        const auto found = findEndingRun(*world.engine, queries[i]);
+        ASSERT_EQ(found.size(), expected[i].size()) << i;
+        if (!found.empty()) {
+            EXPECT_EQ(found.data(), expected[i].data()) << i;
+        }
+    }
+    std::swap(table[0], table[3]);
+    indexEndingRuns(world.lexicon);
+    EXPECT_TRUE(world.lexicon.endingRuns.empty());
+}
+
+// Word analysis leaves out stem searches only while no stem text fills tempstems: a run of
+// that many records anywhere in the table is found.
+TEST(SearchIndexes, ARunOfStemsAsLongAsTempstemsIsFound) {
+    const int full = static_cast<int>(kTempStemCapacity);
+    for (const int before : {0, 1, 30, full - 2, full - 1, full}) {
+        for (const int run : {full - 1, full}) {
+            std::vector<StemRecord> stems;
+            for (int i = 0; i < before; ++i) stems.push_back(testing::makeStem({"a" + std::to_string(100 + i), pos::Noun, 1, 1}));
+            for (int i = 0; i < run; ++i) stems.push_back(testing::makeStem({"b", pos::Noun, 1, 1}));
+            stems.push_back(testing::makeStem({"c", pos::Noun, 1, 1}));
+            EXPECT_EQ(stemRunsFitTempstems(stems), run < full) << before << " before a run of " << run;
+        }
+    }
+}
+
+// A search that starts from the last split's place finds what a search of the whole letter finds.
+TEST(SearchIndexes, AHintedStemSearchFindsWhatAFullOneFinds) {
+    testing::TinyWorld world;
+    for (const std::string_view s : {"a", "am", "am", "ama", "amab", "amabi", "amat", "amb", "an", "b"})
+        world.lexicon.stems.push_back(testing::makeStem({s, pos::Verb, 1, 1}));
+    testing::indexStems(world.lexicon);
+    for (const std::string_view word : {"amabit", "amatus", "anser", "amz", "b"}) {
+        StemSearchHint hint;
+        for (std::size_t length = word.size(); length > 0; --length) {
+            const std::string_view stem = word.substr(0, length);
+            const int full = findStems(*world.engine, stem);
+            EXPECT_EQ(findStems(*world.engine, stem, &hint), full) << stem;
+        }
+    }
 }
 
 }  // namespace

@@ -91,6 +91,7 @@ inline void indexStems(Lexicon& lexicon) {
         });
         lexicon.letterIndex[k].firstRecord = static_cast<std::uint32_t>(it - stems.begin());
     }
+    lexicon.stemRunsFitTempstems = stemRunsFitTempstems(stems);
 }
 
 // An engine over a lexicon that the test fills, with a scripted host and a program folder.

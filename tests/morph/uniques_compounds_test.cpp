@@ -1,5 +1,5 @@
 // Uniques, compound joints and the pronoun compounds (quidam, quisque, uterque, plerique, ...).
-#include "morph/field_compare.h"
+#include "job/fixed_text.h"
 #include "morph/word_repairs.h"
 #include "tests/morph/real_lexicon_fixture.h"
 

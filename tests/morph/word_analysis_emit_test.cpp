@@ -114,6 +114,37 @@ TEST_F(EmitTest, VerbKeepsItsInfinitiveAndSpellingVariantIsMarked) {
     EXPECT_EQ(a.grammar6, 7) << "a verb carries its stem byte 3";
 }
 
+// The short meaning of an entry is kept for its later readings: it must follow the area
+// option and the reading's kind as a fresh cut would, and a long one is cut afresh each time.
+TEST_F(EmitTest, AKeptShortMeaningFollowsTheAreaAndTheKind) {
+    Stem s{"ar", speech_type::Noun, 1, 1, gender_type::Feminine};
+    s.meaningIndex = meaning("ara, arae", "altar (of stone), stand; W:refuge, shelter");
+    const InflectionRecord a = makeInflection({"a", speech_type::Noun, 1, 1, case_type::Nominative});
+    struct Case {
+        std::int16_t area;
+        int kind;
+        std::string_view english;
+        std::uint8_t subject;
+    } cases[] = {
+        {0, source_kind::Dictionary, "altar", 0},
+        {0, source_kind::Dictionary, "altar", 0},
+        {'W', source_kind::Dictionary, "refuge", 10},
+        {'W', source_kind::Dictionary, "refuge", 10},
+        {0, source_kind::SpellingVariant, "~altar", 0},
+        {0, source_kind::Dictionary, "altar", 0},
+    };
+    for (const Case& c : cases) {
+        w.options.area = c.area;
+        const WordAnalysis& r = emit(s, a, c.kind);
+        EXPECT_EQ(std::string(r.english), c.english) << "area " << c.area << ", kind " << c.kind;
+        EXPECT_EQ(r.subject, c.subject);
+    }
+    s.meaningIndex = meaning("longa", "a word of a very long meaning indeed, and more");
+    w.options.area = 0;
+    EXPECT_EQ(std::string(emit(s, a).english), "a word of a very long *");
+    EXPECT_EQ(std::string(emit(s, a).english), "a word of a very long *");
+}
+
 TEST_F(EmitTest, WordModeTraceShowsFormCitationEnglishAndTheLine) {
     w.options.sentenceMode = false;
     w.openLog();

@@ -45,13 +45,14 @@ struct WordWorld : TinyWorld {
         lexicon.stems.push_back(makeStem(s));
     }
 
-    // Sorts the inflections by ending, then part of speech, and indexes the stems.
+    // Sorts the inflections by ending, then part of speech, and indexes them and the stems.
     void finish() {
         std::stable_sort(lexicon.inflections.begin(), lexicon.inflections.end(),
                          [](const InflectionRecord& a, const InflectionRecord& b) {
                              const int c = std::strcmp(a.ending, b.ending);
                              return c != 0 ? c < 0 : a.partOfSpeech < b.partOfSpeech;
                          });
+        indexEndingRuns(lexicon);
         indexStems(lexicon);
     }
 
