@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "job/analysis_record.h"
@@ -68,6 +69,14 @@ inline bool sameWord(const Engine& e, int a, int b) {
 }
 
 inline std::string_view formOf(const WordAnalysis& a) { return fieldText(a.analysedForm); }
+
+// Whether a fixed text field holds exactly `text`, without measuring the field first.
+template <std::size_t N>
+bool fieldIs(const char (&field)[N], std::string_view text) {
+    return text.size() < N && std::memcmp(field, text.data(), text.size()) == 0 && field[text.size()] == '\0';
+}
+inline bool formIs(const WordAnalysis& a, std::string_view text) { return fieldIs(a.analysedForm, text); }
+inline bool englishIs(const WordAnalysis& a, std::string_view text) { return fieldIs(a.english, text); }
 inline std::string_view englishOf(const WordAnalysis& a) { return fieldText(a.english); }
 inline int rarity4(const WordAnalysis& a) { return a.rarity & 0x0F; }
 
@@ -115,7 +124,7 @@ inline int personOf(const WordAnalysis& a) { return isVerb(a) ? a.grammar4 : 0; 
 // The case a preposition governs.
 inline int governedCase(const WordAnalysis& a) { return a.grammar1 != 0 ? a.grammar1 : a.kind1; }
 // A verb whose meaning is "be" (sum and its compounds read as the copula).
-inline bool isCopula(const WordAnalysis& a) { return isVerb(a) && englishOf(a) == "be"; }
+inline bool isCopula(const WordAnalysis& a) { return isVerb(a) && englishIs(a, "be"); }
 
 // Deletes a reading outright (part of speech 0).
 inline void markDeleted(WordAnalysis& a) { a.partOfSpeech = speech_type::DeletedGram; }

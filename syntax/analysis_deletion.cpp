@@ -24,7 +24,7 @@ bool partnerIsPreposition(const Engine& e, const WordAnalysis& a) {
 // Two relative "which" of one word that differ only in gender both stay; the one of the same
 // gender takes the kept reading's antecedent.
 bool keepsSecondWhich(Engine& e, const WordAnalysis& a, WordAnalysis& b) {
-    if (!isPronoun(a) || !isPronoun(b) || englishOf(a) != "which" || englishOf(b) != "which")
+    if (!isPronoun(a) || !isPronoun(b) || !englishIs(a, "which") || !englishIs(b, "which"))
         return false;
     if (a.kind2 != b.kind2 || a.grammar1 != b.grammar1 || a.grammar2 != b.grammar2) return false;
     if (a.grammar3 == b.grammar3) b.link1 = a.link1;

@@ -130,7 +130,7 @@ int vocativeWeight(const Engine& e, const WordAnalysis& c) {
     if (isNoun(c) && !isPerson(c)) return -10;
     if (addressedOutside(e, c.wordPosition)) return 10;
     const int prev = chosenAtWord(e, c.wordPosition - 1);
-    if (liveAt(e, prev) && formOf(e.wordAnalyses[prev]) == "o.") return 10;
+    if (liveAt(e, prev) && formIs(e.wordAnalyses[prev], "o.")) return 10;
     return -10;
 }
 
@@ -143,7 +143,7 @@ int locativeWeight(const WordAnalysis& c) {
 // relative with nothing to refer back to is likelier another word of its form ("quod" as
 // "because").
 int whichWeight(const Engine& e, const WordAnalysis& c) {
-    if (!isPronoun(c) || englishOf(c) != "which") return 0;
+    if (!isPronoun(c) || !englishIs(c, "which")) return 0;
     if (c.kind2 == pronoun_kind_type::Relative && c.link1 < 0) return kRelativeWithoutAntecedent;
     if (liveAt(e, c.link1)) {
         const WordAnalysis& n = e.wordAnalyses[c.link1];
@@ -231,7 +231,7 @@ int linkTerms(const Engine& e, const SegmentSurvey& s, int ci, const ExpectedLis
     int bonus = rawLinkBonus(e, ci, pi);
     if (bonus == 0) return 0;
     const WordAnalysis& p = e.wordAnalyses[pi];
-    if (isNominal(c) && c.grammar1 == case_type::Vocative && formOf(c) != "o.") return -40;
+    if (isNominal(c) && c.grammar1 == case_type::Vocative && !formIs(c, "o.")) return -40;
     bonus -= 2 * (5 * rarity4(p) + 5 * rarity4(c) - 61) + 2;
     int w = bonus - 7 * rarityOf(p, e.options) + 70;
     const RoleSlots& r = s.roles;
@@ -291,19 +291,10 @@ int formRarity(const Engine& e, const WordAnalysis& a) {
     return particle ? std::max(0, r - kParticleFormAdvantage) : r;
 }
 
-// The lowest form rarity among the live readings of c's word.
-int commonestInWord(const Engine& e, int ci) {
-    int best = 99;
-    const int end = wordEnd(e, ci);
-    for (int j = wordBegin(e, ci); j < end; ++j)
-        if (isLive(e.wordAnalyses[j])) best = std::min(best, formRarity(e, e.wordAnalyses[j]));
-    return best;
-}
-
 int rarityTerms(const Engine& e, int ci, RarityMemory& memory) {
     const WordAnalysis& c = e.wordAnalyses[ci];
     const int h = rarityOf(c, e.options);
-    int w = -kWordRarityStep * (formRarity(e, c) - commonestInWord(e, ci));
+    int w = -kWordRarityStep * (formRarity(e, c) - memory.wordBest);
     if (h == 1 || h == 2) w += 20;
     w -= 2 * h;
     if (h == 0) w += 25;
@@ -332,6 +323,13 @@ int topicTerm(const Engine& e, const WordAnalysis& c) {
 int uncertainTerm(const WordAnalysis& c) { return c.english[0] == '~' ? kUncertainPenalty : 0; }
 
 }  // namespace
+
+int commonestFormRarity(const Engine& e, int first, int end) {
+    int best = 99;
+    for (int j = first; j < end; ++j)
+        if (isLive(e.wordAnalyses[j])) best = std::min(best, formRarity(e, e.wordAnalyses[j]));
+    return best;
+}
 
 CandidateScore scoreCandidate(Engine& e, const SegmentSurvey& s, int ci, const ExpectedList& expected,
                               RarityMemory& memory) {

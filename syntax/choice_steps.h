@@ -52,10 +52,15 @@ void surveySegment(Engine& engine, SegmentSurvey& survey);
 // The per-word memory of the scoring: the best rarity met per category of reading.
 struct RarityMemory {
     int best[8];
+    int wordBest = 99;   // the lowest form rarity among the word's live readings
     void reset() {
         for (int& b : best) b = 99;
+        wordBest = 99;
     }
 };
+
+// The lowest form rarity among the live readings first .. end-1 of one word.
+int commonestFormRarity(const Engine& engine, int first, int end);
 
 // The expected readings: those that earlier chosen words point forward to.
 struct ExpectedList {

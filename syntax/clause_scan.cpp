@@ -198,7 +198,7 @@ void scanClause(Engine& e, int k, ClauseLists& lists) {
         WordAnalysis& a = e.wordAnalyses[i];
         if (!isLive(a)) continue;
         makeConjunctionLike(a, a.wordPosition - firstWord);
-        if (comparative && formOf(a) == "quam.") makeThan(e, i);
+        if (comparative && formIs(a, "quam.")) makeThan(e, i);
         if (isComparativeMarker(e, i)) comparative = true;
         markDate(e, i);
         if (question) linkQuestionWord(e, i);
@@ -215,7 +215,7 @@ void noteNeAndAlter(Engine& e) {
     for (int i = 0; i <= last && i < e.analysisCount; ++i) {
         const WordAnalysis& a = e.wordAnalyses[i];
         if (!isLive(a)) continue;
-        if (isConjunction(a) && formOf(a) == "ne." && s.negativeConjunction < 0)
+        if (isConjunction(a) && formIs(a, "ne.") && s.negativeConjunction < 0)
             s.negativeConjunction = static_cast<std::int16_t>(i);
         if (!isAlterForm(a) || (open >= 0 && sameWord(e, open, i))) continue;
         if (open < 0) {

@@ -30,12 +30,12 @@ bool listed(const std::array<std::string_view, N>& list, std::string_view text) 
 
 bool isNominalJoiner(const WordAnalysis& j) {
     if (!isLive(j) || !joinerKind(j)) return false;
-    return listed(kNominalJoiners, englishOf(j)) || (englishOf(j) == "how" && formOf(j) == "quam.");
+    return listed(kNominalJoiners, englishOf(j)) || (englishIs(j, "how") && formIs(j, "quam."));
 }
 
 bool isVerbJoiner(const WordAnalysis& j) {
     if (!isLive(j) || !joinerKind(j)) return false;
-    if (formOf(j) == "quam.") return j.partOfSpeech != speech_type::Conjunction;
+    if (formIs(j, "quam.")) return j.partOfSpeech != speech_type::Conjunction;
     return listed(kVerbJoiners, englishOf(j));
 }
 
@@ -120,10 +120,10 @@ void makeJoiningTackon(Engine& e, int ij, int ia, int ib) {
     j.partOfSpeech = speech_type::Tackon;
     j.grammar1 = static_cast<std::uint8_t>(caseOf(a));
     j.grammar5 = kJoiningTackonMark;
-    if (englishOf(j) == "how") {
+    if (englishIs(j, "how")) {
         const bool comparative = a.partOfSpeech == speech_type::Adjective && a.grammar4 == comparison_type::Comparative;
         copyField(j.english, comparative ? "than" : "as");
-    } else if (englishOf(j) == "both") {
+    } else if (englishIs(j, "both")) {
         copyField(j.english, "and");
     }
 }
@@ -145,7 +145,7 @@ bool verbTieTooRare(const Engine& e, const WordAnalysis& a, const WordAnalysis& 
 bool precededByPrepositionOrNon(Engine& e, int w) {
     return findIn(e, w - 1, [&e](int i) {
                const WordAnalysis& x = e.wordAnalyses[i];
-               return isPreposition(x) || (x.partOfSpeech == speech_type::Adverb && formOf(x) == "non.");
+               return isPreposition(x) || (x.partOfSpeech == speech_type::Adverb && formIs(x, "non."));
            }) >= 0;
 }
 
@@ -156,7 +156,7 @@ bool coordinate(Engine& e, int ia) {
     WordAnalysis& a = e.wordAnalyses[ia];
     const bool caseless = a.partOfSpeech == speech_type::Numeral || a.partOfSpeech == speech_type::Adverb;
     if ((!isNominal(a) || a.grammar1 == 0) && !caseless) return false;
-    if (formOf(a) == "ut.") return false;
+    if (formIs(a, "ut.")) return false;
     const int w = a.wordPosition;
     const int ij = findIn(e, w + 1, [&e](int i) { return isNominalJoiner(e.wordAnalyses[i]); });
     if (ij < 0) return false;

@@ -39,7 +39,7 @@ constexpr std::uint8_t kJoiningTackonMark = 2;
 
 bool collectable(const WordAnalysis& a, bool any) {
     if (!isLive(a)) return false;
-    if ((a.partOfSpeech == speech_type::Adverb || isConjunction(a)) && formOf(a) != "non.") return true;
+    if ((a.partOfSpeech == speech_type::Adverb || isConjunction(a)) && !formIs(a, "non.")) return true;
     return any && a.partOfSpeech == speech_type::Tackon && a.grammar5 == kJoiningTackonMark;
 }
 
@@ -49,7 +49,7 @@ int autAfterComma(const Engine& e, int clauseEnd) {
     if (!isPunctuation(mark) || mark.kind1 != punctuation_type::Comma) return -1;
     const WordRange next = readingsOfWord(e, mark.wordPosition + 1);
     for (int i = next.first; i < next.end; ++i)
-        if (isLive(e.wordAnalyses[i]) && formOf(e.wordAnalyses[i]) == "aut.") return i;
+        if (isLive(e.wordAnalyses[i]) && formIs(e.wordAnalyses[i], "aut.")) return i;
     return -1;
 }
 
@@ -69,7 +69,7 @@ void pairCorrelatives(Engine& e, int k) {
     for (int i = t.clauseStart[k]; i <= t.clauseEnd[k] && count < kCollectedWords; ++i) {
         WordAnalysis& a = e.wordAnalyses[i];
         if (a.wordPosition == lastWord || !collectable(a, count > 0)) continue;
-        if (formOf(a) == "neque.") a.partOfSpeech = speech_type::Adverb;
+        if (formIs(a, "neque.")) a.partOfSpeech = speech_type::Adverb;
         words[count++] = i;
         lastWord = a.wordPosition;
     }

@@ -59,6 +59,7 @@ void chooseInSegment(Engine& e, SegmentSurvey& survey, ExpectedList& expected) {
         int count = 0, top = kNoScore;
         bool decided = false;
         memory.reset();
+        memory.wordBest = commonestFormRarity(e, wordBegin(e, i), wordEnd(e, i));
         for (int c = i; c < wEnd; ++c) {
             const WordAnalysis& a = e.wordAnalyses[c];
             if (!isLive(a)) continue;
@@ -98,7 +99,7 @@ bool speaksToSomebody(const Engine& e, int w) {
         any = true;
         const bool second = (isFiniteVerb(a) && a.grammar4 == 2) ||
                             (isPronoun(a) && a.kind2 == pronoun_kind_type::Personal &&
-                             (formOf(a) == "tu." || formOf(a) == "u.os"));
+                             (formIs(a, "tu.") || formIs(a, "u.os")));
         if (!second) return false;
     }
     return any;

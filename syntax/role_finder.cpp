@@ -190,7 +190,7 @@ int andAfterSubject(const Engine& e, int subject, int end) {
     for (int i = subject + 1; i <= end && i < e.analysisCount; ++i) {
         const WordAnalysis& a = e.wordAnalyses[i];
         if (!isLive(a) || (!isConjunction(a) && a.partOfSpeech != speech_type::Tackon)) continue;
-        if (englishOf(a) == "and" || englishOf(a) == "or") return i;
+        if (englishIs(a, "and") || englishIs(a, "or")) return i;
     }
     return -1;
 }

@@ -85,7 +85,7 @@ void surveyVerbs(const Engine& e, SegmentSurvey& s) {
         if (s.verbsCounted++ == 0)
             s.leadPersonNumber = (a.grammar4 == 1 || a.grammar4 == 2 ? a.grammar4 : 0) +
                                  (a.grammar5 == number_type::Plural ? 16 : 0);
-        if (formOf(a) == "uel.im") s.wish = true;
+        if (formIs(a, "uel.im")) s.wish = true;
         if (isCopula(a) && !isInfinitive(a)) ++s.copulas;
         if (isModal(a)) {
             ++s.modals;
@@ -149,7 +149,7 @@ void surveySegment(Engine& e, SegmentSurvey& s) {
         if (isNoun(a)) countNoun(e, i, s);
         else if (isVerb(a)) listVerb(e, i, s, lastVerbWord);
         else if (isParticiple(a)) listParticiple(a, s);
-        else if (a.partOfSpeech == speech_type::Adverb && formOf(a) == "opus_est.") s.opusEstWord = a.wordPosition;
+        else if (a.partOfSpeech == speech_type::Adverb && formIs(a, "opus_est.")) s.opusEstWord = a.wordPosition;
     }
     if (s.verbCount > 0 || s.unlinkedNominativeParticiples > 0) {
         findRoles(e, s.first, s.end, RoleMode::Segment);

@@ -91,7 +91,7 @@ void renumberWords(Engine& e) {
 }
 
 bool isInquit(const WordAnalysis& a) {
-    return isVerb(a) && (formOf(a) == "inqu.it" || formOf(a) == "inqu.am");
+    return isVerb(a) && (formIs(a, "inqu.it") || formIs(a, "inqu.am"));
 }
 
 // A reading that addresses a person: a vocative name, person or group, or a vocative adjective.
@@ -164,7 +164,7 @@ void moveConnectiveToFront(Engine& e) {
     if (second.end - second.first != 1 || liveCount(e, second) != 1) return;
     const WordAnalysis& c = e.wordAnalyses[second.first];
     if (!isConnective(c)) return;
-    if ((formOf(c) == "et." || formOf(c) == "atque.") && joinsFirstWord(e)) return;
+    if ((formIs(c, "et.") || formIs(c, "atque.")) && joinsFirstWord(e)) return;
     std::vector<int> order;
     order.push_back(second.first);
     for (int i = 0; i < e.analysisCount; ++i)
