@@ -12,6 +12,7 @@
 #include "english/polish_records.h"
 #include "english/polish_steps.h"
 #include "english/polish_tables.h"
+#include "english/relative_clauses.h"
 #include "english/slot_words.h"
 #include "job/engine.h"
 #include "job/grammar_codes.h"
@@ -40,7 +41,9 @@ struct Stretch {
     int connective;   // position of the first connective, or -1
 };
 
-enum class Mode { VerbAfterNominatives, SubjectVerbObject };
+// A relative clause always takes the full order, its opening adverbials too: "qui in castris
+// erant" -> "who were in the forts".
+enum class Mode { VerbAfterNominatives, SubjectVerbObject, RelativeClause };
 
 bool isConnective(const WordAnalysis& r) {
     return (r.partOfSpeech == speech_type::Adverb || r.partOfSpeech == speech_type::Conjunction) &&
@@ -124,6 +127,17 @@ void frontConnective(PolishSentence& s, Stretch& st) {
     st.connective = st.first;
 }
 
+// The relative clauses that stand inside the stretch, after their antecedents.
+std::vector<RelativeClause> relativeClausesOf(const PolishSentence& s, const Stretch& st) {
+    PositionRun run;
+    run.offset = st.first;
+    for (int p = st.first; p <= st.last; ++p) {
+        run.readings.push_back(&s.reading(p));
+        run.index.push_back(s.chosenIndex(p));
+    }
+    return findRelativeClauses(run);
+}
+
 // Three verbs or more in one stretch make the sentence too involved to rebuild fully.
 bool crowded(const std::vector<Stretch>& stretches) {
     return std::any_of(stretches.begin(), stretches.end(), [](const Stretch& st) {
@@ -171,9 +185,10 @@ bool isNominative(const WordAnalysis& r) {
 
 // Subject, copula and complement, each met once, in that order: "Marcus bonus est" -> "Marcus
 // is good". Returns the complement's new position, or -1.
-int orderCopulaClause(PolishSentence& s, const Stretch& st) {
+int orderCopulaClause(PolishSentence& s, const Stretch& st, const std::vector<RelativeClause>& relatives) {
     std::vector<int> copulas, nominatives;
     for (int p = st.first; p <= st.last; ++p) {
+        if (relativeClauseAt(relatives, p)) continue;
         if (isCopulaReading(s.reading(p))) copulas.push_back(p);
         if (isNominative(s.reading(p))) nominatives.push_back(p);
     }
@@ -271,15 +286,21 @@ bool isSubjectAfterVerb(const WordAnalysis& verb, const WordAnalysis& subject) {
            isNominal(subject) && numberOf(subject) == verbNumberOf(verb) && !isClauseWord(subject);
 }
 
+bool isAdverbWord(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Adverb || r.partOfSpeech == speech_type::Conjunction;
+}
+
 int rank(UnitRole role) { return static_cast<int>(role); }
 
 // The unit roots in English order.
 std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
     std::vector<int> roots = units.roots();
-    if (mode == Mode::SubjectVerbObject) {
+    if (mode != Mode::VerbAfterNominatives) {
         // Adverbials that open the clause before its subject, verb and object stay in front:
         // "In principio creavit Deus" -> "In the beginning God created".
+        // In a relative clause only adverbs keep that place.
         const auto lead = std::find_if(roots.begin(), roots.end(), [&](int r) {
+            if (mode == Mode::RelativeClause) return !isAdverbWord(units.reading(r));
             return units.role(r) != UnitRole::Other && units.role(r) != UnitRole::Address;
         });
         std::stable_sort(lead, roots.end(),
@@ -309,15 +330,15 @@ std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
     return roots;
 }
 
-void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode, int complement) {
-    if (hasUserPhrase(s, st.first, st.last)) return;
-    int first = st.first, last = st.last;
-    while (first <= last && isLeadingWord(s.reading(first))) ++first;
-    while (last >= first && closesStretch(s.reading(last))) --last;
+// Puts positions first .. last into English order, phrase unit by phrase unit.
+void reorderRange(PolishSentence& s, int first, int last, Mode mode, int complement,
+                  const std::vector<RelativeClause>& relatives) {
     if (last - first < 1) return;
     bool copulaClause = false;
-    for (int p = first; p <= last; ++p) copulaClause = copulaClause || isCopulaReading(s.reading(p));
-    const PhraseUnits units(s, first, last, copulaClause, complement);
+    for (int p = first; p <= last; ++p) {
+        if (!relativeClauseAt(relatives, p)) copulaClause = copulaClause || isCopulaReading(s.reading(p));
+    }
+    const PhraseUnits units(s, first, last, copulaClause, complement, relatives);
     std::vector<int> order;
     for (int root : orderUnits(units, mode)) {
         const std::vector<int> unit = units.flatten(root);
@@ -342,6 +363,38 @@ void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode, int complem
     }
 }
 
+// The words that open a stretch and keep their place: conjunctions, connectives, a relative
+// pronoun with the preposition that governs it ("in quibus"). Returns the first other word.
+int skipLeadingWords(const PolishSentence& s, int first, int last, bool& relative) {
+    relative = false;
+    while (first <= last) {
+        const WordAnalysis& r = s.reading(first);
+        const bool relativeNext = r.partOfSpeech == speech_type::Preposition &&
+                                  isRelativePronoun(s.reading(first + 1)) && first + 1 <= last;
+        if (isRelativePronoun(r) || relativeNext) relative = true;
+        if (!isLeadingWord(r) && !isRelativePronoun(r) && !relativeNext) break;
+        first += relativeNext ? 2 : 1;
+    }
+    return first;
+}
+
+Mode relativeMode(Mode mode) {
+    return mode == Mode::SubjectVerbObject ? Mode::RelativeClause : mode;
+}
+
+void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode, int complement,
+                    const std::vector<RelativeClause>& relatives) {
+    if (hasUserPhrase(s, st.first, st.last)) return;
+    bool relative = false;
+    const int first = skipLeadingWords(s, st.first, st.last, relative);
+    int last = st.last;
+    while (last >= first && closesStretch(s.reading(last))) --last;
+    for (const RelativeClause& rc : relatives) {
+        reorderRange(s, rc.pronoun + 1, rc.last, relativeMode(mode), -1, {});
+    }
+    reorderRange(s, first, last, relative ? relativeMode(mode) : mode, complement, relatives);
+}
+
 }  // namespace
 
 void orderEnglishWords(PolishSentence& s, int bestOrder) {
@@ -351,9 +404,10 @@ void orderEnglishWords(PolishSentence& s, int bestOrder) {
     for (Stretch& st : stretches) frontConnective(s, st);
     const bool crowdedSentence = crowded(stretches);
     for (const Stretch& st : stretches) {
-        const int complement = orderCopulaClause(s, st);
+        const std::vector<RelativeClause> relatives = relativeClausesOf(s, st);
+        const int complement = orderCopulaClause(s, st, relatives);
         applyPhraseTableTo(s, st);
-        reorderStretch(s, st, modeOf(bestOrder, st, crowdedSentence), complement);
+        reorderStretch(s, st, modeOf(bestOrder, st, crowdedSentence), complement, relatives);
     }
 }
 

@@ -374,6 +374,63 @@ TEST(PolishWordOrder, GenitivePronounsArePossessives) {
     EXPECT_EQ(s.slots(), (std::vector<std::string>{"With", "his", "wife", "and", "their", "sons", "."}));
 }
 
+// A relative clause stays whole after its noun, in its own English order, and the main clause
+// is ordered around it: "Puella quam vides rosas amat", "Milites qui in castris erant pugnare
+// noluerunt" (a clause with "be": the verb goes after the subject), and "Urbs quam condidit
+// Romulus magna erat" (the clause's subject after its verb).
+TEST(PolishWordOrder, RelativeClauseFollowsItsNoun) {
+    const auto relative = [](int latinCase, int number, int gender, const char* form) {
+        return declined(Pronoun, latinCase, number, gender, form, "which", pronoun_kind_type::Relative);
+    };
+    const auto verb = [](int number, const char* form, const char* english, int person = 3, int mood = 1) {
+        return verbReading(1, 1, mood, person, number, form, english);
+    };
+    struct Word {
+        WordAnalysis reading;
+        const char* slot;
+    };
+    struct Case {
+        std::vector<Word> words;
+        std::vector<std::pair<int, int>> links;
+        std::vector<std::string> slots;
+    };
+    const std::vector<Case> cases = {
+        {{{declined(Noun, kNom, kSg, kF, "puell.a", "girl"), "the girl"},
+          {relative(kAcc, kSg, kF, "qu.am"), "whom"},
+          {verb(kSg, "uid.es", "see", 2), "you ^see"},
+          {declined(Noun, kAcc, kPl, kF, "ros.as", "rose"), "the roses"},
+          {verb(kSg, "am.at", "love"), "^loves"}},
+         {{1, 0}, {0, 4}, {3, 4}},
+         {"The girl", "whom", "you see", "loves", "the roses", "."}},
+        {{{declined(Noun, kNom, kPl, kM, "milit.es", "soldier", noun_kind_type::Person), "the soldiers"},
+          {relative(kNom, kPl, kM, "qu.i"), "who"},
+          {reading(Preposition, "in.", "in"), "in"},
+          {declined(Noun, kAbl, kPl, kN, "castr.is", "camp"), "the camp"},
+          {verb(kPl, "..erant", "be"), "^were"},
+          {verbReading(1, 1, mood_type::Infinitive, 0, 0, "pugn.are", "fight"), "to ^fight"},
+          {verb(kPl, "nolu.erunt", "be unwilling"), "^were unwilling"}},
+         {{3, 2}, {1, 4}},
+         {"The soldiers", "who", "were", "in", "the camp", "were unwilling", "to fight", "."}},
+        {{{declined(Noun, kNom, kSg, kF, "urbs.", "city"), "the city"},
+          {relative(kAcc, kSg, kF, "qu.am"), "which"},
+          {verb(kSg, "condid.it", "found"), "^founded"},
+          {declined(Noun, kNom, kSg, kM, "Romul.us", "Romulus", noun_kind_type::Proper), "Romulus"},
+          {declined(Adjective, kNom, kSg, kF, "magn.a", "large"), "large"},
+          {verb(kSg, "..erat", "be"), "^was"}},
+         {{3, 2}},
+         {"The city", "which", "Romulus", "founded", "was", "large", "."}},
+    };
+    for (const Case& c : cases) {
+        Polish s;
+        s.options.bestOrder = 2;
+        for (const Word& w : c.words) s.add(w.reading, w.slot);
+        s.add(markReading(punctuation_type::FullStop, '.'), ".");
+        for (const auto& [p, q] : c.links) s.link(p, q);
+        s.run();
+        EXPECT_EQ(s.slots(), c.slots);
+    }
+}
+
 // "urbe capta" and "capta urbe" read adverbially when ablative absolutes are on.
 TEST(PolishAblativeAbsolute, NounAndParticipleReadAsAClause) {
     for (bool participleFirst : {false, true}) {
