@@ -50,7 +50,7 @@ void applyWordClassRules(PolishSentence& s, const PolishState& state) {
             buildCompoundTense(s, p, state);
             break;
         case speech_type::Adverb:
-            if (moveNegationAfterVerb(s, p)) ++p;
+            if (negateFollowingVerb(s, p)) ++p;
             break;
         default: break;
         }
@@ -85,6 +85,7 @@ void polishEnglish(Engine& engine) {
     resolveSlotMarkers(s);
     applyWordClassRules(s, state);
     settleOpenPronouns(s);
+    dropImperativeMarks(s);
     applyWordTable(s);
     emptyDoubledSubjectPronouns(s);
     removeDoubledPrefixes(s);

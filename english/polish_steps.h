@@ -39,8 +39,11 @@ void applyAdjectiveRules(PolishSentence& s, int p);
 void applyNumeralRules(PolishSentence& s, int p);
 void applyParticipleRules(PolishSentence& s, int p);
 void applyNoOneRule(PolishSentence& s, int p);
-// "non" before a finite verb goes after it; true when the two positions were exchanged.
-bool moveNegationAfterVerb(PolishSentence& s, int p);
+// "non" before a finite verb goes into its phrase ("will not come", "does not come"); true
+// when it did.
+bool negateFollowingVerb(PolishSentence& s, int p);
+// Imperatives without "!".
+void dropImperativeMarks(PolishSentence& s);
 // The "be" of a nominative perfect passive participle rebuilt as a compound tense.
 void buildCompoundTense(PolishSentence& s, int p, const PolishState& state);
 

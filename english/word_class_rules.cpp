@@ -1,5 +1,4 @@
-// Per-word English fixes of adjectives, numerals, participles and "nullus", and the place of
-// "non" after its verb.
+// Per-word English fixes of adjectives, numerals, participles and "nullus".
 #include <array>
 #include <string>
 #include <string_view>
@@ -108,15 +107,6 @@ void applyNoOneRule(PolishSentence& s, int p) {
         text.erase(at + 10, 1);
     }
     s.setText(p, text);
-}
-
-bool moveNegationAfterVerb(PolishSentence& s, int p) {
-    if (formOf(s.reading(p)) != "non." || !isFiniteVerb(s.reading(p + 1)) ||
-        isFiniteVerb(s.reading(p - 1)) || !s.contains(p + 1)) {
-        return false;
-    }
-    s.swap(p);
-    return true;
 }
 
 }  // namespace kavro

@@ -254,6 +254,47 @@ TEST(PolishDoubledPrefixes, OnlyAnAddressKeepsItsO) {
     EXPECT_EQ(s.slots(), (std::vector<std::string>{"O lord", ",", "he gave", "Isaac", "the book"}));
 }
 
+// "non" before a finite verb: "not" after the first auxiliary or a form of "be", and "do",
+// "does", "did" before the plain verb of a simple tense; imperatives lose their "!"; a subject
+// pronoun is not said twice.
+TEST(PolishVerbs, NegationAndImperative) {
+    struct Case {
+        int tense, mood, person, number;
+        const char* meaning;
+        const char* slot;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {3, 1, 3, kSg, "come", "s/he/it will ^come", "he will not come"},
+        {1, 2, 1, kSg, "come", "I may ^come", "I may not come"},
+        {4, 1, 3, kSg, "come", "s/he/it has ^come", "he has not come"},
+        {1, 1, 3, kSg, "go out", "s/he/it ^goes out", "he does not go out"},
+        {1, 1, 1, kPl, "love", "we ^love", "we do not love"},
+        {4, 1, 3, kPl, "see", "they ^saw", "they did not see"},
+        {2, 1, 3, kPl, "be", "they ^were", "they were not"},
+        {1, 1, 1, kPl, "be able", "we ^be able", "we be not able"},
+        {1, 3, 2, kSg, "hear", "^hear!", "hear"},
+    };
+    for (const Case& c : cases) {
+        Polish s;
+        s.add(reading(Conjunction, "et.", "and"), "and");
+        if (c.mood != mood_type::Imperative) s.add(reading(Adverb, "non.", "not"), "not");
+        s.add(verbReading(c.tense, 1, c.mood, c.person, c.number, "x.", c.meaning), c.slot);
+        s.run();
+        EXPECT_EQ(s.slots().back(), c.expected) << c.slot;
+    }
+    // "Ego, inquit, non veniam" with the middle clause put last: the pronoun standing alone
+    // before the comma is the verb's own subject.
+    Polish s;
+    s.add(declined(Pronoun, kNom, kSg, 0, "ego.", "I", pronoun_kind_type::Personal), "I");
+    s.add(markReading(punctuation_type::Comma, ','), ",");
+    s.add(reading(Adverb, "non.", "not"), "not");
+    s.add(verbReading(3, 1, 1, 1, kSg, "ueni.am", "come"), "I shall ^come");
+    s.add(markReading(punctuation_type::FullStop, '.'), ".");
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"", "", "", "I will not come", "."}));
+}
+
 TEST(PolishIdioms, TwoWordsReadAsOne) {
     Polish s;
     const int thing = s.add(declined(Noun, kNom, kSg, kF, "r.es", "thing"), "the thing");
