@@ -84,6 +84,7 @@ void polishEnglish(Engine& engine) {
     applyOpusEst(s, state);
     resolveSlotMarkers(s);
     applyWordClassRules(s, state);
+    readConnectingRelatives(s);
     settleOpenPronouns(s);
     dropImperativeMarks(s);
     applyWordTable(s);

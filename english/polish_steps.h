@@ -47,6 +47,9 @@ void dropImperativeMarks(PolishSentence& s);
 // The "be" of a nominative perfect passive participle rebuilt as a compound tense.
 void buildCompoundTense(PolishSentence& s, int p, const PolishState& state);
 
+// A qui/quae/quod that opens a sentence reads as a personal or demonstrative pronoun.
+void readConnectingRelatives(PolishSentence& s);
+
 // "s/he/it" of a verb without a subject, and "his/her/their" of suus, settled by the sentence.
 void settleOpenPronouns(PolishSentence& s);
 

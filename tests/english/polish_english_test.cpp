@@ -109,6 +109,45 @@ TEST(PolishPronouns, PartnersDecideTheForm) {
     EXPECT_EQ(s.slot(user), "<I>");
 }
 
+// A qui/quae/quod that opens a sentence refers back: a personal pronoun in the case it stands
+// in, put inside the clause of the cum before it; "qui" with a present or future indicative
+// and a main verb after it opens a general statement ("those who").
+TEST(PolishPronouns, ConnectingRelatives) {
+    const auto qui = [](int latinCase, int number, int gender, const char* form) {
+        return declined(Pronoun, latinCase, number, gender, form, "who", pronoun_kind_type::Interrogative);
+    };
+    struct Word {
+        WordAnalysis reading;
+        const char* slot;
+    };
+    struct Case {
+        std::vector<Word> words;
+        std::vector<std::string> slots;
+    };
+    const std::vector<Case> cases = {
+        {{{qui(kNom, kSg, kM, "qu.i"), "who"}, {verbReading(4, 1, 1, 3, kSg, "respond.it", "answer"), "^answered"}},
+         {"He", "answered"}},
+        {{{qui(kAcc, kPl, kM, "qu.os"), "whom"}, {reading(Conjunction, "cum.", "when"), "when"},
+          {verbReading(5, 1, 2, 3, kSg, "uid.isset", "see"), "he had ^seen"}},
+         {"When", "them", "he had seen"}},
+        {{{qui(kDat, kSg, kM, "cu.i"), "to whom"}, {verbReading(4, 1, 1, 3, kSg, "dix.it", "say"), "he ^said"}},
+         {"To him", "he said"}},
+        {{{qui(kNom, kPl, kM, "qu.i"), "who"}, {verbReading(1, 1, 1, 3, kPl, "tim.ent", "fear"), "they ^fear"},
+          {markReading(punctuation_type::Comma, ','), ","},
+          {verbReading(3, 1, 1, 3, kPl, "er.unt", "be"), "they will ^be"}},
+         {"Those who", "fear", ",", "they will be"}},
+    };
+    for (const Case& c : cases) {
+        Polish s;
+        for (const Word& w : c.words) s.add(w.reading, w.slot);
+        s.add(markReading(punctuation_type::FullStop, '.'), ".");
+        s.run();
+        std::vector<std::string> expected = c.slots;
+        expected.push_back(".");
+        EXPECT_EQ(s.slots(), expected);
+    }
+}
+
 struct TenseCase {
     int tense;
     int mood;
@@ -194,6 +233,8 @@ TEST(PolishOpenPronouns, SubjectPronounAndReflexivePossessive) {
         EXPECT_EQ(s.slot(own), c.expected) << fieldText(c.subject.analysedForm);
     }
     Polish s;
+    s.add(declined(Noun, kNom, kPl, kF, "aqu.ae", "water"), "the waters");
+    s.add(markReading(punctuation_type::Comma, ','), ",");
     s.add(declined(Pronoun, kNom, kPl, kF, "qu.ae", "which", pronoun_kind_type::Relative), "which");
     s.add(verbReading(2, 1, 1, 3, kPl, "er.ant", "be"), "they ^were");
     s.add(markReading(punctuation_type::Comma, ','), ",");
@@ -202,8 +243,8 @@ TEST(PolishOpenPronouns, SubjectPronounAndReflexivePossessive) {
     s.add(markReading(punctuation_type::Comma, ','), ",");
     s.add(verbReading(3, 1, 1, 1, kSg, "i.bo", "go"), "I shall ^go");
     s.run();
-    EXPECT_EQ(s.slots(), (std::vector<std::string>{"Which", "were", ",", "he said", "his own", ",",
-                                                   "I will go"}));
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"The waters", ",", "which", "were", ",", "he said",
+                                                   "his own", ",", "I will go"}));
 }
 
 // A word tied to the word before it loses the prefix they share: "in" "with the city" -> "in"
@@ -496,6 +537,20 @@ TEST(PolishAblativeAbsolute, NounAndParticipleReadAsAClause) {
             }
         }
     }
+    // "Caesar, urbe capta, discessit": commas set the absolute off from its clause.
+    Polish s;
+    s.options.ablativeAbsolute = true;
+    s.add(declined(Noun, kNom, kSg, kM, "Caesar.", "Caesar", noun_kind_type::Person), "Caesar");
+    const int city = s.add(declined(Noun, kAbl, kSg, kF, "urb.e", "city"), "with the city");
+    WordAnalysis participle = declined(Participle, kAbl, kSg, kF, "capt.a", "capture");
+    participle.grammar4 = tense_type::Perfect;
+    participle.grammar5 = voice_type::Passive;
+    const int captured = s.add(participle, "with captured");
+    s.add(verbReading(4, 1, 1, 3, kSg, "discess.it", "leave"), "^left");
+    s.link(city, captured);
+    s.link(captured, city);
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"Caesar,", "the city", "having been captured,", "left"}));
 }
 
 }  // namespace
