@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "english/chosen_reading.h"
+#include "english/connectives.h"
 #include "english/relative_clauses.h"
 #include "job/grammar_codes.h"
 
@@ -59,12 +60,12 @@ void tallyCandidate(const WordAnalysis& r, int index, int verb, int verbNumber, 
 }
 
 // One position of a subject search; false when the search goes no further in this direction
-// (a conjunction, or just after a pronoun of the marked sort).
+// (a conjunction other than a connective, or just after a pronoun of the marked sort).
 bool visitForSubject(const Engine& engine, int position, int verb, int verbNumber,
                      SubjectTally& t) {
     const WordAnalysis& r = chosenReading(engine, position);
     if (r.partOfSpeech == speech_type::DeletedGram) return true;
-    if (r.partOfSpeech == speech_type::Conjunction) return false;
+    if (r.partOfSpeech == speech_type::Conjunction && !isConnective(r)) return false;
     if (isSubjectCandidate(r)) tallyCandidate(r, chosenIndex(engine, position), verb, verbNumber, t);
     return !(r.partOfSpeech == speech_type::Pronoun && r.grammar6 == kMarkedPronounSort);
 }

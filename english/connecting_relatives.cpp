@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "english/connectives.h"
 #include "english/polish_steps.h"
 #include "job/grammar_codes.h"
 
@@ -17,9 +18,6 @@ namespace {
 // clause: "Quod cum audisset" is "cum quod audisset".
 constexpr std::string_view kClauseOpeners[] = {"cum.", "ut.", "si.", "postquam.", "ubi.", "dum.",
                                                "quia.", "quoniam.", "quando.", "antequam."};
-
-// Sentence connectives that English puts before the pronoun: "Qui autem" -> "But he".
-constexpr std::string_view kConnectives[] = {"autem.", "uero.", "enim.", "ergo.", "igitur.", "tamen.", "itaque."};
 
 bool isFormIn(const WordAnalysis& r, std::span<const std::string_view> forms) {
     for (std::string_view form : forms) {
@@ -140,7 +138,7 @@ void readConnectingRelatives(PolishSentence& s) {
         if (caseOf(r) == case_type::Nominative && isGeneralStatement(s, verb)) {
             s.setText(p, generalSubject(r));
             dropVerbPronoun(s, verb);
-            if (isFormIn(s.reading(p + 1), kConnectives)) s.swap(p);
+            if (isConnective(s.reading(p + 1))) s.swap(p);
             continue;
         }
         int latinCase = caseOf(r);
@@ -154,7 +152,7 @@ void readConnectingRelatives(PolishSentence& s) {
         if (caseOf(r) != case_type::Nominative) {
             if (WordAnalysis* editable = s.editableReading(p)) editable->kind2 = pronoun_kind_type::Personal;
         }
-        if (!governed && (isFormIn(s.reading(p + 1), kClauseOpeners) || isFormIn(s.reading(p + 1), kConnectives))) {
+        if (!governed && (isFormIn(s.reading(p + 1), kClauseOpeners) || isConnective(s.reading(p + 1)))) {
             s.swap(p);
         }
     }

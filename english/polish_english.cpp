@@ -50,8 +50,12 @@ void applyWordClassRules(PolishSentence& s, const PolishState& state) {
             buildCompoundTense(s, p, state);
             break;
         case speech_type::Adverb:
+            applyParticleSenses(s, p);
             if (negateFollowingVerb(s, p)) ++p;
             break;
+        case speech_type::Conjunction:
+        case speech_type::Preposition:
+        case speech_type::Interjection: applyParticleSenses(s, p); break;
         default: break;
         }
     }

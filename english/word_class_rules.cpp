@@ -1,4 +1,4 @@
-// Per-word English fixes of adjectives, numerals, participles and "nullus".
+// Per-word English fixes of adjectives, numerals, participles, "nullus" and particles.
 #include <array>
 #include <string>
 #include <string_view>
@@ -25,6 +25,18 @@ constexpr std::array<WordSwap, 7> kAdjectivesAlone = {{{"me", "my", "my-own"},
                                                        {"paru", "small", "the-small"},
                                                        {"pler", "most", "the-most"},
                                                        {"plurim", "most", "the-most"}}};
+
+// Particles whose first dictionary sense is not the English that narrative uses for them:
+// enim "namely" is "for", uero "yes" is "truly", donec "while" is "until", coram "in the
+// presence of" is "before", ecce "behold! see! look! ..." is "behold".
+constexpr std::array<WordSwap, 8> kParticleSenses = {{{"enim", "", "for"},
+                                                      {"etenim", "", "for"},
+                                                      {"namque", "", "for"},
+                                                      {"uero", "", "truly"},
+                                                      {"donec", "", "until"},
+                                                      {"coram", "", "before"},
+                                                      {"ecce", "", "behold"},
+                                                      {"en", "", "behold"}}};
 
 bool isPlural(const WordAnalysis& r) { return numberOf(r) == number_type::Plural; }
 
@@ -66,6 +78,15 @@ void applyAdjectiveRules(PolishSentence& s, int p) {
         }
     }
     s.setText(p, text);
+}
+
+void applyParticleSenses(PolishSentence& s, int p) {
+    const std::string_view form = formOf(s.reading(p));
+    if (form.empty() || form.back() != '.') return;
+    const std::string_view word = form.substr(0, form.size() - 1);
+    for (const WordSwap& w : kParticleSenses) {
+        if (word == w.stem) s.setText(p, w.replacement);
+    }
 }
 
 void applyNumeralRules(PolishSentence& s, int p) {

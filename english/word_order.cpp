@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "english/connectives.h"
 #include "english/phrase_units.h"
 #include "english/polish_records.h"
 #include "english/polish_steps.h"
@@ -23,11 +24,6 @@ namespace kavro {
 namespace {
 
 constexpr std::size_t kStretchCapacity = 100;
-
-// Sentence adverbs and conjunctions that English puts first in their clause.
-constexpr std::array<std::string_view, 11> kConnectives = {
-    "enim.", "quidem.", "uero.",   "autem.",  "tamen.",  "quippe.",
-    "etenim.", "item.", "interim.", "itaque.", "tamquam."};
 
 // Adjectives that stand where English puts a determiner (no article before them).
 constexpr std::array<std::string_view, 7> kDeterminerStems = {"me", "tu", "su", "nostr", "uestr",
@@ -45,17 +41,13 @@ struct Stretch {
 // erant" -> "who were in the forts".
 enum class Mode { VerbAfterNominatives, SubjectVerbObject, RelativeClause };
 
-bool isConnective(const WordAnalysis& r) {
-    return (r.partOfSpeech == speech_type::Adverb || r.partOfSpeech == speech_type::Conjunction) &&
-           std::find(kConnectives.begin(), kConnectives.end(), formOf(r)) != kConnectives.end();
-}
-
 bool opensStretch(const WordAnalysis& r) {
     return r.partOfSpeech == speech_type::Pronoun && r.grammar6 == 8;
 }
 
+// A connective in second place ("Vidit igitur Deus") does not cut its clause.
 bool closesStretch(const WordAnalysis& r) {
-    return isPunctuation(r) || (r.partOfSpeech == speech_type::Conjunction && r.grammar5 != 2) ||
+    return isPunctuation(r) || (r.partOfSpeech == speech_type::Conjunction && r.grammar5 != 2 && !isConnective(r)) ||
            (r.partOfSpeech == speech_type::Adverb && r.grammar5 == 1);
 }
 
@@ -120,7 +112,7 @@ std::vector<Stretch> cutStretches(const PolishSentence& s) {
 // A connective near the start of its stretch moves to the start: "Caesar enim" -> "for Caesar".
 void frontConnective(PolishSentence& s, Stretch& st) {
     const int c = st.connective;
-    if (c < 0 || c == st.first || c - st.first >= 3 || st.first == 0) return;
+    if (c < 0 || c == st.first || c - st.first >= 3) return;
     const int before = s.reading(c - 1).partOfSpeech;
     if (before == speech_type::Adverb || before == speech_type::Conjunction) return;
     s.move(c, st.first);

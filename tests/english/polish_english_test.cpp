@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "english/polish_records.h"
@@ -510,6 +511,24 @@ TEST(PolishWordOrder, RelativeClauseFollowsItsNoun) {
         for (const auto& [p, q] : c.links) s.link(p, q);
         s.run();
         EXPECT_EQ(s.slots(), c.slots);
+    }
+}
+
+// A connective in second place goes first without cutting its clause, with the English that
+// narrative uses for it: "Vidit igitur Deus" -> "Therefore God saw", "Vidit enim Deus" -> "For
+// God saw".
+TEST(PolishWordOrder, ConnectiveGoesFirst) {
+    for (const auto& [form, meaning, english] : {std::tuple{"igitur.", "therefore", "Therefore"},
+                                                 std::tuple{"enim.", "namely", "For"}}) {
+        Polish s;
+        s.options.bestOrder = 2;
+        const int saw = s.add(verbReading(4, 1, 1, 3, kSg, "uid.it", "see"), "^saw");
+        s.add(reading(Conjunction, form, meaning), meaning);
+        const int god = s.add(declined(Noun, kNom, kSg, kM, "De.us", "God", noun_kind_type::Person), "God");
+        s.add(markReading(punctuation_type::FullStop, '.'), ".");
+        s.link(god, saw);
+        s.run();
+        EXPECT_EQ(s.slots(), (std::vector<std::string>{english, "God", "saw", "."}));
     }
 }
 
