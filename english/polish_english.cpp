@@ -101,6 +101,7 @@ void polishEnglish(Engine& engine) {
     } else {
         orderEnglishWords(s, engine.options.bestOrder);
     }
+    readMainSubjunctives(s);
     removeCaretsAndProperArticles(s);
     dropAddressMarksInsideClauses(s);
     dropArticlesBesideDeterminers(s);

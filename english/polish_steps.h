@@ -68,6 +68,10 @@ void mergeTwoWordIdioms(PolishSentence& s);
 // object, the rest).
 void orderEnglishWords(PolishSentence& s, int bestOrder);
 
+// The present subjunctive of a main clause: "let" ("Fiat lux" -> "Let there be light"), or the
+// future for a first person in -am ("Ponam" -> "I will put").
+void readMainSubjunctives(PolishSentence& s);
+
 // The "O" of a vocative that does not stand as an address goes.
 void dropAddressMarksInsideClauses(PolishSentence& s);
 

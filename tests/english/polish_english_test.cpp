@@ -337,6 +337,61 @@ TEST(PolishVerbs, NegationAndImperative) {
     EXPECT_EQ(s.slots(), (std::vector<std::string>{"", "", "", "I will not come", "."}));
 }
 
+// The present subjunctive of a main clause: "let" before its subject or with its pronoun,
+// "let there be" for fio, the future for a first person in -am of the third conjugation; in a
+// clause of ut it stays, after "ne" it fears ("lest") or, opening the sentence, forbids.
+TEST(PolishVerbs, SubjunctiveOfAMainClause) {
+    const auto subjunctive = [](int person, int number, const char* form, const char* meaning) {
+        return verbReading(1, 1, mood_type::Subjunctive, person, number, form, meaning);
+    };
+    struct Word {
+        WordAnalysis reading;
+        const char* slot;
+    };
+    struct Case {
+        std::vector<Word> words;
+        std::vector<std::pair<int, int>> links;
+        std::vector<std::string> slots;
+    };
+    WordAnalysis put = subjunctive(1, kSg, "pon.am", "put");
+    put.stemClass = 3 * 16;
+    const std::vector<Case> cases = {
+        {{{subjunctive(3, kSg, "fi.at", "happen"), "may ^happen"},
+          {declined(Noun, kNom, kSg, kF, "lux.", "light"), "the light"}},
+         {{1, 0}},
+         {"Let there be", "light"}},
+        {{{declined(Noun, kNom, kSg, kF, "terr.a", "earth"), "the earth"},
+          {subjunctive(3, kSg, "germin.et", "sprout"), "may ^sprout"}},
+         {{0, 1}},
+         {"Let the earth", "sprout"}},
+        {{{reading(Conjunction, "et.", "and"), "and"}, {subjunctive(3, kSg, "diuid.at", "divide"), "s/he/it may ^divide"}},
+         {},
+         {"And", "let him divide"}},
+        {{{subjunctive(1, kPl, "faci.amus", "make"), "we may ^make"}}, {}, {"Let us make"}},
+        {{{put, "I may ^put"}}, {}, {"I will put"}},
+        {{{reading(Conjunction, "ut.", "so that"), "so that"}, {subjunctive(3, kSg, "uen.iat", "come"), "s/he/it may ^come"}},
+         {},
+         {"So that", "he may come"}},
+        {{{reading(Adverb, "ne.", "not"), "not"}, {subjunctive(2, kPl, "irasc.amini", "get angry"), "you may ^get angry"}},
+         {},
+         {"Do not", "get angry"}},
+        {{{verbReading(1, 1, 1, 1, kSg, "time.o", "fear"), "I ^fear"}, {reading(Adverb, "ne.", "not"), "not"},
+          {subjunctive(3, kSg, "moria.tur", "die"), "s/he/it may ^die"}},
+         {},
+         {"I fear", "lest", "he may die"}},
+    };
+    for (const Case& c : cases) {
+        Polish s;
+        for (const Word& w : c.words) s.add(w.reading, w.slot);
+        s.add(markReading(punctuation_type::FullStop, '.'), ".");
+        for (const auto& [p, q] : c.links) s.link(p, q);
+        s.run();
+        std::vector<std::string> expected = c.slots;
+        expected.push_back(".");
+        EXPECT_EQ(s.slots(), expected) << c.words.front().slot;
+    }
+}
+
 TEST(PolishIdioms, TwoWordsReadAsOne) {
     Polish s;
     const int thing = s.add(declined(Noun, kNom, kSg, kF, "r.es", "thing"), "the thing");
