@@ -196,12 +196,26 @@ std::string_view meaningWord(const WordAnalysis& r) {
     return meaning;
 }
 
+// is, ea, id read as a demonstrative keeps its dictionary sense "same" only as idem (with the
+// tackon "dem"); otherwise it is the pronoun of the third person, whose case forms follow:
+// "posuit eas" -> "he put them", "dixit eis" -> "he said to them", not "same".
+void readIsAsPersonal(const PolishSentence& s, int p, std::string& text) {
+    const WordAnalysis& r = s.reading(p);
+    const std::string_view stem = stemOf(r);
+    if (r.kind2 != pronoun_kind_type::Demonstrative || (stem != "e" && stem != "i") ||
+        formOf(s.reading(p + 1)) == "dem.") {
+        return;
+    }
+    replaceWordOrPlural(text, "same", numberOf(r) == number_type::Plural ? "hes" : "he");
+}
+
 }  // namespace
 
 void applyPronounForms(PolishSentence& s, int p, const WordAnalysis* lastPersonNoun,
                        const PolishState& state) {
     const WordAnalysis& r = s.reading(p);
     std::string text = s.text(p);
+    readIsAsPersonal(s, p, text);
     applyDemonstrativeUse(s, p, text);
     std::string_view fixed = fixedTranslation(s, p);
     if (fixed.empty() && isReflexiveObject(s, p)) fixed = reflexiveOf(r);

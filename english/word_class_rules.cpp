@@ -38,7 +38,31 @@ constexpr std::array<WordSwap, 8> kParticleSenses = {{{"enim", "", "for"},
                                                       {"ecce", "", "behold"},
                                                       {"en", "", "behold"}}};
 
+// Prepositions likewise: post "behind" is "after", de "down from" is "from", ex "out of" is
+// "from", propter "near" is "because of", secundum "after" is "according to".
+constexpr std::array<WordSwap, 7> kPrepositionSenses = {{{"post", "", "after"},
+                                                         {"ante", "", "before"},
+                                                         {"de", "", "from"},
+                                                         {"ex", "", "from"},
+                                                         {"e", "", "from"},
+                                                         {"propter", "", "because of"},
+                                                         {"secundum", "", "according to"}}};
+
+// a, ab, abs: "by" for the doer of a passive ("uocatur a Deo"), "from" otherwise.
+constexpr std::array<std::string_view, 3> kAgentPrepositions = {"a", "ab", "abs"};
+
 bool isPlural(const WordAnalysis& r) { return numberOf(r) == number_type::Plural; }
+
+// A passive verb or perfect passive participle in the part around p.
+bool passiveNear(const PolishSentence& s, int p) {
+    for (int q = partStart(s, p); q <= partEnd(s, p); ++q) {
+        const WordAnalysis& r = s.reading(q);
+        const bool passiveVerb = isVerb(r) && voiceOf(r) == voice_type::Passive &&
+                                 r.kind2 != verb_kind_type::Deponent;
+        if (passiveVerb || isPerfectPassiveParticiple(r)) return true;
+    }
+    return false;
+}
 
 // Replaces `word`, and an article directly before it, by `replacement`.
 void replaceWithArticle(std::string& text, std::string_view word, std::string_view replacement) {
@@ -86,6 +110,13 @@ void applyParticleSenses(PolishSentence& s, int p) {
     const std::string_view word = form.substr(0, form.size() - 1);
     for (const WordSwap& w : kParticleSenses) {
         if (word == w.stem) s.setText(p, w.replacement);
+    }
+    if (s.reading(p).partOfSpeech != speech_type::Preposition) return;
+    for (const WordSwap& w : kPrepositionSenses) {
+        if (word == w.stem) s.setText(p, w.replacement);
+    }
+    for (std::string_view agent : kAgentPrepositions) {
+        if (word == agent) s.setText(p, passiveNear(s, p) ? "by" : "from");
     }
 }
 

@@ -587,6 +587,19 @@ TEST(PolishWordOrder, ConnectiveGoesFirst) {
     }
 }
 
+// a/ab names the doer of a passive ("by"), or where a thing comes from ("from").
+TEST(PolishParticles, AbIsByWithAPassive) {
+    for (const auto& [voice, expected] : {std::pair{voice_type::Passive, "by"}, std::pair{voice_type::Active, "from"}}) {
+        Polish s;
+        s.add(verbReading(1, voice, 1, 3, kSg, "uoc.at", "call"), "he is called");
+        const int ab = s.add(reading(Preposition, "a.", "by"), "by");
+        const int god = s.add(declined(Noun, kAbl, kSg, kM, "De.o", "God", noun_kind_type::Person), "God");
+        s.link(god, ab);
+        s.run();
+        EXPECT_EQ(s.slot(ab), expected);
+    }
+}
+
 // "urbe capta" and "capta urbe" read adverbially when ablative absolutes are on.
 TEST(PolishAblativeAbsolute, NounAndParticipleReadAsAClause) {
     for (bool participleFirst : {false, true}) {
