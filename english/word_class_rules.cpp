@@ -1,4 +1,5 @@
 // Per-word English fixes of adjectives, numerals, participles, "nullus" and particles.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -73,6 +74,32 @@ void replaceWithArticle(std::string& text, std::string_view word, std::string_vi
     text.replace(from, at + word.size() - from, replacement);
 }
 
+// omnis, cunctus and universus: the words of a whole ("each", "altogether", "whole" in their
+// first senses).
+constexpr std::array<std::string_view, 3> kWholeStems = {"omn", "cunct", "uniuers"};
+constexpr std::array<std::string_view, 5> kWholeMeanings = {"each", "altogether", "whole", "all men", "all"};
+
+bool isWholeStem(std::string_view stem) {
+    return std::find(kWholeStems.begin(), kWholeStems.end(), stem) != kWholeStems.end();
+}
+
+// "all the" with a plural noun ("omnia animalia": all the animals), "all" standing alone ("all
+// things" for a neuter); with a singular noun omnis is "every" ("omnem herbam": every plant),
+// cunctus "all the"; universus in the singular stays "the whole" (the caller leaves it).
+void readWholeness(const WordAnalysis& r, std::string_view stem, const WordAnalysis* partner,
+                   std::string& text) {
+    const bool withNoun = partner && partner->partOfSpeech == speech_type::Noun;
+    std::string_view english = "all the";
+    if (!withNoun) {
+        english = isPlural(r) && genderOf(r) == gender_type::Neuter ? "all things" : "all";
+    } else if (!isPlural(r) && stem == "omn") {
+        english = "every";
+    }
+    for (std::string_view meaning : kWholeMeanings) {
+        if (replaceWordOrPlural(text, meaning, english)) return;
+    }
+}
+
 void removeArticle(std::string& text) {
     if (removeLeading(text, "the ")) return;
     const std::size_t inner = text.find(" the ");
@@ -90,8 +117,9 @@ void applyAdjectiveRules(PolishSentence& s, int p) {
         if (!text.ends_with('s')) text += 's';
     } else if (stem == "bon" && isPlural(r)) {
         replaceWholeWord(text, "goods", "good");
-    } else if (stem == "omn") {
+    } else if (isWholeStem(stem) && !(stem == "uniuers" && !isPlural(r))) {
         removeArticle(text);
+        readWholeness(r, stem, partner, text);
     } else if (stem == "mult" && isPlural(r)) {
         replaceWholeWord(text, "much", partner ? "many" : "the many-people");
     } else if (stem == "su") {

@@ -26,8 +26,8 @@ namespace {
 constexpr std::size_t kStretchCapacity = 100;
 
 // Adjectives that stand where English puts a determiner (no article before them).
-constexpr std::array<std::string_view, 7> kDeterminerStems = {"me", "tu", "su", "nostr", "uestr",
-                                                              "omn", "null"};
+constexpr std::array<std::string_view, 9> kDeterminerStems = {"me", "tu", "su", "nostr", "uestr",
+                                                              "omn", "cunct", "uniuers", "null"};
 
 struct Stretch {
     int first;

@@ -587,6 +587,28 @@ TEST(PolishWordOrder, ConnectiveGoesFirst) {
     }
 }
 
+// omnis: "every" with a singular noun, "all the" with a plural one, "all" or "all things" alone.
+TEST(PolishAdjectives, OmnisIsEveryOrAll) {
+    struct Case {
+        int number, gender;
+        bool withNoun;
+        const char* slot;
+        const char* expected;
+    };
+    const Case cases[] = {{kSg, kF, true, "the each", "Every"},
+                          {kPl, kN, true, "the each", "All the"},
+                          {kPl, kN, false, "the eachs", "All things"},
+                          {kPl, kM, false, "the all men", "All"}};
+    for (const Case& c : cases) {
+        Polish s;
+        const int omnis = s.add(declined(Adjective, kAcc, c.number, c.gender, "omn.em", "each"), c.slot);
+        const int noun = s.add(declined(Noun, kAcc, c.number, c.gender, "herb.am", "herb"), "the herb");
+        if (c.withNoun) s.link(omnis, noun);
+        s.run();
+        EXPECT_EQ(s.slot(omnis), c.expected) << c.slot;
+    }
+}
+
 // a/ab names the doer of a passive ("by"), or where a thing comes from ("from").
 TEST(PolishParticles, AbIsByWithAPassive) {
     for (const auto& [voice, expected] : {std::pair{voice_type::Passive, "by"}, std::pair{voice_type::Active, "from"}}) {
