@@ -102,6 +102,7 @@ void polishEnglish(Engine& engine) {
         orderEnglishWords(s, engine.options.bestOrder);
     }
     readMainSubjunctives(s);
+    readTimeAblatives(s);
     removeCaretsAndProperArticles(s);
     dropAddressMarksInsideClauses(s);
     dropArticlesBesideDeterminers(s);

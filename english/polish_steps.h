@@ -68,6 +68,9 @@ void mergeTwoWordIdioms(PolishSentence& s);
 // object, the rest).
 void orderEnglishWords(PolishSentence& s, int bestOrder);
 
+// An ablative of time reads "in the night", "for seven days", not "with the night".
+void readTimeAblatives(PolishSentence& s);
+
 // The present subjunctive of a main clause: "let" ("Fiat lux" -> "Let there be light"), or the
 // future for a first person in -am ("Ponam" -> "I will put").
 void readMainSubjunctives(PolishSentence& s);

@@ -209,6 +209,19 @@ void readIsAsPersonal(const PolishSentence& s, int p, std::string& text) {
     replaceWordOrPlural(text, "same", numberOf(r) == number_type::Plural ? "hes" : "he");
 }
 
+// "mecum", "tecum", "nobiscum", "vobiscum": the tackon cum stands before its pronoun as
+// "with"; the two read as one phrase in the pronoun's slot ("with me", "with you").
+void joinCumTackon(PolishSentence& s, int p, std::string& text) {
+    const WordAnalysis& before = s.reading(p - 1);
+    if (before.partOfSpeech != speech_type::Tackon || formOf(before) != "cum.") return;
+    for (std::string_view prefix : {"to ", "with ", "of "}) {
+        if (removeLeading(text, prefix)) break;
+    }
+    applyCaseForms(text, case_type::Ablative, genderOf(s.reading(p)));
+    text.insert(0, "with ");
+    s.setText(p - 1, "");
+}
+
 }  // namespace
 
 void applyPronounForms(PolishSentence& s, int p, const WordAnalysis* lastPersonNoun,
@@ -223,6 +236,7 @@ void applyPronounForms(PolishSentence& s, int p, const WordAnalysis* lastPersonN
     const bool subject = PolishState::holds(state.subjectForm, s.chosenIndex(p));
     applyCaseForms(text, subject ? int{case_type::Nominative} : caseOf(r), genderOf(r));
     applyRelativeForm(s, p, text, lastPersonNoun);
+    joinCumTackon(s, p, text);
     s.setText(p, text);
 }
 

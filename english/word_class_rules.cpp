@@ -54,6 +54,7 @@ constexpr std::array<std::string_view, 3> kAgentPrepositions = {"a", "ab", "abs"
 
 bool isPlural(const WordAnalysis& r) { return numberOf(r) == number_type::Plural; }
 
+
 // A passive verb or perfect passive participle in the part around p.
 bool passiveNear(const PolishSentence& s, int p) {
     for (int q = partStart(s, p); q <= partEnd(s, p); ++q) {

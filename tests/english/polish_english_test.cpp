@@ -609,6 +609,28 @@ TEST(PolishAdjectives, OmnisIsEveryOrAll) {
     }
 }
 
+// The ablative of a noun of time says when ("decimo mense": in the tenth month) or, with a
+// number, how long ("diebus septem": for seven days).
+TEST(PolishWordOrder, AblativeOfTime) {
+    for (bool number : {false, true}) {
+        Polish s;
+        s.options.bestOrder = 2;
+        s.add(verbReading(4, 1, 1, 3, kSg, "uix.it", "live"), "he ^lived");
+        WordAnalysis modifier = number ? declined(Numeral, kAbl, kPl, kM, "septem.", "seven")
+                                       : declined(Adjective, kAbl, kSg, kM, "decim.o", "tenth");
+        modifier.grammar4 = number ? numeral_kind_type::Cardinal : 0;
+        const int noun = s.add(number ? declined(Noun, kAbl, kPl, kM, "dieb.us", "day")
+                                      : declined(Noun, kAbl, kSg, kM, "mens.e", "month"),
+                               number ? "with the days" : "with the month");
+        const int mod = s.add(modifier, number ? "seven" : "with the tenth");
+        s.add(markReading(punctuation_type::FullStop, '.'), ".");
+        s.link(mod, noun);
+        s.run();
+        EXPECT_EQ(s.slots(), number ? (std::vector<std::string>{"He lived", "for seven", "days", "."})
+                                    : (std::vector<std::string>{"He lived", "in the tenth", "month", "."}));
+    }
+}
+
 // a/ab names the doer of a passive ("by"), or where a thing comes from ("from").
 TEST(PolishParticles, AbIsByWithAPassive) {
     for (const auto& [voice, expected] : {std::pair{voice_type::Passive, "by"}, std::pair{voice_type::Active, "from"}}) {
