@@ -120,10 +120,11 @@ void deponentToSimplePast(PolishSentence& s, int participle, int verb, std::stri
     s.setText(participle, "");
 }
 
-// "s/he/it" of a rebuilt phrase follows the gender of the word after the verb.
-void settlePronoun(std::string& phrase, const WordAnalysis& next) {
+// "s/he/it" of a rebuilt phrase follows the gender of the participle, which agrees with the
+// subject ("factum est" -> "it happened").
+void settlePronoun(std::string& phrase, const WordAnalysis& participle) {
     if (!phrase.starts_with("s/he/it")) return;
-    switch (genderOf(next)) {
+    switch (genderOf(participle)) {
     case gender_type::Masculine: phrase.replace(0, 7, "he"); break;
     case gender_type::Feminine: phrase.replace(0, 7, "she"); break;
     case gender_type::Neuter: phrase.replace(0, 7, "it"); break;
@@ -159,7 +160,7 @@ void buildCompoundTense(PolishSentence& s, int p, const PolishState& state) {
     } else {
         presentOfBeToPast(phrase, s.reading(verb));
     }
-    settlePronoun(phrase, s.reading(verb + 1));
+    settlePronoun(phrase, participle);
     if (s.text(verb).starts_with('~')) phrase.insert(0, "~");
     s.setText(verb, phrase);
 }

@@ -54,6 +54,9 @@ void applyWordClassRules(PolishSentence& s, const PolishState& state) {
             if (negateFollowingVerb(s, p)) ++p;
             break;
         case speech_type::Conjunction:
+            applySentenceEt(s, p);
+            applyParticleSenses(s, p);
+            break;
         case speech_type::Preposition:
         case speech_type::Interjection: applyParticleSenses(s, p); break;
         default: break;

@@ -39,6 +39,8 @@ void applyAdjectiveRules(PolishSentence& s, int p);
 void applyNumeralRules(PolishSentence& s, int p);
 void applyParticipleRules(PolishSentence& s, int p);
 void applyNoOneRule(PolishSentence& s, int p);
+// "et" opening a sentence is "and", not the "both" of a pair.
+void applySentenceEt(PolishSentence& s, int p);
 // The usual English of particles whose first dictionary sense is rarer ("enim" -> "for").
 void applyParticleSenses(PolishSentence& s, int p);
 // "non" before a finite verb goes into its phrase ("will not come", "does not come"); true

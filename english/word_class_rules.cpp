@@ -149,6 +149,17 @@ void applyParticleSenses(PolishSentence& s, int p) {
     }
 }
 
+// An "et" that opens a sentence (or a part after a colon or semicolon) links it to what went
+// before: "and", even where a second "et" follows in it ("Et factum est vespere et mane": "And
+// it happened in the evening and in the morning", not "Both ...").
+void applySentenceEt(PolishSentence& s, int p) {
+    if (formOf(s.reading(p)) != "et." || s.text(p) != "both") return;
+    const bool opens = p == 0 || (isPunctuation(s.reading(p - 1)) && formOf(s.reading(p - 1)) != ",");
+    // "et nos et terra nostra": a pair of nouns keeps "both ... and".
+    const int next = s.reading(p + 1).partOfSpeech;
+    if (opens && next != speech_type::Noun && next != speech_type::Pronoun) s.setText(p, "and");
+}
+
 void applyNumeralRules(PolishSentence& s, int p) {
     const WordAnalysis& r = s.reading(p);
     std::string text = s.text(p);
