@@ -79,11 +79,11 @@ void dropPronounAfterRelative(const PolishSentence& s, int p, std::string& text)
     while (q >= 0 && s.text(q).empty()) --q;
     if (q < 0) return;
     const WordAnalysis& r = s.reading(q);
-    const bool clauseWord =
-        r.kind2 == pronoun_kind_type::Relative || r.kind2 == pronoun_kind_type::Interrogative;
-    if (r.partOfSpeech != speech_type::Pronoun || !clauseWord || caseOf(r) != case_type::Nominative) {
-        return;
-    }
+    const bool clauseWord = r.partOfSpeech == speech_type::Pronoun &&
+                            (r.kind2 == pronoun_kind_type::Relative || r.kind2 == pronoun_kind_type::Interrogative);
+    // "quicumque effuderit": whoever pours out.
+    const bool generalWord = r.partOfSpeech == speech_type::SubstantiveAdjective && stemOf(r).ends_with("cumque");
+    if (!(clauseWord || generalWord) || caseOf(r) != case_type::Nominative) return;
     for (std::string_view pronoun : {"they ", "he ", "she ", "it ", "s/he/it "}) {
         if (removeLeading(text, pronoun)) return;
     }

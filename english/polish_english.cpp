@@ -44,13 +44,14 @@ void applyWordClassRules(PolishSentence& s, const PolishState& state) {
         case speech_type::Pronoun: applyPronounForms(s, p, lastPersonNoun, state); break;
         case speech_type::Adjective: applyAdjectiveRules(s, p); break;
         case speech_type::Numeral: applyNumeralRules(s, p); break;
-        case speech_type::SubstantiveAdjective: applyNoOneRule(s, p); break;
+        case speech_type::SubstantiveAdjective: applySubstantiveRules(s, p); break;
         case speech_type::Participle:
             applyParticipleRules(s, p);
             buildCompoundTense(s, p, state);
             break;
         case speech_type::Adverb:
             applyParticleSenses(s, p);
+            applyCumque(s, p);
             if (negateFollowingVerb(s, p)) ++p;
             break;
         case speech_type::Conjunction:

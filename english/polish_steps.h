@@ -39,6 +39,10 @@ void applyAdjectiveRules(PolishSentence& s, int p);
 void applyNumeralRules(PolishSentence& s, int p);
 void applyParticipleRules(PolishSentence& s, int p);
 void applyNoOneRule(PolishSentence& s, int p);
+// Substantive adjectives: omnis ("all"), quicumque ("whoever"), nullus.
+void applySubstantiveRules(PolishSentence& s, int p);
+// "cumque" is "and when".
+void applyCumque(PolishSentence& s, int p);
 // "et" opening a sentence is "and", not the "both" of a pair.
 void applySentenceEt(PolishSentence& s, int p);
 // The usual English of particles whose first dictionary sense is rarer ("enim" -> "for").

@@ -185,6 +185,37 @@ void applyParticipleRules(PolishSentence& s, int p) {
     }
 }
 
+// A substantive adjective: omnis and its kin as in applyAdjectiveRules ("omnem animam" ->
+// "every soul", "omnes" -> "all"); quicumque alone "whoever", quodcumque "whatever".
+void applySubstantiveRules(PolishSentence& s, int p) {
+    const WordAnalysis& r = s.reading(p);
+    const std::string_view stem = stemOf(r);
+    const WordAnalysis* partner = s.firstPartner(p);
+    std::string text = s.text(p);
+    if (isWholeStem(stem) && !(stem == "uniuers" && !isPlural(r))) {
+        removeArticle(text);
+        readWholeness(r, stem, partner, text);
+    } else if (holdsWord(text, "whichever") && !(partner && partner->partOfSpeech == speech_type::Noun)) {
+        removeArticle(text);
+        replaceWholeWord(text, "whichever", genderOf(r) == gender_type::Neuter ? "whatever" : "whoever");
+    }
+    s.setText(p, text);
+    applyNoOneRule(s, p);
+}
+
+// cumque is cum with -que before the verb of its clause: "Cumque venisset" -> "And when he had
+// come" (the adverb "at any time" hardly occurs in narrative).
+void applyCumque(PolishSentence& s, int p) {
+    if (formOf(s.reading(p)) != "cumque.") return;
+    for (int q = p + 1; q <= partEnd(s, p); ++q) {
+        const WordAnalysis& v = s.reading(q);
+        if (isFiniteVerb(v)) {
+            if (moodOf(v) == mood_type::Subjunctive || moodOf(v) == mood_type::Indicative) s.setText(p, "and when");
+            return;
+        }
+    }
+}
+
 // "nullus" with a noun: "nothing" for a neuter, otherwise "no-one" without a plural ending.
 void applyNoOneRule(PolishSentence& s, int p) {
     const WordAnalysis& r = s.reading(p);

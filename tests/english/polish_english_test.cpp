@@ -587,6 +587,19 @@ TEST(PolishWordOrder, ConnectiveGoesFirst) {
     }
 }
 
+// "Cumque venisset, quicumque effuderit": "And when he had come, whoever poured out".
+TEST(PolishParticles, CumqueAndQuicumque) {
+    Polish s;
+    s.add(reading(Adverb, "cumque.", "at any time"), "at any time");
+    s.add(verbReading(5, 1, 2, 3, kSg, "uen.isset", "come"), "s/he/it had ^come");
+    s.add(markReading(punctuation_type::Comma, ','), ",");
+    const int who = s.add(declined(SubstantiveAdjective, kNom, kSg, kM, "quicumque", "whichever"), "the whichever");
+    const int poured = s.add(verbReading(4, 1, 1, 3, kSg, "effud.it", "pour out"), "s/he/it ^poured out");
+    s.link(who, poured);
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"And when", "he had come", ",", "whoever", "poured out"}));
+}
+
 // omnis: "every" with a singular noun, "all the" with a plural one, "all" or "all things" alone.
 TEST(PolishAdjectives, OmnisIsEveryOrAll) {
     struct Case {
