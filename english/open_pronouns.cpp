@@ -83,7 +83,8 @@ void dropPronounAfterRelative(const PolishSentence& s, int p, std::string& text)
                             (r.kind2 == pronoun_kind_type::Relative || r.kind2 == pronoun_kind_type::Interrogative);
     // "quicumque effuderit": whoever pours out.
     const bool generalWord = r.partOfSpeech == speech_type::SubstantiveAdjective && stemOf(r).ends_with("cumque");
-    if (!(clauseWord || generalWord) || caseOf(r) != case_type::Nominative) return;
+    // "eo quod" reads "because": a conjunction, which leaves the verb its pronoun.
+    if (!(clauseWord || generalWord) || caseOf(r) != case_type::Nominative || s.text(q) == "because") return;
     for (std::string_view pronoun : {"they ", "he ", "she ", "it ", "s/he/it "}) {
         if (removeLeading(text, pronoun)) return;
     }

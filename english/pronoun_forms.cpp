@@ -74,12 +74,31 @@ std::string_view ipseForm(const PolishSentence& s, int p) {
     }
 }
 
+// Position p opens a part of the sentence whose closing mark is a question mark ("Quod est opus
+// vestrum?": what is your work?).
+bool asksAQuestion(const PolishSentence& s, int p) {
+    if (p > 0 && !isPunctuation(s.reading(p - 1))) return false;
+    for (int q = p + 1; q < s.size(); ++q) {
+        const WordAnalysis& r = s.reading(q);
+        if (isPunctuation(r) && formOf(r) != ",") return formOf(r) == "?";
+    }
+    return false;
+}
+
+// "eo quod", "pro eo quod": quod after the ablative of is gives the cause ("because"), and the
+// ablative says nothing of its own.
+bool becauseOf(PolishSentence& s, int p) {
+    if (formOf(s.reading(p - 1)) != "e.o") return false;
+    s.setText(p - 1, "");
+    return true;
+}
+
 // The fixed translation of a pronoun, or empty when its dictionary meaning stays.
-std::string_view fixedTranslation(const PolishSentence& s, int p) {
+std::string_view fixedTranslation(PolishSentence& s, int p) {
     const WordAnalysis& r = s.reading(p);
     const std::string plain = plainForm(r);
     if (plain == "quid") return "what";
-    if (plain == "quod") return "which";
+    if (plain == "quod") return asksAQuestion(s, p) ? "what" : becauseOf(s, p) ? "because" : "that";
     if (plain == "quidquid") return "whatsoever";
     if (plain == "quodquod") return "whichsoever";
     const std::string_view stem = stemOf(r);

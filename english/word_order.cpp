@@ -360,6 +360,11 @@ void reorderRange(PolishSentence& s, int first, int last, Mode mode, int complem
 int skipLeadingWords(const PolishSentence& s, int first, int last, bool& relative) {
     relative = false;
     while (first <= last) {
+        // "eo quod": a word whose English went into the relative's slot
+        if (s.text(first).empty() && first + 1 <= last && isRelativePronoun(s.reading(first + 1))) {
+            ++first;
+            continue;
+        }
         const WordAnalysis& r = s.reading(first);
         const bool relativeNext = r.partOfSpeech == speech_type::Preposition &&
                                   isRelativePronoun(s.reading(first + 1)) && first + 1 <= last;

@@ -149,6 +149,23 @@ TEST(PolishPronouns, ConnectingRelatives) {
     }
 }
 
+// quod: "that" ("scio quod ..."), "what" opening a question, "because" after eo.
+TEST(PolishPronouns, QuodIsThatWhatOrBecause) {
+    const auto quod = [] { return declined(Pronoun, kNom, kSg, kN, "qu.od", "which", pronoun_kind_type::Relative); };
+    for (const auto& [before, mark, expected] : {std::tuple{"scio.", ".", "that"}, std::tuple{"", "?", "What"},
+                                                 std::tuple{"e.o", ".", "Because"}}) {
+        Polish s;
+        if (*before) s.add(declined(std::string_view(before) == "e.o" ? Pronoun : Verb, kAbl, kSg, kN, before, "x"), "x");
+        const int q = s.add(quod(), "which");
+        s.add(verbReading(1, 1, 1, 3, kSg, "..est", "be"), "^is");
+        s.add(markReading(std::string_view(mark) == "?" ? punctuation_type::QuestionMark : punctuation_type::FullStop,
+                          *mark),
+              mark);
+        s.run();
+        EXPECT_EQ(s.slot(q), expected) << before;
+    }
+}
+
 struct TenseCase {
     int tense;
     int mood;
