@@ -155,7 +155,8 @@ TEST(PolishPronouns, QuodIsThatWhatOrBecause) {
     for (const auto& [before, mark, expected] : {std::tuple{"scio.", ".", "that"}, std::tuple{"", "?", "What"},
                                                  std::tuple{"e.o", ".", "Because"}}) {
         Polish s;
-        if (*before) s.add(declined(std::string_view(before) == "e.o" ? Pronoun : Verb, kAbl, kSg, kN, before, "x"), "x");
+        if (std::string_view(before) == "e.o") s.add(declined(Pronoun, kAbl, kSg, kN, before, "he"), "with it");
+        if (std::string_view(before) == "scio.") s.add(verbReading(1, 1, 1, 1, kSg, before, "know"), "I ^know");
         const int q = s.add(quod(), "which");
         s.add(verbReading(1, 1, 1, 3, kSg, "..est", "be"), "^is");
         s.add(markReading(std::string_view(mark) == "?" ? punctuation_type::QuestionMark : punctuation_type::FullStop,
