@@ -26,10 +26,12 @@ struct Rewrite {
 
 // "be" phrases of the present, imperfect and future turned into perfect, pluperfect and
 // future perfect; the first rewrite found applies. The present of the indicative is made the
-// simple past ("was"/"were") apart from these tables.
+// simple past ("was"/"were") apart from these tables. The pluperfect subjunctive of a story
+// is its pluperfect, as that of the simple verbs ("cum finitus esset" -> "when it had been
+// finished").
 constexpr std::array<Rewrite, 1> kPresentSubjunctiveOfBe = {{{"may ^be", "may have ^been"}}};
 constexpr std::array<std::string_view, 4> kPresentOfBe = {"^is", "^am", "^are", "^be"};
-constexpr std::array<Rewrite, 3> kImperfectOfBe = {{{"might ^be", "might have ^been"},
+constexpr std::array<Rewrite, 3> kImperfectOfBe = {{{"might ^be", "had ^been"},
                                                     {"was ^being", "had ^been"},
                                                     {"were ^being", "had ^been"}}};
 constexpr std::array<Rewrite, 2> kFutureOfBe = {{{"will ^be", "will have ^been"},

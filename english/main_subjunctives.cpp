@@ -10,9 +10,13 @@
 #include <string_view>
 
 #include "english/connectives.h"
+#include "english/narrative_tenses.h"
 #include "english/polish_steps.h"
+#include "english/polish_tables.h"
 #include "english/relative_clauses.h"
 #include "english/slot_words.h"
+#include "english/verb_phrase.h"
+#include "job/engine.h"
 #include "job/grammar_codes.h"
 
 namespace kavro {
@@ -163,8 +167,6 @@ bool isFutureInForm(const WordAnalysis& v) {
            (conjugation == kThirdConjugation || conjugation == kFourthConjugation);
 }
 
-}  // namespace
-
 // Position p starts the sentence or follows a colon or semicolon.
 bool opensSentence(const PolishSentence& s, int p) {
     if (p == 0) return true;
@@ -201,10 +203,62 @@ void readNe(PolishSentence& s, int p) {
     }
 }
 
+// Words that open a clause whose subjunctive tells a fact: "cum esset" (when he was), "quod
+// esset bona" (that it was good), "quia", "quoniam", "postquam", "ubi".
+constexpr std::array<std::string_view, 7> kFactOpeners = {"cum.", "cumque.", "qu.od", "quia.", "quoniam.",
+                                                          "postquam.", "ubi."};
+
+bool opensFactClause(const WordAnalysis& r) {
+    for (std::string_view form : kFactOpeners) {
+        if (formOf(r) == form) return true;
+    }
+    return false;
+}
+
+// A word before v in its part, or the conjunction before the part, opens a clause of fact.
+// After quod only "be" tells a fact for sure ("quod esset bona": that it was good); the other
+// verbs may report what was to come ("promisit quod traderet": that he would hand over).
+bool inFactClause(const PolishSentence& s, int v) {
+    const int start = partStart(s, v);
+    const auto opens = [&](int q) {
+        const WordAnalysis& r = s.reading(q);
+        return opensFactClause(r) && (formOf(r) != "qu.od" || isCopulaBe(s.reading(v)));
+    };
+    for (int q = start; q < v; ++q) {
+        if (opens(q)) return true;
+    }
+    return start > 0 && opens(start - 1);
+}
+
+// "would ^be" -> "^was", "would ^come" -> "^came": the imperfect subjunctive of a fact.
+void pastOfFact(PolishSentence& s, int v) {
+    std::string text = s.text(v);
+    const std::size_t would = findWholeWord(text, "would");
+    if (would == std::string::npos || text.compare(would + 6, 1, "^") != 0) return;
+    const std::size_t word = would + 7;
+    std::size_t end = word;
+    while (end < text.size() && isWordLetter(text[end])) ++end;
+    const std::string verb = text.substr(word, end - word);
+    const WordAnalysis& r = s.reading(v);
+    const bool was = verbNumberOf(r) == number_type::Singular && personOf(r) != 2;
+    const auto table = s.engine().lexicon.polish.as<PolishRecord>();
+    const std::string past = verb == "be" ? (was ? "was" : "were") : simplePast(verb, table);
+    text.replace(would, end - would, "^" + past);
+    resolveMarkers(text, r, nullptr);
+    applyPolishTable(table, text);
+    s.setText(v, text);
+}
+
+}  // namespace
+
 void readMainSubjunctives(PolishSentence& s) {
     for (int p = 0; p < s.size(); ++p) readNe(s, p);
     for (int v = 0; v < s.size(); ++v) {
         const WordAnalysis& r = s.reading(v);
+        if (isFiniteVerb(r) && moodOf(r) == mood_type::Subjunctive && tenseOf(r) == tense_type::Imperfect &&
+            !s.isUserPhrase(v) && inFactClause(s, v)) {
+            pastOfFact(s, v);
+        }
         if (!isFiniteVerb(r) || moodOf(r) != mood_type::Subjunctive || tenseOf(r) != tense_type::Present ||
             s.isUserPhrase(v) || !inMainClause(s, v) || inQuestion(s, v)) {
             continue;

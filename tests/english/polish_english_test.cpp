@@ -357,7 +357,8 @@ TEST(PolishVerbs, NegationAndImperative) {
 
 // The present subjunctive of a main clause: "let" before its subject or with its pronoun,
 // "let there be" for fio, the future for a first person in -am of the third conjugation; in a
-// clause of ut it stays, after "ne" it fears ("lest") or, opening the sentence, forbids.
+// clause of ut it stays, after "ne" it fears ("lest") or, opening the sentence, forbids; the
+// imperfect of a clause of cum tells a fact ("when he was").
 TEST(PolishVerbs, SubjunctiveOfAMainClause) {
     const auto subjunctive = [](int person, int number, const char* form, const char* meaning) {
         return verbReading(1, 1, mood_type::Subjunctive, person, number, form, meaning);
@@ -393,6 +394,10 @@ TEST(PolishVerbs, SubjunctiveOfAMainClause) {
         {{{reading(Adverb, "ne.", "not"), "not"}, {subjunctive(2, kPl, "irasc.amini", "get angry"), "you may ^get angry"}},
          {},
          {"Do not", "get angry"}},
+        {{{reading(Conjunction, "cum.", "when"), "when"},
+          {verbReading(2, 1, mood_type::Subjunctive, 3, kSg, "..esset", "be"), "s/he/it would ^be"}},
+         {},
+         {"When", "he was"}},
         {{{verbReading(1, 1, 1, 1, kSg, "time.o", "fear"), "I ^fear"}, {reading(Adverb, "ne.", "not"), "not"},
           {subjunctive(3, kSg, "moria.tur", "die"), "s/he/it may ^die"}},
          {},
