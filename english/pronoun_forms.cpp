@@ -1,6 +1,7 @@
 // English forms of Latin pronouns: the case forms of "I", "we", "he" and "they", the relative
 // "which"/"who"/"whom"/"what", and the fixed translations of quid, quod, quidquid, aliquis,
 // iste, ille, ipse and the reflexive use of ego, tu, nos and vos.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -228,6 +229,39 @@ void readIsAsPersonal(const PolishSentence& s, int p, std::string& text) {
     replaceWordOrPlural(text, "same", numberOf(r) == number_type::Plural ? "hes" : "he");
 }
 
+// Particles after which qui, quae, quod mean "any": si, nisi, num, ne, sin.
+constexpr std::array<std::string_view, 6> kIndefiniteSignals = {"si.", "nisi.", "num.", "ne.", "sin.", "numquid."};
+
+// qui, quae, quod read as the indefinite "any" only after si, nisi, num, ne; elsewhere they are
+// the relative ("filii sui, quem genuit ei Sara": whom Sarah bore him, not "any"). The reading
+// becomes a relative and its slot says "which", which the relative form then settles.
+bool isQuiForm(std::string_view form) {
+    return (form.starts_with("qu.") || form.starts_with("cu.")) && form != "qu.is" && form != "qu.id" &&
+           form != "qu.od";
+}
+
+bool afterIndefiniteSignal(const PolishSentence& s, int p) {
+    for (int q = std::max(0, p - 3); q < p; ++q) {
+        for (std::string_view signal : kIndefiniteSignals) {
+            if (formOf(s.reading(q)) == signal) return true;
+        }
+    }
+    return false;
+}
+
+void readMisreadRelative(PolishSentence& s, int p, std::string& text) {
+    const WordAnalysis& r = s.reading(p);
+    const bool indefinite =
+        r.kind2 == pronoun_kind_type::Indefinite || r.kind2 == pronoun_kind_type::Adjectival;
+    if (!indefinite || !isQuiForm(formOf(r)) || afterIndefiniteSignal(s, p)) return;
+    // "qua ex causa": the adjective of a noun right after it.
+    const WordAnalysis* partner = s.firstPartner(p);
+    const int partnerAt = s.firstPartnerPosition(p);
+    if (partner && partner->partOfSpeech == speech_type::Noun && partnerAt > p && partnerAt <= p + 2) return;
+    if (!replaceWordOrPlural(text, meaningWord(r), "which")) return;
+    if (WordAnalysis* editable = s.editableReading(p)) editable->kind2 = pronoun_kind_type::Relative;
+}
+
 // "mecum", "tecum", "nobiscum", "vobiscum": the tackon cum stands before its pronoun as
 // "with"; the two read as one phrase in the pronoun's slot ("with me", "with you").
 void joinCumTackon(PolishSentence& s, int p, std::string& text) {
@@ -248,6 +282,7 @@ void applyPronounForms(PolishSentence& s, int p, const WordAnalysis* lastPersonN
     const WordAnalysis& r = s.reading(p);
     std::string text = s.text(p);
     readIsAsPersonal(s, p, text);
+    readMisreadRelative(s, p, text);
     applyDemonstrativeUse(s, p, text);
     std::string_view fixed = fixedTranslation(s, p);
     if (fixed.empty() && isReflexiveObject(s, p)) fixed = reflexiveOf(r);

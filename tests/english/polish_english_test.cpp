@@ -167,6 +167,19 @@ TEST(PolishPronouns, QuodIsThatWhatOrBecause) {
     }
 }
 
+// qui read as the indefinite "any" is the relative unless si, nisi, num or ne stands before it.
+TEST(PolishPronouns, AnyOnlyAfterSi) {
+    for (bool si : {false, true}) {
+        Polish s;
+        s.add(declined(Noun, kNom, kSg, kM, "lap.is", "stone"), "the stone");
+        s.add(si ? reading(Conjunction, "si.", "if") : markReading(punctuation_type::Comma, ','), si ? "if" : ",");
+        const int quem = s.add(declined(Pronoun, kAcc, kSg, kM, "qu.em", "any", pronoun_kind_type::Adjectival), "any");
+        s.add(verbReading(4, 1, 1, 1, kSg, "erex.i", "raise"), "I ^raised");
+        s.run();
+        EXPECT_EQ(s.slot(quem), si ? "any" : "which") << si;
+    }
+}
+
 struct TenseCase {
     int tense;
     int mood;
