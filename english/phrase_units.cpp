@@ -92,11 +92,22 @@ void PhraseUnits::attachModifiers() {
     for (int q = first_; q <= last_; ++q) {
         if (q == complement_ || !isModifier(s_, q)) continue;
         int host = s_.firstPartnerPosition(q);
-        if (!inRange(host) || !isNominal(s_.reading(host))) {
+        if (!inRange(host) || !isNominal(s_.reading(host)) || relative_[index(host)] != relative_[index(q)]) {
             host = -1;
             for (int h = first_; h <= last_ && host < 0; ++h) {
-                if (h != q && isNominal(s_.reading(h)) && s_.pointsTo(h, q)) host = h;
+                if (h != q && isNominal(s_.reading(h)) && s_.pointsTo(h, q) &&
+                    relative_[index(h)] == relative_[index(q)]) {
+                    host = h;
+                }
             }
+        }
+        // "somnium meum quod vidi": an adjective tied to nothing else in its clause goes with the
+        // noun of its case, number and gender right before it.
+        const WordAnalysis& before = s_.reading(q - 1);
+        const WordAnalysis& r = s_.reading(q);
+        if (host < 0 && inRange(q - 1) && before.partOfSpeech == speech_type::Noun &&
+            caseOf(before) == caseOf(r) && numberOf(before) == numberOf(r) && genderOf(before) == genderOf(r)) {
+            host = q - 1;
         }
         if (host >= 0) attach(q, host, s_.reading(q).partOfSpeech != speech_type::Participle);
     }

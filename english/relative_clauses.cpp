@@ -29,9 +29,10 @@ bool isFinite(const WordAnalysis& r) {
            r.grammar3 <= mood_type::Imperative;
 }
 
+// A noun, a pronoun, or an adjective standing for a noun ("omnia quae locutus est").
 bool isAntecedentWord(const WordAnalysis& r) {
     return r.partOfSpeech == speech_type::Noun || r.partOfSpeech == speech_type::SubstantiveAdjective ||
-           (r.partOfSpeech == speech_type::Pronoun && !isRelativePronoun(r));
+           r.partOfSpeech == speech_type::Adjective || (r.partOfSpeech == speech_type::Pronoun && !isRelativePronoun(r));
 }
 
 // Genders agree when equal, or when either word has no gender or the common one; a personal
@@ -53,6 +54,18 @@ const WordAnalysis& at(const PositionRun& run, int k) {
     return r ? *r : empty;
 }
 
+// An adjective stands for its noun when it has one: "deos alienos qui" refers to "deos".
+int nounOfAdjective(const PositionRun& run, int k) {
+    const WordAnalysis& r = at(run, k);
+    if (r.partOfSpeech != speech_type::Adjective) return k;
+    for (int q = 0; q < static_cast<int>(run.index.size()) && r.link1 >= 0; ++q) {
+        if (run.index[q] == r.link1 && at(run, q).partOfSpeech == speech_type::Noun) return q;
+    }
+    // "somnium meum quod": an untied adjective right after a noun of its number belongs to it.
+    const WordAnalysis& before = at(run, k - 1);
+    return before.partOfSpeech == speech_type::Noun && before.grammar2 == r.grammar2 ? k - 1 : k;
+}
+
 // The word before `first` (k, an index of the run, within the part) that the pronoun refers
 // to: the one it is tied to, else the nearest of its number and gender; -1 when none.
 int antecedentOf(const PositionRun& run, int pronoun, int first, int partStart) {
@@ -60,15 +73,13 @@ int antecedentOf(const PositionRun& run, int pronoun, int first, int partStart) 
     for (int k = first - 1; k >= partStart; --k) {
         if (run.index[k] >= 0 && (rel.link1 == run.index[k] || rel.link2 == run.index[k]) &&
             isAntecedentWord(at(run, k))) {
-            return k;
+            return nounOfAdjective(run, k);
         }
     }
     const int reach = rel.kind2 == pronoun_kind_type::Relative ? kRelativeReach : kInterrogativeReach;
     for (int k = first - 1; k >= partStart && k >= first - reach; --k) {
         const WordAnalysis& r = at(run, k);
-        if (isAntecedentWord(r) && agrees(r, rel)) {
-            return k;
-        }
+        if (isAntecedentWord(r) && agrees(r, rel)) return nounOfAdjective(run, k);
     }
     return -1;
 }

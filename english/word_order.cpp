@@ -92,6 +92,24 @@ void survey(const PolishSentence& s, Stretch& st) {
     }
 }
 
+// The relative clauses of the whole sentence.
+std::vector<RelativeClause> sentenceRelatives(const PolishSentence& s) {
+    PositionRun run;
+    for (int p = 0; p < s.size(); ++p) {
+        run.readings.push_back(&s.reading(p));
+        run.index.push_back(s.chosenIndex(p));
+    }
+    return findRelativeClauses(run);
+}
+
+// A relative pronoun that refers to nothing before it opens a clause of its own ("vidit Deus
+// quod esset bonum": that it was good).
+bool opensOwnClause(const PolishSentence& s, int p, const std::vector<RelativeClause>& relatives) {
+    if (!isRelativePronoun(s.reading(p))) return false;
+    const RelativeClause* rc = relativeClauseAt(relatives, p);
+    return !rc || rc->pronoun != p;
+}
+
 std::vector<Stretch> cutStretches(const PolishSentence& s) {
     std::vector<Stretch> out;
     int first = 0;
@@ -99,9 +117,10 @@ std::vector<Stretch> cutStretches(const PolishSentence& s) {
         if (last >= first) out.push_back({first, last, 0, false, -1});
         first = last + 1;
     };
+    const std::vector<RelativeClause> relatives = sentenceRelatives(s);
     for (int p = 0; p < s.size() && out.size() + 1 < kStretchCapacity; ++p) {
         const WordAnalysis& r = s.reading(p);
-        if (opensStretch(r) && p > first) close(p - 1);
+        if ((opensStretch(r) || opensOwnClause(s, p, relatives)) && p > first) close(p - 1);
         if (closesStretch(r)) close(p);
     }
     close(s.size() - 1);

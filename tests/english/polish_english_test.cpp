@@ -599,6 +599,14 @@ TEST(PolishWordOrder, RelativeClauseFollowsItsNoun) {
           {verb(kSg, "..erat", "be"), "^was"}},
          {{3, 2}},
          {"The city", "which", "Romulus", "founded", "was", "large", "."}},
+        // "Vidit Deus quod est bonum": a relative that refers to nothing opens its own clause.
+        {{{verbReading(4, 1, 1, 3, kSg, "uid.it", "see"), "^saw"},
+          {declined(Noun, kNom, kSg, kM, "De.us", "God", noun_kind_type::Person), "God"},
+          {relative(kNom, kSg, kN, "qu.od"), "that"},
+          {verb(kSg, "..est", "be"), "^is"},
+          {declined(Adjective, kNom, kSg, kN, "bon.um", "good"), "good"}},
+         {{1, 0}},
+         {"God", "saw", "that", "is", "good", "."}},
     };
     for (const Case& c : cases) {
         Polish s;
