@@ -143,8 +143,12 @@ int verbSubjectCount(Engine& engine, int position, int analysis) {
     }
 
     SubjectTally tally;
-    for (int j = position - 1; j >= from; --j)
-        if (outside(j) && !visitForSubject(engine, j, analysis, verb.grammar5, tally)) break;
+    for (int j = position - 1; j >= from; --j) {
+        if (!outside(j)) continue;
+        // "vidit Deus quod esset bonum": a relative that opens the verb's clause ends it.
+        if (j != from && isRelativePronoun(chosenReading(engine, j))) break;
+        if (!visitForSubject(engine, j, analysis, verb.grammar5, tally)) break;
+    }
     for (int j = position + 1; j <= to; ++j)
         if (outside(j) && !visitForSubject(engine, j, analysis, verb.grammar5, tally)) break;
 

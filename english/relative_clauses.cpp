@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "english/polish_sentence.h"
 #include "job/fixed_text.h"
 #include "job/grammar_codes.h"
 
@@ -136,6 +137,20 @@ std::vector<RelativeClause> findRelativeClauses(const PositionRun& run) {
         k = last;
     }
     return out;
+}
+
+std::vector<RelativeClause> findRelativeClauses(const PolishSentence& s) {
+    PositionRun run;
+    for (int p = 0; p < s.size(); ++p) {
+        run.readings.push_back(&s.reading(p));
+        run.index.push_back(s.chosenIndex(p));
+    }
+    return findRelativeClauses(run);
+}
+
+bool refersBack(const std::vector<RelativeClause>& clauses, int p) {
+    const RelativeClause* rc = relativeClauseAt(clauses, p);
+    return rc && rc->pronoun == p;
 }
 
 const RelativeClause* relativeClauseAt(const std::vector<RelativeClause>& clauses, int p) {

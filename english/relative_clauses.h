@@ -34,6 +34,14 @@ struct PositionRun {
 // that does not join two words ends a part.
 std::vector<RelativeClause> findRelativeClauses(const PositionRun& run);
 
+// The relative clauses of a whole sentence in polishing.
+class PolishSentence;
+std::vector<RelativeClause> findRelativeClauses(const PolishSentence& s);
+
+// True when the relative pronoun at p opens a relative clause of the sentence (refers to a
+// word before it); false for one that opens a clause of its own ("vidit quod esset bonum").
+bool refersBack(const std::vector<RelativeClause>& clauses, int p);
+
 // The clause of `clauses` that holds position p, or null.
 const RelativeClause* relativeClauseAt(const std::vector<RelativeClause>& clauses, int p);
 

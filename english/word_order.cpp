@@ -92,22 +92,10 @@ void survey(const PolishSentence& s, Stretch& st) {
     }
 }
 
-// The relative clauses of the whole sentence.
-std::vector<RelativeClause> sentenceRelatives(const PolishSentence& s) {
-    PositionRun run;
-    for (int p = 0; p < s.size(); ++p) {
-        run.readings.push_back(&s.reading(p));
-        run.index.push_back(s.chosenIndex(p));
-    }
-    return findRelativeClauses(run);
-}
-
 // A relative pronoun that refers to nothing before it opens a clause of its own ("vidit Deus
 // quod esset bonum": that it was good).
 bool opensOwnClause(const PolishSentence& s, int p, const std::vector<RelativeClause>& relatives) {
-    if (!isRelativePronoun(s.reading(p))) return false;
-    const RelativeClause* rc = relativeClauseAt(relatives, p);
-    return !rc || rc->pronoun != p;
+    return isRelativePronoun(s.reading(p)) && !refersBack(relatives, p);
 }
 
 std::vector<Stretch> cutStretches(const PolishSentence& s) {
@@ -117,7 +105,7 @@ std::vector<Stretch> cutStretches(const PolishSentence& s) {
         if (last >= first) out.push_back({first, last, 0, false, -1});
         first = last + 1;
     };
-    const std::vector<RelativeClause> relatives = sentenceRelatives(s);
+    const std::vector<RelativeClause> relatives = findRelativeClauses(s);
     for (int p = 0; p < s.size() && out.size() + 1 < kStretchCapacity; ++p) {
         const WordAnalysis& r = s.reading(p);
         if ((opensStretch(r) || opensOwnClause(s, p, relatives)) && p > first) close(p - 1);
@@ -243,8 +231,11 @@ bool isLeadingWord(const WordAnalysis& r) {
            isConnective(r) || opensStretch(r) || isPunctuation(r);
 }
 
+// Pronouns, possessives and words of a whole, and the cardinal numbers ("dies unus": one day,
+// "duo luminaria": two lights).
 bool isDeterminer(const WordAnalysis& r) {
     return r.partOfSpeech == speech_type::Pronoun ||
+           (r.partOfSpeech == speech_type::Numeral && r.grammar4 == numeral_kind_type::Cardinal) ||
            (r.partOfSpeech == speech_type::Adjective &&
             std::find(kDeterminerStems.begin(), kDeterminerStems.end(), stemOf(r)) != kDeterminerStems.end());
 }
