@@ -107,6 +107,7 @@ void polishEnglish(Engine& engine) {
     }
     readMainSubjunctives(s);
     readTimeAblatives(s);
+    joinCompoundNumbers(s);
     removeCaretsAndProperArticles(s);
     dropAddressMarksInsideClauses(s);
     dropArticlesBesideDeterminers(s);

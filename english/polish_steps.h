@@ -74,6 +74,9 @@ void mergeTwoWordIdioms(PolishSentence& s);
 // object, the rest).
 void orderEnglishWords(PolishSentence& s, int bestOrder);
 
+// Numbers of several words: "one hundred and twenty-seven".
+void joinCompoundNumbers(PolishSentence& s);
+
 // An ablative of time reads "in the night", "for seven days", not "with the night".
 void readTimeAblatives(PolishSentence& s);
 

@@ -694,6 +694,20 @@ TEST(PolishWordOrder, AblativeOfTime) {
     }
 }
 
+// "centum viginti septem millia": one hundred and twenty-seven thousand.
+TEST(PolishNumerals, SeveralWordsReadAsOneNumber) {
+    Polish s;
+    for (const auto& [form, english] : {std::pair{"cent.um", "one hundred"}, std::pair{"uigint.i", "twenty"},
+                                        std::pair{"septem.", "seven"}}) {
+        WordAnalysis number = reading(Numeral, form, english);
+        number.grammar4 = numeral_kind_type::Cardinal;
+        s.add(number, english);
+    }
+    s.add(declined(Noun, kAcc, kPl, kN, "mill.ia", "thousand"), "the thousands");
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"One hundred and", "twenty-seven", "", "thousand"}));
+}
+
 // a/ab names the doer of a passive ("by"), or where a thing comes from ("from").
 TEST(PolishParticles, AbIsByWithAPassive) {
     for (const auto& [voice, expected] : {std::pair{voice_type::Passive, "by"}, std::pair{voice_type::Active, "from"}}) {
