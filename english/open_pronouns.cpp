@@ -80,10 +80,12 @@ void dropPronounAfterRelative(const PolishSentence& s, int p, std::string& text)
     while (q >= 0 && s.text(q).empty()) --q;
     if (q < 0) return;
     const WordAnalysis& r = s.reading(q);
-    const bool clauseWord = r.partOfSpeech == speech_type::Pronoun &&
-                            (r.kind2 == pronoun_kind_type::Relative || r.kind2 == pronoun_kind_type::Interrogative);
+    const bool clauseWord =
+        r.partOfSpeech == speech_type::Pronoun &&
+        (r.kind2 == pronoun_kind_type::Relative || r.kind2 == pronoun_kind_type::Interrogative);
     // "quicumque effuderit": whoever pours out.
-    const bool generalWord = r.partOfSpeech == speech_type::SubstantiveAdjective && stemOf(r).ends_with("cumque");
+    const bool generalWord =
+        r.partOfSpeech == speech_type::SubstantiveAdjective && stemOf(r).ends_with("cumque");
     // "eo quod" reads "because", and a quod that refers to nothing before it "that": both are
     // conjunctions, which leave the verb its pronoun ("vidit quod esset bonum": that it was good).
     if (!(clauseWord || generalWord) || caseOf(r) != case_type::Nominative || s.text(q) == "because") return;

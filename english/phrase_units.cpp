@@ -105,8 +105,9 @@ void PhraseUnits::attachModifiers() {
         // noun of its case, number and gender right before it.
         const WordAnalysis& before = s_.reading(q - 1);
         const WordAnalysis& r = s_.reading(q);
-        if (host < 0 && inRange(q - 1) && before.partOfSpeech == speech_type::Noun &&
-            caseOf(before) == caseOf(r) && numberOf(before) == numberOf(r) && genderOf(before) == genderOf(r)) {
+        const bool agrees = caseOf(before) == caseOf(r) && numberOf(before) == numberOf(r) &&
+                            genderOf(before) == genderOf(r);
+        if (host < 0 && inRange(q - 1) && before.partOfSpeech == speech_type::Noun && agrees) {
             host = q - 1;
         }
         if (host >= 0) attach(q, host, s_.reading(q).partOfSpeech != speech_type::Participle);

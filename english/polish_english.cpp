@@ -106,6 +106,7 @@ void polishEnglish(Engine& engine) {
         orderEnglishWords(s, engine.options.bestOrder);
     }
     readMainSubjunctives(s);
+    readSubordinateTenses(s);
     readTimeAblatives(s);
     joinCompoundNumbers(s);
     removeCaretsAndProperArticles(s);

@@ -77,6 +77,10 @@ void orderEnglishWords(PolishSentence& s, int bestOrder);
 // Numbers of several words: "one hundred and twenty-seven".
 void joinCompoundNumbers(PolishSentence& s);
 
+// Subjunctives of dependent clauses: the simple past of a fact ("when he was"), "will" in a
+// condition about the future ("if he will make").
+void readSubordinateTenses(PolishSentence& s);
+
 // An ablative of time reads "in the night", "for seven days", not "with the night".
 void readTimeAblatives(PolishSentence& s);
 

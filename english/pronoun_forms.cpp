@@ -230,7 +230,8 @@ void readIsAsPersonal(const PolishSentence& s, int p, std::string& text) {
 }
 
 // Particles after which qui, quae, quod mean "any": si, nisi, num, ne, sin.
-constexpr std::array<std::string_view, 6> kIndefiniteSignals = {"si.", "nisi.", "num.", "ne.", "sin.", "numquid."};
+constexpr std::array<std::string_view, 6> kIndefiniteSignals = {"si.",  "nisi.", "num.",
+                                                                "ne.", "sin.",  "numquid."};
 
 // qui, quae, quod read as the indefinite "any" only after si, nisi, num, ne; elsewhere they are
 // the relative ("filii sui, quem genuit ei Sara": whom Sarah bore him, not "any"). The reading

@@ -32,8 +32,13 @@ bool isFinite(const WordAnalysis& r) {
 
 // A noun, a pronoun, or an adjective standing for a noun ("omnia quae locutus est").
 bool isAntecedentWord(const WordAnalysis& r) {
-    return r.partOfSpeech == speech_type::Noun || r.partOfSpeech == speech_type::SubstantiveAdjective ||
-           r.partOfSpeech == speech_type::Adjective || (r.partOfSpeech == speech_type::Pronoun && !isRelativePronoun(r));
+    switch (r.partOfSpeech) {
+    case speech_type::Noun:
+    case speech_type::SubstantiveAdjective:
+    case speech_type::Adjective: return true;
+    case speech_type::Pronoun: return !isRelativePronoun(r);
+    default: return false;
+    }
 }
 
 // Genders agree when equal, or when either word has no gender or the common one; a personal
@@ -98,7 +103,8 @@ int clauseEnd(const PositionRun& run, int k, int partEnd) {
     if (!laterVerb) return partEnd;
     // "quam condidit Romulus": the clause's own subject after its verb.
     const WordAnalysis& next = at(run, verb + 1);
-    const bool nominalNext = next.partOfSpeech == speech_type::Noun || next.partOfSpeech == speech_type::Pronoun;
+    const bool nominalNext =
+        next.partOfSpeech == speech_type::Noun || next.partOfSpeech == speech_type::Pronoun;
     if (at(run, k).grammar1 != case_type::Nominative && nominalNext &&
         next.grammar1 == case_type::Nominative && next.grammar2 == at(run, verb).grammar5) {
         return verb + 1;
@@ -129,7 +135,8 @@ std::vector<RelativeClause> findRelativeClauses(const PositionRun& run) {
         if (!isRelativePronoun(r)) continue;
         int partEnd = k;
         while (partEnd + 1 < n && !endsPart(at(run, partEnd + 1))) ++partEnd;
-        const int first = k > partStart && at(run, k - 1).partOfSpeech == speech_type::Preposition ? k - 1 : k;
+        const bool governed = k > partStart && at(run, k - 1).partOfSpeech == speech_type::Preposition;
+        const int first = governed ? k - 1 : k;
         const int antecedent = antecedentOf(run, k, first, partStart);
         const int last = antecedent < 0 ? -1 : clauseEnd(run, k, partEnd);
         if (last < 0) continue;

@@ -210,7 +210,8 @@ void applyCumque(PolishSentence& s, int p) {
     for (int q = p + 1; q <= partEnd(s, p); ++q) {
         const WordAnalysis& v = s.reading(q);
         if (isFiniteVerb(v)) {
-            if (moodOf(v) == mood_type::Subjunctive || moodOf(v) == mood_type::Indicative) s.setText(p, "and when");
+            const int mood = moodOf(v);
+            if (mood == mood_type::Subjunctive || mood == mood_type::Indicative) s.setText(p, "and when");
             return;
         }
     }

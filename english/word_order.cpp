@@ -47,7 +47,9 @@ bool opensStretch(const WordAnalysis& r) {
 
 // A connective in second place ("Vidit igitur Deus") does not cut its clause.
 bool closesStretch(const WordAnalysis& r) {
-    return isPunctuation(r) || (r.partOfSpeech == speech_type::Conjunction && r.grammar5 != 2 && !isConnective(r)) ||
+    const bool clauseConjunction =
+        r.partOfSpeech == speech_type::Conjunction && r.grammar5 != 2 && !isConnective(r);
+    return isPunctuation(r) || clauseConjunction ||
            (r.partOfSpeech == speech_type::Adverb && r.grammar5 == 1);
 }
 
