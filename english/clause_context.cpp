@@ -4,8 +4,11 @@
 #include "english/clause_context.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "english/chosen_reading.h"
+#include "english/connectives.h"
+#include "english/relative_clauses.h"
 #include "job/grammar_codes.h"
 
 namespace kavro {
@@ -57,12 +60,12 @@ void tallyCandidate(const WordAnalysis& r, int index, int verb, int verbNumber, 
 }
 
 // One position of a subject search; false when the search goes no further in this direction
-// (a conjunction, or just after a pronoun of the marked sort).
+// (a conjunction other than a connective, or just after a pronoun of the marked sort).
 bool visitForSubject(const Engine& engine, int position, int verb, int verbNumber,
                      SubjectTally& t) {
     const WordAnalysis& r = chosenReading(engine, position);
     if (r.partOfSpeech == speech_type::DeletedGram) return true;
-    if (r.partOfSpeech == speech_type::Conjunction) return false;
+    if (r.partOfSpeech == speech_type::Conjunction && !isConnective(r)) return false;
     if (isSubjectCandidate(r)) tallyCandidate(r, chosenIndex(engine, position), verb, verbNumber, t);
     return !(r.partOfSpeech == speech_type::Pronoun && r.grammar6 == kMarkedPronounSort);
 }
@@ -91,6 +94,17 @@ bool scanToConjunction(const Engine& engine, int position, int limit, int step, 
     return false;
 }
 
+// The chosen readings of the clause's positions.
+PositionRun runOfSpan(const Engine& engine, ClauseSpan span) {
+    PositionRun run;
+    run.offset = span.first;
+    for (int p = span.first; p <= span.last; ++p) {
+        run.readings.push_back(&chosenReading(engine, p));
+        run.index.push_back(chosenIndex(engine, p));
+    }
+    return run;
+}
+
 }  // namespace
 
 bool clauseOfAnalysis(const Engine& engine, int analysis, ClauseSpan& span, int& clause) {
@@ -114,11 +128,29 @@ int verbSubjectCount(Engine& engine, int position, int analysis) {
     const WordAnalysis& verb = engine.wordAnalyses[analysis];
     if (verb.grammar4 != kThirdPerson) return engine.sentence.subjectCount[clause];
 
+    // A verb of a relative clause finds its subject within that clause; any other verb
+    // outside the relative clauses of its clause.
+    const std::vector<RelativeClause> relatives = findRelativeClauses(runOfSpan(engine, span));
+    const RelativeClause* own = relativeClauseAt(relatives, position);
+    const int from = own ? own->pronoun : span.first;
+    const int to = own ? own->last : span.last;
+    const auto outside = [&](int j) { return own || !relativeClauseAt(relatives, j); };
+    if (own) {
+        // "qui in castris erant": a nominative relative pronoun is the subject itself.
+        const WordAnalysis& pronoun = chosenReading(engine, own->pronoun);
+        if (pronoun.grammar1 == case_type::Nominative)
+            return pronoun.grammar2 == number_type::Plural ? 2 : 1;
+    }
+
     SubjectTally tally;
-    for (int j = position - 1; j >= span.first; --j)
+    for (int j = position - 1; j >= from; --j) {
+        if (!outside(j)) continue;
+        // "vidit Deus quod esset bonum": a relative that opens the verb's clause ends it.
+        if (j != from && isRelativePronoun(chosenReading(engine, j))) break;
         if (!visitForSubject(engine, j, analysis, verb.grammar5, tally)) break;
-    for (int j = position + 1; j <= span.last; ++j)
-        if (!visitForSubject(engine, j, analysis, verb.grammar5, tally)) break;
+    }
+    for (int j = position + 1; j <= to; ++j)
+        if (outside(j) && !visitForSubject(engine, j, analysis, verb.grammar5, tally)) break;
 
     if (tally.linked > 0 || tally.free == 0) return tally.linked;
     linkSubjectToVerb(engine, tally.lastFree, static_cast<std::int16_t>(analysis));

@@ -26,10 +26,12 @@ struct Rewrite {
 
 // "be" phrases of the present, imperfect and future turned into perfect, pluperfect and
 // future perfect; the first rewrite found applies. The present of the indicative is made the
-// simple past ("was"/"were") apart from these tables.
+// simple past ("was"/"were") apart from these tables. The pluperfect subjunctive of a story
+// is its pluperfect, as that of the simple verbs ("cum finitus esset" -> "when it had been
+// finished").
 constexpr std::array<Rewrite, 1> kPresentSubjunctiveOfBe = {{{"may ^be", "may have ^been"}}};
 constexpr std::array<std::string_view, 4> kPresentOfBe = {"^is", "^am", "^are", "^be"};
-constexpr std::array<Rewrite, 3> kImperfectOfBe = {{{"might ^be", "might have ^been"},
+constexpr std::array<Rewrite, 3> kImperfectOfBe = {{{"might ^be", "had ^been"},
                                                     {"was ^being", "had ^been"},
                                                     {"were ^being", "had ^been"}}};
 constexpr std::array<Rewrite, 2> kFutureOfBe = {{{"will ^be", "will have ^been"},
@@ -120,10 +122,11 @@ void deponentToSimplePast(PolishSentence& s, int participle, int verb, std::stri
     s.setText(participle, "");
 }
 
-// "s/he/it" of a rebuilt phrase follows the gender of the word after the verb.
-void settlePronoun(std::string& phrase, const WordAnalysis& next) {
+// "s/he/it" of a rebuilt phrase follows the gender of the participle, which agrees with the
+// subject ("factum est" -> "it happened").
+void settlePronoun(std::string& phrase, const WordAnalysis& participle) {
     if (!phrase.starts_with("s/he/it")) return;
-    switch (genderOf(next)) {
+    switch (genderOf(participle)) {
     case gender_type::Masculine: phrase.replace(0, 7, "he"); break;
     case gender_type::Feminine: phrase.replace(0, 7, "she"); break;
     case gender_type::Neuter: phrase.replace(0, 7, "it"); break;
@@ -159,7 +162,7 @@ void buildCompoundTense(PolishSentence& s, int p, const PolishState& state) {
     } else {
         presentOfBeToPast(phrase, s.reading(verb));
     }
-    settlePronoun(phrase, s.reading(verb + 1));
+    settlePronoun(phrase, participle);
     if (s.text(verb).starts_with('~')) phrase.insert(0, "~");
     s.setText(verb, phrase);
 }

@@ -134,17 +134,45 @@ int partEnd(const PolishSentence& s, int p) {
     return end;
 }
 
+namespace {
+
+// The verb of the part around p whose person and number are those of the pronoun code; -1.
+int verbOfPronoun(const PolishSentence& s, int p, int code) {
+    for (int q = partStart(s, p); q <= partEnd(s, p); ++q) {
+        const WordAnalysis& v = s.reading(q);
+        if (isVerb(v) && personOf(v) + 16 * verbNumberOf(v) == code + 16) return q;
+    }
+    return -1;
+}
+
+// The pronoun at p is all its part holds, with no more than a conjunction before it.
+bool standsAlone(const PolishSentence& s, int p) {
+    const int start = partStart(s, p);
+    return partEnd(s, p) == p &&
+           (start == p || (start == p - 1 && s.reading(start).partOfSpeech == speech_type::Conjunction));
+}
+
+}  // namespace
+
 void emptyDoubledSubjectPronouns(PolishSentence& s) {
     for (int p = 0; p < s.size(); ++p) {
         const int code = subjectPronounCode(s.reading(p));
         if (code == 0 || s.isUserPhrase(p)) continue;
-        for (int q = partStart(s, p); q <= partEnd(s, p); ++q) {
-            const WordAnalysis& v = s.reading(q);
-            if (isVerb(v) && personOf(v) + 16 * verbNumberOf(v) == code + 16) {
-                s.setText(p, "");
-                break;
-            }
+        if (verbOfPronoun(s, p, code) >= 0) {
+            s.setText(p, "");
+            continue;
         }
+        // "Ego, inquit, non veniam" (the middle clause put last): a pronoun standing alone before
+        // a comma is the subject of the verb that follows, which names it again; the pronoun
+        // and the comma go ("I will not come", not "I, I will not come").
+        const int comma = p + 1;
+        if (!standsAlone(s, p) || !s.contains(comma + 1) || formOf(s.reading(comma)) != "," ||
+            s.reading(comma + 1).partOfSpeech == speech_type::Conjunction ||
+            verbOfPronoun(s, comma + 1, code) < 0) {
+            continue;
+        }
+        s.setText(p, "");
+        s.setText(comma, "");
     }
 }
 

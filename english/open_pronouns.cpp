@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "english/polish_steps.h"
+#include "english/relative_clauses.h"
 #include "english/slot_words.h"
 #include "job/grammar_codes.h"
 
@@ -80,13 +81,32 @@ void dropPronounAfterRelative(const PolishSentence& s, int p, std::string& text)
     if (q < 0) return;
     const WordAnalysis& r = s.reading(q);
     const bool clauseWord =
-        r.kind2 == pronoun_kind_type::Relative || r.kind2 == pronoun_kind_type::Interrogative;
-    if (r.partOfSpeech != speech_type::Pronoun || !clauseWord || caseOf(r) != case_type::Nominative) {
-        return;
-    }
+        r.partOfSpeech == speech_type::Pronoun &&
+        (r.kind2 == pronoun_kind_type::Relative || r.kind2 == pronoun_kind_type::Interrogative);
+    // "quicumque effuderit": whoever pours out.
+    const bool generalWord =
+        r.partOfSpeech == speech_type::SubstantiveAdjective && stemOf(r).ends_with("cumque");
+    // "eo quod" reads "because", and a quod that refers to nothing before it "that": both are
+    // conjunctions, which leave the verb its pronoun ("vidit quod esset bonum": that it was good).
+    if (!(clauseWord || generalWord) || caseOf(r) != case_type::Nominative || s.text(q) == "because") return;
+    if (formOf(r) == "qu.od" && !refersBack(findRelativeClauses(s), q)) return;
     for (std::string_view pronoun : {"they ", "he ", "she ", "it ", "s/he/it "}) {
         if (removeLeading(text, pronoun)) return;
     }
+}
+
+// The subject pronoun of a verb without a subject: "it" for "be" with a neuter predicate
+// ("quod esset bonum": that it was good), "he" otherwise.
+std::string_view openSubject(const PolishSentence& s, int v) {
+    if (!isCopulaBe(s.reading(v))) return kOpenSubject;
+    for (int q = partStart(s, v); q <= partEnd(s, v); ++q) {
+        const WordAnalysis& r = s.reading(q);
+        if (r.partOfSpeech == speech_type::Adjective && genderOf(r) == gender_type::Neuter &&
+            numberOf(r) == number_type::Singular) {
+            return "it";
+        }
+    }
+    return kOpenSubject;
 }
 
 // The future of the first person is "will" in current English ("I shall go" -> "I will go").
@@ -104,7 +124,7 @@ void settleOpenPronouns(PolishSentence& s) {
         modernFirstPersonFuture(s, p, text);
         const std::size_t at = text.find("s/he/it");
         if (at != std::string::npos && (at == 0 || !isWordLetter(text[at - 1]))) {
-            text.replace(at, 7, kOpenSubject);
+            text.replace(at, 7, openSubject(s, p));
         }
         if (stemOf(s.reading(p)) == "su") settlePossessive(s, p, text);
         s.setText(p, text);

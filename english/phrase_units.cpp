@@ -16,6 +16,8 @@ bool isModifier(const PolishSentence& s, int p) {
     case speech_type::Numeral:
     case speech_type::Participle: return true;
     case speech_type::Pronoun: {
+        // A relative pronoun opens its clause; it does not stand before its noun.
+        if (r.kind2 == pronoun_kind_type::Relative) return false;
         const WordAnalysis* partner = s.firstPartner(p);
         return partner && partner->partOfSpeech == speech_type::Noun;
     }
@@ -36,13 +38,15 @@ bool isPossessivePronoun(const WordAnalysis& r) {
 }
 
 PhraseUnits::PhraseUnits(const PolishSentence& s, int first, int last, bool copulaClause,
-                         int complement)
+                         int complement, const std::vector<RelativeClause>& relatives)
     : s_(s), first_(first), last_(std::max(first - 1, last)), copulaClause_(copulaClause),
       complement_(complement) {
     const std::size_t n = static_cast<std::size_t>(last_ - first_ + 1);
     parent_.assign(n, -1);
+    relative_.assign(n, -1);
     before_.resize(n);
     after_.resize(n);
+    attachRelativeClauses(relatives);
     attachModifiers();
     attachGenitives();
     attachJoinedWords();
@@ -56,6 +60,11 @@ int PhraseUnits::rootOf(int p) const {
 }
 
 bool PhraseUnits::attach(int child, int host, bool before) {
+    if (!inRange(child) || !inRange(host) || relative_[index(child)] != relative_[index(host)]) return false;
+    return link(child, host, before);
+}
+
+bool PhraseUnits::link(int child, int host, bool before) {
     if (!inRange(child) || !inRange(host) || child == host || parent_[index(child)] >= 0) return false;
     for (int up = host; up >= 0; up = parent_[index(up)]) {
         if (up == child) return false;
@@ -66,16 +75,40 @@ bool PhraseUnits::attach(int child, int host, bool before) {
     return true;
 }
 
+// The words of a relative clause follow its first word in their order, and the clause follows
+// its antecedent.
+void PhraseUnits::attachRelativeClauses(const std::vector<RelativeClause>& relatives) {
+    for (std::size_t c = 0; c < relatives.size(); ++c) {
+        const RelativeClause& rc = relatives[c];
+        if (!inRange(rc.first) || !inRange(rc.last) || !inRange(rc.antecedent)) continue;
+        for (int q = rc.first; q <= rc.last; ++q) relative_[index(q)] = static_cast<int>(c);
+        for (int q = rc.first + 1; q <= rc.last; ++q) link(q, rc.first, false);
+        link(rc.first, rc.antecedent, false);
+    }
+}
+
 // Adjectives, numerals and pronouns go before the noun they agree with, participles after it.
 void PhraseUnits::attachModifiers() {
     for (int q = first_; q <= last_; ++q) {
         if (q == complement_ || !isModifier(s_, q)) continue;
         int host = s_.firstPartnerPosition(q);
-        if (!inRange(host) || !isNominal(s_.reading(host))) {
+        if (!inRange(host) || !isNominal(s_.reading(host)) || relative_[index(host)] != relative_[index(q)]) {
             host = -1;
             for (int h = first_; h <= last_ && host < 0; ++h) {
-                if (h != q && isNominal(s_.reading(h)) && s_.pointsTo(h, q)) host = h;
+                if (h != q && isNominal(s_.reading(h)) && s_.pointsTo(h, q) &&
+                    relative_[index(h)] == relative_[index(q)]) {
+                    host = h;
+                }
             }
+        }
+        // "somnium meum quod vidi": an adjective tied to nothing else in its clause goes with the
+        // noun of its case, number and gender right before it.
+        const WordAnalysis& before = s_.reading(q - 1);
+        const WordAnalysis& r = s_.reading(q);
+        const bool agrees = caseOf(before) == caseOf(r) && numberOf(before) == numberOf(r) &&
+                            genderOf(before) == genderOf(r);
+        if (host < 0 && inRange(q - 1) && before.partOfSpeech == speech_type::Noun && agrees) {
+            host = q - 1;
         }
         if (host >= 0) attach(q, host, s_.reading(q).partOfSpeech != speech_type::Participle);
     }

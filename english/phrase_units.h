@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "english/polish_sentence.h"
+#include "english/relative_clauses.h"
 
 namespace kavro {
 
@@ -21,8 +22,10 @@ class PhraseUnits {
 public:
     // Groups positions first .. last; `copulaClause` makes a nominative adjective or participle
     // standing alone a complement rather than a subject. `complement` (or -1) is the complement
-    // that the copula rule placed: it stands alone after its copula.
-    PhraseUnits(const PolishSentence& s, int first, int last, bool copulaClause, int complement);
+    // that the copula rule placed: it stands alone after its copula. Each relative clause
+    // (already in English order) goes whole after its antecedent; no other tie crosses its edge.
+    PhraseUnits(const PolishSentence& s, int first, int last, bool copulaClause, int complement,
+                const std::vector<RelativeClause>& relatives = {});
 
     // The positions that head a unit, in Latin order.
     std::vector<int> roots() const;
@@ -40,7 +43,9 @@ private:
     // Puts `child` (a unit root) under `host`, before or after it; false when it would make a
     // cycle or the child already has a host.
     bool attach(int child, int host, bool before);
+    bool link(int child, int host, bool before);
 
+    void attachRelativeClauses(const std::vector<RelativeClause>& relatives);
     void attachModifiers();
     void attachGenitives();
     void attachJoinedWords();
@@ -53,6 +58,7 @@ private:
     bool copulaClause_;
     int complement_;
     std::vector<int> parent_;
+    std::vector<int> relative_;   // per position: the relative clause it belongs to, or -1
     std::vector<std::vector<int>> before_;
     std::vector<std::vector<int>> after_;
 };

@@ -44,14 +44,22 @@ void applyWordClassRules(PolishSentence& s, const PolishState& state) {
         case speech_type::Pronoun: applyPronounForms(s, p, lastPersonNoun, state); break;
         case speech_type::Adjective: applyAdjectiveRules(s, p); break;
         case speech_type::Numeral: applyNumeralRules(s, p); break;
-        case speech_type::SubstantiveAdjective: applyNoOneRule(s, p); break;
+        case speech_type::SubstantiveAdjective: applySubstantiveRules(s, p); break;
         case speech_type::Participle:
             applyParticipleRules(s, p);
             buildCompoundTense(s, p, state);
             break;
         case speech_type::Adverb:
-            if (moveNegationAfterVerb(s, p)) ++p;
+            applyParticleSenses(s, p);
+            applyCumque(s, p);
+            if (negateFollowingVerb(s, p)) ++p;
             break;
+        case speech_type::Conjunction:
+            applySentenceEt(s, p);
+            applyParticleSenses(s, p);
+            break;
+        case speech_type::Preposition:
+        case speech_type::Interjection: applyParticleSenses(s, p); break;
         default: break;
         }
     }
@@ -84,7 +92,9 @@ void polishEnglish(Engine& engine) {
     applyOpusEst(s, state);
     resolveSlotMarkers(s);
     applyWordClassRules(s, state);
+    readConnectingRelatives(s);
     settleOpenPronouns(s);
+    dropImperativeMarks(s);
     applyWordTable(s);
     emptyDoubledSubjectPronouns(s);
     removeDoubledPrefixes(s);
@@ -95,6 +105,10 @@ void polishEnglish(Engine& engine) {
     } else {
         orderEnglishWords(s, engine.options.bestOrder);
     }
+    readMainSubjunctives(s);
+    readSubordinateTenses(s);
+    readTimeAblatives(s);
+    joinCompoundNumbers(s);
     removeCaretsAndProperArticles(s);
     dropAddressMarksInsideClauses(s);
     dropArticlesBesideDeterminers(s);

@@ -39,10 +39,24 @@ void applyAdjectiveRules(PolishSentence& s, int p);
 void applyNumeralRules(PolishSentence& s, int p);
 void applyParticipleRules(PolishSentence& s, int p);
 void applyNoOneRule(PolishSentence& s, int p);
-// "non" before a finite verb goes after it; true when the two positions were exchanged.
-bool moveNegationAfterVerb(PolishSentence& s, int p);
+// Substantive adjectives: omnis ("all"), quicumque ("whoever"), nullus.
+void applySubstantiveRules(PolishSentence& s, int p);
+// "cumque" is "and when".
+void applyCumque(PolishSentence& s, int p);
+// "et" opening a sentence is "and", not the "both" of a pair.
+void applySentenceEt(PolishSentence& s, int p);
+// The usual English of particles whose first dictionary sense is rarer ("enim" -> "for").
+void applyParticleSenses(PolishSentence& s, int p);
+// "non" before a finite verb goes into its phrase ("will not come", "does not come"); true
+// when it did.
+bool negateFollowingVerb(PolishSentence& s, int p);
+// Imperatives without "!".
+void dropImperativeMarks(PolishSentence& s);
 // The "be" of a nominative perfect passive participle rebuilt as a compound tense.
 void buildCompoundTense(PolishSentence& s, int p, const PolishState& state);
+
+// A qui/quae/quod that opens a sentence reads as a personal or demonstrative pronoun.
+void readConnectingRelatives(PolishSentence& s);
 
 // "s/he/it" of a verb without a subject, and "his/her/their" of suus, settled by the sentence.
 void settleOpenPronouns(PolishSentence& s);
@@ -59,6 +73,20 @@ void mergeTwoWordIdioms(PolishSentence& s);
 // every position. `bestOrder` is 1 (verb after nominatives), 2 (automatic) or 3 (subject, verb,
 // object, the rest).
 void orderEnglishWords(PolishSentence& s, int bestOrder);
+
+// Numbers of several words: "one hundred and twenty-seven".
+void joinCompoundNumbers(PolishSentence& s);
+
+// Subjunctives of dependent clauses: the simple past of a fact ("when he was"), "will" in a
+// condition about the future ("if he will make").
+void readSubordinateTenses(PolishSentence& s);
+
+// An ablative of time reads "in the night", "for seven days", not "with the night".
+void readTimeAblatives(PolishSentence& s);
+
+// The present subjunctive of a main clause: "let" ("Fiat lux" -> "Let there be light"), or the
+// future for a first person in -am ("Ponam" -> "I will put").
+void readMainSubjunctives(PolishSentence& s);
 
 // The "O" of a vocative that does not stand as an address goes.
 void dropAddressMarksInsideClauses(PolishSentence& s);

@@ -1,6 +1,7 @@
 // English forms of Latin pronouns: the case forms of "I", "we", "he" and "they", the relative
 // "which"/"who"/"whom"/"what", and the fixed translations of quid, quod, quidquid, aliquis,
 // iste, ille, ipse and the reflexive use of ego, tu, nos and vos.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -74,12 +75,31 @@ std::string_view ipseForm(const PolishSentence& s, int p) {
     }
 }
 
+// Position p opens a part of the sentence whose closing mark is a question mark ("Quod est opus
+// vestrum?": what is your work?).
+bool asksAQuestion(const PolishSentence& s, int p) {
+    if (p > 0 && !isPunctuation(s.reading(p - 1))) return false;
+    for (int q = p + 1; q < s.size(); ++q) {
+        const WordAnalysis& r = s.reading(q);
+        if (isPunctuation(r) && formOf(r) != ",") return formOf(r) == "?";
+    }
+    return false;
+}
+
+// "eo quod", "pro eo quod": quod after the ablative of is gives the cause ("because"), and the
+// ablative says nothing of its own.
+bool becauseOf(PolishSentence& s, int p) {
+    if (formOf(s.reading(p - 1)) != "e.o") return false;
+    s.setText(p - 1, "");
+    return true;
+}
+
 // The fixed translation of a pronoun, or empty when its dictionary meaning stays.
-std::string_view fixedTranslation(const PolishSentence& s, int p) {
+std::string_view fixedTranslation(PolishSentence& s, int p) {
     const WordAnalysis& r = s.reading(p);
     const std::string plain = plainForm(r);
     if (plain == "quid") return "what";
-    if (plain == "quod") return "which";
+    if (plain == "quod") return asksAQuestion(s, p) ? "what" : becauseOf(s, p) ? "because" : "that";
     if (plain == "quidquid") return "whatsoever";
     if (plain == "quodquod") return "whichsoever";
     const std::string_view stem = stemOf(r);
@@ -196,12 +216,74 @@ std::string_view meaningWord(const WordAnalysis& r) {
     return meaning;
 }
 
+// is, ea, id read as a demonstrative keeps its dictionary sense "same" only as idem (with the
+// tackon "dem"); otherwise it is the pronoun of the third person, whose case forms follow:
+// "posuit eas" -> "he put them", "dixit eis" -> "he said to them", not "same".
+void readIsAsPersonal(const PolishSentence& s, int p, std::string& text) {
+    const WordAnalysis& r = s.reading(p);
+    const std::string_view stem = stemOf(r);
+    if (r.kind2 != pronoun_kind_type::Demonstrative || (stem != "e" && stem != "i") ||
+        formOf(s.reading(p + 1)) == "dem.") {
+        return;
+    }
+    replaceWordOrPlural(text, "same", numberOf(r) == number_type::Plural ? "hes" : "he");
+}
+
+// Particles after which qui, quae, quod mean "any": si, nisi, num, ne, sin.
+constexpr std::array<std::string_view, 6> kIndefiniteSignals = {"si.",  "nisi.", "num.",
+                                                                "ne.", "sin.",  "numquid."};
+
+// qui, quae, quod read as the indefinite "any" only after si, nisi, num, ne; elsewhere they are
+// the relative ("filii sui, quem genuit ei Sara": whom Sarah bore him, not "any"). The reading
+// becomes a relative and its slot says "which", which the relative form then settles.
+bool isQuiForm(std::string_view form) {
+    return (form.starts_with("qu.") || form.starts_with("cu.")) && form != "qu.is" && form != "qu.id" &&
+           form != "qu.od";
+}
+
+bool afterIndefiniteSignal(const PolishSentence& s, int p) {
+    for (int q = std::max(0, p - 3); q < p; ++q) {
+        for (std::string_view signal : kIndefiniteSignals) {
+            if (formOf(s.reading(q)) == signal) return true;
+        }
+    }
+    return false;
+}
+
+void readMisreadRelative(PolishSentence& s, int p, std::string& text) {
+    const WordAnalysis& r = s.reading(p);
+    const bool indefinite =
+        r.kind2 == pronoun_kind_type::Indefinite || r.kind2 == pronoun_kind_type::Adjectival;
+    if (!indefinite || !isQuiForm(formOf(r)) || afterIndefiniteSignal(s, p)) return;
+    // "qua ex causa": the adjective of a noun right after it.
+    const WordAnalysis* partner = s.firstPartner(p);
+    const int partnerAt = s.firstPartnerPosition(p);
+    if (partner && partner->partOfSpeech == speech_type::Noun && partnerAt > p && partnerAt <= p + 2) return;
+    if (!replaceWordOrPlural(text, meaningWord(r), "which")) return;
+    if (WordAnalysis* editable = s.editableReading(p)) editable->kind2 = pronoun_kind_type::Relative;
+}
+
+// "mecum", "tecum", "nobiscum", "vobiscum": the tackon cum stands before its pronoun as
+// "with"; the two read as one phrase in the pronoun's slot ("with me", "with you").
+void joinCumTackon(PolishSentence& s, int p, std::string& text) {
+    const WordAnalysis& before = s.reading(p - 1);
+    if (before.partOfSpeech != speech_type::Tackon || formOf(before) != "cum.") return;
+    for (std::string_view prefix : {"to ", "with ", "of "}) {
+        if (removeLeading(text, prefix)) break;
+    }
+    applyCaseForms(text, case_type::Ablative, genderOf(s.reading(p)));
+    text.insert(0, "with ");
+    s.setText(p - 1, "");
+}
+
 }  // namespace
 
 void applyPronounForms(PolishSentence& s, int p, const WordAnalysis* lastPersonNoun,
                        const PolishState& state) {
     const WordAnalysis& r = s.reading(p);
     std::string text = s.text(p);
+    readIsAsPersonal(s, p, text);
+    readMisreadRelative(s, p, text);
     applyDemonstrativeUse(s, p, text);
     std::string_view fixed = fixedTranslation(s, p);
     if (fixed.empty() && isReflexiveObject(s, p)) fixed = reflexiveOf(r);
@@ -209,6 +291,7 @@ void applyPronounForms(PolishSentence& s, int p, const WordAnalysis* lastPersonN
     const bool subject = PolishState::holds(state.subjectForm, s.chosenIndex(p));
     applyCaseForms(text, subject ? int{case_type::Nominative} : caseOf(r), genderOf(r));
     applyRelativeForm(s, p, text, lastPersonNoun);
+    joinCumTackon(s, p, text);
     s.setText(p, text);
 }
 

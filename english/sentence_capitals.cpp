@@ -12,7 +12,9 @@ namespace kavro {
 
 namespace {
 
-// Names that take no article: persons, places, countries, and a named group as subject.
+// Names that take no article: persons, places, countries, and a name of a group in the
+// singular (the guessed names of persons are given that kind: "the Isaac" -> "Isaac"; "the
+// Assyrians" keeps it).
 bool takesNoArticle(const WordAnalysis& r) {
     if (!isProperNoun(r)) return false;
     switch (r.kind2) {
@@ -20,8 +22,7 @@ bool takesNoArticle(const WordAnalysis& r) {
     case noun_kind_type::Locale:
     case noun_kind_type::Person:
     case noun_kind_type::Country: return true;
-    case noun_kind_type::Group:
-        return caseOf(r) == case_type::Nominative && numberOf(r) == number_type::Singular;
+    case noun_kind_type::Group: return numberOf(r) != number_type::Plural;
     default: return false;
     }
 }

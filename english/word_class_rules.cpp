@@ -1,5 +1,5 @@
-// Per-word English fixes of adjectives, numerals, participles and "nullus", and the place of
-// "non" after its verb.
+// Per-word English fixes of adjectives, numerals, participles, "nullus" and particles.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -27,7 +27,44 @@ constexpr std::array<WordSwap, 7> kAdjectivesAlone = {{{"me", "my", "my-own"},
                                                        {"pler", "most", "the-most"},
                                                        {"plurim", "most", "the-most"}}};
 
+// Particles whose first dictionary sense is not the English that narrative uses for them:
+// enim "namely" is "for", uero "yes" is "truly", donec "while" is "until", coram "in the
+// presence of" is "before", ecce "behold! see! look! ..." is "behold".
+constexpr std::array<WordSwap, 8> kParticleSenses = {{{"enim", "", "for"},
+                                                      {"etenim", "", "for"},
+                                                      {"namque", "", "for"},
+                                                      {"uero", "", "truly"},
+                                                      {"donec", "", "until"},
+                                                      {"coram", "", "before"},
+                                                      {"ecce", "", "behold"},
+                                                      {"en", "", "behold"}}};
+
+// Prepositions likewise: post "behind" is "after", de "down from" is "from", ex "out of" is
+// "from", propter "near" is "because of", secundum "after" is "according to".
+constexpr std::array<WordSwap, 7> kPrepositionSenses = {{{"post", "", "after"},
+                                                         {"ante", "", "before"},
+                                                         {"de", "", "from"},
+                                                         {"ex", "", "from"},
+                                                         {"e", "", "from"},
+                                                         {"propter", "", "because of"},
+                                                         {"secundum", "", "according to"}}};
+
+// a, ab, abs: "by" for the doer of a passive ("uocatur a Deo"), "from" otherwise.
+constexpr std::array<std::string_view, 3> kAgentPrepositions = {"a", "ab", "abs"};
+
 bool isPlural(const WordAnalysis& r) { return numberOf(r) == number_type::Plural; }
+
+
+// A passive verb or perfect passive participle in the part around p.
+bool passiveNear(const PolishSentence& s, int p) {
+    for (int q = partStart(s, p); q <= partEnd(s, p); ++q) {
+        const WordAnalysis& r = s.reading(q);
+        const bool passiveVerb = isVerb(r) && voiceOf(r) == voice_type::Passive &&
+                                 r.kind2 != verb_kind_type::Deponent;
+        if (passiveVerb || isPerfectPassiveParticiple(r)) return true;
+    }
+    return false;
+}
 
 // Replaces `word`, and an article directly before it, by `replacement`.
 void replaceWithArticle(std::string& text, std::string_view word, std::string_view replacement) {
@@ -36,6 +73,32 @@ void replaceWithArticle(std::string& text, std::string_view word, std::string_vi
     const bool article = at >= 4 && text.compare(at - 4, 4, "the ") == 0;
     const std::size_t from = article ? at - 4 : at;
     text.replace(from, at + word.size() - from, replacement);
+}
+
+// omnis, cunctus and universus: the words of a whole ("each", "altogether", "whole" in their
+// first senses).
+constexpr std::array<std::string_view, 3> kWholeStems = {"omn", "cunct", "uniuers"};
+constexpr std::array<std::string_view, 5> kWholeMeanings = {"each", "altogether", "whole", "all men", "all"};
+
+bool isWholeStem(std::string_view stem) {
+    return std::find(kWholeStems.begin(), kWholeStems.end(), stem) != kWholeStems.end();
+}
+
+// "all the" with a plural noun ("omnia animalia": all the animals), "all" standing alone ("all
+// things" for a neuter); with a singular noun omnis is "every" ("omnem herbam": every plant),
+// cunctus "all the"; universus in the singular stays "the whole" (the caller leaves it).
+void readWholeness(const WordAnalysis& r, std::string_view stem, const WordAnalysis* partner,
+                   std::string& text) {
+    const bool withNoun = partner && partner->partOfSpeech == speech_type::Noun;
+    std::string_view english = "all the";
+    if (!withNoun) {
+        english = isPlural(r) && genderOf(r) == gender_type::Neuter ? "all things" : "all";
+    } else if (!isPlural(r) && stem == "omn") {
+        english = "every";
+    }
+    for (std::string_view meaning : kWholeMeanings) {
+        if (replaceWordOrPlural(text, meaning, english)) return;
+    }
 }
 
 void removeArticle(std::string& text) {
@@ -55,8 +118,9 @@ void applyAdjectiveRules(PolishSentence& s, int p) {
         if (!text.ends_with('s')) text += 's';
     } else if (stem == "bon" && isPlural(r)) {
         replaceWholeWord(text, "goods", "good");
-    } else if (stem == "omn") {
+    } else if (isWholeStem(stem) && !(stem == "uniuers" && !isPlural(r))) {
         removeArticle(text);
+        readWholeness(r, stem, partner, text);
     } else if (stem == "mult" && isPlural(r)) {
         replaceWholeWord(text, "much", partner ? "many" : "the many-people");
     } else if (stem == "su") {
@@ -67,6 +131,33 @@ void applyAdjectiveRules(PolishSentence& s, int p) {
         }
     }
     s.setText(p, text);
+}
+
+void applyParticleSenses(PolishSentence& s, int p) {
+    const std::string_view form = formOf(s.reading(p));
+    if (form.empty() || form.back() != '.') return;
+    const std::string_view word = form.substr(0, form.size() - 1);
+    for (const WordSwap& w : kParticleSenses) {
+        if (word == w.stem) s.setText(p, w.replacement);
+    }
+    if (s.reading(p).partOfSpeech != speech_type::Preposition) return;
+    for (const WordSwap& w : kPrepositionSenses) {
+        if (word == w.stem) s.setText(p, w.replacement);
+    }
+    for (std::string_view agent : kAgentPrepositions) {
+        if (word == agent) s.setText(p, passiveNear(s, p) ? "by" : "from");
+    }
+}
+
+// An "et" that opens a sentence (or a part after a colon or semicolon) links it to what went
+// before: "and", even where a second "et" follows in it ("Et factum est vespere et mane": "And
+// it happened in the evening and in the morning", not "Both ...").
+void applySentenceEt(PolishSentence& s, int p) {
+    if (formOf(s.reading(p)) != "et." || s.text(p) != "both") return;
+    const bool opens = p == 0 || (isPunctuation(s.reading(p - 1)) && formOf(s.reading(p - 1)) != ",");
+    // "et nos et terra nostra": a pair of nouns keeps "both ... and".
+    const int next = s.reading(p + 1).partOfSpeech;
+    if (opens && next != speech_type::Noun && next != speech_type::Pronoun) s.setText(p, "and");
 }
 
 void applyNumeralRules(PolishSentence& s, int p) {
@@ -94,6 +185,38 @@ void applyParticipleRules(PolishSentence& s, int p) {
     }
 }
 
+// A substantive adjective: omnis and its kin as in applyAdjectiveRules ("omnem animam" ->
+// "every soul", "omnes" -> "all"); quicumque alone "whoever", quodcumque "whatever".
+void applySubstantiveRules(PolishSentence& s, int p) {
+    const WordAnalysis& r = s.reading(p);
+    const std::string_view stem = stemOf(r);
+    const WordAnalysis* partner = s.firstPartner(p);
+    std::string text = s.text(p);
+    if (isWholeStem(stem) && !(stem == "uniuers" && !isPlural(r))) {
+        removeArticle(text);
+        readWholeness(r, stem, partner, text);
+    } else if (holdsWord(text, "whichever") && !(partner && partner->partOfSpeech == speech_type::Noun)) {
+        removeArticle(text);
+        replaceWholeWord(text, "whichever", genderOf(r) == gender_type::Neuter ? "whatever" : "whoever");
+    }
+    s.setText(p, text);
+    applyNoOneRule(s, p);
+}
+
+// cumque is cum with -que before the verb of its clause: "Cumque venisset" -> "And when he had
+// come" (the adverb "at any time" hardly occurs in narrative).
+void applyCumque(PolishSentence& s, int p) {
+    if (formOf(s.reading(p)) != "cumque.") return;
+    for (int q = p + 1; q <= partEnd(s, p); ++q) {
+        const WordAnalysis& v = s.reading(q);
+        if (isFiniteVerb(v)) {
+            const int mood = moodOf(v);
+            if (mood == mood_type::Subjunctive || mood == mood_type::Indicative) s.setText(p, "and when");
+            return;
+        }
+    }
+}
+
 // "nullus" with a noun: "nothing" for a neuter, otherwise "no-one" without a plural ending.
 void applyNoOneRule(PolishSentence& s, int p) {
     const WordAnalysis& r = s.reading(p);
@@ -108,15 +231,6 @@ void applyNoOneRule(PolishSentence& s, int p) {
         text.erase(at + 10, 1);
     }
     s.setText(p, text);
-}
-
-bool moveNegationAfterVerb(PolishSentence& s, int p) {
-    if (formOf(s.reading(p)) != "non." || !isFiniteVerb(s.reading(p + 1)) ||
-        isFiniteVerb(s.reading(p - 1)) || !s.contains(p + 1)) {
-        return false;
-    }
-    s.swap(p);
-    return true;
 }
 
 }  // namespace kavro

@@ -8,10 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "english/connectives.h"
 #include "english/phrase_units.h"
 #include "english/polish_records.h"
 #include "english/polish_steps.h"
 #include "english/polish_tables.h"
+#include "english/relative_clauses.h"
 #include "english/slot_words.h"
 #include "job/engine.h"
 #include "job/grammar_codes.h"
@@ -23,14 +25,9 @@ namespace {
 
 constexpr std::size_t kStretchCapacity = 100;
 
-// Sentence adverbs and conjunctions that English puts first in their clause.
-constexpr std::array<std::string_view, 11> kConnectives = {
-    "enim.", "quidem.", "uero.",   "autem.",  "tamen.",  "quippe.",
-    "etenim.", "item.", "interim.", "itaque.", "tamquam."};
-
 // Adjectives that stand where English puts a determiner (no article before them).
-constexpr std::array<std::string_view, 7> kDeterminerStems = {"me", "tu", "su", "nostr", "uestr",
-                                                              "omn", "null"};
+constexpr std::array<std::string_view, 9> kDeterminerStems = {"me", "tu", "su", "nostr", "uestr",
+                                                              "omn", "cunct", "uniuers", "null"};
 
 struct Stretch {
     int first;
@@ -40,19 +37,19 @@ struct Stretch {
     int connective;   // position of the first connective, or -1
 };
 
-enum class Mode { VerbAfterNominatives, SubjectVerbObject };
-
-bool isConnective(const WordAnalysis& r) {
-    return (r.partOfSpeech == speech_type::Adverb || r.partOfSpeech == speech_type::Conjunction) &&
-           std::find(kConnectives.begin(), kConnectives.end(), formOf(r)) != kConnectives.end();
-}
+// A relative clause always takes the full order, its opening adverbials too: "qui in castris
+// erant" -> "who were in the forts".
+enum class Mode { VerbAfterNominatives, SubjectVerbObject, RelativeClause };
 
 bool opensStretch(const WordAnalysis& r) {
     return r.partOfSpeech == speech_type::Pronoun && r.grammar6 == 8;
 }
 
+// A connective in second place ("Vidit igitur Deus") does not cut its clause.
 bool closesStretch(const WordAnalysis& r) {
-    return isPunctuation(r) || (r.partOfSpeech == speech_type::Conjunction && r.grammar5 != 2) ||
+    const bool clauseConjunction =
+        r.partOfSpeech == speech_type::Conjunction && r.grammar5 != 2 && !isConnective(r);
+    return isPunctuation(r) || clauseConjunction ||
            (r.partOfSpeech == speech_type::Adverb && r.grammar5 == 1);
 }
 
@@ -97,6 +94,12 @@ void survey(const PolishSentence& s, Stretch& st) {
     }
 }
 
+// A relative pronoun that refers to nothing before it opens a clause of its own ("vidit Deus
+// quod esset bonum": that it was good).
+bool opensOwnClause(const PolishSentence& s, int p, const std::vector<RelativeClause>& relatives) {
+    return isRelativePronoun(s.reading(p)) && !refersBack(relatives, p);
+}
+
 std::vector<Stretch> cutStretches(const PolishSentence& s) {
     std::vector<Stretch> out;
     int first = 0;
@@ -104,9 +107,10 @@ std::vector<Stretch> cutStretches(const PolishSentence& s) {
         if (last >= first) out.push_back({first, last, 0, false, -1});
         first = last + 1;
     };
+    const std::vector<RelativeClause> relatives = findRelativeClauses(s);
     for (int p = 0; p < s.size() && out.size() + 1 < kStretchCapacity; ++p) {
         const WordAnalysis& r = s.reading(p);
-        if (opensStretch(r) && p > first) close(p - 1);
+        if ((opensStretch(r) || opensOwnClause(s, p, relatives)) && p > first) close(p - 1);
         if (closesStretch(r)) close(p);
     }
     close(s.size() - 1);
@@ -117,11 +121,22 @@ std::vector<Stretch> cutStretches(const PolishSentence& s) {
 // A connective near the start of its stretch moves to the start: "Caesar enim" -> "for Caesar".
 void frontConnective(PolishSentence& s, Stretch& st) {
     const int c = st.connective;
-    if (c < 0 || c == st.first || c - st.first >= 3 || st.first == 0) return;
+    if (c < 0 || c == st.first || c - st.first >= 3) return;
     const int before = s.reading(c - 1).partOfSpeech;
     if (before == speech_type::Adverb || before == speech_type::Conjunction) return;
     s.move(c, st.first);
     st.connective = st.first;
+}
+
+// The relative clauses that stand inside the stretch, after their antecedents.
+std::vector<RelativeClause> relativeClausesOf(const PolishSentence& s, const Stretch& st) {
+    PositionRun run;
+    run.offset = st.first;
+    for (int p = st.first; p <= st.last; ++p) {
+        run.readings.push_back(&s.reading(p));
+        run.index.push_back(s.chosenIndex(p));
+    }
+    return findRelativeClauses(run);
 }
 
 // Three verbs or more in one stretch make the sentence too involved to rebuild fully.
@@ -171,9 +186,10 @@ bool isNominative(const WordAnalysis& r) {
 
 // Subject, copula and complement, each met once, in that order: "Marcus bonus est" -> "Marcus
 // is good". Returns the complement's new position, or -1.
-int orderCopulaClause(PolishSentence& s, const Stretch& st) {
+int orderCopulaClause(PolishSentence& s, const Stretch& st, const std::vector<RelativeClause>& relatives) {
     std::vector<int> copulas, nominatives;
     for (int p = st.first; p <= st.last; ++p) {
+        if (relativeClauseAt(relatives, p)) continue;
         if (isCopulaReading(s.reading(p))) copulas.push_back(p);
         if (isNominative(s.reading(p))) nominatives.push_back(p);
     }
@@ -217,8 +233,11 @@ bool isLeadingWord(const WordAnalysis& r) {
            isConnective(r) || opensStretch(r) || isPunctuation(r);
 }
 
+// Pronouns, possessives and words of a whole, and the cardinal numbers ("dies unus": one day,
+// "duo luminaria": two lights).
 bool isDeterminer(const WordAnalysis& r) {
     return r.partOfSpeech == speech_type::Pronoun ||
+           (r.partOfSpeech == speech_type::Numeral && r.grammar4 == numeral_kind_type::Cardinal) ||
            (r.partOfSpeech == speech_type::Adjective &&
             std::find(kDeterminerStems.begin(), kDeterminerStems.end(), stemOf(r)) != kDeterminerStems.end());
 }
@@ -271,15 +290,21 @@ bool isSubjectAfterVerb(const WordAnalysis& verb, const WordAnalysis& subject) {
            isNominal(subject) && numberOf(subject) == verbNumberOf(verb) && !isClauseWord(subject);
 }
 
+bool isAdverbWord(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Adverb || r.partOfSpeech == speech_type::Conjunction;
+}
+
 int rank(UnitRole role) { return static_cast<int>(role); }
 
 // The unit roots in English order.
 std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
     std::vector<int> roots = units.roots();
-    if (mode == Mode::SubjectVerbObject) {
+    if (mode != Mode::VerbAfterNominatives) {
         // Adverbials that open the clause before its subject, verb and object stay in front:
         // "In principio creavit Deus" -> "In the beginning God created".
+        // In a relative clause only adverbs keep that place.
         const auto lead = std::find_if(roots.begin(), roots.end(), [&](int r) {
+            if (mode == Mode::RelativeClause) return !isAdverbWord(units.reading(r));
             return units.role(r) != UnitRole::Other && units.role(r) != UnitRole::Address;
         });
         std::stable_sort(lead, roots.end(),
@@ -309,15 +334,15 @@ std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
     return roots;
 }
 
-void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode, int complement) {
-    if (hasUserPhrase(s, st.first, st.last)) return;
-    int first = st.first, last = st.last;
-    while (first <= last && isLeadingWord(s.reading(first))) ++first;
-    while (last >= first && closesStretch(s.reading(last))) --last;
+// Puts positions first .. last into English order, phrase unit by phrase unit.
+void reorderRange(PolishSentence& s, int first, int last, Mode mode, int complement,
+                  const std::vector<RelativeClause>& relatives) {
     if (last - first < 1) return;
     bool copulaClause = false;
-    for (int p = first; p <= last; ++p) copulaClause = copulaClause || isCopulaReading(s.reading(p));
-    const PhraseUnits units(s, first, last, copulaClause, complement);
+    for (int p = first; p <= last; ++p) {
+        if (!relativeClauseAt(relatives, p)) copulaClause = copulaClause || isCopulaReading(s.reading(p));
+    }
+    const PhraseUnits units(s, first, last, copulaClause, complement, relatives);
     std::vector<int> order;
     for (int root : orderUnits(units, mode)) {
         const std::vector<int> unit = units.flatten(root);
@@ -342,6 +367,43 @@ void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode, int complem
     }
 }
 
+// The words that open a stretch and keep their place: conjunctions, connectives, a relative
+// pronoun with the preposition that governs it ("in quibus"). Returns the first other word.
+int skipLeadingWords(const PolishSentence& s, int first, int last, bool& relative) {
+    relative = false;
+    while (first <= last) {
+        // "eo quod": a word whose English went into the relative's slot
+        if (s.text(first).empty() && first + 1 <= last && isRelativePronoun(s.reading(first + 1))) {
+            ++first;
+            continue;
+        }
+        const WordAnalysis& r = s.reading(first);
+        const bool relativeNext = r.partOfSpeech == speech_type::Preposition &&
+                                  isRelativePronoun(s.reading(first + 1)) && first + 1 <= last;
+        if (isRelativePronoun(r) || relativeNext) relative = true;
+        if (!isLeadingWord(r) && !isRelativePronoun(r) && !relativeNext) break;
+        first += relativeNext ? 2 : 1;
+    }
+    return first;
+}
+
+Mode relativeMode(Mode mode) {
+    return mode == Mode::SubjectVerbObject ? Mode::RelativeClause : mode;
+}
+
+void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode, int complement,
+                    const std::vector<RelativeClause>& relatives) {
+    if (hasUserPhrase(s, st.first, st.last)) return;
+    bool relative = false;
+    const int first = skipLeadingWords(s, st.first, st.last, relative);
+    int last = st.last;
+    while (last >= first && closesStretch(s.reading(last))) --last;
+    for (const RelativeClause& rc : relatives) {
+        reorderRange(s, rc.pronoun + 1, rc.last, relativeMode(mode), -1, {});
+    }
+    reorderRange(s, first, last, relative ? relativeMode(mode) : mode, complement, relatives);
+}
+
 }  // namespace
 
 void orderEnglishWords(PolishSentence& s, int bestOrder) {
@@ -351,9 +413,10 @@ void orderEnglishWords(PolishSentence& s, int bestOrder) {
     for (Stretch& st : stretches) frontConnective(s, st);
     const bool crowdedSentence = crowded(stretches);
     for (const Stretch& st : stretches) {
-        const int complement = orderCopulaClause(s, st);
+        const std::vector<RelativeClause> relatives = relativeClausesOf(s, st);
+        const int complement = orderCopulaClause(s, st, relatives);
         applyPhraseTableTo(s, st);
-        reorderStretch(s, st, modeOf(bestOrder, st, crowdedSentence), complement);
+        reorderStretch(s, st, modeOf(bestOrder, st, crowdedSentence), complement, relatives);
     }
 }
 

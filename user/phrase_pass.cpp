@@ -19,6 +19,24 @@ constexpr char kNoIndexEntry[] =
     "There must be an entry for 'z' in your list of user LSPs!\n LSPs cancelled.";
 constexpr int kVerbMarked = 77;  // a verb reading set apart by polishing
 constexpr std::size_t kMarkedEnglishMax = kEnglishSlotSize - 3;  // room for "<" and ">"
+// Words that may stand between the noun and the verb of a two-word verb phrase ("gratias tibi
+// agimus", "gratias maximas agunt").
+constexpr int kVerbPhraseGap = 3;
+constexpr int kJoiningConjunction = 2;   // grammar 5 of a conjunction that joins two words
+
+// The word positions a matched phrase covers, in the order of the phrase's words.
+struct PhraseSpan {
+    std::array<int, kPhraseWordMax> at{};
+    int count = 0;
+
+    static PhraseSpan contiguous(int first, int count) {
+        PhraseSpan span;
+        span.count = count;
+        for (int k = 0; k < count; ++k) span.at[static_cast<std::size_t>(k)] = first + k;
+        return span;
+    }
+    int operator[](int k) const { return at[static_cast<std::size_t>(k)]; }
+};
 
 // Every key comes from a 24-byte field of the reading and is at most that long.
 constexpr std::size_t kKeySize = sizeof(WordAnalysis::analysedForm);
@@ -133,7 +151,13 @@ public:
           words_(std::clamp(engine.wordCount, 0, static_cast<int>(kTokenCapacity))),
           keys_(static_cast<std::size_t>(words_)) {}
 
+    // The two-word verb phrases first, so that no other phrase takes their noun ("Deo gratias
+    // agamus": "let us give thanks to God", not "thanks be to God"), then the others.
     void run() {
+        covered_.assign(static_cast<std::size_t>(words_), false);
+        for (int i = 0; i < words_; ++i) {
+            if (!covered_[static_cast<std::size_t>(i)] && wordReading(i)) matchVerbPhraseAt(i);
+        }
         for (int i = 0; i < words_;) {
             const int covered = skipPosition(i) ? 0 : matchAt(i);
             i += std::max(covered, 1);
@@ -163,7 +187,7 @@ private:
     // into this one), nor at "be" after a participle (a compound tense).
     bool skipPosition(int i) const {
         const WordAnalysis* r = wordReading(i);
-        if (!r) return true;
+        if (!r || covered_[static_cast<std::size_t>(i)]) return true;
         if (i + 1 < words_ && tables_.englishSlots[i + 1][0] == '\0') return true;
         const WordAnalysis* previous = reading(i - 1);
         return previous && previous->partOfSpeech == speech_type::Participle &&
@@ -189,7 +213,7 @@ private:
                  phrasesStartingWith(engine_.lexicon, tries[t])) {
                 const int count = phraseWordCount(phrase);
                 if (matchesFollowingWords(phrase, i, count)) {
-                    applyPhrase(phrase, i, count);
+                    applyPhrase(phrase, PhraseSpan::contiguous(i, count));
                     return count;
                 }
             }
@@ -200,19 +224,88 @@ private:
     bool matchesFollowingWords(const StandardPhraseRecord& phrase, int i, int count) const {
         for (int k = 1; k < count; ++k) {
             const WordAnalysis* r = wordReading(i + k);
-            if (!r || !wordMatches(fieldText(phrase.words[k]), keysAt(i + k), isVerb(r))) return false;
+            if (!r || covered_[static_cast<std::size_t>(i + k)] ||
+                !wordMatches(fieldText(phrase.words[k]), keysAt(i + k), isVerb(r)))
+                return false;
         }
         return true;
     }
 
+    // A phrase of a noun and a verb whose English is a verb phrase ("gratias agere/INF2, 2 to
+    // give thanks").
+    static bool isTwoWordVerbPhrase(const StandardPhraseRecord& phrase) {
+        const InfinitivePhrase numbers = infinitivePhraseNumbers(fieldText(phrase.english));
+        return phraseWordCount(phrase) == 2 && numbers.verbWord == 2 && numbers.receivingWord == 2;
+    }
+
+    // A word that ends the stretch a verb phrase may span: a mark, or a conjunction that does
+    // not join two words.
+    bool endsStretch(int position) const {
+        const WordAnalysis* r = reading(position);
+        return !r || r->partOfSpeech == speech_type::Punctuation ||
+               (r->partOfSpeech == speech_type::Conjunction && r->grammar5 != kJoiningConjunction);
+    }
+
+    // The verb of the phrase's second word within the gap before or after the noun at i; -1.
+    int verbNear(const StandardPhraseRecord& phrase, int i) const {
+        for (int step : {+1, -1}) {
+            for (int j = i + step, n = 0; j >= 0 && j < words_ && n <= kVerbPhraseGap && !endsStretch(j);
+                 j += step, ++n) {
+                const WordAnalysis* r = wordReading(j);
+                if (r && !covered_[static_cast<std::size_t>(j)] && isFiniteVerb(r) &&
+                    wordMatches(fieldText(phrase.words[1]), keysAt(j), true))
+                    return j;
+            }
+        }
+        return -1;
+    }
+
+    // A word of the sentence that qualifies the noun at i ("castra sua", "iter prosperum"):
+    // the noun is then meant in its own sense, not as part of an idiom.
+    bool isQualified(int i) const {
+        const int noun = tables_.chosenAnalysis[i];
+        for (int q = 0; q < words_; ++q) {
+            const WordAnalysis* r = wordReading(q);
+            if (q == i || !r || (r->link1 != noun && r->link2 != noun)) continue;
+            switch (r->partOfSpeech) {
+            case speech_type::Adjective:
+            case speech_type::Participle:
+            case speech_type::Pronoun:
+            case speech_type::Numeral: return true;
+            default: break;
+            }
+        }
+        return false;
+    }
+
+    // The two-word verb phrases whose noun stands at i, its verb near it on either side.
+    void matchVerbPhraseAt(int i) {
+        if (isQualified(i)) return;
+        const ReadingKeys& keys = keysAt(i);
+        const std::string_view tries[] = {keys.plain.view(), keys.form.view(), keys.stem.view()};
+        for (std::size_t t = 0; t < std::size(tries); ++t) {
+            if (tries[t].empty() || std::find(tries, tries + t, tries[t]) != tries + t) continue;
+            for (const StandardPhraseRecord& phrase : phrasesStartingWith(engine_.lexicon, tries[t])) {
+                if (!isTwoWordVerbPhrase(phrase)) continue;
+                const int verb = verbNear(phrase, i);
+                if (verb < 0) continue;
+                PhraseSpan span;
+                span.count = 2;
+                span.at = {i, verb};
+                applyPhrase(phrase, span);
+                return;
+            }
+        }
+    }
+
     // The verb whose person and number settle the phrase: a verb the phrase covers, else the
     // first finite verb of the clause that holds the phrase (of the sentence when no clause does).
-    ClauseVerb clauseVerb(int i, int count) const {
-        for (int k = 0; k < count; ++k) {
-            if (isVerb(reading(i + k))) return factsOf(*reading(i + k));
+    ClauseVerb clauseVerb(const PhraseSpan& span) const {
+        for (int k = 0; k < span.count; ++k) {
+            if (isVerb(reading(span[k]))) return factsOf(*reading(span[k]));
         }
         int start = 0, end = engine_.analysisCount - 1;
-        const int analysis = tables_.chosenAnalysis[i];
+        const int analysis = tables_.chosenAnalysis[span[0]];
         const int clauses =
             std::clamp(tables_.clauses.clauseCount, 0, static_cast<int>(kClauseCapacity));
         for (int c = 0; c < clauses; ++c) {
@@ -230,14 +323,14 @@ private:
         return {};
     }
 
-    std::string phraseEnglish(std::string_view english, int i, int count, int& receiving) const {
-        ClauseVerb verb = clauseVerb(i, count);
-        receiving = i;
+    std::string phraseEnglish(std::string_view english, const PhraseSpan& span, int& receiving) const {
+        ClauseVerb verb = clauseVerb(span);
+        receiving = span[0];
         const InfinitivePhrase numbers = infinitivePhraseNumbers(english);
-        if (numbers.verbWord == 0 || numbers.verbWord > count || numbers.receivingWord > count)
+        if (numbers.verbWord == 0 || numbers.verbWord > span.count || numbers.receivingWord > span.count)
             return adaptPhraseEnglish(english, verb);
-        const int verbPosition = i + numbers.verbWord - 1;
-        receiving = i + numbers.receivingWord - 1;
+        const int verbPosition = span[numbers.verbWord - 1];
+        receiving = span[numbers.receivingWord - 1];
         const WordAnalysis* verbReading = reading(verbPosition);
         if (!isVerb(verbReading))
             return adaptPhraseEnglish("to " + std::string(numbers.infinitive), verb);
@@ -247,15 +340,18 @@ private:
         return adaptPhraseEnglish(conjugated, verb);
     }
 
-    void applyPhrase(const StandardPhraseRecord& phrase, int i, int count) {
-        int receiving = i;
-        std::string text = phraseEnglish(fieldText(phrase.english), i, count, receiving);
+    void applyPhrase(const StandardPhraseRecord& phrase, const PhraseSpan& span) {
+        int receiving = span[0];
+        std::string text = phraseEnglish(fieldText(phrase.english), span, receiving);
         settleCarets(text, isVerb(reading(receiving)));
         if (engine_.options.showUserPhrases) {
             if (text.size() > kMarkedEnglishMax) text.resize(kMarkedEnglishMax);
             text = "<" + text + ">";
         }
-        for (int k = 0; k < count; ++k) tables_.englishSlots[i + k][0] = '\0';
+        for (int k = 0; k < span.count; ++k) {
+            tables_.englishSlots[span[k]][0] = '\0';
+            covered_[static_cast<std::size_t>(span[k])] = true;
+        }
         copyField(tables_.englishSlots[receiving], text);
     }
 
@@ -263,6 +359,7 @@ private:
     SentenceTables& tables_;
     const int words_;
     mutable std::vector<std::optional<ReadingKeys>> keys_;   // by word position, as needed
+    std::vector<bool> covered_;                               // positions a phrase took
 };
 
 }  // namespace

@@ -1,7 +1,7 @@
 // A check over the whole compiled lexicon: for the first word of every verb meaning, the "+ed",
 // "+ing" and "+s" forms and the simple past of narrative that come out of the verb phrase, the marker resolution and the word
 // table are compared with the correct English forms; likewise the plural of the last word of
-// every noun meaning's first sense. The correct forms are worked out here on
+// every noun meaning's first sense (a meaning that is a plural already keeps its form). The correct forms are worked out here on
 // their own: WordNet's verb.exc where it lists the verb, the project's list of past participles
 // and of verbs kept regular, the regular spelling rules otherwise. Skips when the compiled
 // lexicon (build/data) is absent.
@@ -56,6 +56,8 @@ struct VerbLists {
     std::set<std::string> keptRegular;                // "!word" lines of data/english/polish.txt
     std::map<std::string, std::string> plurals;       // "=noun plural" lines of the same
     std::map<std::string, std::vector<std::string>> nounForms;   // noun.exc: lemma -> plurals
+    std::set<std::string> nounLemmas;                            // index.noun
+    std::set<std::string> irregularPlurals;                      // noun.exc's forms
 };
 
 VerbLists readVerbLists() {
@@ -77,7 +79,9 @@ VerbLists readVerbLists() {
     for (const char* other : {"index.noun", "index.adj", "index.adv"}) {
         std::ifstream in(fs::path("/usr/share/wordnet") / other);
         for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line[0] != ' ') v.otherWords.insert(line.substr(0, line.find(' ')));
+            if (line.empty() || line[0] == ' ') continue;
+            v.otherWords.insert(line.substr(0, line.find(' ')));
+            if (std::string_view(other) == "index.noun") v.nounLemmas.insert(line.substr(0, line.find(' ')));
         }
     }
     std::ifstream parts(fs::path(KAVRO_SOURCE_DIR) / "data/english/verb_participles.txt");
@@ -101,6 +105,7 @@ VerbLists readVerbLists() {
         std::string form, lemma;
         in >> form;
         while (in >> lemma) v.nounForms[lemma].push_back(form);
+        v.irregularPlurals.insert(form);
     }
     return v;
 }
@@ -245,8 +250,19 @@ TEST(LexiconVerbForms, MarkerFormsAfterPolishingAreRight) {
     EXPECT_GE(shareWithPhrases, 99.5);
 }
 
+// A meaning that is already a plural ("ancestors", "scales", "men") keeps its form: a form of
+// noun.exc, or a word of four letters or more in "-s" (not "-ss", "-us", "-is") whose singular
+// is a noun of WordNet.
+bool alreadyPlural(const std::string& n, const VerbLists& lists) {
+    if (lists.irregularPlurals.count(n)) return true;
+    if (n.size() < 4 || !n.ends_with('s') || n.ends_with("ss") || n.ends_with("us") || n.ends_with("is")) return false;
+    return lists.nounLemmas.count(n.substr(0, n.size() - 1)) ||
+           (n.ends_with("es") && lists.nounLemmas.count(n.substr(0, n.size() - 2)));
+}
+
 std::string expectedPlural(const std::string& n, const VerbLists& lists) {
     if (auto it = lists.plurals.find(n); it != lists.plurals.end()) return it->second;
+    if (alreadyPlural(n, lists)) return n;
     if (auto it = lists.nounForms.find(n);
         it != lists.nounForms.end() && it->second.size() == 1 && !lists.keptRegular.count(n)) {
         return it->second[0];

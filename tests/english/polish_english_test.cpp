@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "english/polish_records.h"
@@ -109,6 +110,76 @@ TEST(PolishPronouns, PartnersDecideTheForm) {
     EXPECT_EQ(s.slot(user), "<I>");
 }
 
+// A qui/quae/quod that opens a sentence refers back: a personal pronoun in the case it stands
+// in, put inside the clause of the cum before it; "qui" with a present or future indicative
+// and a main verb after it opens a general statement ("those who").
+TEST(PolishPronouns, ConnectingRelatives) {
+    const auto qui = [](int latinCase, int number, int gender, const char* form) {
+        return declined(Pronoun, latinCase, number, gender, form, "who", pronoun_kind_type::Interrogative);
+    };
+    struct Word {
+        WordAnalysis reading;
+        const char* slot;
+    };
+    struct Case {
+        std::vector<Word> words;
+        std::vector<std::string> slots;
+    };
+    const std::vector<Case> cases = {
+        {{{qui(kNom, kSg, kM, "qu.i"), "who"}, {verbReading(4, 1, 1, 3, kSg, "respond.it", "answer"), "^answered"}},
+         {"He", "answered"}},
+        {{{qui(kAcc, kPl, kM, "qu.os"), "whom"}, {reading(Conjunction, "cum.", "when"), "when"},
+          {verbReading(5, 1, 2, 3, kSg, "uid.isset", "see"), "he had ^seen"}},
+         {"When", "them", "he had seen"}},
+        {{{qui(kDat, kSg, kM, "cu.i"), "to whom"}, {verbReading(4, 1, 1, 3, kSg, "dix.it", "say"), "he ^said"}},
+         {"To him", "he said"}},
+        {{{qui(kNom, kPl, kM, "qu.i"), "who"}, {verbReading(1, 1, 1, 3, kPl, "tim.ent", "fear"), "they ^fear"},
+          {markReading(punctuation_type::Comma, ','), ","},
+          {verbReading(3, 1, 1, 3, kPl, "er.unt", "be"), "they will ^be"}},
+         {"Those who", "fear", ",", "they will be"}},
+    };
+    for (const Case& c : cases) {
+        Polish s;
+        for (const Word& w : c.words) s.add(w.reading, w.slot);
+        s.add(markReading(punctuation_type::FullStop, '.'), ".");
+        s.run();
+        std::vector<std::string> expected = c.slots;
+        expected.push_back(".");
+        EXPECT_EQ(s.slots(), expected);
+    }
+}
+
+// quod: "that" ("scio quod ..."), "what" opening a question, "because" after eo.
+TEST(PolishPronouns, QuodIsThatWhatOrBecause) {
+    const auto quod = [] { return declined(Pronoun, kNom, kSg, kN, "qu.od", "which", pronoun_kind_type::Relative); };
+    for (const auto& [before, mark, expected] : {std::tuple{"scio.", ".", "that"}, std::tuple{"", "?", "What"},
+                                                 std::tuple{"e.o", ".", "Because"}}) {
+        Polish s;
+        if (std::string_view(before) == "e.o") s.add(declined(Pronoun, kAbl, kSg, kN, before, "he"), "with it");
+        if (std::string_view(before) == "scio.") s.add(verbReading(1, 1, 1, 1, kSg, before, "know"), "I ^know");
+        const int q = s.add(quod(), "which");
+        s.add(verbReading(1, 1, 1, 3, kSg, "..est", "be"), "^is");
+        s.add(markReading(std::string_view(mark) == "?" ? punctuation_type::QuestionMark : punctuation_type::FullStop,
+                          *mark),
+              mark);
+        s.run();
+        EXPECT_EQ(s.slot(q), expected) << before;
+    }
+}
+
+// qui read as the indefinite "any" is the relative unless si, nisi, num or ne stands before it.
+TEST(PolishPronouns, AnyOnlyAfterSi) {
+    for (bool si : {false, true}) {
+        Polish s;
+        s.add(declined(Noun, kNom, kSg, kM, "lap.is", "stone"), "the stone");
+        s.add(si ? reading(Conjunction, "si.", "if") : markReading(punctuation_type::Comma, ','), si ? "if" : ",");
+        const int quem = s.add(declined(Pronoun, kAcc, kSg, kM, "qu.em", "any", pronoun_kind_type::Adjectival), "any");
+        s.add(verbReading(4, 1, 1, 1, kSg, "erex.i", "raise"), "I ^raised");
+        s.run();
+        EXPECT_EQ(s.slot(quem), si ? "any" : "which") << si;
+    }
+}
+
 struct TenseCase {
     int tense;
     int mood;
@@ -194,6 +265,8 @@ TEST(PolishOpenPronouns, SubjectPronounAndReflexivePossessive) {
         EXPECT_EQ(s.slot(own), c.expected) << fieldText(c.subject.analysedForm);
     }
     Polish s;
+    s.add(declined(Noun, kNom, kPl, kF, "aqu.ae", "water"), "the waters");
+    s.add(markReading(punctuation_type::Comma, ','), ",");
     s.add(declined(Pronoun, kNom, kPl, kF, "qu.ae", "which", pronoun_kind_type::Relative), "which");
     s.add(verbReading(2, 1, 1, 3, kPl, "er.ant", "be"), "they ^were");
     s.add(markReading(punctuation_type::Comma, ','), ",");
@@ -202,8 +275,8 @@ TEST(PolishOpenPronouns, SubjectPronounAndReflexivePossessive) {
     s.add(markReading(punctuation_type::Comma, ','), ",");
     s.add(verbReading(3, 1, 1, 1, kSg, "i.bo", "go"), "I shall ^go");
     s.run();
-    EXPECT_EQ(s.slots(), (std::vector<std::string>{"Which", "were", ",", "he said", "his own", ",",
-                                                   "I will go"}));
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"The waters", ",", "which", "were", ",", "he said",
+                                                   "his own", ",", "I will go"}));
 }
 
 // A word tied to the word before it loses the prefix they share: "in" "with the city" -> "in"
@@ -252,6 +325,113 @@ TEST(PolishDoubledPrefixes, OnlyAnAddressKeepsItsO) {
     s.add(declined(Noun, kAcc, kSg, kM, "libr.um", "book"), "the book");
     s.run();
     EXPECT_EQ(s.slots(), (std::vector<std::string>{"O lord", ",", "he gave", "Isaac", "the book"}));
+}
+
+// "non" before a finite verb: "not" after the first auxiliary or a form of "be", and "do",
+// "does", "did" before the plain verb of a simple tense; imperatives lose their "!"; a subject
+// pronoun is not said twice.
+TEST(PolishVerbs, NegationAndImperative) {
+    struct Case {
+        int tense, mood, person, number;
+        const char* meaning;
+        const char* slot;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {3, 1, 3, kSg, "come", "s/he/it will ^come", "he will not come"},
+        {1, 2, 1, kSg, "come", "I may ^come", "I may not come"},
+        {4, 1, 3, kSg, "come", "s/he/it has ^come", "he has not come"},
+        {1, 1, 3, kSg, "go out", "s/he/it ^goes out", "he does not go out"},
+        {1, 1, 1, kPl, "love", "we ^love", "we do not love"},
+        {4, 1, 3, kPl, "see", "they ^saw", "they did not see"},
+        {2, 1, 3, kPl, "be", "they ^were", "they were not"},
+        {1, 1, 1, kPl, "be able", "we ^be able", "we be not able"},
+        {1, 3, 2, kSg, "hear", "^hear!", "hear"},
+    };
+    for (const Case& c : cases) {
+        Polish s;
+        s.add(reading(Conjunction, "et.", "and"), "and");
+        if (c.mood != mood_type::Imperative) s.add(reading(Adverb, "non.", "not"), "not");
+        s.add(verbReading(c.tense, 1, c.mood, c.person, c.number, "x.", c.meaning), c.slot);
+        s.run();
+        EXPECT_EQ(s.slots().back(), c.expected) << c.slot;
+    }
+    // "Ego, inquit, non veniam" with the middle clause put last: the pronoun standing alone
+    // before the comma is the verb's own subject.
+    Polish s;
+    s.add(declined(Pronoun, kNom, kSg, 0, "ego.", "I", pronoun_kind_type::Personal), "I");
+    s.add(markReading(punctuation_type::Comma, ','), ",");
+    s.add(reading(Adverb, "non.", "not"), "not");
+    s.add(verbReading(3, 1, 1, 1, kSg, "ueni.am", "come"), "I shall ^come");
+    s.add(markReading(punctuation_type::FullStop, '.'), ".");
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"", "", "", "I will not come", "."}));
+}
+
+// The present subjunctive of a main clause: "let" before its subject or with its pronoun,
+// "let there be" for fio, the future for a first person in -am of the third conjugation; in a
+// clause of ut it stays, after "ne" it fears ("lest") or, opening the sentence, forbids; the
+// imperfect of a clause of cum tells a fact ("when he was"); the perfect of a condition that
+// looks to the future reads "will" ("si fecerit, erit": if he will make, he will be).
+TEST(PolishVerbs, SubjunctiveOfAMainClause) {
+    const auto subjunctive = [](int person, int number, const char* form, const char* meaning) {
+        return verbReading(1, 1, mood_type::Subjunctive, person, number, form, meaning);
+    };
+    struct Word {
+        WordAnalysis reading;
+        const char* slot;
+    };
+    struct Case {
+        std::vector<Word> words;
+        std::vector<std::pair<int, int>> links;
+        std::vector<std::string> slots;
+    };
+    WordAnalysis put = subjunctive(1, kSg, "pon.am", "put");
+    put.stemClass = 3 * 16;
+    const std::vector<Case> cases = {
+        {{{subjunctive(3, kSg, "fi.at", "happen"), "may ^happen"},
+          {declined(Noun, kNom, kSg, kF, "lux.", "light"), "the light"}},
+         {{1, 0}},
+         {"Let there be", "light"}},
+        {{{declined(Noun, kNom, kSg, kF, "terr.a", "earth"), "the earth"},
+          {subjunctive(3, kSg, "germin.et", "sprout"), "may ^sprout"}},
+         {{0, 1}},
+         {"Let the earth", "sprout"}},
+        {{{reading(Conjunction, "et.", "and"), "and"}, {subjunctive(3, kSg, "diuid.at", "divide"), "s/he/it may ^divide"}},
+         {},
+         {"And", "let him divide"}},
+        {{{subjunctive(1, kPl, "faci.amus", "make"), "we may ^make"}}, {}, {"Let us make"}},
+        {{{put, "I may ^put"}}, {}, {"I will put"}},
+        {{{reading(Conjunction, "ut.", "so that"), "so that"}, {subjunctive(3, kSg, "uen.iat", "come"), "s/he/it may ^come"}},
+         {},
+         {"So that", "he may come"}},
+        {{{reading(Adverb, "ne.", "not"), "not"}, {subjunctive(2, kPl, "irasc.amini", "get angry"), "you may ^get angry"}},
+         {},
+         {"Do not", "get angry"}},
+        {{{reading(Conjunction, "si.", "if"), "if"},
+          {verbReading(4, 1, mood_type::Subjunctive, 3, kSg, "fec.erit", "make"), "s/he/it might have ^made"},
+          {verbReading(3, 1, 1, 3, kSg, "er.it", "be"), "s/he/it will ^be"}},
+         {},
+         {"If", "he will make", "he will be"}},
+        {{{reading(Conjunction, "cum.", "when"), "when"},
+          {verbReading(2, 1, mood_type::Subjunctive, 3, kSg, "..esset", "be"), "s/he/it would ^be"}},
+         {},
+         {"When", "he was"}},
+        {{{verbReading(1, 1, 1, 1, kSg, "time.o", "fear"), "I ^fear"}, {reading(Adverb, "ne.", "not"), "not"},
+          {subjunctive(3, kSg, "moria.tur", "die"), "s/he/it may ^die"}},
+         {},
+         {"I fear", "lest", "he may die"}},
+    };
+    for (const Case& c : cases) {
+        Polish s;
+        for (const Word& w : c.words) s.add(w.reading, w.slot);
+        s.add(markReading(punctuation_type::FullStop, '.'), ".");
+        for (const auto& [p, q] : c.links) s.link(p, q);
+        s.run();
+        std::vector<std::string> expected = c.slots;
+        expected.push_back(".");
+        EXPECT_EQ(s.slots(), expected) << c.words.front().slot;
+    }
 }
 
 TEST(PolishIdioms, TwoWordsReadAsOne) {
@@ -374,6 +554,173 @@ TEST(PolishWordOrder, GenitivePronounsArePossessives) {
     EXPECT_EQ(s.slots(), (std::vector<std::string>{"With", "his", "wife", "and", "their", "sons", "."}));
 }
 
+// A relative clause stays whole after its noun, in its own English order, and the main clause
+// is ordered around it: "Puella quam vides rosas amat", "Milites qui in castris erant pugnare
+// noluerunt" (a clause with "be": the verb goes after the subject), and "Urbs quam condidit
+// Romulus magna erat" (the clause's subject after its verb).
+TEST(PolishWordOrder, RelativeClauseFollowsItsNoun) {
+    const auto relative = [](int latinCase, int number, int gender, const char* form) {
+        return declined(Pronoun, latinCase, number, gender, form, "which", pronoun_kind_type::Relative);
+    };
+    const auto verb = [](int number, const char* form, const char* english, int person = 3, int mood = 1) {
+        return verbReading(1, 1, mood, person, number, form, english);
+    };
+    struct Word {
+        WordAnalysis reading;
+        const char* slot;
+    };
+    struct Case {
+        std::vector<Word> words;
+        std::vector<std::pair<int, int>> links;
+        std::vector<std::string> slots;
+    };
+    const std::vector<Case> cases = {
+        {{{declined(Noun, kNom, kSg, kF, "puell.a", "girl"), "the girl"},
+          {relative(kAcc, kSg, kF, "qu.am"), "whom"},
+          {verb(kSg, "uid.es", "see", 2), "you ^see"},
+          {declined(Noun, kAcc, kPl, kF, "ros.as", "rose"), "the roses"},
+          {verb(kSg, "am.at", "love"), "^loves"}},
+         {{1, 0}, {0, 4}, {3, 4}},
+         {"The girl", "whom", "you see", "loves", "the roses", "."}},
+        {{{declined(Noun, kNom, kPl, kM, "milit.es", "soldier", noun_kind_type::Person), "the soldiers"},
+          {relative(kNom, kPl, kM, "qu.i"), "who"},
+          {reading(Preposition, "in.", "in"), "in"},
+          {declined(Noun, kAbl, kPl, kN, "castr.is", "camp"), "the camp"},
+          {verb(kPl, "..erant", "be"), "^were"},
+          {verbReading(1, 1, mood_type::Infinitive, 0, 0, "pugn.are", "fight"), "to ^fight"},
+          {verb(kPl, "nolu.erunt", "be unwilling"), "^were unwilling"}},
+         {{3, 2}, {1, 4}},
+         {"The soldiers", "who", "were", "in", "the camp", "were unwilling", "to fight", "."}},
+        {{{declined(Noun, kNom, kSg, kF, "urbs.", "city"), "the city"},
+          {relative(kAcc, kSg, kF, "qu.am"), "which"},
+          {verb(kSg, "condid.it", "found"), "^founded"},
+          {declined(Noun, kNom, kSg, kM, "Romul.us", "Romulus", noun_kind_type::Proper), "Romulus"},
+          {declined(Adjective, kNom, kSg, kF, "magn.a", "large"), "large"},
+          {verb(kSg, "..erat", "be"), "^was"}},
+         {{3, 2}},
+         {"The city", "which", "Romulus", "founded", "was", "large", "."}},
+        // "Vidit Deus quod est bonum": a relative that refers to nothing opens its own clause.
+        {{{verbReading(4, 1, 1, 3, kSg, "uid.it", "see"), "^saw"},
+          {declined(Noun, kNom, kSg, kM, "De.us", "God", noun_kind_type::Person), "God"},
+          {relative(kNom, kSg, kN, "qu.od"), "that"},
+          {verb(kSg, "..est", "be"), "^is"},
+          {declined(Adjective, kNom, kSg, kN, "bon.um", "good"), "good"}},
+         {{1, 0}},
+         {"God", "saw", "that", "is", "good", "."}},
+    };
+    for (const Case& c : cases) {
+        Polish s;
+        s.options.bestOrder = 2;
+        for (const Word& w : c.words) s.add(w.reading, w.slot);
+        s.add(markReading(punctuation_type::FullStop, '.'), ".");
+        for (const auto& [p, q] : c.links) s.link(p, q);
+        s.run();
+        EXPECT_EQ(s.slots(), c.slots);
+    }
+}
+
+// A connective in second place goes first without cutting its clause, with the English that
+// narrative uses for it: "Vidit igitur Deus" -> "Therefore God saw", "Vidit enim Deus" -> "For
+// God saw".
+TEST(PolishWordOrder, ConnectiveGoesFirst) {
+    for (const auto& [form, meaning, english] : {std::tuple{"igitur.", "therefore", "Therefore"},
+                                                 std::tuple{"enim.", "namely", "For"}}) {
+        Polish s;
+        s.options.bestOrder = 2;
+        const int saw = s.add(verbReading(4, 1, 1, 3, kSg, "uid.it", "see"), "^saw");
+        s.add(reading(Conjunction, form, meaning), meaning);
+        const int god = s.add(declined(Noun, kNom, kSg, kM, "De.us", "God", noun_kind_type::Person), "God");
+        s.add(markReading(punctuation_type::FullStop, '.'), ".");
+        s.link(god, saw);
+        s.run();
+        EXPECT_EQ(s.slots(), (std::vector<std::string>{english, "God", "saw", "."}));
+    }
+}
+
+// "Cumque venisset, quicumque effuderit": "And when he had come, whoever poured out".
+TEST(PolishParticles, CumqueAndQuicumque) {
+    Polish s;
+    s.add(reading(Adverb, "cumque.", "at any time"), "at any time");
+    s.add(verbReading(5, 1, 2, 3, kSg, "uen.isset", "come"), "s/he/it had ^come");
+    s.add(markReading(punctuation_type::Comma, ','), ",");
+    const int who = s.add(declined(SubstantiveAdjective, kNom, kSg, kM, "quicumque", "whichever"), "the whichever");
+    const int poured = s.add(verbReading(4, 1, 1, 3, kSg, "effud.it", "pour out"), "s/he/it ^poured out");
+    s.link(who, poured);
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"And when", "he had come", ",", "whoever", "poured out"}));
+}
+
+// omnis: "every" with a singular noun, "all the" with a plural one, "all" or "all things" alone.
+TEST(PolishAdjectives, OmnisIsEveryOrAll) {
+    struct Case {
+        int number, gender;
+        bool withNoun;
+        const char* slot;
+        const char* expected;
+    };
+    const Case cases[] = {{kSg, kF, true, "the each", "Every"},
+                          {kPl, kN, true, "the each", "All the"},
+                          {kPl, kN, false, "the eachs", "All things"},
+                          {kPl, kM, false, "the all men", "All"}};
+    for (const Case& c : cases) {
+        Polish s;
+        const int omnis = s.add(declined(Adjective, kAcc, c.number, c.gender, "omn.em", "each"), c.slot);
+        const int noun = s.add(declined(Noun, kAcc, c.number, c.gender, "herb.am", "herb"), "the herb");
+        if (c.withNoun) s.link(omnis, noun);
+        s.run();
+        EXPECT_EQ(s.slot(omnis), c.expected) << c.slot;
+    }
+}
+
+// The ablative of a noun of time says when ("decimo mense": in the tenth month) or, with a
+// number, how long ("diebus septem": for seven days).
+TEST(PolishWordOrder, AblativeOfTime) {
+    for (bool number : {false, true}) {
+        Polish s;
+        s.options.bestOrder = 2;
+        s.add(verbReading(4, 1, 1, 3, kSg, "uix.it", "live"), "he ^lived");
+        WordAnalysis modifier = number ? declined(Numeral, kAbl, kPl, kM, "septem.", "seven")
+                                       : declined(Adjective, kAbl, kSg, kM, "decim.o", "tenth");
+        modifier.grammar4 = number ? numeral_kind_type::Cardinal : 0;
+        const int noun = s.add(number ? declined(Noun, kAbl, kPl, kM, "dieb.us", "day")
+                                      : declined(Noun, kAbl, kSg, kM, "mens.e", "month"),
+                               number ? "with the days" : "with the month");
+        const int mod = s.add(modifier, number ? "seven" : "with the tenth");
+        s.add(markReading(punctuation_type::FullStop, '.'), ".");
+        s.link(mod, noun);
+        s.run();
+        EXPECT_EQ(s.slots(), number ? (std::vector<std::string>{"He lived", "for seven", "days", "."})
+                                    : (std::vector<std::string>{"He lived", "in the tenth", "month", "."}));
+    }
+}
+
+// "centum viginti septem millia": one hundred and twenty-seven thousand.
+TEST(PolishNumerals, SeveralWordsReadAsOneNumber) {
+    Polish s;
+    for (const auto& [form, english] : {std::pair{"cent.um", "one hundred"}, std::pair{"uigint.i", "twenty"},
+                                        std::pair{"septem.", "seven"}}) {
+        WordAnalysis number = reading(Numeral, form, english);
+        number.grammar4 = numeral_kind_type::Cardinal;
+        s.add(number, english);
+    }
+    s.add(declined(Noun, kAcc, kPl, kN, "mill.ia", "thousand"), "the thousands");
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"One hundred and", "twenty-seven", "", "thousand"}));
+}
+
+// a/ab names the doer of a passive ("by"), or where a thing comes from ("from").
+TEST(PolishParticles, AbIsByWithAPassive) {
+    for (const auto& [voice, expected] : {std::pair{voice_type::Passive, "by"}, std::pair{voice_type::Active, "from"}}) {
+        Polish s;
+        s.add(verbReading(1, voice, 1, 3, kSg, "uoc.at", "call"), "he is called");
+        const int ab = s.add(reading(Preposition, "a.", "by"), "by");
+        const int god = s.add(declined(Noun, kAbl, kSg, kM, "De.o", "God", noun_kind_type::Person), "God");
+        s.link(god, ab);
+        s.run();
+        EXPECT_EQ(s.slot(ab), expected);
+    }
+}
+
 // "urbe capta" and "capta urbe" read adverbially when ablative absolutes are on.
 TEST(PolishAblativeAbsolute, NounAndParticipleReadAsAClause) {
     for (bool participleFirst : {false, true}) {
@@ -398,6 +745,20 @@ TEST(PolishAblativeAbsolute, NounAndParticipleReadAsAClause) {
             }
         }
     }
+    // "Caesar, urbe capta, discessit": commas set the absolute off from its clause.
+    Polish s;
+    s.options.ablativeAbsolute = true;
+    s.add(declined(Noun, kNom, kSg, kM, "Caesar.", "Caesar", noun_kind_type::Person), "Caesar");
+    const int city = s.add(declined(Noun, kAbl, kSg, kF, "urb.e", "city"), "with the city");
+    WordAnalysis participle = declined(Participle, kAbl, kSg, kF, "capt.a", "capture");
+    participle.grammar4 = tense_type::Perfect;
+    participle.grammar5 = voice_type::Passive;
+    const int captured = s.add(participle, "with captured");
+    s.add(verbReading(4, 1, 1, 3, kSg, "discess.it", "leave"), "^left");
+    s.link(city, captured);
+    s.link(captured, city);
+    s.run();
+    EXPECT_EQ(s.slots(), (std::vector<std::string>{"Caesar,", "the city", "having been captured,", "left"}));
 }
 
 }  // namespace

@@ -28,6 +28,12 @@ WordAnalysis pronoun(const char* form, const char* english, int caseCode) {
     return r;
 }
 
+WordAnalysis relative(const char* form, int caseCode, int gender) {
+    WordAnalysis r = declined(speech_type::Pronoun, form, "which", caseCode, SG, gender);
+    r.kind2 = pronoun_kind_type::Relative;
+    return r;
+}
+
 struct AssemblyCase {
     const char* name;
     std::vector<WordAnalysis> words;
@@ -53,6 +59,19 @@ const AssemblyCase kCases[] = {
       noun("ros.as", "rose", ACC, PL), mark(".")},
      {"^love+s", "the girl", "the rose+s", "."},
      1, 0},
+    {"a relative clause keeps its own subject; the main verb takes the one outside it",
+     {noun("urbs.", "city", NOM), relative("qu.em", ACC, 1), verb("condid.it", "found", PRES, IND, 3, SG),
+      noun("Romul.us", "Romulus", NOM), verb("..est", "be", PRES, IND, 3, SG), mark(".")},
+     {"the city", "which", "^found+s", "the Romulus", "^is", "."},
+     0, 4},
+    {"a nominative relative pronoun is its verb's subject",
+     {noun("uir.", "man", NOM), relative("qu.i", NOM, 1), verb("uen.it", "come", PRES, IND, 3, SG),
+      verb("ad.est", "be present", PRES, IND, 3, SG), mark(".")},
+     {"the man", "which", "^come+s", "^is present", "."}},
+    {"a relative that opens its own clause ends the subject search of the verb after it",
+     {verb("uid.it", "see", PRES, IND, 3, SG), noun("De.us", "God", NOM), relative("qu.od", NOM, 3),
+      verb("..est", "be", PRES, IND, 3, SG), mark(".")},
+     {"^see+s", "the God", "which", "s/he/it ^is", "."}},
     {"3rd person verb: the search stops at a conjunction",
      {verb("am.at", "love", PRES, IND, 3, SG), reading(speech_type::Conjunction, "et.", "and"),
       noun("puell.a", "girl", NOM), mark(".")},

@@ -83,6 +83,11 @@ TEST_F(ShippedPhrases, TheVerbOfTheSentenceSettlesTheEnglish) {
         {{"gratias", "agimus"}, 1, {"", "<we ^give thanks>"}},
         {{"bellum", "gesserunt"}, 1, {"", "<they have ^wage+ed war>"}},
         {{"sua", "sponte", "uenerunt"}, 2, {"<of their own accord>", "", "they have ^come+ed"}},
+        // A verb phrase reaches its verb over other words, on either side, before any other
+        // phrase takes its noun ("deo gratias").
+        {{"gratias", "tibi", "agimus"}, 2, {"", "x", "<we ^give thanks>"}},
+        {{"agimus", "tibi", "gratias"}, 0, {"<we ^give thanks>", "x", ""}},
+        {{"deo", "gratias", "agimus"}, 2, {"x", "", "<we ^give thanks>"}},
     };
     options().showUserPhrases = true;
     for (const Case& c : cases) {

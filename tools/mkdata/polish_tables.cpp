@@ -3,7 +3,8 @@
 // polish.dat is derived: for every English verb that begins a verb meaning of the lexicon, and
 // for the last word of the first sense of every noun meaning, the form that the suffix markers
 // produce ("go+ed" resolves to "goed") is compared with the correct English form ("gone"); where
-// they differ, a record maps the one to the other. Correct forms come from WordNet's exception
+// they differ, a record maps the one to the other (a noun meaning that is a plural already, such
+// as "scales", maps its marker form back to itself). Correct forms come from WordNet's exception
 // lists, data/english/verb_participles.txt, and the regular rules of English spelling. A
 // resolved form that is itself an English word ("see+ed" gives "seed") is never made a key.
 // data/english/polish.txt adds records by hand, gives plurals by hand, and names words whose
@@ -89,6 +90,8 @@ struct WordNet {
     std::map<std::string, std::vector<std::string>> verbForms;   // lemma -> listed forms
     std::map<std::string, std::vector<std::string>> nounForms;
     std::set<std::string> verbLemmas;   // index.verb and verb.exc
+    std::set<std::string> nounLemmas;   // index.noun
+    std::set<std::string> nounPlurals;  // the irregular plurals of noun.exc ("men", "children")
     std::set<std::string> words;   // every lemma and listed form: English words in their own right
 };
 
@@ -131,8 +134,10 @@ WordNet readWordNet(const fs::path& dir) {
     WordNet wn;
     readExceptions(dir / "verb.exc", &wn.verbForms, wn.words);
     readExceptions(dir / "noun.exc", &wn.nounForms, wn.words);
+    for (const auto& [lemma, plurals] : wn.nounForms) wn.nounPlurals.insert(plurals.begin(), plurals.end());
     readExceptions(dir / "adj.exc", nullptr, wn.words);
-    for (const char* index : {"index.noun", "index.adj", "index.adv"}) {
+    readIndexLemmas(dir / "index.noun", wn.words, &wn.nounLemmas);
+    for (const char* index : {"index.adj", "index.adv"}) {
         readIndexLemmas(dir / index, wn.words);
     }
     readIndexLemmas(dir / "index.verb", wn.words, &wn.verbLemmas);
@@ -444,12 +449,23 @@ void addVerb(WordTable& t, const std::string& verb, const WordNet& wn,
     ++t.wordsChecked;
 }
 
+// A meaning that is a plural already takes no further ending: an irregular plural of
+// noun.exc ("men"), or a word of four letters or more in "-s" (not "-ss", "-us", "-is") whose
+// singular is a noun of WordNet ("scales", "arms", "goods", "ancestors").
+bool isAlreadyPlural(const std::string& noun, const WordNet& wn) {
+    if (wn.nounPlurals.count(noun)) return true;
+    if (noun.size() < 4 || !noun.ends_with('s') || noun.ends_with("ss") || noun.ends_with("us") || noun.ends_with("is")) return false;
+    const std::string singular = noun.substr(0, noun.size() - 1);
+    return wn.nounLemmas.count(singular) ||
+           (noun.ends_with("es") && wn.nounLemmas.count(noun.substr(0, noun.size() - 2)));
+}
+
 void addNoun(WordTable& t, const std::string& noun, const WordNet& wn, const PolishHandData& hand) {
-    std::string plural = regularPlural(noun);
+    std::string plural = isAlreadyPlural(noun, wn) ? noun : regularPlural(noun);
     if (auto given = hand.plurals.find(noun); given != hand.plurals.end()) {
         plural = given->second;
-    } else if (auto it = wn.nounForms.find(noun);
-               it != wn.nounForms.end() && it->second.size() == 1 && !hand.regular.count(noun)) {
+    } else if (auto it = wn.nounForms.find(noun); plural != noun && it != wn.nounForms.end() &&
+                                                   it->second.size() == 1 && !hand.regular.count(noun)) {
         plural = it->second[0];
     }
     addCandidate(t, resolvedForm(noun, noun.ends_with('s') ? "+es" : "+s", kNounCode), plural);

@@ -1,0 +1,163 @@
+// The tenses of subjunctives in dependent clauses as English tells them. The imperfect
+// subjunctive of a clause that states a fact is the simple past: "cum mortuus esset" -> "when
+// he was dead", "vidit quod esset bonum" -> "saw that it was good" (the narrative tense rule
+// gives it "would" elsewhere). The future perfect and the perfect subjunctive, one form in
+// Latin, of a condition or a time to come read "will" when the sentence speaks of the future:
+// "in quocumque die comederis, morte morieris" -> "in whatever day you will eat, you will die".
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "english/narrative_tenses.h"
+#include "english/polish_steps.h"
+#include "english/polish_tables.h"
+#include "english/relative_clauses.h"
+#include "english/slot_words.h"
+#include "english/verb_phrase.h"
+#include "job/engine.h"
+#include "job/grammar_codes.h"
+
+namespace kavro {
+
+namespace {
+
+// Words that open a clause whose subjunctive tells a fact: "cum esset" (when he was), "quod
+// esset bona" (that it was good), "quia", "quoniam", "postquam", "ubi".
+constexpr std::array<std::string_view, 7> kFactOpeners = {
+    "cum.", "cumque.", "qu.od", "quia.", "quoniam.", "postquam.", "ubi."};
+
+bool opensFactClause(const WordAnalysis& r) {
+    for (std::string_view form : kFactOpeners) {
+        if (formOf(r) == form) return true;
+    }
+    return false;
+}
+
+// A word before v in its part, or the conjunction before the part, opens a clause of fact.
+// After quod only "be" tells a fact for sure ("quod esset bona": that it was good); the other
+// verbs may report what was to come ("promisit quod traderet": that he would hand over).
+bool inFactClause(const PolishSentence& s, int v) {
+    const int start = partStart(s, v);
+    const auto opens = [&](int q) {
+        const WordAnalysis& r = s.reading(q);
+        return opensFactClause(r) && (formOf(r) != "qu.od" || isCopulaBe(s.reading(v)));
+    };
+    for (int q = start; q < v; ++q) {
+        if (opens(q)) return true;
+    }
+    return start > 0 && opens(start - 1);
+}
+
+// "would ^be" -> "^was", "would ^come" -> "^came": the imperfect subjunctive of a fact.
+void pastOfFact(PolishSentence& s, int v) {
+    std::string text = s.text(v);
+    const std::size_t would = findWholeWord(text, "would");
+    if (would == std::string::npos || text.compare(would + 6, 1, "^") != 0) return;
+    const std::size_t word = would + 7;
+    std::size_t end = word;
+    while (end < text.size() && isWordLetter(text[end])) ++end;
+    const std::string verb = text.substr(word, end - word);
+    const WordAnalysis& r = s.reading(v);
+    const bool was = verbNumberOf(r) == number_type::Singular && personOf(r) != 2;
+    const auto table = s.engine().lexicon.polish.as<PolishRecord>();
+    const std::string past = verb == "be" ? (was ? "was" : "were") : simplePast(verb, table);
+    text.replace(would, end - would, "^" + past);
+    resolveMarkers(text, r, nullptr);
+    applyPolishTable(table, text);
+    s.setText(v, text);
+}
+
+// A finite verb of the future or a command in the sentence: the time a future perfect or a
+// perfect subjunctive of a dependent clause looks to.
+bool speaksOfTheFuture(const PolishSentence& s) {
+    for (int q = 0; q < s.size(); ++q) {
+        const WordAnalysis& r = s.reading(q);
+        if (!isFiniteVerb(r)) continue;
+        if (moodOf(r) == mood_type::Imperative) return true;
+        if (moodOf(r) == mood_type::Indicative && tenseOf(r) == tense_type::Future) return true;
+    }
+    return false;
+}
+
+// "si comederis", "quicumque effuderit", "cum operatus fueris": the future perfect and the
+// perfect subjunctive (one form in Latin) of a clause that looks to the future read "will":
+// "you might have ^eaten up" -> "you will ^eat up", "you will have ^worked" -> "you will
+// ^work", "might have been ^found" -> "will be ^found".
+void futureOfCondition(PolishSentence& s, int v) {
+    std::string text = s.text(v);
+    for (std::string_view aux : {std::string_view("might have "), std::string_view("will have ")}) {
+        const std::size_t at = findWholeWord(text, aux.substr(0, aux.find(' ')));
+        if (at == std::string::npos || text.compare(at, aux.size(), aux) != 0) continue;
+        const std::size_t rest = at + aux.size();
+        if (text.compare(rest, 6, "been ^") == 0) {
+            text.replace(at, aux.size() + 5, "will be ");
+        } else if (text.compare(rest, 1, "^") == 0) {
+            std::size_t end = rest + 1;
+            while (end < text.size() && isWordLetter(text[end])) ++end;
+            const std::string_view meaning = meaningOf(s.reading(v));
+            text.replace(at, end - at, "will ^" + std::string(meaning.substr(0, meaning.find(' '))));
+        } else {
+            return;
+        }
+        s.setText(v, text);
+        return;
+    }
+}
+
+// Clauses whose future perfect tells a condition or a time to come: si, nisi, cum, donec,
+// ubi, antequam, and the relatives ("omnis qui invenerit", "quicumque effuderit"); not the
+// causes and questions of quod, quia, quoniam, utrum, quid, whose perfect is past.
+constexpr std::array<std::string_view, 9> kConditionOpeners = {
+    "si.", "nisi.", "cum.", "cumque.", "donec.", "ubi.", "antequam.", "priusquam.", "dum."};
+
+bool opensCondition(const WordAnalysis& r) {
+    if (isRelativePronoun(r) && formOf(r) != "qu.od" && formOf(r) != "qu.id") return true;
+    if (stemOf(r).ends_with("cumque") && r.partOfSpeech != speech_type::Adverb) return true;
+    for (std::string_view form : kConditionOpeners) {
+        if (formOf(r) == form) return true;
+    }
+    return false;
+}
+
+// A word that opens a clause: a conjunction, a relative or interrogative pronoun.
+bool opensClause(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Conjunction || stemOf(r).ends_with("cumque") ||
+           (r.partOfSpeech == speech_type::Pronoun &&
+            (r.kind2 == pronoun_kind_type::Relative || r.kind2 == pronoun_kind_type::Interrogative));
+}
+
+// The nearest opener of v's clause (within its part, or the conjunction before it) is one of
+// a condition or time to come.
+bool inConditionClause(const PolishSentence& s, int v) {
+    const int start = partStart(s, v);
+    for (int q = v - 1; q >= start; --q) {
+        const WordAnalysis& r = s.reading(q);
+        if (opensCondition(r)) return true;
+        if (opensClause(r)) return false;
+    }
+    return start > 0 && opensCondition(s.reading(start - 1));
+}
+
+bool isConditionTense(const WordAnalysis& r) {
+    const bool perfectSubjunctive =
+        tenseOf(r) == tense_type::Perfect && moodOf(r) == mood_type::Subjunctive;
+    const bool futurePerfect =
+        tenseOf(r) == tense_type::FuturePerfect && moodOf(r) == mood_type::Indicative;
+    return perfectSubjunctive || futurePerfect;
+}
+
+}  // namespace
+
+void readSubordinateTenses(PolishSentence& s) {
+    const bool future = speaksOfTheFuture(s);
+    for (int v = 0; v < s.size(); ++v) {
+        const WordAnalysis& r = s.reading(v);
+        if (!isFiniteVerb(r) || s.isUserPhrase(v)) continue;
+        if (future && isConditionTense(r) && inConditionClause(s, v)) futureOfCondition(s, v);
+        const bool imperfectSubjunctive =
+            moodOf(r) == mood_type::Subjunctive && tenseOf(r) == tense_type::Imperfect;
+        if (imperfectSubjunctive && inFactClause(s, v)) pastOfFact(s, v);
+    }
+}
+
+}  // namespace kavro
