@@ -105,6 +105,28 @@ PositionRun runOfSpan(const Engine& engine, ClauseSpan span) {
     return run;
 }
 
+// The clause before clause k, when it is a relative clause set off by commas ("Hostes, qui
+// flumen transierant, fugati sunt"): its first word is a relative pronoun.
+bool followsRelativeClause(const Engine& engine, int k) {
+    if (k < 2) return false;
+    const WordAnalysis* first = analysisAt(engine, engine.sentence.clauses.clauseStart[k - 1]);
+    return first && isRelativePronoun(chosenReading(engine, first->wordPosition));
+}
+
+// A verb whose own clause has no subject, right after a relative clause set off by commas, takes
+// the subject that stands before the relative clause ("Hostes, qui ..., fugati sunt": "the
+// enemies ... were put to flight", not "they were").
+void subjectBeforeRelativeClause(const Engine& engine, int clause, int verb, SubjectTally& tally) {
+    if (!followsRelativeClause(engine, clause)) return;
+    const ClauseTable& table = engine.sentence.clauses;
+    const WordAnalysis* start = analysisAt(engine, table.clauseStart[clause - 2]);
+    const WordAnalysis* end = analysisAt(engine, table.clauseEnd[clause - 2]);
+    if (!start || !end) return;
+    const int verbNumber = engine.wordAnalyses[verb].grammar5;
+    for (int j = end->wordPosition - 1; j >= start->wordPosition; --j)
+        if (!visitForSubject(engine, j, verb, verbNumber, tally)) break;
+}
+
 }  // namespace
 
 bool clauseOfAnalysis(const Engine& engine, int analysis, ClauseSpan& span, int& clause) {
@@ -135,6 +157,11 @@ int verbSubjectCount(Engine& engine, int position, int analysis) {
     const int from = own ? own->pronoun : span.first;
     const int to = own ? own->last : span.last;
     const auto outside = [&](int j) { return own || !relativeClauseAt(relatives, j); };
+    // A clause set off by commas that opens with a nominative relative ("Hostes, qui flumen
+    // transierant, ..."): the relative is the subject of its verb.
+    const WordAnalysis& opener = chosenReading(engine, span.first);
+    if (!own && isRelativePronoun(opener) && opener.grammar1 == case_type::Nominative)
+        return opener.grammar2 == number_type::Plural ? 2 : 1;
     if (own) {
         // "qui in castris erant": a nominative relative pronoun is the subject itself.
         const WordAnalysis& pronoun = chosenReading(engine, own->pronoun);
@@ -152,6 +179,7 @@ int verbSubjectCount(Engine& engine, int position, int analysis) {
     for (int j = position + 1; j <= to; ++j)
         if (outside(j) && !visitForSubject(engine, j, analysis, verb.grammar5, tally)) break;
 
+    if (tally.linked == 0 && tally.free == 0 && !own) subjectBeforeRelativeClause(engine, clause, analysis, tally);
     if (tally.linked > 0 || tally.free == 0) return tally.linked;
     linkSubjectToVerb(engine, tally.lastFree, static_cast<std::int16_t>(analysis));
     return tally.free;

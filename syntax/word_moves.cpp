@@ -156,6 +156,37 @@ void fixParenthesis(Engine& e, int firstWord, int words) {
     for (int k = 0; k < words; ++k) OrigWordDelete(e, chosen[k]);
 }
 
+// The new order of the readings when middle clause k goes to the end. "A, M, B." becomes
+// "A B, M.": the comma that opened the parenthesis goes, the one that closed it now opens it, and
+// the sentence's final mark closes it. When the last clause has no mark of its own, the
+// parenthesis simply follows with its closing mark made the final one ("A, B M.").
+std::vector<int> parentheticalOrder(Engine& e, int k) {
+    const ClauseTable& t = e.sentence.clauses;
+    const int start = t.clauseStart[k], mark = t.clauseEnd[k];
+    const int opener = t.clauseEnd[k - 1];
+    const int final = t.clauseEnd[t.clauseCount - 1];
+    const bool dropOpener = e.wordAnalyses[opener].kind1 == punctuation_type::Comma;
+    std::vector<int> order;
+    if (!isPunctuation(e.wordAnalyses[final]) || final <= mark) {
+        for (int i = 0; i < e.analysisCount; ++i)
+            if (i < start || i > mark) order.push_back(i);
+        for (int i = start; i <= mark; ++i) order.push_back(i);
+        WordAnalysis& closer = e.wordAnalyses[mark];
+        closer.analysedForm[0] = closer.english[0] = e.sentence.sentenceFinalMark;
+        closer.analysedForm[1] = closer.english[1] = '\0';
+        for (int code = 0; code < punctuation_type::kMarkCount; ++code)
+            if (punctuationMark(code) == e.sentence.sentenceFinalMark) closer.kind1 = static_cast<std::uint8_t>(code);
+        return order;
+    }
+    for (int i = 0; i < start; ++i)
+        if (i != opener || !dropOpener) order.push_back(i);
+    for (int i = mark + 1; i < final; ++i) order.push_back(i);
+    order.push_back(mark);
+    for (int i = start; i < mark; ++i) order.push_back(i);
+    for (int i = final; i < e.analysisCount; ++i) order.push_back(i);
+    return order;
+}
+
 }  // namespace
 
 void moveConnectiveToFront(Engine& e) {
@@ -185,15 +216,7 @@ void moveParentheticalSpeech(Engine& e) {
     const int start = s.clauses.clauseStart[k], mark = s.clauses.clauseEnd[k];
     const int firstWord = e.wordAnalyses[start].wordPosition;
     fixParenthesis(e, firstWord, e.wordAnalyses[mark].wordPosition - firstWord);
-    std::vector<int> order;
-    for (int i = 0; i < e.analysisCount; ++i)
-        if (i < start || i > mark) order.push_back(i);
-    for (int i = start; i <= mark; ++i) order.push_back(i);
-    WordAnalysis& closer = e.wordAnalyses[mark];
-    closer.analysedForm[0] = closer.english[0] = s.sentenceFinalMark;
-    closer.analysedForm[1] = closer.english[1] = '\0';
-    for (int code = 0; code < punctuation_type::kMarkCount; ++code)
-        if (punctuationMark(code) == s.sentenceFinalMark) closer.kind1 = static_cast<std::uint8_t>(code);
+    const std::vector<int> order = parentheticalOrder(e, k);
     applyOrder(e, order);
     renumberWords(e);
     splitClauses(e, false);
