@@ -101,6 +101,10 @@ struct SentenceTables {
     // how many, and the last of them.
     std::int16_t addressWords = 0;
     std::int16_t addressWord = -1;
+    // The time of the sentence's subjunctives, for the sequence of tenses: 1 when every word that
+    // can only be a subjunctive is imperfect or pluperfect, -1 when every one is present or
+    // perfect, 0 when there is none or they differ.
+    std::int16_t subjunctiveTime = 0;
     // 0 none, 1 nature, 2 people and money.
     std::int16_t sentenceTopic = 0;
     // Where the readings of each word position begin in wordAnalyses: word w has the readings

@@ -25,6 +25,7 @@ constexpr int kFreePersonAblative = -10;
 // The locative is the case of towns and a few nouns (Romae, domi): as likely as an ablative.
 constexpr int kPlaceLocative = 12;
 constexpr int kSecondNominative = -10;
+constexpr int kSequenceOfTenses = 5;
 constexpr int kRelativeWithoutAntecedent = -10;
 // Each frequency level a reading is rarer than the commonest reading of its word costs this much.
 constexpr int kWordRarityStep = 12;
@@ -177,9 +178,20 @@ int nominalWeight(const Engine& e, const SegmentSurvey& s, int ci) {
 
 // Finite verbs are the backbone of a segment; a subjunctive is likelier after a conjunction, an
 // imperative where somebody is spoken to, an infinitive beside a modal verb.
+// The sequence of tenses: beside a subjunctive of past time (imperfect, pluperfect) a main verb
+// is past too, beside one of present time it is present; so "uenit ut uideret" is "came" and
+// "uenit ut uideat" "comes" (the present and perfect of uenio are one form).
+int sequenceOfTenses(const Engine& e, const WordAnalysis& c) {
+    if (c.grammar1 != tense_type::Present && c.grammar1 != tense_type::Perfect) return 0;
+    const int sequence = e.sentence.subjunctiveTime;
+    if (sequence == 0) return 0;
+    const bool past = c.grammar1 == tense_type::Perfect;
+    return (sequence > 0) == past ? kSequenceOfTenses : 0;
+}
+
 int verbWeight(const Engine& e, const SegmentSurvey& s, const WordAnalysis& c) {
     switch (c.grammar3) {
-    case mood_type::Indicative: return 15;
+    case mood_type::Indicative: return 15 + sequenceOfTenses(e, c);
     case mood_type::Subjunctive: return isConjunction(readingAt(e, s.first)) ? 25 : 10;
     case mood_type::Imperative: return addressedOutside(e, c.wordPosition) ? 15 : 0;
     case mood_type::Infinitive: return s.modals > 0 || s.copulas > 0 ? 25 : 5;

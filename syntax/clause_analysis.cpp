@@ -30,6 +30,31 @@ bool isAgentLikeVerb(const WordAnalysis& a) {
            (f.ends_with(".ator") || f.ends_with(".itor") || f.ends_with(".etor"));
 }
 
+// The time of the words that can only be subjunctives: 1 past, -1 present, 0 none or mixed.
+void findSubjunctiveTime(Engine& e) {
+    int past = 0, present = 0;
+    for (int w = 0; w < e.sentence.indexedWords; ++w) {
+        const WordRange r = readingsOfWord(e, w);
+        int time = 0;
+        bool onlySubjunctive = false;
+        for (int i = r.first; i < r.end; ++i) {
+            const WordAnalysis& a = e.wordAnalyses[i];
+            if (!isLive(a)) continue;
+            if (!isVerb(a) || a.grammar3 != mood_type::Subjunctive) {
+                onlySubjunctive = false;
+                break;
+            }
+            onlySubjunctive = true;
+            const int t = a.grammar1 == tense_type::Imperfect || a.grammar1 == tense_type::Pluperfect ? 1 : -1;
+            if (time != 0 && time != t) onlySubjunctive = false;
+            time = t;
+        }
+        if (!onlySubjunctive) continue;
+        (time > 0 ? past : present) += 1;
+    }
+    e.sentence.subjunctiveTime = static_cast<std::int16_t>(past > 0 && present == 0 ? 1 : present > 0 && past == 0 ? -1 : 0);
+}
+
 }  // namespace
 
 void countVerbPersons(Engine& e) {
@@ -94,6 +119,7 @@ void analyseClauses(Engine& e) {
     pruneAgentNounVerbs(e);
     pruneSuperlativeAdjectives(e);
     splitClauses(e, true);
+    findSubjunctiveTime(e);
     moveConnectiveToFront(e);
     noteNeAndAlter(e);
     moveParentheticalSpeech(e);

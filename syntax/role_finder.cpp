@@ -209,6 +209,24 @@ void tieSubjectAndVerb(Engine& e, int subject, int verb) {
     e.sentence.pendingSecond = static_cast<std::int16_t>(verb);
 }
 
+// Of a verb whose present and perfect are one form ("uenit"), the reading the sentence's
+// subjunctives call for by the sequence of tenses.
+int readingByTenseSequence(const Engine& e, int v) {
+    const int time = e.sentence.subjunctiveTime;
+    const WordAnalysis& a = e.wordAnalyses[v];
+    const int wanted = time > 0 ? tense_type::Perfect : time < 0 ? tense_type::Present : 0;
+    if (wanted == 0 || a.grammar1 == wanted || (a.grammar1 != tense_type::Present && a.grammar1 != tense_type::Perfect))
+        return v;
+    const int end = wordEnd(e, v);
+    for (int j = wordBegin(e, v); j < end; ++j) {
+        const WordAnalysis& b = e.wordAnalyses[j];
+        if (isLive(b) && isVerb(b) && b.grammar1 == wanted && b.grammar2 == a.grammar2 && b.grammar3 == a.grammar3 &&
+            b.grammar4 == a.grammar4 && b.grammar5 == a.grammar5 && englishIs(b, englishOf(a)))
+            return j;
+    }
+    return v;
+}
+
 }  // namespace
 
 void findRoles(Engine& e, int first, int end, RoleMode mode) {
@@ -217,6 +235,7 @@ void findRoles(Engine& e, int first, int end, RoleMode mode) {
     Candidates c;
     scan(e, first, end, c);
     if (c.mainVerb < 0) c.mainVerb = c.anyVerb;
+    if (c.mainVerb >= 0) c.mainVerb = readingByTenseSequence(e, c.mainVerb);
     int subject = -1, object = -1;
     if (c.mainVerb >= 0) {
         subject = findSubject(e, first, end, c.mainVerb);
