@@ -166,13 +166,6 @@ void permute(PolishSentence& s, int first, const std::vector<int>& order) {
     }
 }
 
-bool hasUserPhrase(const PolishSentence& s, int first, int last) {
-    for (int p = first; p <= last; ++p) {
-        if (s.isUserPhrase(p)) return true;
-    }
-    return false;
-}
-
 bool isCommonNoun(const WordAnalysis& r) {
     return r.partOfSpeech == speech_type::Noun && !isProperNoun(r);
 }
@@ -198,10 +191,7 @@ int orderCopulaClause(PolishSentence& s, const Stretch& st, const std::vector<Re
     if (!firstIsNominal && !isNominal(s.reading(nominatives[1]))) return -1;
     const int subject = firstIsNominal ? nominatives[0] : nominatives[1];
     const int complement = firstIsNominal ? nominatives[1] : nominatives[0];
-    if (numberOf(s.reading(subject)) != numberOf(s.reading(complement)) ||
-        hasUserPhrase(s, st.first, st.last)) {
-        return -1;
-    }
+    if (numberOf(s.reading(subject)) != numberOf(s.reading(complement))) return -1;
     std::array<int, 3> places = {subject, copulas[0], complement};
     std::sort(places.begin(), places.end());
     std::vector<int> order;
@@ -393,7 +383,6 @@ Mode relativeMode(Mode mode) {
 
 void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode, int complement,
                     const std::vector<RelativeClause>& relatives) {
-    if (hasUserPhrase(s, st.first, st.last)) return;
     bool relative = false;
     const int first = skipLeadingWords(s, st.first, st.last, relative);
     int last = st.last;

@@ -136,6 +136,18 @@ void freeBracketedNumber(std::string& text) {
     if (numeric) text[0] = text[close] = ' ';
 }
 
+// A standard phrase's slot carries "<" and ">" through polishing; without showUserPhrases the
+// line shows its English unmarked.
+void dropPhraseMarks(FinalSlots& slots) {
+    for (int i = 0; i < slots.count(); ++i) {
+        std::string text(slots.text(i));
+        if (slots.isPunctuation(i) || !text.starts_with('<')) continue;
+        text.erase(0, 1);
+        if (const std::size_t close = text.rfind('>'); close != std::string::npos) text.erase(close, 1);
+        slots.setText(i, text);
+    }
+}
+
 // Steps 2 and 3 of the assembly: a comma opening or closing the sentence goes.
 void dropOuterCommas(FinalSlots& slots) {
     if (slots.text(0).starts_with(',')) {
@@ -239,6 +251,7 @@ std::string respace(Engine& engine, const std::string& line) {
 void assembleFinalOutput(Engine& engine) {
     if (engine.options.details) engine.log.write("Final output...\n");
     FinalSlots slots(engine);
+    if (!engine.options.showUserPhrases) dropPhraseMarks(slots);
     dropOuterCommas(slots);
     std::string line = respace(engine, tidySpaces(joinSlots(slots)));
     line += "\n\n";

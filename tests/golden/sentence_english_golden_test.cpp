@@ -54,12 +54,14 @@ std::string trimmed(std::string_view line) {
 }
 
 // The English line of every sentence of `latin` (one sentence a line), with the options of a
-// fresh program folder: the shipped standard phrases, marked as parser.txt marks them.
-std::vector<std::string> translate(const std::vector<Pair>& pairs) {
+// fresh program folder: the shipped standard phrases, marked as parser.txt marks them unless
+// `showUserPhrases` is off.
+std::vector<std::string> translate(const std::vector<Pair>& pairs, bool showUserPhrases = true) {
     TempFolder folder;
     TestHost host;
     Lexicon lexicon;
     ViewOptions options;
+    options.showUserPhrases = showUserPhrases;
     options.sentenceMode = true;
     options.hashOffByUser = true;
     auto engine = std::make_unique<Engine>(lexicon, options, host, folder.path());
@@ -103,6 +105,14 @@ TEST(SentenceEnglishGolden, TheReviewedEnglishOfTypedSentencesStays) {
         GTEST_SKIP() << "rewrote " << expectedFile();
     }
     for (std::size_t k = 0; k < pairs.size(); ++k) EXPECT_EQ(english[k], pairs[k].english) << pairs[k].latin;
+    // The marks of the standard phrases change nothing but the marks.
+    const std::vector<std::string> unmarked = translate(pairs, false);
+    ASSERT_EQ(unmarked.size(), pairs.size());
+    for (std::size_t k = 0; k < pairs.size(); ++k) {
+        std::string expected = pairs[k].english;
+        std::erase_if(expected, [](char c) { return c == '<' || c == '>'; });
+        EXPECT_EQ(unmarked[k], expected) << pairs[k].latin << " (phrases not shown)";
+    }
 }
 
 }  // namespace
