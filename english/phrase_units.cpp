@@ -47,6 +47,7 @@ PhraseUnits::PhraseUnits(const PolishSentence& s, int first, int last, bool copu
     before_.resize(n);
     after_.resize(n);
     attachRelativeClauses(relatives);
+    attachCompoundParticiples();
     attachModifiers();
     attachGenitives();
     attachJoinedWords();
@@ -167,6 +168,38 @@ void PhraseUnits::attachNegations() {
     for (int q = first_ + 1; q <= last_; ++q) {
         if (formOf(s_.reading(q)) == "non." && isFiniteVerb(s_.reading(q - 1))) attach(q, q - 1, false);
     }
+}
+
+// "fugati sunt" reads "were put to flight": the participle of a compound tense follows its "be"
+// as one verb, wherever the Latin puts it.
+void PhraseUnits::attachCompoundParticiples() {
+    for (int q = first_; q <= last_; ++q) {
+        const WordAnalysis& participle = s_.reading(q);
+        if (!isPerfectPassiveParticiple(participle) || caseOf(participle) != case_type::Nominative ||
+            parent_[index(q)] >= 0) {
+            continue;
+        }
+        for (int v : {q + 1, q - 1}) {
+            const WordAnalysis& verb = s_.reading(v);
+            if (inRange(v) && isCopulaBe(verb) && isFiniteVerb(verb) && tenseOf(verb) < tense_type::Perfect &&
+                verbNumberOf(verb) == numberOf(participle) && attach(q, v, false)) {
+                break;
+            }
+        }
+    }
+}
+
+bool PhraseUnits::holdsParticiple(int root) const {
+    if (!inRange(root) || !isCopulaBe(s_.reading(root))) return false;
+    const std::vector<int>& after = after_[index(root)];
+    return std::any_of(after.begin(), after.end(),
+                       [&](int q) { return isPerfectPassiveParticiple(s_.reading(q)); });
+}
+
+bool PhraseUnits::isAgent(int root) const {
+    const std::string_view form = formOf(s_.reading(root));
+    return s_.reading(root).partOfSpeech == speech_type::Preposition &&
+           (form == "a." || form == "ab." || form == "abs.") && s_.text(root) == "by";
 }
 
 std::vector<int> PhraseUnits::roots() const {

@@ -1,7 +1,7 @@
 // The words of one stretch of a sentence grouped into English phrase units, so that the word
 // order can move whole phrases: a noun with its adjectives (before it), its participles and
 // genitives (after it); a preposition with its object; two words joined by "and"; a verb with
-// the "not" after it.
+// the "not" after it; the "be" of a compound tense with its participle.
 #pragma once
 
 #include <vector>
@@ -35,6 +35,10 @@ public:
     std::vector<int> flatten(int head) const;
     // The heads that have words put before them.
     std::vector<int> headsWithLeaders() const;
+    // A "be" that heads the participle of its compound tense ("fugati sunt").
+    bool holdsParticiple(int root) const;
+    // A root that names the doer of a passive: a/ab read "by" ("a nostris": by our men).
+    bool isAgent(int root) const;
 
 private:
     int index(int p) const { return p - first_; }
@@ -51,6 +55,7 @@ private:
     void attachJoinedWords();
     void attachPrepositionObjects();
     void attachNegations();
+    void attachCompoundParticiples();
 
     const PolishSentence& s_;
     int first_;

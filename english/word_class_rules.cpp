@@ -54,6 +54,29 @@ constexpr std::array<std::string_view, 3> kAgentPrepositions = {"a", "ab", "abs"
 
 bool isPlural(const WordAnalysis& r) { return numberOf(r) == number_type::Plural; }
 
+// The possessive adjectives and their English: standing for persons in the plural ("a nostris":
+// by our men, "ad suos": to his men).
+constexpr std::array<WordSwap, 5> kPossessivesAsPeople = {{{"me", "my", "my men"},
+                                                           {"tu", "your", "your men"},
+                                                           {"su", "his", "his/her/their men"},
+                                                           {"nostr", "our", "our men"},
+                                                           {"uestr", "your", "your men"}}};
+
+// A masculine or unmarked plural possessive that no noun takes reads as its people.
+bool readsAsPeople(const WordAnalysis& r, const WordAnalysis* partner) {
+    const bool withNoun = partner && (isNominal(*partner) || partner->partOfSpeech == speech_type::Adjective);
+    return isPlural(r) && genderOf(r) != gender_type::Neuter && genderOf(r) != gender_type::Feminine &&
+           !withNoun;
+}
+
+bool readPossessiveAsPeople(const WordAnalysis& r, const WordAnalysis* partner, std::string& text) {
+    if (!readsAsPeople(r, partner)) return false;
+    for (const WordSwap& w : kPossessivesAsPeople) {
+        if (stemOf(r) == w.stem) return replaceWholeWord(text, w.word, w.replacement);
+    }
+    return false;
+}
+
 
 // A passive verb or perfect passive participle in the part around p.
 bool passiveNear(const PolishSentence& s, int p) {
@@ -121,6 +144,7 @@ void applyAdjectiveRules(PolishSentence& s, int p) {
     } else if (isWholeStem(stem) && !(stem == "uniuers" && !isPlural(r))) {
         removeArticle(text);
         readWholeness(r, stem, partner, text);
+    } else if (readPossessiveAsPeople(r, partner, text)) {
     } else if (stem == "mult" && isPlural(r)) {
         replaceWholeWord(text, "much", partner ? "many" : "the many-people");
     } else if (stem == "su") {

@@ -274,9 +274,10 @@ bool isClauseWord(const WordAnalysis& r) {
 }
 
 // A third person verb (not a copula, not an imperative) followed by a nominative noun or
-// pronoun of its number that does not open a clause: "vidit Deus" reads "God saw".
-bool isSubjectAfterVerb(const WordAnalysis& verb, const WordAnalysis& subject) {
-    return !isCopulaReading(verb) && moodOf(verb) != mood_type::Imperative && personOf(verb) == 3 &&
+// pronoun of its number that does not open a clause: "vidit Deus" reads "God saw", "rupti sunt
+// omnes fontes" "all the springs were broken" (a compound tense is no copula).
+bool isSubjectAfterVerb(const WordAnalysis& verb, bool compound, const WordAnalysis& subject) {
+    return (compound || !isCopulaReading(verb)) && moodOf(verb) != mood_type::Imperative && personOf(verb) == 3 &&
            isNominal(subject) && numberOf(subject) == verbNumberOf(verb) && !isClauseWord(subject);
 }
 
@@ -286,8 +287,27 @@ bool isAdverbWord(const WordAnalysis& r) {
 
 int rank(UnitRole role) { return static_cast<int>(role); }
 
-// The unit roots in English order.
-std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
+// The doer of a passive follows its verb: "a nostris fugati sunt" -> "were put to flight by our
+// men", "a Deo vocatur" -> "is called by God".
+void placeAgentsAfterVerb(const PhraseUnits& units, std::vector<int>& roots) {
+    const auto verb =
+        std::find_if(roots.begin(), roots.end(), [&](int r) { return units.role(r) == UnitRole::Verb; });
+    if (verb == roots.end()) return;
+    const int verbRoot = *verb;
+    for (auto it = roots.begin(); *it != verbRoot;) {
+        if (!units.isAgent(*it)) {
+            ++it;
+            continue;
+        }
+        const int agent = *it;
+        roots.erase(it);
+        roots.insert(std::find(roots.begin(), roots.end(), verbRoot) + 1, agent);
+        it = roots.begin();
+    }
+}
+
+// The unit roots in English order, the word order of the mode first.
+std::vector<int> orderUnitRoots(const PhraseUnits& units, Mode mode) {
     std::vector<int> roots = units.roots();
     if (mode != Mode::VerbAfterNominatives) {
         // Adverbials that open the clause before its subject, verb and object stay in front:
@@ -305,8 +325,8 @@ std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
                                         [&](int r) { return units.role(r) == UnitRole::Subject; });
     const auto verbOf = std::find_if(roots.begin(), roots.end(),
                                      [&](int r) { return units.role(r) == UnitRole::Verb; });
-    if (verbOf != roots.end() && verbOf + 1 == subjectOf &&
-        isSubjectAfterVerb(units.reading(*verbOf), units.reading(*subjectOf))) {
+    if (verbOf != roots.end() && subjectOf != roots.end() && verbOf + 1 == subjectOf &&
+        isSubjectAfterVerb(units.reading(*verbOf), units.holdsParticiple(*verbOf), units.reading(*subjectOf))) {
         // "vidit Deus lucem" -> "God saw the light": a verb right before its subject follows it.
         std::rotate(verbOf, verbOf + 1, subjectOf + 1);
         return roots;
@@ -321,6 +341,13 @@ std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
                                                return units.role(r) != UnitRole::Address;
                                            });
     roots.insert(place, verb);
+    return roots;
+}
+
+// The unit roots in English order.
+std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
+    std::vector<int> roots = orderUnitRoots(units, mode);
+    placeAgentsAfterVerb(units, roots);
     return roots;
 }
 
