@@ -38,7 +38,8 @@ bool isPossessivePronoun(const WordAnalysis& r) {
 }
 
 PhraseUnits::PhraseUnits(const PolishSentence& s, int first, int last, bool copulaClause,
-                         int complement, const std::vector<RelativeClause>& relatives)
+                         int complement, const std::vector<RelativeClause>& relatives,
+                         const std::vector<ReportedStatement>& reported)
     : s_(s), first_(first), last_(std::max(first - 1, last)), copulaClause_(copulaClause),
       complement_(complement) {
     const std::size_t n = static_cast<std::size_t>(last_ - first_ + 1);
@@ -47,6 +48,7 @@ PhraseUnits::PhraseUnits(const PolishSentence& s, int first, int last, bool copu
     before_.resize(n);
     after_.resize(n);
     attachRelativeClauses(relatives);
+    attachReportedStatements(reported);
     attachCompoundParticiples();
     attachModifiers();
     attachGenitives();
@@ -167,6 +169,20 @@ void PhraseUnits::attachPrepositionObjects() {
 void PhraseUnits::attachNegations() {
     for (int q = first_ + 1; q <= last_; ++q) {
         if (formOf(s_.reading(q)) == "non." && isFiniteVerb(s_.reading(q - 1))) attach(q, q - 1, false);
+    }
+}
+
+// "lucem esse bonam": the light was good; "urbem captam esse": the city had been taken.
+void PhraseUnits::attachReportedStatements(const std::vector<ReportedStatement>& reported) {
+    for (const ReportedStatement& st : reported) {
+        const int subject = s_.positionOf(st.subject);
+        const int verb = s_.positionOf(st.infinitive);
+        if (!inRange(subject) || !inRange(verb)) continue;
+        for (int part : {st.participle, st.predicate, st.governed}) {
+            const int q = s_.positionOf(part);
+            if (q >= 0) attach(q, verb, false);
+        }
+        attach(verb, subject, false);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "english/polish_sentence.h"
 #include "english/relative_clauses.h"
+#include "english/reported_speech.h"
 
 namespace kavro {
 
@@ -24,8 +25,11 @@ public:
     // standing alone a complement rather than a subject. `complement` (or -1) is the complement
     // that the copula rule placed: it stands alone after its copula. Each relative clause
     // (already in English order) goes whole after its antecedent; no other tie crosses its edge.
+    // A reported statement is one unit headed by its subject, its verb after it, the verb's
+    // participle and complement after the verb.
     PhraseUnits(const PolishSentence& s, int first, int last, bool copulaClause, int complement,
-                const std::vector<RelativeClause>& relatives = {});
+                const std::vector<RelativeClause>& relatives = {},
+                const std::vector<ReportedStatement>& reported = {});
 
     // The positions that head a unit, in Latin order.
     std::vector<int> roots() const;
@@ -50,6 +54,7 @@ private:
     bool link(int child, int host, bool before);
 
     void attachRelativeClauses(const std::vector<RelativeClause>& relatives);
+    void attachReportedStatements(const std::vector<ReportedStatement>& reported);
     void attachModifiers();
     void attachGenitives();
     void attachJoinedWords();

@@ -94,16 +94,18 @@ void polishEnglish(Engine& engine) {
     applyWordClassRules(s, state);
     readConnectingRelatives(s);
     settleOpenPronouns(s);
+    const bool ordered = engine.options.bestOrder != static_cast<std::int16_t>(BestOrder::None);
+    state.reported = readReportedStatements(s, !ordered);
     dropImperativeMarks(s);
     applyWordTable(s);
     emptyDoubledSubjectPronouns(s);
     removeDoubledPrefixes(s);
     joinGerundiveMarkers(s);
     mergeTwoWordIdioms(s);
-    if (engine.options.bestOrder == static_cast<std::int16_t>(BestOrder::None)) {
+    if (!ordered) {
         applyPhraseTableEverywhere(s);
     } else {
-        orderEnglishWords(s, engine.options.bestOrder);
+        orderEnglishWords(s, engine.options.bestOrder, state.reported);
     }
     readMainSubjunctives(s);
     readSubordinateTenses(s);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "english/polish_sentence.h"
+#include "english/reported_speech.h"
 
 namespace kavro {
 
@@ -18,6 +19,8 @@ struct PolishState {
     std::vector<int> besideCopula;
     // Analysis indices of datives that read as the subject ("I need" for "mihi opus est").
     std::vector<int> subjectForm;
+    // The reported statements ("dixit hostes venire"), which the word order keeps together.
+    std::vector<ReportedStatement> reported;
 
     static bool holds(const std::vector<int>& list, int value) {
         return std::find(list.begin(), list.end(), value) != list.end();
@@ -71,8 +74,8 @@ void mergeTwoWordIdioms(PolishSentence& s);
 
 // English word order over the stretches of the sentence; applies the phrase table once to
 // every position. `bestOrder` is 1 (verb after nominatives), 2 (automatic) or 3 (subject, verb,
-// object, the rest).
-void orderEnglishWords(PolishSentence& s, int bestOrder);
+// object, the rest). A reported statement is one phrase, opened by "that".
+void orderEnglishWords(PolishSentence& s, int bestOrder, const std::vector<ReportedStatement>& reported = {});
 
 // Numbers of several words: "one hundred and twenty-seven".
 void joinCompoundNumbers(PolishSentence& s);

@@ -352,14 +352,32 @@ std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
 }
 
 // Puts positions first .. last into English order, phrase unit by phrase unit.
+// The places, after the reordering, of the words that open the reported statements of the range:
+// the first word with English of each subject's phrase.
+std::vector<int> reportedOpenings(const PolishSentence& s, const PhraseUnits& units, const std::vector<int>& newPlace,
+                                  int first, const std::vector<ReportedStatement>& reported) {
+    std::vector<int> openings;
+    for (const ReportedStatement& st : reported) {
+        const int subject = s.positionOf(st.subject);
+        if (subject < first || subject >= first + static_cast<int>(newPlace.size())) continue;
+        int opening = -1;
+        for (int q : units.flatten(subject)) {
+            const int now = newPlace[static_cast<std::size_t>(q - first)];
+            if (!s.text(q).empty() && (opening < 0 || now < opening)) opening = now;
+        }
+        if (opening >= 0) openings.push_back(opening);
+    }
+    return openings;
+}
+
 void reorderRange(PolishSentence& s, int first, int last, Mode mode, int complement,
-                  const std::vector<RelativeClause>& relatives) {
+                  const std::vector<RelativeClause>& relatives, const std::vector<ReportedStatement>& reported) {
     if (last - first < 1) return;
     bool copulaClause = false;
     for (int p = first; p <= last; ++p) {
         if (!relativeClauseAt(relatives, p)) copulaClause = copulaClause || isCopulaReading(s.reading(p));
     }
-    const PhraseUnits units(s, first, last, copulaClause, complement, relatives);
+    const PhraseUnits units(s, first, last, copulaClause, complement, relatives, reported);
     std::vector<int> order;
     for (int root : orderUnits(units, mode)) {
         const std::vector<int> unit = units.flatten(root);
@@ -369,6 +387,7 @@ void reorderRange(PolishSentence& s, int first, int last, Mode mode, int complem
     for (std::size_t i = 0; i < order.size(); ++i) {
         newPlace[static_cast<std::size_t>(order[i] - first)] = first + static_cast<int>(i);
     }
+    const std::vector<int> openings = reportedOpenings(s, units, newPlace, first, reported);
     permute(s, first, order);
     for (int head : units.headsWithLeaders()) {
         const int headNow = newPlace[static_cast<std::size_t>(head - first)];
@@ -381,6 +400,10 @@ void reorderRange(PolishSentence& s, int first, int last, Mode mode, int complem
             handOverPrefix(s, newPlace[static_cast<std::size_t>(head - first)],
                            newPlace[static_cast<std::size_t>(leader - first)]);
         }
+    }
+    // "that" opens a reported statement, before the first word of its subject's phrase.
+    for (int q : openings) {
+        if (!s.text(q).starts_with("that ")) s.setText(q, "that " + s.text(q));
     }
 }
 
@@ -409,20 +432,20 @@ Mode relativeMode(Mode mode) {
 }
 
 void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode, int complement,
-                    const std::vector<RelativeClause>& relatives) {
+                    const std::vector<RelativeClause>& relatives, const std::vector<ReportedStatement>& reported) {
     bool relative = false;
     const int first = skipLeadingWords(s, st.first, st.last, relative);
     int last = st.last;
     while (last >= first && closesStretch(s.reading(last))) --last;
     for (const RelativeClause& rc : relatives) {
-        reorderRange(s, rc.pronoun + 1, rc.last, relativeMode(mode), -1, {});
+        reorderRange(s, rc.pronoun + 1, rc.last, relativeMode(mode), -1, {}, reported);
     }
-    reorderRange(s, first, last, relative ? relativeMode(mode) : mode, complement, relatives);
+    reorderRange(s, first, last, relative ? relativeMode(mode) : mode, complement, relatives, reported);
 }
 
 }  // namespace
 
-void orderEnglishWords(PolishSentence& s, int bestOrder) {
+void orderEnglishWords(PolishSentence& s, int bestOrder, const std::vector<ReportedStatement>& reported) {
     retagSubstantiveAdjectives(s);
     liftConjunctionsOverPrepositions(s);
     std::vector<Stretch> stretches = cutStretches(s);
@@ -432,7 +455,7 @@ void orderEnglishWords(PolishSentence& s, int bestOrder) {
         const std::vector<RelativeClause> relatives = relativeClausesOf(s, st);
         const int complement = orderCopulaClause(s, st, relatives);
         applyPhraseTableTo(s, st);
-        reorderStretch(s, st, modeOf(bestOrder, st, crowdedSentence), complement, relatives);
+        reorderStretch(s, st, modeOf(bestOrder, st, crowdedSentence), complement, relatives, reported);
     }
 }
 
