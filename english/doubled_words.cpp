@@ -41,10 +41,15 @@ bool shareAPreposition(const PolishSentence& s, int p, int q) {
 }
 
 // Position p is tied to the previous word: either names the other as partner (a verb partner
-// does not count), or both hang on one preposition.
+// does not count), or both hang on one preposition, or the previous word is the preposition of
+// p's noun ("in magno periculo": magno belongs to periculo, which in governs).
 bool tiedToPrevious(const PolishSentence& s, int p, int prev) {
+    const int noun = s.firstPartnerPosition(p);
+    const bool prepositionOfNoun = noun >= 0 && s.reading(prev).partOfSpeech == speech_type::Preposition &&
+                                   s.pointsTo(prev, noun);
     return (s.pointsTo(prev, p) && !isVerb(s.reading(p))) ||
-           (s.pointsTo(p, prev) && !isVerb(s.reading(prev))) || shareAPreposition(s, p, prev);
+           (s.pointsTo(p, prev) && !isVerb(s.reading(prev))) || shareAPreposition(s, p, prev) ||
+           prepositionOfNoun;
 }
 
 // Removes the whole words that the slot shares with the previous slot at their start.
@@ -102,14 +107,15 @@ void removeOnePrefix(const PolishSentence& s, int p, int prev, std::string& text
     }
 }
 
-void trimAgainstPrevious(PolishSentence& s, int p, int prev) {
+// `previous` is the previous slot as it was before its own trimming: "cum magna laude" is
+// "with" "the large" "praise", the noun sharing the adjective's "with the".
+void trimAgainstPrevious(PolishSentence& s, int p, int prev, std::string previous) {
     std::string text = s.text(p);
     const bool uncertain = removeLeading(text, "~");
     const WordAnalysis& r = s.reading(p);
     if (r.partOfSpeech == speech_type::Adjective && r.link1 < 0) {
         removeLeading(text, "the ");
     } else if (tiedToPrevious(s, p, prev)) {
-        std::string previous = s.text(prev);
         removeLeading(previous, "~");
         removeSharedStart(text, previous);
         removeOnePrefix(s, p, prev, text);
@@ -178,11 +184,14 @@ void emptyDoubledSubjectPronouns(PolishSentence& s) {
 
 void removeDoubledPrefixes(PolishSentence& s) {
     int prev = 0;
+    std::string previousText = s.text(0);
     for (int p = 1; p < s.size(); ++p) {
         const WordAnalysis& r = s.reading(p);
         if (isCopulaBe(r) && moodOf(r) != mood_type::Infinitive) continue;
-        if (!s.isUserPhrase(p) && !s.isUserPhrase(prev)) trimAgainstPrevious(s, p, prev);
+        std::string untrimmed = s.text(p);
+        if (!s.isUserPhrase(p) && !s.isUserPhrase(prev)) trimAgainstPrevious(s, p, prev, previousText);
         prev = p;
+        previousText = std::move(untrimmed);
     }
 }
 

@@ -113,6 +113,15 @@ void PhraseUnits::attachModifiers() {
         if (host < 0 && inRange(q - 1) && before.partOfSpeech == speech_type::Noun && agrees) {
             host = q - 1;
         }
+        // "in magno periculo": an adjective that the preposition took for its object goes with
+        // the noun of its case and number after it that the preposition governs too.
+        const WordAnalysis& after = s_.reading(q + 1);
+        const int preposition = s_.firstPartnerPosition(q);
+        if (host < 0 && inRange(q + 1) && preposition >= 0 &&
+            s_.reading(preposition).partOfSpeech == speech_type::Preposition && s_.tied(preposition, q + 1) &&
+            isNominal(after) && caseOf(after) == caseOf(r) && numberOf(after) == numberOf(r)) {
+            host = q + 1;
+        }
         if (host >= 0) attach(q, host, s_.reading(q).partOfSpeech != speech_type::Participle);
     }
 }

@@ -86,6 +86,7 @@ void polishEnglish(Engine& engine) {
     if (engine.options.neuralNetwork && !engine.singleWordLookup) applySpecialSenses(engine);
 
     PolishSentence s(engine);
+    undoHyperbaton(s);
     PolishState state;
     state.copulas = findCopulas(s);
     placePredicateAdjectives(s, state);

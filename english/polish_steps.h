@@ -27,6 +27,10 @@ struct PolishState {
     }
 };
 
+// "magno in periculo" -> "in magno periculo": an adjective before the preposition of its noun
+// moves after the preposition.
+void undoHyperbaton(PolishSentence& s);
+
 // Copulas, predicate adjectives and "opus est".
 bool isCopulaReading(const WordAnalysis& r);
 std::vector<int> findCopulas(const PolishSentence& s);
