@@ -123,6 +123,14 @@ std::string simplePast(std::string_view verb, std::span<const PolishRecord> word
     return std::string(verb) + "+ed";
 }
 
+std::string_view passiveRest(std::string_view rest, std::span<const PolishRecord> wordTable) {
+    const std::size_t start = rest.find_first_not_of(' ');
+    if (start == std::string_view::npos) return rest;
+    std::string key(rest.substr(start, rest.find_first_of(" ,;/", start) - start));
+    key += kObjectNounKeySuffix;
+    return findPolishWord(wordTable, key) ? std::string_view() : rest;
+}
+
 void useNarrativeTense(std::string& phrase, const WordAnalysis& verb,
                        std::span<const PolishRecord> wordTable) {
     if (verb.grammar3 == mood_type::Subjunctive) pastSubjunctive(phrase, verb);

@@ -26,4 +26,10 @@ void useNarrativeTense(std::string& phrase, const WordAnalysis& verb,
 // still to be resolved), for a verb word without caret.
 std::string simplePast(std::string_view verb, std::span<const PolishRecord> wordTable);
 
+// The rest of a verb meaning after its verb word (" to flight" of "put to flight", with its
+// leading blank) as a passive form carries it: empty when it begins with the object noun of
+// the meaning ("take hold": the city was "taken"), the whole rest otherwise ("put to flight",
+// "carried out", "laid waste").
+std::string_view passiveRest(std::string_view rest, std::span<const PolishRecord> wordTable);
+
 }  // namespace kavro

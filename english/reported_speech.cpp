@@ -267,7 +267,7 @@ std::string sameTime(const WordAnalysis& inf, const EnglishVerb& v, const Agreem
                      std::span<const PolishRecord> table) {
     const std::string be(past ? a.past() : a.present());
     if (v.word == "be") return be + v.rest;
-    if (isPassive(inf)) return finished(be + " " + v.word + "+ed", inf) + v.rest;
+    if (isPassive(inf)) return finished(be + " " + v.word + "+ed", inf) + std::string(passiveRest(v.rest, table));
     if (std::find(kStativeVerbs.begin(), kStativeVerbs.end(), v.word) != kStativeVerbs.end()) {
         if (past) return finished(simplePast(v.word, table), inf) + v.rest;
         if (a.singular && a.person == 3) return finished(v.word == "have" ? "has" : v.word + "+s", inf) + v.rest;
@@ -277,10 +277,12 @@ std::string sameTime(const WordAnalysis& inf, const EnglishVerb& v, const Agreem
 }
 
 // A perfect infinitive: before the main verb's time ("had come", "has come").
-std::string earlierTime(const WordAnalysis& inf, const EnglishVerb& v, const Agreement& a, bool past) {
+std::string earlierTime(const WordAnalysis& inf, const EnglishVerb& v, const Agreement& a, bool past,
+                        std::span<const PolishRecord> table) {
     const std::string have(past ? "had" : a.have());
     if (v.word == "be") return have + " been" + v.rest;
-    return finished(have + (isPassive(inf) ? " been " : " ") + v.word + "+ed", inf) + v.rest;
+    if (isPassive(inf)) return finished(have + " been " + v.word + "+ed", inf) + std::string(passiveRest(v.rest, table));
+    return finished(have + " " + v.word + "+ed", inf) + v.rest;
 }
 
 // A future infinitive: after the main verb's time ("would come", "will come").
@@ -363,7 +365,7 @@ private:
     std::string finiteOf(const WordAnalysis& inf, const Agreement& a, bool past) const {
         const EnglishVerb v(meaningOf(inf));
         if (inf.partOfSpeech == speech_type::Participle || tenseOf(inf) == tense_type::Future) return laterTime(v, past);
-        if (tenseOf(inf) == tense_type::Perfect) return earlierTime(inf, v, a, past);
+        if (tenseOf(inf) == tense_type::Perfect) return earlierTime(inf, v, a, past, table_);
         return sameTime(inf, v, a, past, table_);
     }
 
