@@ -158,6 +158,39 @@ bool standsAlone(const PolishSentence& s, int p) {
            (start == p || (start == p - 1 && s.reading(start).partOfSpeech == speech_type::Conjunction));
 }
 
+// The verb of inquam or aio ("inquit", "ait") that stands between quoted parts.
+bool isVerbOfQuoting(const WordAnalysis& r) {
+    const std::string_view stem = stemOf(r);
+    return isVerb(r) && (stem == "inqu" || stem == "a" || stem == "ai");
+}
+
+// The first word after position p that is no punctuation mark; -1.
+int nextWord(const PolishSentence& s, int p) {
+    for (int q = p + 1; q < s.size(); ++q) {
+        if (!isPunctuation(s.reading(q))) return q;
+    }
+    return -1;
+}
+
+constexpr std::array<std::string_view, 3> kVerbPronouns = {"I ", "we ", "you "};
+
+// '"Ego," inquit, "non veniam."': the pronoun quoted on its own is the subject of the verb of
+// the quoted words after "inquit", which takes no pronoun of its own ('"I," he said, "will not
+// come."').
+void dropPronounAfterQuotedSubject(PolishSentence& s, int p, int code) {
+    const int quoting = nextWord(s, p);
+    if (!standsAlone(s, p) || quoting < 0 || !isVerbOfQuoting(s.reading(quoting))) return;
+    const int first = nextWord(s, quoting);
+    if (first < 0 || first == quoting + 1) return;
+    const int verb = verbOfPronoun(s, first, code);
+    if (verb < 0 || s.isUserPhrase(verb)) return;
+    std::string text = s.text(verb);
+    for (std::string_view pronoun : kVerbPronouns) {
+        if (removeLeading(text, pronoun)) break;
+    }
+    s.setText(verb, text);
+}
+
 }  // namespace
 
 void emptyDoubledSubjectPronouns(PolishSentence& s) {
@@ -171,6 +204,7 @@ void emptyDoubledSubjectPronouns(PolishSentence& s) {
         // "Ego, inquit, non veniam" (the middle clause put last): a pronoun standing alone before
         // a comma is the subject of the verb that follows, which names it again; the pronoun
         // and the comma go ("I will not come", not "I, I will not come").
+        dropPronounAfterQuotedSubject(s, p, code);
         const int comma = p + 1;
         if (!standsAlone(s, p) || !s.contains(comma + 1) || formOf(s.reading(comma)) != "," ||
             s.reading(comma + 1).partOfSpeech == speech_type::Conjunction ||
