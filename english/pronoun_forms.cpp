@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "english/polish_steps.h"
+#include "english/relative_clauses.h"
 #include "english/slot_words.h"
 #include "job/grammar_codes.h"
 
@@ -182,16 +183,46 @@ void applyCaseForms(std::string& text, int latinCase, int gender) {
 
 constexpr std::array<std::string_view, 4> kRelativeWords = {"which", "whichs", "who", "whos"};
 
+bool isPersonNoun(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Noun &&
+           (r.kind2 == noun_kind_type::Proper || r.kind2 == noun_kind_type::Person);
+}
+
+// An antecedent that "who" refers to: a person or a name, or a pronoun or adjective standing
+// for persons ("omnes qui": all who); not a neuter and not a thing.
+bool standsForPeople(const WordAnalysis& r) {
+    if (genderOf(r) == gender_type::Neuter) return false;
+    if (r.partOfSpeech == speech_type::Noun) return isPersonNoun(r) || isProperNoun(r);
+    return r.partOfSpeech == speech_type::Pronoun || r.partOfSpeech == speech_type::SubstantiveAdjective ||
+           r.partOfSpeech == speech_type::Adjective;
+}
+
+// The antecedent of an interrogative qui, quae, quod that the dictionary gave for a relative
+// ("aquas quae erant": the waters which were), or -1 when it refers to nothing before it or asks.
+int misreadRelativeAntecedent(const PolishSentence& s, int p) {
+    const WordAnalysis& r = s.reading(p);
+    if (r.kind2 != pronoun_kind_type::Interrogative || !isRelativePronoun(r) || asksAQuestion(s, p)) return -1;
+    for (const RelativeClause& rc : findRelativeClauses(s)) {
+        if (rc.pronoun == p) return rc.antecedent;
+    }
+    return -1;
+}
+
 // The relative pronoun: "what" for a neuter without antecedent, "who"/"whom" for a person,
 // "which" otherwise.
 void applyRelativeForm(const PolishSentence& s, int p, std::string& text,
                        const WordAnalysis* lastPersonNoun) {
     const WordAnalysis& r = s.reading(p);
-    if (r.kind2 != pronoun_kind_type::Relative) return;
+    const int antecedent = misreadRelativeAntecedent(s, p);
+    if (r.kind2 != pronoun_kind_type::Relative && antecedent < 0) return;
     const auto word = std::find_if(kRelativeWords.begin(), kRelativeWords.end(),
                                    [&](std::string_view w) { return holdsWord(text, w); });
     if (word == kRelativeWords.end()) return;
     const std::string_view personForm = isOblique(caseOf(r)) ? "whom" : "who";
+    if (antecedent >= 0) {
+        replaceWholeWord(text, *word, standsForPeople(s.reading(antecedent)) ? personForm : "which");
+        return;
+    }
     const WordAnalysis* partner = s.firstPartner(p);
     std::string_view form = "which";
     if (partner && !isVerb(*partner)) {
