@@ -110,6 +110,7 @@ void polishEnglish(Engine& engine) {
     }
     readMainSubjunctives(s);
     readSubordinateTenses(s);
+    readPurposeInfinitives(s);
     readTimeAblatives(s);
     joinCompoundNumbers(s);
     removeCaretsAndProperArticles(s);

@@ -88,6 +88,10 @@ void joinCompoundNumbers(PolishSentence& s);
 // condition about the future ("if he will make").
 void readSubordinateTenses(PolishSentence& s);
 
+// A purpose clause without a subject of its own reads as the infinitive of purpose ("ut
+// videret" -> "to see").
+void readPurposeInfinitives(PolishSentence& s);
+
 // An ablative of time reads "in the night", "for seven days", not "with the night".
 void readTimeAblatives(PolishSentence& s);
 
