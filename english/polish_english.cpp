@@ -111,6 +111,7 @@ void polishEnglish(Engine& engine) {
     readMainSubjunctives(s);
     readSubordinateTenses(s);
     readPurposeInfinitives(s);
+    shareCoordinatedModals(s);
     readTimeAblatives(s);
     joinCompoundNumbers(s);
     removeCaretsAndProperArticles(s);

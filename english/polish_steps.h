@@ -92,6 +92,10 @@ void readSubordinateTenses(PolishSentence& s);
 // videret" -> "to see").
 void readPurposeInfinitives(PolishSentence& s);
 
+// A second subjunctive joined by "and" leaves its subject pronoun and modal to the first ("they
+// may shine and illuminate").
+void shareCoordinatedModals(PolishSentence& s);
+
 // An ablative of time reads "in the night", "for seven days", not "with the night".
 void readTimeAblatives(PolishSentence& s);
 
