@@ -121,6 +121,15 @@ bool isConditionConjunction(const WordAnalysis& r) {
            std::find(kConditionOpeners.begin(), kConditionOpeners.end(), formOf(r)) != kConditionOpeners.end();
 }
 
+// The conjunctions of time, after which the present subjunctive is the English present.
+constexpr std::array<std::string_view, 7> kTimeConjunctions = {"donec.", "antequam.", "priusquam.", "dum.",
+                                                               "cum.", "ubi.", "postquam."};
+
+bool isTimeConjunction(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Conjunction &&
+           std::find(kTimeConjunctions.begin(), kTimeConjunctions.end(), formOf(r)) != kTimeConjunctions.end();
+}
+
 bool opensCondition(const WordAnalysis& r) {
     if (isRelativePronoun(r) && formOf(r) != "qu.od" && formOf(r) != "qu.id") return true;
     if (stemOf(r).ends_with("cumque") && r.partOfSpeech != speech_type::Adverb) return true;
@@ -150,13 +159,14 @@ int conditionOpener(const PolishSentence& s, int v) {
     return start > 0 && opensCondition(s.reading(start - 1)) ? start - 1 : -1;
 }
 
-// The auxiliaries of the future and of the perfect subjunctive that open a verb phrase.
-constexpr std::array<std::string_view, 5> kFutureAuxiliaries = {"might have ", "will have ", "shall have ",
-                                                                "will ", "shall "};
+// The auxiliaries of the future and of the perfect and present subjunctives that open a verb
+// phrase.
+constexpr std::array<std::string_view, 6> kFutureAuxiliaries = {"might have ", "will have ", "shall have ",
+                                                                "will ", "shall ", "may "};
 
 // "if you might have ^found", "if you will ^find" -> "if you ^find", "if he will be ^found" ->
-// "if he ^is found": the English present of a condition or time to come, after the subject
-// pronoun the phrase has.
+// "if he ^is found", "until you may ^return" -> "until you ^return": the English present of a
+// condition or a time, after the subject pronoun the phrase has.
 void presentOfCondition(PolishSentence& s, int v) {
     std::string text = s.text(v);
     std::size_t at = std::string::npos;
@@ -223,6 +233,9 @@ void readSubordinateTenses(PolishSentence& s) {
         const bool imperfectSubjunctive =
             moodOf(r) == mood_type::Subjunctive && tenseOf(r) == tense_type::Imperfect;
         if (imperfectSubjunctive && inFactClause(s, v)) pastOfFact(s, v);
+        // "donec revertaris": until you return; "antequam moriar": before I die.
+        const bool presentSubjunctive = moodOf(r) == mood_type::Subjunctive && tenseOf(r) == tense_type::Present;
+        if (presentSubjunctive && opener >= 0 && isTimeConjunction(s.reading(opener))) presentOfCondition(s, v);
     }
 }
 
