@@ -36,8 +36,10 @@ constexpr std::array<Rewrite, 3> kImperfectOfBe = {{{"might ^be", "had ^been"},
                                                     {"were ^being", "had ^been"}}};
 constexpr std::array<Rewrite, 2> kFutureOfBe = {{{"will ^be", "will have ^been"},
                                                  {"shall ^be", "shall have ^been"}}};
-// "have" phrases of deponents; every rewrite found applies.
-constexpr std::array<Rewrite, 6> kHaveForms = {{{"^have+s", "^has"},
+// "have" phrases of deponents; every rewrite found applies. The imperfect subjunctive of "be"
+// makes the pluperfect ("cum locutus esset": when he had spoken), as for the other verbs.
+constexpr std::array<Rewrite, 7> kHaveForms = {{{"might ^have", "^had"},
+                                               {"^have+s", "^has"},
                                                {"was ^have+ing", "^had"},
                                                {"were ^have+ing", "^had"},
                                                {"have ^have+ed", "^had"},

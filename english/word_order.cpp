@@ -287,6 +287,17 @@ bool isAdverbWord(const WordAnalysis& r) {
 
 int rank(UnitRole role) { return static_cast<int>(role); }
 
+// Adverbs of time that open their clause before the verb ("cum locutus esset": when he had
+// spoken; "tunc venit": then he came), and the conjunctions.
+constexpr std::array<std::string_view, 8> kOpeningAdverbs = {"cum.", "quando.", "ubi.", "tunc.", "tum.",
+                                                             "deinde.", "postquam.", "dum."};
+
+bool opensWithTime(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Conjunction ||
+           (r.partOfSpeech == speech_type::Adverb &&
+            std::find(kOpeningAdverbs.begin(), kOpeningAdverbs.end(), formOf(r)) != kOpeningAdverbs.end());
+}
+
 // The doer of a passive follows its verb: "a nostris fugati sunt" -> "were put to flight by our
 // men", "a Deo vocatur" -> "is called by God".
 void placeAgentsAfterVerb(const PhraseUnits& units, std::vector<int>& roots) {
@@ -336,9 +347,12 @@ std::vector<int> orderUnitRoots(const PhraseUnits& units, Mode mode) {
     roots.pop_back();
     auto subject = std::find_if(roots.rbegin(), roots.rend(),
                                 [&](int r) { return units.role(r) == UnitRole::Subject; });
+    // Without a subject the verb opens the clause after its address and its opening adverbs
+    // ("cum locutus esset": when he had spoken, "tunc venit": then he came).
     auto place = subject != roots.rend() ? subject.base()
                                          : std::find_if(roots.begin(), roots.end(), [&](int r) {
-                                               return units.role(r) != UnitRole::Address;
+                                               return units.role(r) != UnitRole::Address &&
+                                                      !opensWithTime(units.reading(r));
                                            });
     roots.insert(place, verb);
     return roots;
