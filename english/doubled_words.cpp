@@ -100,7 +100,11 @@ void removeOnePrefix(const PolishSentence& s, int p, int prev, std::string& text
     const bool firstWordOnly = partner && (partner->partOfSpeech == speech_type::Preposition ||
                                            partner->partOfSpeech == speech_type::Noun);
     const int length = prefixLength(text);
-    if (length == 2 || (length == 4 && isArticleBearer(previous))) {
+    // "ex omni ligno": "from" "with every" -> "from" "every"; a case prefix without its article
+    // goes after a preposition.
+    const bool bareAfterPreposition =
+        previous.partOfSpeech == speech_type::Preposition && (length == 3 || length == 5);
+    if (length == 2 || (length == 4 && isArticleBearer(previous)) || bareAfterPreposition) {
         text.erase(0, static_cast<std::size_t>(length));
     } else if (length == 9 || length == 7) {
         text.erase(0, firstWordOnly ? text.find(' ') + 1 : static_cast<std::size_t>(length));

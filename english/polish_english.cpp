@@ -86,6 +86,7 @@ void polishEnglish(Engine& engine) {
     if (engine.options.neuralNetwork && !engine.singleWordLookup) applySpecialSenses(engine);
 
     PolishSentence s(engine);
+    retagWholeNouns(s);
     undoHyperbaton(s);
     PolishState state;
     state.copulas = findCopulas(s);

@@ -39,6 +39,9 @@ void applyOpusEst(PolishSentence& s, PolishState& state);
 // A complement after its copula: no article, and "mine", "yours", "ours" for a lone possessive.
 std::string complementText(std::string text);
 
+// The noun reading of omnis beside a noun of its case and number becomes its adjective.
+void retagWholeNouns(PolishSentence& s);
+
 // Per-word rules by part of speech.
 void applyPronounForms(PolishSentence& s, int p, const WordAnalysis* lastPersonNoun,
                        const PolishState& state);

@@ -209,6 +209,31 @@ void applyParticipleRules(PolishSentence& s, int p) {
     }
 }
 
+// "omni ligno", "omni animae": the noun reading of omnis or cunctus ("all men") beside a noun of
+// its case and number is the adjective of that noun ("every tree", not "the all men the tree");
+// it becomes an adjective tied to the noun, which the adjective rules and the word order then
+// read as such.
+void retagWholeNouns(PolishSentence& s) {
+    for (int p = 0; p + 1 < s.size(); ++p) {
+        WordAnalysis* r = s.editableReading(p);
+        const WordAnalysis& next = s.reading(p + 1);
+        const int noun = s.chosenIndex(p + 1);
+        if (!r || r->partOfSpeech != speech_type::Noun || !isWholeStem(stemOf(*r)) || noun < 0 ||
+            next.partOfSpeech != speech_type::Noun || isProperNoun(next) || caseOf(next) != caseOf(*r) ||
+            numberOf(next) != numberOf(*r)) {
+            continue;
+        }
+        r->partOfSpeech = speech_type::Adjective;
+        r->link1 = static_cast<std::int16_t>(noun);
+        // "ex omni ligno": the preposition that took omni for its object governs the noun.
+        WordAnalysis* preposition = s.editableReading(p - 1);
+        if (preposition && preposition->partOfSpeech == speech_type::Preposition &&
+            preposition->link1 == s.chosenIndex(p)) {
+            preposition->link1 = static_cast<std::int16_t>(noun);
+        }
+    }
+}
+
 // A substantive adjective: omnis and its kin as in applyAdjectiveRules ("omnem animam" ->
 // "every soul", "omnes" -> "all"); quicumque alone "whoever", quodcumque "whatever".
 void applySubstantiveRules(PolishSentence& s, int p) {
