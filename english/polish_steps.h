@@ -57,6 +57,8 @@ void applyCumque(PolishSentence& s, int p);
 void applySentenceEt(PolishSentence& s, int p);
 // The usual English of particles whose first dictionary sense is rarer ("enim" -> "for").
 void applyParticleSenses(PolishSentence& s, int p);
+// "that?" in a part of the sentence that asks nothing is "that".
+void dropQuestionMarksOutsideQuestions(PolishSentence& s);
 // "non" before a finite verb goes into its phrase ("will not come", "does not come"); true
 // when it did.
 bool negateFollowingVerb(PolishSentence& s, int p);

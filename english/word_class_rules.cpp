@@ -29,8 +29,10 @@ constexpr std::array<WordSwap, 7> kAdjectivesAlone = {{{"me", "my", "my-own"},
 
 // Particles whose first dictionary sense is not the English that narrative uses for them:
 // enim "namely" is "for", uero "yes" is "truly", donec "while" is "until", coram "in the
-// presence of" is "before", ecce "behold! see! look! ..." is "behold".
-constexpr std::array<WordSwap, 8> kParticleSenses = {{{"enim", "", "for"},
+// presence of" is "before", ecce "behold! see! look! ..." is "behold", quare "in what way? how?
+// by what means?" is "why".
+constexpr std::array<WordSwap, 9> kParticleSenses = {{{"enim", "", "for"},
+                                                      {"quare", "", "why"},
                                                       {"etenim", "", "for"},
                                                       {"namque", "", "for"},
                                                       {"uero", "", "truly"},
@@ -170,6 +172,22 @@ void applyParticleSenses(PolishSentence& s, int p) {
     }
     for (std::string_view agent : kAgentPrepositions) {
         if (word == agent) s.setText(p, passiveNear(s, p) ? "by" : "from");
+    }
+}
+
+// The interrogative English of a pronoun or particle ("that?", "of whom?") in a part of the
+// sentence that asks nothing (its closing mark is no "?") loses its question mark: "vidit lucem
+// quod esset bona" -> "saw the light that was good", not "that? was good".
+void dropQuestionMarksOutsideQuestions(PolishSentence& s) {
+    for (int p = 0; p < s.size(); ++p) {
+        const WordAnalysis& r = s.reading(p);
+        std::string text = s.text(p);
+        if (isPunctuation(r) || text.find('?') == std::string::npos) continue;
+        int close = p + 1;
+        while (close < s.size() && !(isPunctuation(s.reading(close)) && formOf(s.reading(close)) != ",")) ++close;
+        if (close < s.size() && formOf(s.reading(close)) == "?") continue;
+        std::erase(text, '?');
+        s.setText(p, text);
     }
 }
 
