@@ -117,6 +117,7 @@ void polishEnglish(Engine& engine) {
     dropQuestionMarksOutsideQuestions(s);
     joinCompoundNumbers(s);
     removeCaretsAndProperArticles(s);
+    orderQuestions(s);
     dropAddressMarksInsideClauses(s);
     dropArticlesBesideDeterminers(s);
     if (engine.options.ablativeAbsolute) renderAblativeAbsolutes(s);

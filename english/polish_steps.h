@@ -114,6 +114,9 @@ void dropAddressMarksInsideClauses(PolishSentence& s);
 // No "the" after a determiner or before a possessive ("two the lights", "the his kind").
 void dropArticlesBesideDeterminers(PolishSentence& s);
 
+// "why you did not" -> "why did you not", "what you seek" -> "what do you seek" in a question.
+void orderQuestions(PolishSentence& s);
+
 // Caret removal and articles of proper nouns; ablative absolutes; sentence capitals.
 void removeCaretsAndProperArticles(PolishSentence& s);
 void renderAblativeAbsolutes(PolishSentence& s);
