@@ -249,4 +249,30 @@ void joinGerundiveMarkers(PolishSentence& s) {
     }
 }
 
+// "cum cithara et organo": "with the cithara and the organ", "of the heaven and the earth":
+// the second of two nouns joined by "and" or "or" shares the first one's preposition.
+void shareJoinedPrepositions(PolishSentence& s) {
+    for (int j = 1; j + 1 < s.size(); ++j) {
+        const WordAnalysis& joiner = s.reading(j);
+        const bool joins = joiner.partOfSpeech == speech_type::Tackon ||
+                           (joiner.partOfSpeech == speech_type::Conjunction && joiner.grammar5 == 2);
+        const int a = joins ? s.positionOf(joiner.link1) : -1;
+        const int b = joins ? s.positionOf(joiner.link2) : -1;
+        if (a < 0 || b != j + 1 || a >= j || s.isUserPhrase(b) || !isNominal(s.reading(a)) ||
+            !isNominal(s.reading(b)) || caseOf(s.reading(a)) != caseOf(s.reading(b))) {
+            continue;
+        }
+        std::string first = s.text(a), second = s.text(b);
+        removeLeading(first, "~");
+        const bool uncertain = removeLeading(second, "~");
+        const std::size_t length = static_cast<std::size_t>(prefixLength(second));
+        const std::size_t word = second.find(' ');
+        if (length == 0 || word + 1 >= length + 1 || first.compare(0, length, second, 0, length) != 0 ||
+            second.starts_with("the ") || second.starts_with("O ")) {
+            continue;
+        }
+        s.setText(b, (uncertain ? "~" : "") + second.substr(word + 1));
+    }
+}
+
 }  // namespace kavro

@@ -114,6 +114,7 @@ void polishEnglish(Engine& engine) {
     readPurposeInfinitives(s);
     shareCoordinatedModals(s);
     readTimeAblatives(s);
+    shareJoinedPrepositions(s);
     dropQuestionMarksOutsideQuestions(s);
     joinCompoundNumbers(s);
     removeCaretsAndProperArticles(s);

@@ -78,6 +78,10 @@ void emptyDoubledSubjectPronouns(PolishSentence& s);
 void removeDoubledPrefixes(PolishSentence& s);
 void joinGerundiveMarkers(PolishSentence& s);
 
+// The second of two joined nouns shares the first one's preposition ("with the harp and the
+// organ").
+void shareJoinedPrepositions(PolishSentence& s);
+
 // Two-word idioms ("res publica", "patres conscripti", ...).
 void mergeTwoWordIdioms(PolishSentence& s);
 
