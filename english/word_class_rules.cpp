@@ -30,9 +30,13 @@ constexpr std::array<WordSwap, 7> kAdjectivesAlone = {{{"me", "my", "my-own"},
 // Particles whose first dictionary sense is not the English that narrative uses for them:
 // enim "namely" is "for", uero "yes" is "truly", donec "while" is "until", coram "in the
 // presence of" is "before", ecce "behold! see! look! ..." is "behold", quare "in what way? how?
-// by what means?" is "why".
-constexpr std::array<WordSwap, 9> kParticleSenses = {{{"enim", "", "for"},
+// by what means?" is "why", rursum and rursus "turned back" are "again", simul "at same time"
+// is "together".
+constexpr std::array<WordSwap, 12> kParticleSenses = {{{"enim", "", "for"},
                                                       {"quare", "", "why"},
+                                                      {"rursum", "", "again"},
+                                                      {"rursus", "", "again"},
+                                                      {"simul", "", "together"},
                                                       {"etenim", "", "for"},
                                                       {"namque", "", "for"},
                                                       {"uero", "", "truly"},
@@ -42,8 +46,10 @@ constexpr std::array<WordSwap, 9> kParticleSenses = {{{"enim", "", "for"},
                                                       {"en", "", "behold"}}};
 
 // Prepositions likewise: post "behind" is "after", de "down from" is "from", ex "out of" is
-// "from", propter "near" is "because of", secundum "after" is "according to".
-constexpr std::array<WordSwap, 7> kPrepositionSenses = {{{"post", "", "after"},
+// "from", propter "near" is "because of", secundum "after" is "according to", pro "on behalf
+// of" is "for".
+constexpr std::array<WordSwap, 8> kPrepositionSenses = {{{"post", "", "after"},
+                                                         {"pro", "", "for"},
                                                          {"ante", "", "before"},
                                                          {"de", "", "from"},
                                                          {"ex", "", "from"},
