@@ -140,7 +140,11 @@ void useNarrativeTense(std::string& phrase, const WordAnalysis& verb,
         return;
     }
 
-    if (verb.grammar1 == tense_type::Perfect) perfectToSimplePast(phrase, verb, wordTable);
+    // The perfect of the first and second persons speaks of what has come about ("dedi vobis":
+    // I have given you, "quid fecisti?": what have you done?); the narrative's third person
+    // tells the past ("dedit": he gave).
+    const bool speech = verb.grammar4 == 1 || verb.grammar4 == 2;
+    if (verb.grammar1 == tense_type::Perfect && !speech) perfectToSimplePast(phrase, verb, wordTable);
     else if (verb.grammar1 == tense_type::Imperfect) imperfectToPlainPast(phrase, wordTable);
 }
 

@@ -1,6 +1,7 @@
 // The English tenses of Latin narrative. The Latin perfect of a story is the English simple
 // past ("creavit" -> "created", "vidit" -> "saw", "fuit" -> "was"), not the present perfect
-// that the verb templates build ("has created"); the imperfect is told in the simple past as
+// that the verb templates build ("has created"); in the first and second persons, which speak,
+// it keeps the present perfect ("dedi vobis" -> "I have given you"); the imperfect is told in the simple past as
 // well ("ibat" -> "went", "erat" -> "was", not "was going", "was being"), its passive in the
 // plain past passive ("ferebatur" -> "was carried", not "was being carried"). The verbs that
 // report speech, aio and inquam, are told in the past too ("ait" -> "he said").
