@@ -307,6 +307,17 @@ void joinCumTackon(PolishSentence& s, int p, std::string& text) {
     s.setText(p - 1, "");
 }
 
+// idem reads "the same" ("eadem die": on the same day, "in eodem loco": in the same place);
+// English has no bare "same" before a noun or standing alone.
+void addArticleToSame(std::string& text) {
+    const std::size_t at = findWholeWord(text, "same");
+    if (at == std::string::npos || (at > 0 && text[at - 1] == '-') ||
+        (at >= 4 && text.compare(at - 4, 4, "the ") == 0)) {
+        return;
+    }
+    text.insert(at, "the ");
+}
+
 }  // namespace
 
 void applyPronounForms(PolishSentence& s, int p, const WordAnalysis* lastPersonNoun,
@@ -323,6 +334,7 @@ void applyPronounForms(PolishSentence& s, int p, const WordAnalysis* lastPersonN
     applyCaseForms(text, subject ? int{case_type::Nominative} : caseOf(r), genderOf(r));
     applyRelativeForm(s, p, text, lastPersonNoun);
     joinCumTackon(s, p, text);
+    addArticleToSame(text);
     s.setText(p, text);
 }
 
