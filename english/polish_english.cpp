@@ -87,6 +87,7 @@ void polishEnglish(Engine& engine) {
 
     PolishSentence s(engine);
     retagWholeNouns(s);
+    readIndeclinableGenitives(s);
     undoHyperbaton(s);
     PolishState state;
     state.copulas = findCopulas(s);

@@ -41,6 +41,8 @@ std::string complementText(std::string text);
 
 // The noun reading of omnis beside a noun of its case and number becomes its adjective.
 void retagWholeNouns(PolishSentence& s);
+// An indeclinable name after a common noun is its genitive ("terra Canaan": the land of Canaan).
+void readIndeclinableGenitives(PolishSentence& s);
 
 // Per-word rules by part of speech.
 void applyPronounForms(PolishSentence& s, int p, const WordAnalysis* lastPersonNoun,

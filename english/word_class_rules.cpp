@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "english/polish_steps.h"
+#include "english/polish_tables.h"
 #include "english/slot_words.h"
 #include "job/grammar_codes.h"
 
@@ -255,6 +256,33 @@ void retagWholeNouns(PolishSentence& s) {
             preposition->link1 == s.chosenIndex(p)) {
             preposition->link1 = static_cast<std::int16_t>(noun);
         }
+    }
+}
+
+// An indeclinable name (its analysed form has no ending: "Canaan.", "Israel.") right after a
+// common noun is that noun's genitive: "terra Canaan" -> "the land of Canaan", "filii Israel"
+// -> "the sons of Israel", "Deus Abraham" -> "the God of Abraham". Unless the choice made it a
+// verb's subject or object, it becomes a genitive tied to the noun, which the word order keeps
+// after it.
+void readIndeclinableGenitives(PolishSentence& s) {
+    for (int q = 1; q < s.size(); ++q) {
+        WordAnalysis* name = s.editableReading(q);
+        const WordAnalysis& head = s.reading(q - 1);
+        const int noun = s.chosenIndex(q - 1);
+        if (!name || name->partOfSpeech != speech_type::Noun || !isProperNoun(*name) ||
+            !formOf(*name).ends_with('.') || head.partOfSpeech != speech_type::Noun || isProperNoun(head) ||
+            noun < 0 || caseOf(*name) == case_type::Genitive || s.isUserPhrase(q)) {
+            continue;
+        }
+        bool taken = false;
+        for (int v = 0; v < s.size() && !taken; ++v) taken = isVerb(s.reading(v)) && s.tied(q, v);
+        // Assembly gave the name the article or the "O" of its case; the genitive has neither.
+        std::string text = s.text(q);
+        if (!removeLeading(text, "the ")) removeLeading(text, "O ");
+        if (taken || text.empty() || prefixLength(text) != 0) continue;
+        name->grammar1 = case_type::Genitive;
+        name->link1 = static_cast<std::int16_t>(noun);
+        s.setText(q, "of " + text);
     }
 }
 
