@@ -122,6 +122,9 @@ void PhraseUnits::attachModifiers() {
             isNominal(after) && caseOf(after) == caseOf(r) && numberOf(after) == numberOf(r)) {
             host = q + 1;
         }
+        // "Haec sunt nomina": a pronoun that agrees with the complement of its copula is the
+        // subject ("these are the names"), not the complement's adjective.
+        if (host >= 0 && host == complement_ && s_.reading(q).partOfSpeech == speech_type::Pronoun) continue;
         if (host >= 0) attach(q, host, s_.reading(q).partOfSpeech != speech_type::Participle);
     }
 }

@@ -177,6 +177,14 @@ bool isNominative(const WordAnalysis& r) {
     return declined && caseOf(r) == case_type::Nominative;
 }
 
+// A noun with a genitive of its own after it keeps its article as a complement ("Haec sunt
+// nomina filiorum": these are the names of the sons).
+bool specifiedByGenitive(const PolishSentence& s, int p) {
+    const WordAnalysis& next = s.reading(p + 1);
+    return s.reading(p).partOfSpeech == speech_type::Noun && isNominal(next) &&
+           caseOf(next) == case_type::Genitive;
+}
+
 // Subject, copula and complement, each met once, in that order: "Marcus bonus est" -> "Marcus
 // is good". Returns the complement's new position, or -1.
 int orderCopulaClause(PolishSentence& s, const Stretch& st, const std::vector<RelativeClause>& relatives) {
@@ -207,7 +215,7 @@ int orderCopulaClause(PolishSentence& s, const Stretch& st, const std::vector<Re
     if (commonNoun && !text.starts_with("the ") && !text.starts_with('<')) {
         s.setText(places[0], "the " + text);
     }
-    s.setText(places[2], complementText(s.text(places[2])));
+    if (!specifiedByGenitive(s, places[2])) s.setText(places[2], complementText(s.text(places[2])));
     return places[2];
 }
 
