@@ -53,7 +53,8 @@ int nominalPartner(const PolishSentence& s, int p) {
 }
 
 // ipse: with ego/tu/nos/vos the reflexive of that person; after a noun "himself" ... by the
-// noun (a thing takes "itself" forms); before its noun "this-same"; alone by its gender.
+// noun (a thing takes "itself" forms); before its noun "this-same"; alone as a subject "he
+// himself", "she herself", "it", "they themselves"; alone otherwise by its gender.
 std::string_view ipseForm(const PolishSentence& s, int p) {
     const WordAnalysis& r = s.reading(p);
     for (int q = 0; q < s.size(); ++q) {
@@ -62,6 +63,12 @@ std::string_view ipseForm(const PolishSentence& s, int p) {
         }
     }
     const int noun = nominalPartner(s, p);
+    // Standing alone as a subject ("ipse vadit", "ipse est Edom"): the subject pronoun with its
+    // emphasis, as English has no subject "himself" ("he himself ran").
+    if (noun < 0 && caseOf(r) == case_type::Nominative) {
+        if (numberOf(r) == number_type::Plural) return "they themselves";
+        return genderOf(r) == gender_type::Feminine ? "she herself" : genderOf(r) == gender_type::Neuter ? "it" : "he himself";
+    }
     if (numberOf(r) == number_type::Plural) return "these-same";
     if (noun > p) return "this-same";
     const WordAnalysis& host = s.reading(noun);

@@ -72,9 +72,10 @@ TEST(PolishPronouns, EnglishFormFollowsLatinCaseGenderAndNumber) {
         {"alicu.i", "anyone", Indefinite, kDat, kSg, 0, "to anyone", "to anyone"},
         {"ist.ud", "that", Demonstrative, kNom, kSg, kN, "that", "that-thing"},
         {"ist.e", "that", Demonstrative, kNom, kSg, kM, "that", "that-one"},
-        {"ips.e", "himself", 0, kNom, kSg, kM, "himself", "himself"},
-        {"ips.a", "himself", 0, kNom, kSg, kF, "himself", "herself"},
-        {"ips.i", "himself", 0, kNom, kPl, kM, "himself+s", "these-same"},
+        // ipse alone: a subject in the nominative ("he himself"), by its gender otherwise.
+        {"ips.e", "himself", 0, kNom, kSg, kM, "himself", "he himself"},
+        {"ips.am", "himself", 0, kAcc, kSg, kF, "himself", "herself"},
+        {"ips.i", "himself", 0, kNom, kPl, kM, "himself+s", "they themselves"},
         {"qu.i", "who", Relative, kNom, kSg, kM, "who", "which"},
         {"qu.ae", "who", Relative, kNom, kPl, kN, "who+s", "what"},
     };
