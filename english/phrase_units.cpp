@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "english/slot_words.h"
 #include "job/grammar_codes.h"
 
 namespace kavro {
@@ -33,8 +34,15 @@ bool isJoiner(const WordAnalysis& r) {
 }  // namespace
 
 bool isPossessivePronoun(const WordAnalysis& r) {
-    return r.partOfSpeech == speech_type::Pronoun && caseOf(r) == case_type::Genitive &&
-           r.kind2 == pronoun_kind_type::Personal && meaningOf(r) == "he";
+    if (r.partOfSpeech != speech_type::Pronoun || caseOf(r) != case_type::Genitive) return false;
+    // The demonstrative reading of eius, eorum, earum reads as the personal one too.
+    const std::string_view form = formOf(r);
+    return (r.kind2 == pronoun_kind_type::Personal && meaningOf(r) == "he") || form == "e.ius" ||
+           form == "e.orum" || form == "e.arum";
+}
+
+bool isPossessiveAt(const PolishSentence& s, int p) {
+    return isPossessivePronoun(s.reading(p)) && !holdsWord(s.text(p), "same");
 }
 
 PhraseUnits::PhraseUnits(const PolishSentence& s, int first, int last, bool copulaClause,
@@ -138,10 +146,10 @@ void PhraseUnits::attachGenitives() {
         for (int h = first_; h <= last_ && !attached; ++h) {
             const WordAnalysis& host = s_.reading(h);
             attached = h != q && isNominal(host) && caseOf(host) != case_type::Genitive &&
-                       s_.tied(q, h) && attach(q, h, isPossessivePronoun(r));
+                       s_.tied(q, h) && attach(q, h, isPossessiveAt(s_, q));
         }
         // "uxor eius": a possessive pronoun tied to nothing belongs to the noun just before it.
-        if (!attached && isPossessivePronoun(r) && inRange(q - 1)) {
+        if (!attached && isPossessiveAt(s_, q) && inRange(q - 1)) {
             const WordAnalysis& host = s_.reading(q - 1);
             if (host.partOfSpeech == speech_type::Noun && caseOf(host) != case_type::Genitive) {
                 attach(q, q - 1, true);

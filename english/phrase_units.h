@@ -12,9 +12,12 @@
 
 namespace kavro {
 
-// The genitive of the personal pronoun is/ea/id ("eius", "eorum") with a noun: English puts
-// it before the noun as a possessive ("uxor eius" -> "his wife").
+// The genitive of the personal pronoun is/ea/id ("eius", "eorum", also when read as the
+// demonstrative) with a noun: English puts it before the noun as a possessive ("uxor eius" ->
+// "his wife").
 bool isPossessivePronoun(const WordAnalysis& r);
+// The same at position p, unless its English is that of idem ("eiusdem": of the same).
+bool isPossessiveAt(const PolishSentence& s, int p);
 
 // Where a unit goes in an English clause.
 enum class UnitRole { Address, Subject, Verb, Complement, Other };

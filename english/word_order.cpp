@@ -415,7 +415,7 @@ void reorderRange(PolishSentence& s, int first, int last, Mode mode, int complem
         const int headNow = newPlace[static_cast<std::size_t>(head - first)];
         for (int q : units.flatten(head)) {
             const int now = newPlace[static_cast<std::size_t>(q - first)];
-            if (now < headNow && isPossessivePronoun(s.reading(now))) makePossessive(s, now);
+            if (now < headNow && isPossessiveAt(s, now)) makePossessive(s, now);
         }
         const int leader = units.flatten(head).front();
         if (leader > head) {
