@@ -36,8 +36,10 @@ constexpr std::array<Rewrite, 3> kImperfectOfBe = {{{"might ^be", "had ^been"},
                                                     {"were ^being", "had ^been"}}};
 constexpr std::array<Rewrite, 2> kFutureOfBe = {{{"will ^be", "will have ^been"},
                                                  {"shall ^be", "shall have ^been"}}};
-// "have" phrases of deponents; every rewrite found applies.
-constexpr std::array<Rewrite, 6> kHaveForms = {{{"^have+s", "^has"},
+// "have" phrases of deponents; every rewrite found applies. The imperfect subjunctive of "be"
+// makes the pluperfect ("cum locutus esset": when he had spoken), as for the other verbs.
+constexpr std::array<Rewrite, 7> kHaveForms = {{{"might ^have", "^had"},
+                                               {"^have+s", "^has"},
                                                {"was ^have+ing", "^had"},
                                                {"were ^have+ing", "^had"},
                                                {"have ^have+ed", "^had"},
@@ -84,11 +86,14 @@ int findCopula(const PolishSentence& s, int p, const PolishState& state) {
     return exchanged && isCompoundCopula(s.reading(p - 1), participle) ? p - 1 : -1;
 }
 
-// How many nominative subjects the verb has (a plural one counting 2), as assembly counted them.
-int subjectCount(const PolishSentence& s, int verb) {
+// How many nominative subjects the verb has (a plural one counting 2), as assembly counted them;
+// the noun that the participle agrees with is one ("impleti sunt omnes dies": all the days were
+// filled up).
+int subjectCount(const PolishSentence& s, int verb, int participle) {
     for (int q = 0; q < s.size(); ++q) {
         const WordAnalysis& r = s.reading(q);
-        if (q != verb && isNominal(r) && caseOf(r) == case_type::Nominative && s.tied(q, verb)) {
+        if (q != verb && isNominal(r) && caseOf(r) == case_type::Nominative &&
+            (s.tied(q, verb) || s.tied(q, participle))) {
             return numberOf(r) == number_type::Plural ? 2 : 1;
         }
     }
@@ -145,7 +150,7 @@ void buildCompoundTense(PolishSentence& s, int p, const PolishState& state) {
     const int count = std::clamp(engine.analysisCount, 0, static_cast<int>(kAnalysisCapacity));
     const std::span<const WordAnalysis> analyses(engine.wordAnalyses, static_cast<std::size_t>(count));
     const bool deponent = isDeponent(participle);
-    std::string phrase = buildVerbPhrase(deponent ? "have" : "be", subjectCount(s, verb),
+    std::string phrase = buildVerbPhrase(deponent ? "have" : "be", subjectCount(s, verb, p),
                                          s.chosenIndex(verb), analyses);
     const bool present = tenseOf(s.reading(verb)) == tense_type::Present;
     const bool indicative = moodOf(s.reading(verb)) != mood_type::Subjunctive;

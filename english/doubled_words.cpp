@@ -41,10 +41,15 @@ bool shareAPreposition(const PolishSentence& s, int p, int q) {
 }
 
 // Position p is tied to the previous word: either names the other as partner (a verb partner
-// does not count), or both hang on one preposition.
+// does not count), or both hang on one preposition, or the previous word is the preposition of
+// p's noun ("in magno periculo": magno belongs to periculo, which in governs).
 bool tiedToPrevious(const PolishSentence& s, int p, int prev) {
+    const int noun = s.firstPartnerPosition(p);
+    const bool prepositionOfNoun = noun >= 0 && s.reading(prev).partOfSpeech == speech_type::Preposition &&
+                                   s.pointsTo(prev, noun);
     return (s.pointsTo(prev, p) && !isVerb(s.reading(p))) ||
-           (s.pointsTo(p, prev) && !isVerb(s.reading(prev))) || shareAPreposition(s, p, prev);
+           (s.pointsTo(p, prev) && !isVerb(s.reading(prev))) || shareAPreposition(s, p, prev) ||
+           prepositionOfNoun;
 }
 
 // Removes the whole words that the slot shares with the previous slot at their start.
@@ -95,21 +100,26 @@ void removeOnePrefix(const PolishSentence& s, int p, int prev, std::string& text
     const bool firstWordOnly = partner && (partner->partOfSpeech == speech_type::Preposition ||
                                            partner->partOfSpeech == speech_type::Noun);
     const int length = prefixLength(text);
-    if (length == 2 || (length == 4 && isArticleBearer(previous))) {
+    // "ex omni ligno": "from" "with every" -> "from" "every"; a case prefix without its article
+    // goes after a preposition.
+    const bool bareAfterPreposition =
+        previous.partOfSpeech == speech_type::Preposition && (length == 3 || length == 5);
+    if (length == 2 || (length == 4 && isArticleBearer(previous)) || bareAfterPreposition) {
         text.erase(0, static_cast<std::size_t>(length));
     } else if (length == 9 || length == 7) {
         text.erase(0, firstWordOnly ? text.find(' ') + 1 : static_cast<std::size_t>(length));
     }
 }
 
-void trimAgainstPrevious(PolishSentence& s, int p, int prev) {
+// `previous` is the previous slot as it was before its own trimming: "cum magna laude" is
+// "with" "the large" "praise", the noun sharing the adjective's "with the".
+void trimAgainstPrevious(PolishSentence& s, int p, int prev, std::string previous) {
     std::string text = s.text(p);
     const bool uncertain = removeLeading(text, "~");
     const WordAnalysis& r = s.reading(p);
     if (r.partOfSpeech == speech_type::Adjective && r.link1 < 0) {
         removeLeading(text, "the ");
     } else if (tiedToPrevious(s, p, prev)) {
-        std::string previous = s.text(prev);
         removeLeading(previous, "~");
         removeSharedStart(text, previous);
         removeOnePrefix(s, p, prev, text);
@@ -152,6 +162,39 @@ bool standsAlone(const PolishSentence& s, int p) {
            (start == p || (start == p - 1 && s.reading(start).partOfSpeech == speech_type::Conjunction));
 }
 
+// The verb of inquam or aio ("inquit", "ait") that stands between quoted parts.
+bool isVerbOfQuoting(const WordAnalysis& r) {
+    const std::string_view stem = stemOf(r);
+    return isVerb(r) && (stem == "inqu" || stem == "a" || stem == "ai");
+}
+
+// The first word after position p that is no punctuation mark; -1.
+int nextWord(const PolishSentence& s, int p) {
+    for (int q = p + 1; q < s.size(); ++q) {
+        if (!isPunctuation(s.reading(q))) return q;
+    }
+    return -1;
+}
+
+constexpr std::array<std::string_view, 3> kVerbPronouns = {"I ", "we ", "you "};
+
+// '"Ego," inquit, "non veniam."': the pronoun quoted on its own is the subject of the verb of
+// the quoted words after "inquit", which takes no pronoun of its own ('"I," he said, "will not
+// come."').
+void dropPronounAfterQuotedSubject(PolishSentence& s, int p, int code) {
+    const int quoting = nextWord(s, p);
+    if (!standsAlone(s, p) || quoting < 0 || !isVerbOfQuoting(s.reading(quoting))) return;
+    const int first = nextWord(s, quoting);
+    if (first < 0 || first == quoting + 1) return;
+    const int verb = verbOfPronoun(s, first, code);
+    if (verb < 0 || s.isUserPhrase(verb)) return;
+    std::string text = s.text(verb);
+    for (std::string_view pronoun : kVerbPronouns) {
+        if (removeLeading(text, pronoun)) break;
+    }
+    s.setText(verb, text);
+}
+
 }  // namespace
 
 void emptyDoubledSubjectPronouns(PolishSentence& s) {
@@ -165,6 +208,7 @@ void emptyDoubledSubjectPronouns(PolishSentence& s) {
         // "Ego, inquit, non veniam" (the middle clause put last): a pronoun standing alone before
         // a comma is the subject of the verb that follows, which names it again; the pronoun
         // and the comma go ("I will not come", not "I, I will not come").
+        dropPronounAfterQuotedSubject(s, p, code);
         const int comma = p + 1;
         if (!standsAlone(s, p) || !s.contains(comma + 1) || formOf(s.reading(comma)) != "," ||
             s.reading(comma + 1).partOfSpeech == speech_type::Conjunction ||
@@ -178,11 +222,14 @@ void emptyDoubledSubjectPronouns(PolishSentence& s) {
 
 void removeDoubledPrefixes(PolishSentence& s) {
     int prev = 0;
+    std::string previousText = s.text(0);
     for (int p = 1; p < s.size(); ++p) {
         const WordAnalysis& r = s.reading(p);
         if (isCopulaBe(r) && moodOf(r) != mood_type::Infinitive) continue;
-        if (!s.isUserPhrase(p) && !s.isUserPhrase(prev)) trimAgainstPrevious(s, p, prev);
+        std::string untrimmed = s.text(p);
+        if (!s.isUserPhrase(p) && !s.isUserPhrase(prev)) trimAgainstPrevious(s, p, prev, previousText);
         prev = p;
+        previousText = std::move(untrimmed);
     }
 }
 
@@ -199,6 +246,32 @@ void joinGerundiveMarkers(PolishSentence& s) {
             if (text[i] == ' ') text[i] = '-';
         }
         s.setText(p, text);
+    }
+}
+
+// "cum cithara et organo": "with the cithara and the organ", "of the heaven and the earth":
+// the second of two nouns joined by "and" or "or" shares the first one's preposition.
+void shareJoinedPrepositions(PolishSentence& s) {
+    for (int j = 1; j + 1 < s.size(); ++j) {
+        const WordAnalysis& joiner = s.reading(j);
+        const bool joins = joiner.partOfSpeech == speech_type::Tackon ||
+                           (joiner.partOfSpeech == speech_type::Conjunction && joiner.grammar5 == 2);
+        const int a = joins ? s.positionOf(joiner.link1) : -1;
+        const int b = joins ? s.positionOf(joiner.link2) : -1;
+        if (a < 0 || b != j + 1 || a >= j || s.isUserPhrase(b) || !isNominal(s.reading(a)) ||
+            !isNominal(s.reading(b)) || caseOf(s.reading(a)) != caseOf(s.reading(b))) {
+            continue;
+        }
+        std::string first = s.text(a), second = s.text(b);
+        removeLeading(first, "~");
+        const bool uncertain = removeLeading(second, "~");
+        const std::size_t length = static_cast<std::size_t>(prefixLength(second));
+        const std::size_t word = second.find(' ');
+        if (length == 0 || word + 1 >= length + 1 || first.compare(0, length, second, 0, length) != 0 ||
+            second.starts_with("the ") || second.starts_with("O ")) {
+            continue;
+        }
+        s.setText(b, (uncertain ? "~" : "") + second.substr(word + 1));
     }
 }
 

@@ -168,12 +168,25 @@ void dropParentheticals(std::string& meaning) {
     trimBlanks(meaning);
 }
 
+// Of two words joined by "or" at the start of a sense, the first with the rest they share:
+// "take or receive in advance" -> "take in advance", "run or hasten back" -> "run back",
+// "green or verdant" -> "green". English needs one of them, and the sense is cut to the
+// field's length before the shared rest otherwise.
+void keepFirstAlternative(std::string& meaning, std::size_t start) {
+    const std::size_t first = meaning.find(' ', start);
+    if (first == std::string::npos || meaning.compare(first, 4, " or ") != 0) return;
+    const std::size_t second = first + 4;
+    const std::size_t rest = meaning.find(' ', second);
+    meaning.erase(first, rest == std::string::npos ? std::string::npos : rest - first);
+}
+
 void keepFirstSense(std::string& meaning) {
     std::size_t start = 0;
     while (start < meaning.size() && (meaning[start] == '~' || meaning[start] == ' ')) ++start;
     const std::size_t cut = findEither(meaning, ',', ';', start);
     if (cut != std::string::npos) meaning.erase(cut);
     trimBlanks(meaning);
+    keepFirstAlternative(meaning, start);
 }
 
 const MeaningRecord& lookUpMeaningRecord(const Lexicon& lexicon, const ViewOptions& options,

@@ -49,7 +49,9 @@ std::string_view infinitiveOf(std::string_view latinForm);
 void dropParentheticals(std::string& meaning);
 
 // Keeps the first sense of a meaning (the text before its first comma or semicolon), trimmed:
-// the short meaning a translation uses ("part, region; share" gives "part"). A leading "~" stays.
+// the short meaning a translation uses ("part, region; share" gives "part"), and of two words
+// joined by "or" at its start the first ("run or hasten back" gives "run back"). A leading "~"
+// stays.
 void keepFirstSense(std::string& meaning);
 
 // Cuts a meaning to what the English field of a reading holds: at most 23 characters, a cut

@@ -123,6 +123,14 @@ std::string simplePast(std::string_view verb, std::span<const PolishRecord> word
     return std::string(verb) + "+ed";
 }
 
+std::string_view passiveRest(std::string_view rest, std::span<const PolishRecord> wordTable) {
+    const std::size_t start = rest.find_first_not_of(' ');
+    if (start == std::string_view::npos) return rest;
+    std::string key(rest.substr(start, rest.find_first_of(" ,;/", start) - start));
+    key += kObjectNounKeySuffix;
+    return findPolishWord(wordTable, key) ? std::string_view() : rest;
+}
+
 void useNarrativeTense(std::string& phrase, const WordAnalysis& verb,
                        std::span<const PolishRecord> wordTable) {
     if (verb.grammar3 == mood_type::Subjunctive) pastSubjunctive(phrase, verb);
@@ -132,7 +140,11 @@ void useNarrativeTense(std::string& phrase, const WordAnalysis& verb,
         return;
     }
 
-    if (verb.grammar1 == tense_type::Perfect) perfectToSimplePast(phrase, verb, wordTable);
+    // The perfect of the first and second persons speaks of what has come about ("dedi vobis":
+    // I have given you, "quid fecisti?": what have you done?); the narrative's third person
+    // tells the past ("dedit": he gave).
+    const bool speech = verb.grammar4 == 1 || verb.grammar4 == 2;
+    if (verb.grammar1 == tense_type::Perfect && !speech) perfectToSimplePast(phrase, verb, wordTable);
     else if (verb.grammar1 == tense_type::Imperfect) imperfectToPlainPast(phrase, wordTable);
 }
 

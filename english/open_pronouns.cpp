@@ -15,7 +15,8 @@ namespace {
 
 // A third person verb without a subject in its clause continues the person the narrative is
 // about: "he". (Taking the gender of the last nominative of the sentence instead was measured
-// worse: it is often a thing, or a name whose gender was guessed from its ending.)
+// worse: it is often a thing, or a name whose gender was guessed from its ending; only a
+// woman named by a noun of persons makes it "she".)
 constexpr std::string_view kOpenSubject = "he";
 
 // The finite verb whose subject suus at p refers to: the first one of p's clause part, else
@@ -97,8 +98,26 @@ void dropPronounAfterRelative(const PolishSentence& s, int p, std::string& text)
 
 // The subject pronoun of a verb without a subject: "it" for "be" with a neuter predicate
 // ("quod esset bonum": that it was good), "he" otherwise.
+// The subject of an earlier verb of the sentence is a woman ("mulier venit, et dixit": and she
+// said): the nearest nominative noun of a person before v that is tied to a finite verb, when it
+// is feminine and singular. Names are left out: their gender is often guessed from the ending.
+bool followsAWoman(const PolishSentence& s, int v) {
+    for (int q = v - 1; q >= 0; --q) {
+        const WordAnalysis& r = s.reading(q);
+        if (r.partOfSpeech != speech_type::Noun || caseOf(r) != case_type::Nominative ||
+            r.kind2 != noun_kind_type::Person) {
+            continue;
+        }
+        bool subject = false;
+        for (int w = 0; w < s.size() && !subject; ++w) subject = w != q && isFiniteVerb(s.reading(w)) && s.tied(q, w);
+        if (!subject) continue;
+        return genderOf(r) == gender_type::Feminine && numberOf(r) == number_type::Singular;
+    }
+    return false;
+}
+
 std::string_view openSubject(const PolishSentence& s, int v) {
-    if (!isCopulaBe(s.reading(v))) return kOpenSubject;
+    if (!isCopulaBe(s.reading(v))) return followsAWoman(s, v) ? "she" : kOpenSubject;
     for (int q = partStart(s, v); q <= partEnd(s, v); ++q) {
         const WordAnalysis& r = s.reading(q);
         if (r.partOfSpeech == speech_type::Adjective && genderOf(r) == gender_type::Neuter &&

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "english/slot_words.h"
 #include "job/grammar_codes.h"
 
 namespace kavro {
@@ -33,12 +34,20 @@ bool isJoiner(const WordAnalysis& r) {
 }  // namespace
 
 bool isPossessivePronoun(const WordAnalysis& r) {
-    return r.partOfSpeech == speech_type::Pronoun && caseOf(r) == case_type::Genitive &&
-           r.kind2 == pronoun_kind_type::Personal && meaningOf(r) == "he";
+    if (r.partOfSpeech != speech_type::Pronoun || caseOf(r) != case_type::Genitive) return false;
+    // The demonstrative reading of eius, eorum, earum reads as the personal one too.
+    const std::string_view form = formOf(r);
+    return (r.kind2 == pronoun_kind_type::Personal && meaningOf(r) == "he") || form == "e.ius" ||
+           form == "e.orum" || form == "e.arum";
+}
+
+bool isPossessiveAt(const PolishSentence& s, int p) {
+    return isPossessivePronoun(s.reading(p)) && !holdsWord(s.text(p), "same");
 }
 
 PhraseUnits::PhraseUnits(const PolishSentence& s, int first, int last, bool copulaClause,
-                         int complement, const std::vector<RelativeClause>& relatives)
+                         int complement, const std::vector<RelativeClause>& relatives,
+                         const std::vector<ReportedStatement>& reported)
     : s_(s), first_(first), last_(std::max(first - 1, last)), copulaClause_(copulaClause),
       complement_(complement) {
     const std::size_t n = static_cast<std::size_t>(last_ - first_ + 1);
@@ -47,6 +56,8 @@ PhraseUnits::PhraseUnits(const PolishSentence& s, int first, int last, bool copu
     before_.resize(n);
     after_.resize(n);
     attachRelativeClauses(relatives);
+    attachReportedStatements(reported);
+    attachCompoundParticiples();
     attachModifiers();
     attachGenitives();
     attachJoinedWords();
@@ -110,6 +121,18 @@ void PhraseUnits::attachModifiers() {
         if (host < 0 && inRange(q - 1) && before.partOfSpeech == speech_type::Noun && agrees) {
             host = q - 1;
         }
+        // "in magno periculo": an adjective that the preposition took for its object goes with
+        // the noun of its case and number after it that the preposition governs too.
+        const WordAnalysis& after = s_.reading(q + 1);
+        const int preposition = s_.firstPartnerPosition(q);
+        if (host < 0 && inRange(q + 1) && preposition >= 0 &&
+            s_.reading(preposition).partOfSpeech == speech_type::Preposition && s_.tied(preposition, q + 1) &&
+            isNominal(after) && caseOf(after) == caseOf(r) && numberOf(after) == numberOf(r)) {
+            host = q + 1;
+        }
+        // "Haec sunt nomina": a pronoun that agrees with the complement of its copula is the
+        // subject ("these are the names"), not the complement's adjective.
+        if (host >= 0 && host == complement_ && s_.reading(q).partOfSpeech == speech_type::Pronoun) continue;
         if (host >= 0) attach(q, host, s_.reading(q).partOfSpeech != speech_type::Participle);
     }
 }
@@ -123,10 +146,10 @@ void PhraseUnits::attachGenitives() {
         for (int h = first_; h <= last_ && !attached; ++h) {
             const WordAnalysis& host = s_.reading(h);
             attached = h != q && isNominal(host) && caseOf(host) != case_type::Genitive &&
-                       s_.tied(q, h) && attach(q, h, isPossessivePronoun(r));
+                       s_.tied(q, h) && attach(q, h, isPossessiveAt(s_, q));
         }
         // "uxor eius": a possessive pronoun tied to nothing belongs to the noun just before it.
-        if (!attached && isPossessivePronoun(r) && inRange(q - 1)) {
+        if (!attached && isPossessiveAt(s_, q) && inRange(q - 1)) {
             const WordAnalysis& host = s_.reading(q - 1);
             if (host.partOfSpeech == speech_type::Noun && caseOf(host) != case_type::Genitive) {
                 attach(q, q - 1, true);
@@ -167,6 +190,52 @@ void PhraseUnits::attachNegations() {
     for (int q = first_ + 1; q <= last_; ++q) {
         if (formOf(s_.reading(q)) == "non." && isFiniteVerb(s_.reading(q - 1))) attach(q, q - 1, false);
     }
+}
+
+// "lucem esse bonam": the light was good; "urbem captam esse": the city had been taken.
+void PhraseUnits::attachReportedStatements(const std::vector<ReportedStatement>& reported) {
+    for (const ReportedStatement& st : reported) {
+        const int subject = s_.positionOf(st.subject);
+        const int verb = s_.positionOf(st.infinitive);
+        if (!inRange(subject) || !inRange(verb)) continue;
+        for (int part : {st.participle, st.predicate, st.governed}) {
+            const int q = s_.positionOf(part);
+            if (q >= 0) attach(q, verb, false);
+        }
+        attach(verb, subject, false);
+    }
+}
+
+// "fugati sunt" reads "were put to flight": the participle of a compound tense follows its "be"
+// as one verb, wherever the Latin puts it.
+void PhraseUnits::attachCompoundParticiples() {
+    for (int q = first_; q <= last_; ++q) {
+        const WordAnalysis& participle = s_.reading(q);
+        if (!isPerfectPassiveParticiple(participle) || caseOf(participle) != case_type::Nominative ||
+            parent_[index(q)] >= 0) {
+            continue;
+        }
+        for (int v : {q + 1, q - 1}) {
+            const WordAnalysis& verb = s_.reading(v);
+            if (inRange(v) && isCopulaBe(verb) && isFiniteVerb(verb) && tenseOf(verb) < tense_type::Perfect &&
+                verbNumberOf(verb) == numberOf(participle) && attach(q, v, false)) {
+                break;
+            }
+        }
+    }
+}
+
+bool PhraseUnits::holdsParticiple(int root) const {
+    if (!inRange(root) || !isCopulaBe(s_.reading(root))) return false;
+    const std::vector<int>& after = after_[index(root)];
+    return std::any_of(after.begin(), after.end(),
+                       [&](int q) { return isPerfectPassiveParticiple(s_.reading(q)); });
+}
+
+bool PhraseUnits::isAgent(int root) const {
+    const std::string_view form = formOf(s_.reading(root));
+    return s_.reading(root).partOfSpeech == speech_type::Preposition &&
+           (form == "a." || form == "ab." || form == "abs.") && s_.text(root) == "by";
 }
 
 std::vector<int> PhraseUnits::roots() const {

@@ -86,6 +86,9 @@ void polishEnglish(Engine& engine) {
     if (engine.options.neuralNetwork && !engine.singleWordLookup) applySpecialSenses(engine);
 
     PolishSentence s(engine);
+    retagWholeNouns(s);
+    readIndeclinableGenitives(s);
+    undoHyperbaton(s);
     PolishState state;
     state.copulas = findCopulas(s);
     placePredicateAdjectives(s, state);
@@ -94,22 +97,29 @@ void polishEnglish(Engine& engine) {
     applyWordClassRules(s, state);
     readConnectingRelatives(s);
     settleOpenPronouns(s);
+    const bool ordered = engine.options.bestOrder != static_cast<std::int16_t>(BestOrder::None);
+    state.reported = readReportedStatements(s, !ordered);
     dropImperativeMarks(s);
     applyWordTable(s);
     emptyDoubledSubjectPronouns(s);
     removeDoubledPrefixes(s);
     joinGerundiveMarkers(s);
     mergeTwoWordIdioms(s);
-    if (engine.options.bestOrder == static_cast<std::int16_t>(BestOrder::None)) {
+    if (!ordered) {
         applyPhraseTableEverywhere(s);
     } else {
-        orderEnglishWords(s, engine.options.bestOrder);
+        orderEnglishWords(s, engine.options.bestOrder, state.reported);
     }
     readMainSubjunctives(s);
     readSubordinateTenses(s);
+    readPurposeInfinitives(s);
+    shareCoordinatedModals(s);
     readTimeAblatives(s);
+    shareJoinedPrepositions(s);
+    dropQuestionMarksOutsideQuestions(s);
     joinCompoundNumbers(s);
     removeCaretsAndProperArticles(s);
+    orderQuestions(s);
     dropAddressMarksInsideClauses(s);
     dropArticlesBesideDeterminers(s);
     if (engine.options.ablativeAbsolute) renderAblativeAbsolutes(s);

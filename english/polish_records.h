@@ -52,6 +52,10 @@ static_assert(offsetof(FinalPolishRecord, replacementLength) == 201);
 // participle, under the key verb + this suffix ("take+past" -> "took"). No slot word can
 // carry a "+" when the word table runs, so these records never replace a word of a slot.
 inline constexpr std::string_view kSimplePastKeySuffix = "+past";
+// And it marks the words that stand as the object noun of a phrasal verb meaning ("hold" of
+// "take hold", "thanks" of "give thanks"), under the key word + this suffix: a passive form
+// leaves them out ("taken", not "taken hold").
+inline constexpr std::string_view kObjectNounKeySuffix = "+obj";
 
 // The verb-phrase group at the head of phrasedud.dat.
 inline constexpr int kVerbPhraseGroupSize = 19;

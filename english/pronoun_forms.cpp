@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "english/polish_steps.h"
+#include "english/relative_clauses.h"
 #include "english/slot_words.h"
 #include "job/grammar_codes.h"
 
@@ -52,7 +53,8 @@ int nominalPartner(const PolishSentence& s, int p) {
 }
 
 // ipse: with ego/tu/nos/vos the reflexive of that person; after a noun "himself" ... by the
-// noun (a thing takes "itself" forms); before its noun "this-same"; alone by its gender.
+// noun (a thing takes "itself" forms); before its noun "this-same"; alone as a subject "he
+// himself", "she herself", "it", "they themselves"; alone otherwise by its gender.
 std::string_view ipseForm(const PolishSentence& s, int p) {
     const WordAnalysis& r = s.reading(p);
     for (int q = 0; q < s.size(); ++q) {
@@ -61,6 +63,12 @@ std::string_view ipseForm(const PolishSentence& s, int p) {
         }
     }
     const int noun = nominalPartner(s, p);
+    // Standing alone as a subject ("ipse vadit", "ipse est Edom"): the subject pronoun with its
+    // emphasis, as English has no subject "himself" ("he himself ran").
+    if (noun < 0 && caseOf(r) == case_type::Nominative) {
+        if (numberOf(r) == number_type::Plural) return "they themselves";
+        return genderOf(r) == gender_type::Feminine ? "she herself" : genderOf(r) == gender_type::Neuter ? "it" : "he himself";
+    }
     if (numberOf(r) == number_type::Plural) return "these-same";
     if (noun > p) return "this-same";
     const WordAnalysis& host = s.reading(noun);
@@ -182,16 +190,46 @@ void applyCaseForms(std::string& text, int latinCase, int gender) {
 
 constexpr std::array<std::string_view, 4> kRelativeWords = {"which", "whichs", "who", "whos"};
 
+bool isPersonNoun(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Noun &&
+           (r.kind2 == noun_kind_type::Proper || r.kind2 == noun_kind_type::Person);
+}
+
+// An antecedent that "who" refers to: a person or a name, or a pronoun or adjective standing
+// for persons ("omnes qui": all who); not a neuter and not a thing.
+bool standsForPeople(const WordAnalysis& r) {
+    if (genderOf(r) == gender_type::Neuter) return false;
+    if (r.partOfSpeech == speech_type::Noun) return isPersonNoun(r) || isProperNoun(r);
+    return r.partOfSpeech == speech_type::Pronoun || r.partOfSpeech == speech_type::SubstantiveAdjective ||
+           r.partOfSpeech == speech_type::Adjective;
+}
+
+// The antecedent of an interrogative qui, quae, quod that the dictionary gave for a relative
+// ("aquas quae erant": the waters which were), or -1 when it refers to nothing before it or asks.
+int misreadRelativeAntecedent(const PolishSentence& s, int p) {
+    const WordAnalysis& r = s.reading(p);
+    if (r.kind2 != pronoun_kind_type::Interrogative || !isRelativePronoun(r) || asksAQuestion(s, p)) return -1;
+    for (const RelativeClause& rc : findRelativeClauses(s)) {
+        if (rc.pronoun == p) return rc.antecedent;
+    }
+    return -1;
+}
+
 // The relative pronoun: "what" for a neuter without antecedent, "who"/"whom" for a person,
 // "which" otherwise.
 void applyRelativeForm(const PolishSentence& s, int p, std::string& text,
                        const WordAnalysis* lastPersonNoun) {
     const WordAnalysis& r = s.reading(p);
-    if (r.kind2 != pronoun_kind_type::Relative) return;
+    const int antecedent = misreadRelativeAntecedent(s, p);
+    if (r.kind2 != pronoun_kind_type::Relative && antecedent < 0) return;
     const auto word = std::find_if(kRelativeWords.begin(), kRelativeWords.end(),
                                    [&](std::string_view w) { return holdsWord(text, w); });
     if (word == kRelativeWords.end()) return;
     const std::string_view personForm = isOblique(caseOf(r)) ? "whom" : "who";
+    if (antecedent >= 0) {
+        replaceWholeWord(text, *word, standsForPeople(s.reading(antecedent)) ? personForm : "which");
+        return;
+    }
     const WordAnalysis* partner = s.firstPartner(p);
     std::string_view form = "which";
     if (partner && !isVerb(*partner)) {
@@ -276,6 +314,17 @@ void joinCumTackon(PolishSentence& s, int p, std::string& text) {
     s.setText(p - 1, "");
 }
 
+// idem reads "the same" ("eadem die": on the same day, "in eodem loco": in the same place);
+// English has no bare "same" before a noun or standing alone.
+void addArticleToSame(std::string& text) {
+    const std::size_t at = findWholeWord(text, "same");
+    if (at == std::string::npos || (at > 0 && text[at - 1] == '-') ||
+        (at >= 4 && text.compare(at - 4, 4, "the ") == 0)) {
+        return;
+    }
+    text.insert(at, "the ");
+}
+
 }  // namespace
 
 void applyPronounForms(PolishSentence& s, int p, const WordAnalysis* lastPersonNoun,
@@ -292,6 +341,7 @@ void applyPronounForms(PolishSentence& s, int p, const WordAnalysis* lastPersonN
     applyCaseForms(text, subject ? int{case_type::Nominative} : caseOf(r), genderOf(r));
     applyRelativeForm(s, p, text, lastPersonNoun);
     joinCumTackon(s, p, text);
+    addArticleToSame(text);
     s.setText(p, text);
 }
 

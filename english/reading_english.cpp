@@ -188,9 +188,11 @@ std::string participleEnglish(const Engine& engine, const WordInSentence& w) {
     const std::size_t blank = std::min(w.meaning.find(' '), w.meaning.size());
     const std::string_view first = w.meaning.substr(0, blank);
     const bool active = r.grammar5 == voice_type::Active;
+    const bool deponent = r.kind2 == verb_kind_type::Deponent || r.kind2 == verb_kind_type::Semideponent;
     if (first == "be") text += active ? "being" : "been";
     else text += std::string(first) + (active ? "+ing" : "+ed");
-    text += w.meaning.substr(blank);
+    const std::string_view rest = w.meaning.substr(blank);
+    text += active || deponent ? rest : passiveRest(rest, engine.lexicon.polish.as<PolishRecord>());
     return text;
 }
 
@@ -206,6 +208,17 @@ std::string conjunctionEnglish(const Engine& engine, const WordInSentence& w) {
     return std::string(w.meaning);
 }
 
+// A passive verb leaves out the object noun of its meaning: "capitur" (take hold) is "is taken".
+void dropPassiveObjectNoun(std::string& phrase, const WordInSentence& w, std::span<const PolishRecord> table) {
+    const WordAnalysis& r = w.reading;
+    const bool deponent = r.kind2 == verb_kind_type::Deponent || r.kind2 == verb_kind_type::Semideponent;
+    if (r.grammar2 != voice_type::Passive || deponent) return;   // grammar 2: the voice
+    const std::string_view rest = w.meaning.substr(std::min(w.meaning.find(' '), w.meaning.size()));
+    if (!rest.empty() && phrase.ends_with(rest) && passiveRest(rest, table).empty()) {
+        phrase.resize(phrase.size() - rest.size());
+    }
+}
+
 // The verb phrase with its subject pronoun; the subject count comes from the clause. In a
 // sentence the perfect and the imperfect take the tenses of English narrative.
 std::string verbEnglish(Engine& engine, const WordInSentence& w) {
@@ -215,9 +228,9 @@ std::string verbEnglish(Engine& engine, const WordInSentence& w) {
         static_cast<std::size_t>(std::clamp(engine.analysisCount, 0, int(kAnalysisCapacity)));
     std::string phrase = buildVerbPhrase(w.meaning, subjects, w.analysis,
                                          std::span<const WordAnalysis>(engine.wordAnalyses, count));
-    if (!engine.singleWordLookup) {
-        useNarrativeTense(phrase, w.reading, engine.lexicon.polish.as<PolishRecord>());
-    }
+    const auto table = engine.lexicon.polish.as<PolishRecord>();
+    if (!engine.singleWordLookup) useNarrativeTense(phrase, w.reading, table);
+    dropPassiveObjectNoun(phrase, w, table);
     return phrase;
 }
 

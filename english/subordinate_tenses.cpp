@@ -3,7 +3,10 @@
 // he was dead", "vidit quod esset bonum" -> "saw that it was good" (the narrative tense rule
 // gives it "would" elsewhere). The future perfect and the perfect subjunctive, one form in
 // Latin, of a condition or a time to come read "will" when the sentence speaks of the future:
-// "in quocumque die comederis, morte morieris" -> "in whatever day you will eat, you will die".
+// "in quocumque die comederis, morte morieris" -> "in whatever day you will eat, you will die";
+// after a conjunction of condition or time English has the present there, as for a future ("si
+// inveneris": if you find, "donec revertaris": until you return).
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -110,6 +113,23 @@ void futureOfCondition(PolishSentence& s, int v) {
 constexpr std::array<std::string_view, 9> kConditionOpeners = {
     "si.", "nisi.", "cum.", "cumque.", "donec.", "ubi.", "antequam.", "priusquam.", "dum."};
 
+// The conjunctions among them: English tells their clause in the present ("si inveneris": if
+// you find; "donec revertaris": until you return), the relatives keep "will" ("quicumque
+// effuderit": whoever will pour out).
+bool isConditionConjunction(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Conjunction &&
+           std::find(kConditionOpeners.begin(), kConditionOpeners.end(), formOf(r)) != kConditionOpeners.end();
+}
+
+// The conjunctions of time, after which the present subjunctive is the English present.
+constexpr std::array<std::string_view, 7> kTimeConjunctions = {"donec.", "antequam.", "priusquam.", "dum.",
+                                                               "cum.", "ubi.", "postquam."};
+
+bool isTimeConjunction(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Conjunction &&
+           std::find(kTimeConjunctions.begin(), kTimeConjunctions.end(), formOf(r)) != kTimeConjunctions.end();
+}
+
 bool opensCondition(const WordAnalysis& r) {
     if (isRelativePronoun(r) && formOf(r) != "qu.od" && formOf(r) != "qu.id") return true;
     if (stemOf(r).ends_with("cumque") && r.partOfSpeech != speech_type::Adverb) return true;
@@ -126,16 +146,65 @@ bool opensClause(const WordAnalysis& r) {
             (r.kind2 == pronoun_kind_type::Relative || r.kind2 == pronoun_kind_type::Interrogative));
 }
 
-// The nearest opener of v's clause (within its part, or the conjunction before it) is one of
-// a condition or time to come.
-bool inConditionClause(const PolishSentence& s, int v) {
+// The nearest opener of v's clause (within its part, or the conjunction before it) when it is
+// one of a condition or time to come; -1 otherwise, and when another finite verb stands between
+// (that one is the clause's verb: "si fecerit erit" -> "if he makes, he will be").
+int conditionOpener(const PolishSentence& s, int v) {
     const int start = partStart(s, v);
     for (int q = v - 1; q >= start; --q) {
         const WordAnalysis& r = s.reading(q);
-        if (opensCondition(r)) return true;
-        if (opensClause(r)) return false;
+        if (opensCondition(r)) return q;
+        if (opensClause(r) || isFiniteVerb(r)) return -1;
     }
-    return start > 0 && opensCondition(s.reading(start - 1));
+    return start > 0 && opensCondition(s.reading(start - 1)) ? start - 1 : -1;
+}
+
+// The auxiliaries of the future and of the perfect and present subjunctives that open a verb
+// phrase.
+constexpr std::array<std::string_view, 6> kFutureAuxiliaries = {"might have ", "will have ", "shall have ",
+                                                                "will ", "shall ", "may "};
+
+// "if you might have ^found", "if you will ^find" -> "if you ^find", "if he will be ^found" ->
+// "if he ^is found", "until you may ^return" -> "until you ^return": the English present of a
+// condition or a time, after the subject pronoun the phrase has.
+void presentOfCondition(PolishSentence& s, int v) {
+    std::string text = s.text(v);
+    std::size_t at = std::string::npos;
+    for (std::string_view aux : kFutureAuxiliaries) {
+        at = findWholeWord(text, aux.substr(0, aux.find(' ')));
+        if (at != std::string::npos && text.compare(at, aux.size(), aux) == 0) break;
+        at = std::string::npos;
+    }
+    if (at == std::string::npos) return;
+    const WordAnalysis& r = s.reading(v);
+    const std::string_view meaning = meaningOf(r);
+    const std::size_t blank = std::min(meaning.find(' '), meaning.size());
+    const std::string word(meaning.substr(0, blank));
+    const bool deponent = r.kind2 == verb_kind_type::Deponent || r.kind2 == verb_kind_type::Semideponent;
+    const bool passive = voiceOf(r) == voice_type::Passive && !deponent;
+    const bool single = verbNumberOf(r) == number_type::Singular;
+    const std::string be = !single || personOf(r) == 2 ? "are" : personOf(r) == 1 ? "am" : "is";
+    const auto table = s.engine().lexicon.polish.as<PolishRecord>();
+    std::string verb;
+    if (word == "be") {
+        verb = "^" + be + std::string(meaning.substr(blank));
+    } else if (passive) {
+        verb = be + " ^" + word + "+ed" + std::string(passiveRest(meaning.substr(blank), table));
+    } else {
+        verb = "^" + word + (single && personOf(r) == 3 ? "+s" : "") + std::string(meaning.substr(blank));
+    }
+    text = text.substr(0, at) + verb;
+    resolveMarkers(text, r, nullptr);
+    applyPolishTable(table, text);
+    s.setText(v, text);
+}
+
+// A sentence that closes with a question mark ("Quid si inventi fuerint triginta?").
+bool asksAQuestion(const PolishSentence& s) {
+    for (int q = s.size() - 1; q >= 0; --q) {
+        if (isPunctuation(s.reading(q))) return formOf(s.reading(q)) == "?";
+    }
+    return false;
 }
 
 bool isConditionTense(const WordAnalysis& r) {
@@ -149,14 +218,24 @@ bool isConditionTense(const WordAnalysis& r) {
 }  // namespace
 
 void readSubordinateTenses(PolishSentence& s) {
-    const bool future = speaksOfTheFuture(s);
+    const bool future = speaksOfTheFuture(s) || asksAQuestion(s);
     for (int v = 0; v < s.size(); ++v) {
         const WordAnalysis& r = s.reading(v);
         if (!isFiniteVerb(r) || s.isUserPhrase(v)) continue;
-        if (future && isConditionTense(r) && inConditionClause(s, v)) futureOfCondition(s, v);
+        const int opener = conditionOpener(s, v);
+        const bool futureIndicative = moodOf(r) == mood_type::Indicative && tenseOf(r) == tense_type::Future;
+        if (opener >= 0 && isConditionConjunction(s.reading(opener)) &&
+            ((future && isConditionTense(r)) || futureIndicative)) {
+            presentOfCondition(s, v);
+        } else if (future && isConditionTense(r) && opener >= 0) {
+            futureOfCondition(s, v);
+        }
         const bool imperfectSubjunctive =
             moodOf(r) == mood_type::Subjunctive && tenseOf(r) == tense_type::Imperfect;
         if (imperfectSubjunctive && inFactClause(s, v)) pastOfFact(s, v);
+        // "donec revertaris": until you return; "antequam moriar": before I die.
+        const bool presentSubjunctive = moodOf(r) == mood_type::Subjunctive && tenseOf(r) == tense_type::Present;
+        if (presentSubjunctive && opener >= 0 && isTimeConjunction(s.reading(opener))) presentOfCondition(s, v);
     }
 }
 

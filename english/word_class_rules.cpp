@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "english/polish_steps.h"
+#include "english/polish_tables.h"
 #include "english/slot_words.h"
 #include "job/grammar_codes.h"
 
@@ -29,8 +30,14 @@ constexpr std::array<WordSwap, 7> kAdjectivesAlone = {{{"me", "my", "my-own"},
 
 // Particles whose first dictionary sense is not the English that narrative uses for them:
 // enim "namely" is "for", uero "yes" is "truly", donec "while" is "until", coram "in the
-// presence of" is "before", ecce "behold! see! look! ..." is "behold".
-constexpr std::array<WordSwap, 8> kParticleSenses = {{{"enim", "", "for"},
+// presence of" is "before", ecce "behold! see! look! ..." is "behold", quare "in what way? how?
+// by what means?" is "why", rursum and rursus "turned back" are "again", simul "at same time"
+// is "together".
+constexpr std::array<WordSwap, 12> kParticleSenses = {{{"enim", "", "for"},
+                                                      {"quare", "", "why"},
+                                                      {"rursum", "", "again"},
+                                                      {"rursus", "", "again"},
+                                                      {"simul", "", "together"},
                                                       {"etenim", "", "for"},
                                                       {"namque", "", "for"},
                                                       {"uero", "", "truly"},
@@ -40,8 +47,10 @@ constexpr std::array<WordSwap, 8> kParticleSenses = {{{"enim", "", "for"},
                                                       {"en", "", "behold"}}};
 
 // Prepositions likewise: post "behind" is "after", de "down from" is "from", ex "out of" is
-// "from", propter "near" is "because of", secundum "after" is "according to".
-constexpr std::array<WordSwap, 7> kPrepositionSenses = {{{"post", "", "after"},
+// "from", propter "near" is "because of", secundum "after" is "according to", pro "on behalf
+// of" is "for".
+constexpr std::array<WordSwap, 8> kPrepositionSenses = {{{"post", "", "after"},
+                                                         {"pro", "", "for"},
                                                          {"ante", "", "before"},
                                                          {"de", "", "from"},
                                                          {"ex", "", "from"},
@@ -53,6 +62,29 @@ constexpr std::array<WordSwap, 7> kPrepositionSenses = {{{"post", "", "after"},
 constexpr std::array<std::string_view, 3> kAgentPrepositions = {"a", "ab", "abs"};
 
 bool isPlural(const WordAnalysis& r) { return numberOf(r) == number_type::Plural; }
+
+// The possessive adjectives and their English: standing for persons in the plural ("a nostris":
+// by our men, "ad suos": to his men).
+constexpr std::array<WordSwap, 5> kPossessivesAsPeople = {{{"me", "my", "my men"},
+                                                           {"tu", "your", "your men"},
+                                                           {"su", "his", "his/her/their men"},
+                                                           {"nostr", "our", "our men"},
+                                                           {"uestr", "your", "your men"}}};
+
+// A masculine or unmarked plural possessive that no noun takes reads as its people.
+bool readsAsPeople(const WordAnalysis& r, const WordAnalysis* partner) {
+    const bool withNoun = partner && (isNominal(*partner) || partner->partOfSpeech == speech_type::Adjective);
+    return isPlural(r) && genderOf(r) != gender_type::Neuter && genderOf(r) != gender_type::Feminine &&
+           !withNoun;
+}
+
+bool readPossessiveAsPeople(const WordAnalysis& r, const WordAnalysis* partner, std::string& text) {
+    if (!readsAsPeople(r, partner)) return false;
+    for (const WordSwap& w : kPossessivesAsPeople) {
+        if (stemOf(r) == w.stem) return replaceWholeWord(text, w.word, w.replacement);
+    }
+    return false;
+}
 
 
 // A passive verb or perfect passive participle in the part around p.
@@ -121,6 +153,7 @@ void applyAdjectiveRules(PolishSentence& s, int p) {
     } else if (isWholeStem(stem) && !(stem == "uniuers" && !isPlural(r))) {
         removeArticle(text);
         readWholeness(r, stem, partner, text);
+    } else if (readPossessiveAsPeople(r, partner, text)) {
     } else if (stem == "mult" && isPlural(r)) {
         replaceWholeWord(text, "much", partner ? "many" : "the many-people");
     } else if (stem == "su") {
@@ -146,6 +179,22 @@ void applyParticleSenses(PolishSentence& s, int p) {
     }
     for (std::string_view agent : kAgentPrepositions) {
         if (word == agent) s.setText(p, passiveNear(s, p) ? "by" : "from");
+    }
+}
+
+// The interrogative English of a pronoun or particle ("that?", "of whom?") in a part of the
+// sentence that asks nothing (its closing mark is no "?") loses its question mark: "vidit lucem
+// quod esset bona" -> "saw the light that was good", not "that? was good".
+void dropQuestionMarksOutsideQuestions(PolishSentence& s) {
+    for (int p = 0; p < s.size(); ++p) {
+        const WordAnalysis& r = s.reading(p);
+        std::string text = s.text(p);
+        if (isPunctuation(r) || text.find('?') == std::string::npos) continue;
+        int close = p + 1;
+        while (close < s.size() && !(isPunctuation(s.reading(close)) && formOf(s.reading(close)) != ",")) ++close;
+        if (close < s.size() && formOf(s.reading(close)) == "?") continue;
+        std::erase(text, '?');
+        s.setText(p, text);
     }
 }
 
@@ -182,6 +231,58 @@ void applyParticipleRules(PolishSentence& s, int p) {
     const int kind = partner->kind2;
     if (kind == noun_kind_type::Proper || kind == noun_kind_type::Group || kind == kHumanKind) {
         s.setText(p, "died");
+    }
+}
+
+// "omni ligno", "omni animae": the noun reading of omnis or cunctus ("all men") beside a noun of
+// its case and number is the adjective of that noun ("every tree", not "the all men the tree");
+// it becomes an adjective tied to the noun, which the adjective rules and the word order then
+// read as such.
+void retagWholeNouns(PolishSentence& s) {
+    for (int p = 0; p + 1 < s.size(); ++p) {
+        WordAnalysis* r = s.editableReading(p);
+        const WordAnalysis& next = s.reading(p + 1);
+        const int noun = s.chosenIndex(p + 1);
+        if (!r || r->partOfSpeech != speech_type::Noun || !isWholeStem(stemOf(*r)) || noun < 0 ||
+            next.partOfSpeech != speech_type::Noun || isProperNoun(next) || caseOf(next) != caseOf(*r) ||
+            numberOf(next) != numberOf(*r)) {
+            continue;
+        }
+        r->partOfSpeech = speech_type::Adjective;
+        r->link1 = static_cast<std::int16_t>(noun);
+        // "ex omni ligno": the preposition that took omni for its object governs the noun.
+        WordAnalysis* preposition = s.editableReading(p - 1);
+        if (preposition && preposition->partOfSpeech == speech_type::Preposition &&
+            preposition->link1 == s.chosenIndex(p)) {
+            preposition->link1 = static_cast<std::int16_t>(noun);
+        }
+    }
+}
+
+// An indeclinable name (its analysed form has no ending: "Canaan.", "Israel.") right after a
+// common noun is that noun's genitive: "terra Canaan" -> "the land of Canaan", "filii Israel"
+// -> "the sons of Israel", "Deus Abraham" -> "the God of Abraham". Unless the choice made it a
+// verb's subject or object, it becomes a genitive tied to the noun, which the word order keeps
+// after it.
+void readIndeclinableGenitives(PolishSentence& s) {
+    for (int q = 1; q < s.size(); ++q) {
+        WordAnalysis* name = s.editableReading(q);
+        const WordAnalysis& head = s.reading(q - 1);
+        const int noun = s.chosenIndex(q - 1);
+        if (!name || name->partOfSpeech != speech_type::Noun || !isProperNoun(*name) ||
+            !formOf(*name).ends_with('.') || head.partOfSpeech != speech_type::Noun || isProperNoun(head) ||
+            noun < 0 || caseOf(*name) == case_type::Genitive || s.isUserPhrase(q)) {
+            continue;
+        }
+        bool taken = false;
+        for (int v = 0; v < s.size() && !taken; ++v) taken = isVerb(s.reading(v)) && s.tied(q, v);
+        // Assembly gave the name the article or the "O" of its case; the genitive has neither.
+        std::string text = s.text(q);
+        if (!removeLeading(text, "the ")) removeLeading(text, "O ");
+        if (taken || text.empty() || prefixLength(text) != 0) continue;
+        name->grammar1 = case_type::Genitive;
+        name->link1 = static_cast<std::int16_t>(noun);
+        s.setText(q, "of " + text);
     }
 }
 

@@ -166,13 +166,6 @@ void permute(PolishSentence& s, int first, const std::vector<int>& order) {
     }
 }
 
-bool hasUserPhrase(const PolishSentence& s, int first, int last) {
-    for (int p = first; p <= last; ++p) {
-        if (s.isUserPhrase(p)) return true;
-    }
-    return false;
-}
-
 bool isCommonNoun(const WordAnalysis& r) {
     return r.partOfSpeech == speech_type::Noun && !isProperNoun(r);
 }
@@ -182,6 +175,14 @@ bool isNominative(const WordAnalysis& r) {
                           r.partOfSpeech == speech_type::Participle ||
                           r.partOfSpeech == speech_type::Numeral;
     return declined && caseOf(r) == case_type::Nominative;
+}
+
+// A noun with a genitive of its own after it keeps its article as a complement ("Haec sunt
+// nomina filiorum": these are the names of the sons).
+bool specifiedByGenitive(const PolishSentence& s, int p) {
+    const WordAnalysis& next = s.reading(p + 1);
+    return s.reading(p).partOfSpeech == speech_type::Noun && isNominal(next) &&
+           caseOf(next) == case_type::Genitive;
 }
 
 // Subject, copula and complement, each met once, in that order: "Marcus bonus est" -> "Marcus
@@ -198,10 +199,7 @@ int orderCopulaClause(PolishSentence& s, const Stretch& st, const std::vector<Re
     if (!firstIsNominal && !isNominal(s.reading(nominatives[1]))) return -1;
     const int subject = firstIsNominal ? nominatives[0] : nominatives[1];
     const int complement = firstIsNominal ? nominatives[1] : nominatives[0];
-    if (numberOf(s.reading(subject)) != numberOf(s.reading(complement)) ||
-        hasUserPhrase(s, st.first, st.last)) {
-        return -1;
-    }
+    if (numberOf(s.reading(subject)) != numberOf(s.reading(complement))) return -1;
     std::array<int, 3> places = {subject, copulas[0], complement};
     std::sort(places.begin(), places.end());
     std::vector<int> order;
@@ -217,7 +215,7 @@ int orderCopulaClause(PolishSentence& s, const Stretch& st, const std::vector<Re
     if (commonNoun && !text.starts_with("the ") && !text.starts_with('<')) {
         s.setText(places[0], "the " + text);
     }
-    s.setText(places[2], complementText(s.text(places[2])));
+    if (!specifiedByGenitive(s, places[2])) s.setText(places[2], complementText(s.text(places[2])));
     return places[2];
 }
 
@@ -284,9 +282,10 @@ bool isClauseWord(const WordAnalysis& r) {
 }
 
 // A third person verb (not a copula, not an imperative) followed by a nominative noun or
-// pronoun of its number that does not open a clause: "vidit Deus" reads "God saw".
-bool isSubjectAfterVerb(const WordAnalysis& verb, const WordAnalysis& subject) {
-    return !isCopulaReading(verb) && moodOf(verb) != mood_type::Imperative && personOf(verb) == 3 &&
+// pronoun of its number that does not open a clause: "vidit Deus" reads "God saw", "rupti sunt
+// omnes fontes" "all the springs were broken" (a compound tense is no copula).
+bool isSubjectAfterVerb(const WordAnalysis& verb, bool compound, const WordAnalysis& subject) {
+    return (compound || !isCopulaReading(verb)) && moodOf(verb) != mood_type::Imperative && personOf(verb) == 3 &&
            isNominal(subject) && numberOf(subject) == verbNumberOf(verb) && !isClauseWord(subject);
 }
 
@@ -296,8 +295,38 @@ bool isAdverbWord(const WordAnalysis& r) {
 
 int rank(UnitRole role) { return static_cast<int>(role); }
 
-// The unit roots in English order.
-std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
+// Adverbs of time that open their clause before the verb ("cum locutus esset": when he had
+// spoken; "tunc venit": then he came), and the conjunctions.
+constexpr std::array<std::string_view, 8> kOpeningAdverbs = {"cum.", "quando.", "ubi.", "tunc.", "tum.",
+                                                             "deinde.", "postquam.", "dum."};
+
+bool opensWithTime(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Conjunction ||
+           (r.partOfSpeech == speech_type::Adverb &&
+            std::find(kOpeningAdverbs.begin(), kOpeningAdverbs.end(), formOf(r)) != kOpeningAdverbs.end());
+}
+
+// The doer of a passive follows its verb: "a nostris fugati sunt" -> "were put to flight by our
+// men", "a Deo vocatur" -> "is called by God".
+void placeAgentsAfterVerb(const PhraseUnits& units, std::vector<int>& roots) {
+    const auto verb =
+        std::find_if(roots.begin(), roots.end(), [&](int r) { return units.role(r) == UnitRole::Verb; });
+    if (verb == roots.end()) return;
+    const int verbRoot = *verb;
+    for (auto it = roots.begin(); *it != verbRoot;) {
+        if (!units.isAgent(*it)) {
+            ++it;
+            continue;
+        }
+        const int agent = *it;
+        roots.erase(it);
+        roots.insert(std::find(roots.begin(), roots.end(), verbRoot) + 1, agent);
+        it = roots.begin();
+    }
+}
+
+// The unit roots in English order, the word order of the mode first.
+std::vector<int> orderUnitRoots(const PhraseUnits& units, Mode mode) {
     std::vector<int> roots = units.roots();
     if (mode != Mode::VerbAfterNominatives) {
         // Adverbials that open the clause before its subject, verb and object stay in front:
@@ -315,8 +344,8 @@ std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
                                         [&](int r) { return units.role(r) == UnitRole::Subject; });
     const auto verbOf = std::find_if(roots.begin(), roots.end(),
                                      [&](int r) { return units.role(r) == UnitRole::Verb; });
-    if (verbOf != roots.end() && verbOf + 1 == subjectOf &&
-        isSubjectAfterVerb(units.reading(*verbOf), units.reading(*subjectOf))) {
+    if (verbOf != roots.end() && subjectOf != roots.end() && verbOf + 1 == subjectOf &&
+        isSubjectAfterVerb(units.reading(*verbOf), units.holdsParticiple(*verbOf), units.reading(*subjectOf))) {
         // "vidit Deus lucem" -> "God saw the light": a verb right before its subject follows it.
         std::rotate(verbOf, verbOf + 1, subjectOf + 1);
         return roots;
@@ -326,23 +355,51 @@ std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
     roots.pop_back();
     auto subject = std::find_if(roots.rbegin(), roots.rend(),
                                 [&](int r) { return units.role(r) == UnitRole::Subject; });
+    // Without a subject the verb opens the clause after its address and its opening adverbs
+    // ("cum locutus esset": when he had spoken, "tunc venit": then he came).
     auto place = subject != roots.rend() ? subject.base()
                                          : std::find_if(roots.begin(), roots.end(), [&](int r) {
-                                               return units.role(r) != UnitRole::Address;
+                                               return units.role(r) != UnitRole::Address &&
+                                                      !opensWithTime(units.reading(r));
                                            });
     roots.insert(place, verb);
     return roots;
 }
 
+// The unit roots in English order.
+std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
+    std::vector<int> roots = orderUnitRoots(units, mode);
+    placeAgentsAfterVerb(units, roots);
+    return roots;
+}
+
 // Puts positions first .. last into English order, phrase unit by phrase unit.
+// The places, after the reordering, of the words that open the reported statements of the range:
+// the first word with English of each subject's phrase.
+std::vector<int> reportedOpenings(const PolishSentence& s, const PhraseUnits& units, const std::vector<int>& newPlace,
+                                  int first, const std::vector<ReportedStatement>& reported) {
+    std::vector<int> openings;
+    for (const ReportedStatement& st : reported) {
+        const int subject = s.positionOf(st.subject);
+        if (subject < first || subject >= first + static_cast<int>(newPlace.size())) continue;
+        int opening = -1;
+        for (int q : units.flatten(subject)) {
+            const int now = newPlace[static_cast<std::size_t>(q - first)];
+            if (!s.text(q).empty() && (opening < 0 || now < opening)) opening = now;
+        }
+        if (opening >= 0) openings.push_back(opening);
+    }
+    return openings;
+}
+
 void reorderRange(PolishSentence& s, int first, int last, Mode mode, int complement,
-                  const std::vector<RelativeClause>& relatives) {
+                  const std::vector<RelativeClause>& relatives, const std::vector<ReportedStatement>& reported) {
     if (last - first < 1) return;
     bool copulaClause = false;
     for (int p = first; p <= last; ++p) {
         if (!relativeClauseAt(relatives, p)) copulaClause = copulaClause || isCopulaReading(s.reading(p));
     }
-    const PhraseUnits units(s, first, last, copulaClause, complement, relatives);
+    const PhraseUnits units(s, first, last, copulaClause, complement, relatives, reported);
     std::vector<int> order;
     for (int root : orderUnits(units, mode)) {
         const std::vector<int> unit = units.flatten(root);
@@ -352,18 +409,23 @@ void reorderRange(PolishSentence& s, int first, int last, Mode mode, int complem
     for (std::size_t i = 0; i < order.size(); ++i) {
         newPlace[static_cast<std::size_t>(order[i] - first)] = first + static_cast<int>(i);
     }
+    const std::vector<int> openings = reportedOpenings(s, units, newPlace, first, reported);
     permute(s, first, order);
     for (int head : units.headsWithLeaders()) {
         const int headNow = newPlace[static_cast<std::size_t>(head - first)];
         for (int q : units.flatten(head)) {
             const int now = newPlace[static_cast<std::size_t>(q - first)];
-            if (now < headNow && isPossessivePronoun(s.reading(now))) makePossessive(s, now);
+            if (now < headNow && isPossessiveAt(s, now)) makePossessive(s, now);
         }
         const int leader = units.flatten(head).front();
         if (leader > head) {
             handOverPrefix(s, newPlace[static_cast<std::size_t>(head - first)],
                            newPlace[static_cast<std::size_t>(leader - first)]);
         }
+    }
+    // "that" opens a reported statement, before the first word of its subject's phrase.
+    for (int q : openings) {
+        if (!s.text(q).starts_with("that ")) s.setText(q, "that " + s.text(q));
     }
 }
 
@@ -392,21 +454,20 @@ Mode relativeMode(Mode mode) {
 }
 
 void reorderStretch(PolishSentence& s, const Stretch& st, Mode mode, int complement,
-                    const std::vector<RelativeClause>& relatives) {
-    if (hasUserPhrase(s, st.first, st.last)) return;
+                    const std::vector<RelativeClause>& relatives, const std::vector<ReportedStatement>& reported) {
     bool relative = false;
     const int first = skipLeadingWords(s, st.first, st.last, relative);
     int last = st.last;
     while (last >= first && closesStretch(s.reading(last))) --last;
     for (const RelativeClause& rc : relatives) {
-        reorderRange(s, rc.pronoun + 1, rc.last, relativeMode(mode), -1, {});
+        reorderRange(s, rc.pronoun + 1, rc.last, relativeMode(mode), -1, {}, reported);
     }
-    reorderRange(s, first, last, relative ? relativeMode(mode) : mode, complement, relatives);
+    reorderRange(s, first, last, relative ? relativeMode(mode) : mode, complement, relatives, reported);
 }
 
 }  // namespace
 
-void orderEnglishWords(PolishSentence& s, int bestOrder) {
+void orderEnglishWords(PolishSentence& s, int bestOrder, const std::vector<ReportedStatement>& reported) {
     retagSubstantiveAdjectives(s);
     liftConjunctionsOverPrepositions(s);
     std::vector<Stretch> stretches = cutStretches(s);
@@ -416,7 +477,7 @@ void orderEnglishWords(PolishSentence& s, int bestOrder) {
         const std::vector<RelativeClause> relatives = relativeClausesOf(s, st);
         const int complement = orderCopulaClause(s, st, relatives);
         applyPhraseTableTo(s, st);
-        reorderStretch(s, st, modeOf(bestOrder, st, crowdedSentence), complement, relatives);
+        reorderStretch(s, st, modeOf(bestOrder, st, crowdedSentence), complement, relatives, reported);
     }
 }
 

@@ -136,6 +136,18 @@ void freeBracketedNumber(std::string& text) {
     if (numeric) text[0] = text[close] = ' ';
 }
 
+// A standard phrase's slot carries "<" and ">" through polishing; without showUserPhrases the
+// line shows its English unmarked.
+void dropPhraseMarks(FinalSlots& slots) {
+    for (int i = 0; i < slots.count(); ++i) {
+        std::string text(slots.text(i));
+        if (slots.isPunctuation(i) || !text.starts_with('<')) continue;
+        text.erase(0, 1);
+        if (const std::size_t close = text.rfind('>'); close != std::string::npos) text.erase(close, 1);
+        slots.setText(i, text);
+    }
+}
+
 // Steps 2 and 3 of the assembly: a comma opening or closing the sentence goes.
 void dropOuterCommas(FinalSlots& slots) {
     if (slots.text(0).starts_with(',')) {
@@ -234,13 +246,46 @@ std::string respace(Engine& engine, const std::string& line) {
     return out;
 }
 
+// Whether the sentence ends in a quoted clause: the last quote mark comes right before the
+// final mark, and the words it closes hold a finite verb or more than one word.
+bool endsInQuotedClause(const FinalSlots& slots) {
+    int last = slots.count() - 1;
+    while (last >= 0 && slots.text(last).empty()) --last;
+    int quote = last - 1;
+    while (quote >= 0 && slots.text(quote).empty()) --quote;
+    if (quote < 0 || !slots.isPunctuation(last) || !slots.isQuoteText(quote)) return false;
+    int words = 0;
+    for (int i = quote - 1; i >= 0 && !slots.isQuoteText(i); --i) {
+        const WordAnalysis* r = slots.reading(i);
+        if (!r || slots.isPunctuation(i) || slots.text(i).empty()) continue;
+        ++words;
+        if (r->partOfSpeech == speech_type::Verb && r->grammar3 < mood_type::Infinitive) return true;
+    }
+    return words > 1;
+}
+
+// The sentence's final mark goes inside a closing quote that ends a quoted clause: '"I will
+// not come." ', not '"I will not come". ' (the Latin sentence reader sets every final mark after
+// the quote, so the English convention decides). A quoted name keeps the mark outside ('called
+// the light "Day".').
+void markInsideClosingQuote(const FinalSlots& slots, std::string& line) {
+    const std::size_t end = line.find_last_not_of(' ');
+    if (end == std::string::npos || end < 1 || std::string_view(".?!").find(line[end]) == std::string_view::npos ||
+        !isQuote(line[end - 1]) || !endsInQuotedClause(slots)) {
+        return;
+    }
+    std::swap(line[end - 1], line[end]);
+}
+
 }  // namespace
 
 void assembleFinalOutput(Engine& engine) {
     if (engine.options.details) engine.log.write("Final output...\n");
     FinalSlots slots(engine);
+    if (!engine.options.showUserPhrases) dropPhraseMarks(slots);
     dropOuterCommas(slots);
     std::string line = respace(engine, tidySpaces(joinSlots(slots)));
+    markInsideClosingQuote(slots, line);
     line += "\n\n";
     finalPolish(engine.lexicon.finalPolish.as<FinalPolishRecord>(), line);
     engine.log.write(line);

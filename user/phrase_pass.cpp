@@ -344,10 +344,10 @@ private:
         int receiving = span[0];
         std::string text = phraseEnglish(fieldText(phrase.english), span, receiving);
         settleCarets(text, isVerb(reading(receiving)));
-        if (engine_.options.showUserPhrases) {
-            if (text.size() > kMarkedEnglishMax) text.resize(kMarkedEnglishMax);
-            text = "<" + text + ">";
-        }
+        // Marked whether or not the phrases are shown, so that polishing treats the slot alike
+        // either way; the final line drops the marks when they are not shown.
+        if (text.size() > kMarkedEnglishMax) text.resize(kMarkedEnglishMax);
+        text = "<" + text + ">";
         for (int k = 0; k < span.count; ++k) {
             tables_.englishSlots[span[k]][0] = '\0';
             covered_[static_cast<std::size_t>(span[k])] = true;

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <vector>
 
+#include "english/narrative_tenses.h"
 #include "english/polish_tables.h"
 #include "job/fixed_text.h"
 
@@ -57,6 +58,12 @@ TEST(CompiledPolishTables, WordTableIsSortedAndGivesTheEnglishForms) {
     for (const char* word : {"seed", "riding", "men", "women", "carried", "loving"}) {
         EXPECT_EQ(findPolishWord(table, word), nullptr) << word << " is English as it stands";
     }
+    // The passive leaves out the object noun of a phrasal meaning ("take hold": "taken"), never
+    // a particle, a preposition or an adjective of result ("put to flight", "laid waste").
+    for (std::string_view rest : {" hold", " thanks", " war"})
+        EXPECT_EQ(passiveRest(rest, table), "") << rest;
+    for (std::string_view rest : {" to flight", " out", " waste", " at", " ill", " or cover"})
+        EXPECT_EQ(passiveRest(rest, table), rest) << rest;
 }
 
 TEST(CompiledPolishTables, PhraseTableHasItsGroups) {

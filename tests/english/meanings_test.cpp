@@ -70,6 +70,8 @@ TEST(FirstSense, RemarksGoAndTheFirstSenseStays) {
         {"(interjection of surprise)", "interjection of surprise"},
         {"~come;", "~come"},
         {"in, on, at (space; time", "in"},
+        {"take or receive in advance; instruct", "take in advance"},
+        {"green or verdant", "green"},
     };
     for (const Case& c : cases) {
         std::string m(c.meaning);

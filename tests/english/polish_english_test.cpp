@@ -72,9 +72,10 @@ TEST(PolishPronouns, EnglishFormFollowsLatinCaseGenderAndNumber) {
         {"alicu.i", "anyone", Indefinite, kDat, kSg, 0, "to anyone", "to anyone"},
         {"ist.ud", "that", Demonstrative, kNom, kSg, kN, "that", "that-thing"},
         {"ist.e", "that", Demonstrative, kNom, kSg, kM, "that", "that-one"},
-        {"ips.e", "himself", 0, kNom, kSg, kM, "himself", "himself"},
-        {"ips.a", "himself", 0, kNom, kSg, kF, "himself", "herself"},
-        {"ips.i", "himself", 0, kNom, kPl, kM, "himself+s", "these-same"},
+        // ipse alone: a subject in the nominative ("he himself"), by its gender otherwise.
+        {"ips.e", "himself", 0, kNom, kSg, kM, "himself", "he himself"},
+        {"ips.am", "himself", 0, kAcc, kSg, kF, "himself", "herself"},
+        {"ips.i", "himself", 0, kNom, kPl, kM, "himself+s", "they themselves"},
         {"qu.i", "who", Relative, kNom, kSg, kM, "who", "which"},
         {"qu.ae", "who", Relative, kNom, kPl, kN, "who+s", "what"},
     };
@@ -372,7 +373,7 @@ TEST(PolishVerbs, NegationAndImperative) {
 // "let there be" for fio, the future for a first person in -am of the third conjugation; in a
 // clause of ut it stays, after "ne" it fears ("lest") or, opening the sentence, forbids; the
 // imperfect of a clause of cum tells a fact ("when he was"); the perfect of a condition that
-// looks to the future reads "will" ("si fecerit, erit": if he will make, he will be).
+// looks to the future is the English present ("si fecerit, erit": if he makes, he will be).
 TEST(PolishVerbs, SubjunctiveOfAMainClause) {
     const auto subjunctive = [](int person, int number, const char* form, const char* meaning) {
         return verbReading(1, 1, mood_type::Subjunctive, person, number, form, meaning);
@@ -412,7 +413,7 @@ TEST(PolishVerbs, SubjunctiveOfAMainClause) {
           {verbReading(4, 1, mood_type::Subjunctive, 3, kSg, "fec.erit", "make"), "s/he/it might have ^made"},
           {verbReading(3, 1, 1, 3, kSg, "er.it", "be"), "s/he/it will ^be"}},
          {},
-         {"If", "he will make", "he will be"}},
+         {"If", "he makes", "he will be"}},
         {{{reading(Conjunction, "cum.", "when"), "when"},
           {verbReading(2, 1, mood_type::Subjunctive, 3, kSg, "..esset", "be"), "s/he/it would ^be"}},
          {},

@@ -9,11 +9,13 @@
 // resolved form that is itself an English word ("see+ed" gives "seed") is never made a key.
 // data/english/polish.txt adds records by hand, gives plurals by hand, and names words whose
 // WordNet forms are not used. The simple pasts that differ from the participles ("took") are
-// added under keys "verb+past". phrasedud.dat and finalpolish.dat come from their text sources; finalpolish.dat also
+// added under keys "verb+past", the object nouns of phrasal verb meanings ("take hold") under
+// "noun+obj". phrasedud.dat and finalpolish.dat come from their text sources; finalpolish.dat also
 // gets "a X" -> "an X" for the vowel-initial pairs found in the meanings.
 #include "tools/mkdata/polish_tables.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstring>
 #include <fstream>
@@ -92,6 +94,7 @@ struct WordNet {
     std::set<std::string> verbLemmas;   // index.verb and verb.exc
     std::set<std::string> nounLemmas;   // index.noun
     std::set<std::string> nounPlurals;  // the irregular plurals of noun.exc ("men", "children")
+    std::set<std::string> modifierLemmas;   // index.adj and index.adv
     std::set<std::string> words;   // every lemma and listed form: English words in their own right
 };
 
@@ -138,7 +141,7 @@ WordNet readWordNet(const fs::path& dir) {
     readExceptions(dir / "adj.exc", nullptr, wn.words);
     readIndexLemmas(dir / "index.noun", wn.words, &wn.nounLemmas);
     for (const char* index : {"index.adj", "index.adv"}) {
-        readIndexLemmas(dir / index, wn.words);
+        readIndexLemmas(dir / index, wn.words, &wn.modifierLemmas);
     }
     readIndexLemmas(dir / "index.verb", wn.words, &wn.verbLemmas);
     for (const auto& [lemma, forms] : wn.verbForms) wn.verbLemmas.insert(lemma);
@@ -311,11 +314,21 @@ std::string lastWordOfFirstSense(std::string_view english) {
     return lastPlainPart(blank == std::string::npos ? sense : sense.substr(blank + 1));
 }
 
+// The second word of a meaning's first sense ("take hold, seize" gives "hold"), or "".
+std::string secondWordOfFirstSense(std::string_view english) {
+    const std::size_t start = english.find_first_not_of("|~ ");
+    if (start == std::string_view::npos) return {};
+    english.remove_prefix(start);
+    const std::vector<std::string> w = words(english.substr(0, english.find_first_of(";,/(?!.:[")));
+    return w.size() >= 2 && singleWord(w[1]) ? w[1] : std::string();
+}
+
 struct LexiconWords {
     std::set<std::string> verbs;
     std::set<std::string> nouns;
     std::set<std::string> vowelPairs;   // "a X" met in the meanings, X beginning with a vowel
     std::set<std::string> words;        // every word written in the meanings
+    std::set<std::string> verbTails;    // the word after the verb in a verb meaning ("hold" of "take hold")
     std::size_t meanings = 0;
     bool byPartOfSpeech = false;        // dictUK.dat told which meanings are verbs and nouns
 };
@@ -374,6 +387,8 @@ LexiconWords readLexiconWords(const fs::path& meaningsFile, const WordNet& wn) {
         if (verbMeaning && englishVerb && verb != "be" && verb != "to" &&
             std::all_of(verb.begin(), verb.end(), [](char c) { return c >= 'a' && c <= 'z'; })) {
             lex.verbs.insert(verb);
+            const std::string tail = secondWordOfFirstSense(english);
+            if (!tail.empty()) lex.verbTails.insert(tail);
         }
         if (lex.byPartOfSpeech && usedAs(i, kNounCode)) {
             const std::string noun = lastWordOfFirstSense(english);
@@ -502,6 +517,36 @@ void addSimplePasts(std::map<std::string, std::string>& chosen, const std::set<s
             chosen[key] = past;
         }
     }
+}
+
+// Words that WordNet may list as nouns but that never stand as the object of a verb meaning:
+// articles, prepositions, particles, conjunctions and pronouns ("at" is also a coin, "in" an
+// element, "or" a colour), and "upside" of "turn upside down".
+constexpr std::array<std::string_view, 49> kNeverObjects = {
+    "or",      "and",    "but",    "nor",     "upside",
+    "a",       "an",     "the",    "at",      "to",     "of",      "with",   "from",  "for",
+    "into",    "upon",   "by",     "through", "against", "among",  "between", "under", "over",
+    "without", "within", "toward", "towards", "across", "along",   "around", "behind", "beyond",
+    "after",   "before", "about",  "like",    "near",   "onto",    "past",   "as",     "up",
+    "down",    "off",    "on",     "in",      "out",    "one",     "oneself", "it"};
+
+// Object-noun records ("hold+obj") for the words after a verb in the verb meanings that WordNet
+// knows as nouns and not as adjectives or adverbs: the passive of "take hold" is "taken".
+std::size_t addObjectNouns(std::map<std::string, std::string>& chosen, const LexiconWords& lex, const WordNet& wn) {
+    std::size_t added = 0;
+    for (const std::string& word : lex.verbTails) {
+        const bool listed = std::find(kNeverObjects.begin(), kNeverObjects.end(), word) != kNeverObjects.end();
+        const std::string key = word + std::string(kObjectNounKeySuffix);
+        // A form in -ing goes on from its verb ("keep turning"); one letter is an abbreviation.
+        const bool form = word.size() < 2 || word.ends_with("ing");
+        if (listed || form || !wn.nounLemmas.count(word) || wn.modifierLemmas.count(word) ||
+            key.size() > kPolishWordMax) {
+            continue;
+        }
+        chosen[key] = word;
+        ++added;
+    }
+    return added;
 }
 
 // The English words that a key must not be: the words of WordNet that the meanings use (all of
@@ -662,6 +707,7 @@ bool compilePolishTables(const PolishSources& sources, const std::filesystem::pa
 
         std::map<std::string, std::string> pasts;
         addSimplePasts(pasts, lex.verbs, wn, irregular);
+        report << "polish.dat: " << addObjectNouns(pasts, lex, wn) << " object nouns of verb meanings\n";
         if (lex.meanings == 0) {
             std::set<std::string> listed;
             for (const auto& [verb, past] : irregular.pasts) listed.insert(verb);
