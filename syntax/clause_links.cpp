@@ -91,7 +91,12 @@ bool linkPrepositionObject(Engine& e, int p, int lastWord) {
         const int modifier = readingInCase(e, w, c, [](const WordAnalysis& a) {
             return isAdjectival(a) || isAdjectivalPronoun(a);
         });
-        if (modifier < 0) break;
+        // A noun of another case after the adjective is the noun it goes with ("in magna urbe":
+        // not "into" with magna standing alone).
+        if (modifier < 0) {
+            if (hasHeadReading(e, w)) return false;
+            break;
+        }
         if (standIn < 0 && !hasHeadReading(e, w)) standIn = modifier;
     }
     if (standIn < 0) return false;
