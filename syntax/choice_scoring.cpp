@@ -41,9 +41,12 @@ int chosenAtWord(const Engine& e, int w) {
     return w >= 0 && w < static_cast<int>(kChosenCapacity) ? e.sentence.chosenAnalysis[w] : -1;
 }
 
+// A person, or what may stand for one: a personal, demonstrative or reflexive pronoun, an
+// adjectival pronoun standing alone ("illis", "huic"), a noun of a person, a name or a people.
 bool isPerson(const WordAnalysis& c) {
-    if (isPronoun(c)) return c.kind2 == pronoun_kind_type::Personal || c.kind2 == pronoun_kind_type::Demonstrative ||
-                             c.kind2 == pronoun_kind_type::Reflexive;
+    if (isPronoun(c))
+        return c.kind2 == pronoun_kind_type::Personal || c.kind2 == pronoun_kind_type::Demonstrative ||
+               c.kind2 == pronoun_kind_type::Reflexive || (c.kind2 == pronoun_kind_type::Adjectival && c.link1 < 0);
     return isNoun(c) && (c.kind2 == noun_kind_type::Person || c.kind2 == noun_kind_type::Proper ||
                          c.kind2 == noun_kind_type::Group);
 }
@@ -194,7 +197,7 @@ int verbWeight(const Engine& e, const SegmentSurvey& s, const WordAnalysis& c) {
     case mood_type::Indicative: return 15 + sequenceOfTenses(e, c);
     case mood_type::Subjunctive: return isConjunction(readingAt(e, s.first)) ? 25 : 10;
     case mood_type::Imperative: return addressedOutside(e, c.wordPosition) ? 15 : 0;
-    case mood_type::Infinitive: return s.modals > 0 || s.copulas > 0 ? 25 : 5;
+    case mood_type::Infinitive: return s.modals > 0 || s.copulas > 0 || s.reportingVerbs > 0 ? 25 : 5;
     default: return 5;
     }
 }

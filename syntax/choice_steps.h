@@ -34,6 +34,7 @@ struct SegmentSurvey {
     bool wish = false;
     int copulas = 0;
     int modals = 0;
+    int reportingVerbs = 0;             // verbs of saying, thinking, knowing, perceiving
     int modalWord = -1;
     int dativeVerbs = 0;
     int verbPartClass = 0;              // 1 or 2 from the commonest verb

@@ -244,6 +244,7 @@ void findRoles(Engine& e, int first, int end, RoleMode mode) {
         if (subject < 0 && liveAt(e, v.link1) && fitsVerb(e.wordAnalyses[v.link1], v)) subject = v.link1;
     }
     if (subject < 0) subject = c.linkedNominative >= 0 ? c.linkedNominative : c.earliestNominative;
+    if (subject >= 0 && c.mainVerb >= 0 && partOfVerb(e, subject, c.mainVerb)) subject = -1;
     if (object < 0) object = c.firstAccusative;
     roles[role_slot::Subject] = static_cast<std::int16_t>(subject);
     roles[role_slot::Object] = static_cast<std::int16_t>(object);

@@ -14,6 +14,11 @@ namespace {
 
 // Meanings of verbs that take an infinitive ("possum", "debeo", "iubeo", "uolo").
 constexpr std::array<std::string_view, 5> kModalMeanings = {"be able", "must", "ought", "order", "wish"};
+// Meanings of the verbs of saying, thinking, knowing and perceiving that take the accusative and
+// infinitive ("dixit hostes uenire", "scio te uenturum esse").
+constexpr std::array<std::string_view, 18> kReportingMeanings = {
+    "say", "tell", "speak", "think", "believe", "know", "hope", "hear", "see", "report",
+    "deny", "judge", "suppose", "consider", "feel", "perceive", "announce", "promise"};
 constexpr std::uint8_t kModalVerbKind = 12;
 constexpr std::uint8_t kModalVerbPart = verb_part_type::Modal;
 constexpr std::uint8_t kDativeVerbPart = verb_part_type::Dative;
@@ -63,6 +68,10 @@ void listParticiple(const WordAnalysis& a, SegmentSurvey& s) {
         ++s.unlinkedNominativeParticiples;
 }
 
+bool isReportingVerb(const WordAnalysis& v) {
+    return std::find(kReportingMeanings.begin(), kReportingMeanings.end(), englishOf(v)) != kReportingMeanings.end();
+}
+
 bool isModal(const WordAnalysis& v) {
     if (v.kind2 == kModalVerbKind || v.grammar6 == kModalVerbPart) return true;
     return std::find(kModalMeanings.begin(), kModalMeanings.end(), englishOf(v)) != kModalMeanings.end();
@@ -91,6 +100,7 @@ void surveyVerbs(const Engine& e, SegmentSurvey& s) {
             ++s.modals;
             s.modalWord = a.wordPosition;
         }
+        if (isReportingVerb(a) && !isInfinitive(a)) ++s.reportingVerbs;
         if (a.kind2 == verb_kind_type::Dative || a.grammar6 == kDativeVerbPart) ++s.dativeVerbs;
         if (rarity4(a) < commonest && (a.kind1 == 1 || a.kind1 == 2)) {
             commonest = rarity4(a);
