@@ -290,7 +290,7 @@ std::vector<int> orderUnits(const PhraseUnits& units, Mode mode) {
                                         [&](int r) { return units.role(r) == UnitRole::Subject; });
     const auto verbOf = std::find_if(roots.begin(), roots.end(),
                                      [&](int r) { return units.role(r) == UnitRole::Verb; });
-    if (verbOf != roots.end() && verbOf + 1 == subjectOf &&
+    if (verbOf != roots.end() && subjectOf != roots.end() && verbOf + 1 == subjectOf &&
         isSubjectAfterVerb(units.reading(*verbOf), units.reading(*subjectOf))) {
         // "vidit Deus lucem" -> "God saw the light": a verb right before its subject follows it.
         std::rotate(verbOf, verbOf + 1, subjectOf + 1);

@@ -1,0 +1,128 @@
+// libFuzzer target over sentence translation: the bytes after the first three are a Latin file
+// run through the whole translation job in sentence mode (word analysis, candidate order,
+// clause analysis, choice of readings, English assembly, standard phrases, polishing, final
+// line) with the compiled lexicon, loaded once from $KAVRO_DATA or else the fuzz build's data
+// folder. The first three bytes pick the options: area, age, best order, standard phrases,
+// neural network, ablative absolute, inscriptions, details and a few more. After each job the
+// per-sentence tables are checked for unterminated English slots and chosen readings that
+// point outside the analysis table.
+//
+// Build and run (one job; the lexicon of a normal build serves):
+//   CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DKAVRO_FUZZ=ON -DKAVRO_SANITIZE=ON \
+//       -DKAVRO_BUILD_BENCH=OFF
+//   cmake --build build-fuzz --target sentence_fuzz
+//   KAVRO_DATA=build/data build-fuzz/fuzz/sentence_fuzz -max_total_time=600 -max_len=20000 \
+//       -timeout=60 -rss_limit_mb=4096 SCRATCH fuzz/corpus/sentence
+// (new inputs go to the first folder, a scratch one; fuzz/corpus/sentence holds the seeds,
+// which start with three option bytes).
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+#include "app/menu_rules.h"
+#include "job/data_loader.h"
+#include "job/engine.h"
+#include "job/lexicon.h"
+#include "job/log_writer.h"
+#include "job/translation_job.h"
+
+namespace {
+
+using namespace kavro;
+
+// The areas the first option byte chooses among; -1 is the auto-adjusting area.
+constexpr std::int16_t kFuzzAreas[] = {kAreaGeneral, 'B', 'E', 'G', 'L', 'W', 'S',
+                                       'D', kAreaMedieval, kAreaNeoLatin, kAreaBotany, -1};
+constexpr std::uint8_t kFuzzAges[] = {kAgeClassical, kAgeMedieval, kAgeAll, kAgeMedieval};
+constexpr std::size_t kOptionBytes = 3;
+
+std::filesystem::path fuzzDataFolder() {
+    if (const char* env = std::getenv("KAVRO_DATA"); env && *env) return env;
+    return KAVRO_DATA_DIR;
+}
+
+struct FuzzWorld {
+    FuzzWorld()
+        : folder(std::filesystem::temp_directory_path() /
+                 ("kavro-sentence-fuzz-" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(folder);
+        engine = std::make_unique<Engine>(lexicon, options, host, folder);
+        std::string problem;
+        const bool opened = openOutputLog(*engine);
+        if (!opened || !loadDataFiles(*engine, lexicon, fuzzDataFolder(), &problem)) {
+            std::fprintf(stderr, "sentence_fuzz: no lexicon in %s: %s\n",
+                         fuzzDataFolder().c_str(), problem.c_str());
+            std::abort();
+        }
+        engine->log.close();
+        loaded = options;  // what the loader set (hash and botany installed)
+    }
+
+    // Options as the three leading bytes ask, on top of those the loader left.
+    void setOptions(const std::uint8_t* bits) {
+        options = loaded;
+        const std::int16_t area = kFuzzAreas[bits[0] % std::size(kFuzzAreas)];
+        if (area < 0) toggleAutoArea(options);
+        else chooseArea(options, area);
+        chooseAge(options, kFuzzAges[(bits[0] >> 4) & 3]);
+        options.bestOrder = static_cast<std::int16_t>((bits[0] >> 6) & 3);
+        options.allowUserPhrases = bits[1] & 1;
+        options.neuralNetwork = bits[1] & 2;
+        options.ablativeAbsolute = bits[1] & 4;
+        options.inscriptions = bits[1] & 8;
+        options.showUserPhrases = bits[1] & 16;
+        options.jointOutput = bits[1] & 32;
+        options.abbreviations = bits[1] & 64;
+        options.plautusElisions = bits[1] & 128;
+        options.details = (bits[2] & 7) == 0;  // one input in eight: the trace is slow
+        options.medievalTricks = !(bits[2] & 8);
+        options.easyLatin = bits[2] & 16;
+        options.forceProperNames = bits[2] & 32;
+        options.preferMedieval = options.preferMedieval || (bits[2] & 64);
+        options.sentenceMode = true;
+        applyMenuRules(options);
+        engine->warningBoxCount = 0;
+    }
+
+    std::filesystem::path folder;
+    Lexicon lexicon;
+    ViewOptions options;
+    ViewOptions loaded;
+    SilentHost host;
+    std::unique_ptr<Engine> engine;
+};
+
+// The per-sentence tables as the last sentence left them: every English slot ends inside its
+// field and every chosen reading lies in the analysis table.
+void checkTables(const Engine& engine) {
+    const SentenceTables& s = engine.sentence;
+    for (const auto& slot : s.englishSlots)
+        if (slot[kEnglishSlotSize - 1] != '\0') __builtin_trap();
+    for (std::int16_t chosen : s.chosenAnalysis)
+        if (chosen < -1 || chosen >= static_cast<int>(kAnalysisCapacity)) __builtin_trap();
+    if (engine.analysisCount < 0 || engine.analysisCount > static_cast<int>(kAnalysisCapacity))
+        __builtin_trap();
+    if (s.finalLine.find('\0') != std::string::npos) __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static FuzzWorld world;
+    if (size < kOptionBytes) return 0;
+    world.setOptions(data);
+    const std::filesystem::path input = world.folder / "latin.lat";
+    if (std::FILE* file = std::fopen(input.c_str(), "wb")) {
+        std::fwrite(data + kOptionBytes, 1, size - kOptionBytes, file);
+        std::fclose(file);
+    }
+    std::filesystem::path latinFile = input;
+    runTranslationJob(*world.engine, latinFile, 0);
+    checkTables(*world.engine);
+    return 0;
+}
