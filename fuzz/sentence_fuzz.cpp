@@ -3,16 +3,18 @@
 // clause analysis, choice of readings, English assembly, standard phrases, polishing, final
 // line) with the compiled lexicon, loaded once from $KAVRO_DATA or else the fuzz build's data
 // folder. The first three bytes pick the options: area, age, best order, standard phrases,
-// neural network, ablative absolute, inscriptions, details and a few more. After each job the
-// per-sentence tables are checked for unterminated English slots and chosen readings that
-// point outside the analysis table.
+// neural network, ablative absolute, inscriptions, details and a few more. While a sentence is
+// translated, the records of wordAnalyses past analysisCount (stale records of earlier
+// sentences) are poisoned, so that a read of them is reported; after each job the per-sentence
+// tables are checked for unterminated English slots and chosen readings outside the table.
+// Half the inputs are translated twice, and both jobs must give the same English.
 //
 // Build and run (one job; the lexicon of a normal build serves):
 //   CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DKAVRO_FUZZ=ON -DKAVRO_SANITIZE=ON \
 //       -DKAVRO_BUILD_BENCH=OFF
 //   cmake --build build-fuzz --target sentence_fuzz
 //   KAVRO_DATA=build/data build-fuzz/fuzz/sentence_fuzz -max_total_time=600 -max_len=20000 \
-//       -timeout=60 -rss_limit_mb=4096 SCRATCH fuzz/corpus/sentence
+//       -timeout=60 -rss_limit_mb=4096 -dict=fuzz/sentence.dict SCRATCH fuzz/corpus/sentence
 // (new inputs go to the first folder, a scratch one; fuzz/corpus/sentence holds the seeds,
 // which start with three option bytes).
 #include <cstdint>
@@ -22,6 +24,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <vector>
+#include <sanitizer/asan_interface.h>
 #include <unistd.h>
 
 #include "app/menu_rules.h"
@@ -29,6 +34,7 @@
 #include "job/engine.h"
 #include "job/lexicon.h"
 #include "job/log_writer.h"
+#include "job/stages.h"
 #include "job/translation_job.h"
 
 namespace {
@@ -46,6 +52,29 @@ std::filesystem::path fuzzDataFolder() {
     return KAVRO_DATA_DIR;
 }
 
+// The English line of every sentence of the job that is running.
+std::vector<std::string>& englishLines() {
+    static std::vector<std::string> lines;
+    return lines;
+}
+
+// Sentence translation reads only the records of the sentence: no pass adds a record, so
+// everything past analysisCount is out of bounds while it runs.
+void translateFenced(Engine& engine) {
+    WordAnalysis* const table = engine.wordAnalyses;
+    const std::size_t used = static_cast<std::size_t>(engine.analysisCount);
+    ASAN_POISON_MEMORY_REGION(table + used, (kAnalysisCapacity - used) * sizeof(WordAnalysis));
+    translateSentence(engine);
+    ASAN_UNPOISON_MEMORY_REGION(table, kAnalysisCapacity * sizeof(WordAnalysis));
+    englishLines().push_back(engine.sentence.finalLine);
+}
+
+JobStages fencedStages() {
+    JobStages stages = engineStages();
+    stages.translateSentence = translateFenced;
+    return stages;
+}
+
 struct FuzzWorld {
     FuzzWorld()
         : folder(std::filesystem::temp_directory_path() /
@@ -61,6 +90,10 @@ struct FuzzWorld {
         }
         engine->log.close();
         loaded = options;  // what the loader set (hash and botany installed)
+    }
+    ~FuzzWorld() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
     }
 
     // Options as the three leading bytes ask, on top of those the loader left.
@@ -121,8 +154,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fwrite(data + kOptionBytes, 1, size - kOptionBytes, file);
         std::fclose(file);
     }
+    static const JobStages stages = fencedStages();
     std::filesystem::path latinFile = input;
-    runTranslationJob(*world.engine, latinFile, 0);
+    englishLines().clear();
+    runTranslationJob(*world.engine, latinFile, 0, stages);
     checkTables(*world.engine);
+    if (!(data[2] & 128)) return 0;
+    // Half the inputs run twice: a job owes nothing to the one before it.
+    const std::vector<std::string> first = englishLines();
+    englishLines().clear();
+    world.setOptions(data);
+    latinFile = input;
+    runTranslationJob(*world.engine, latinFile, 0, stages);
+    if (englishLines() != first) __builtin_trap();
     return 0;
 }
