@@ -3,7 +3,8 @@
 // clause analysis, choice of readings, English assembly, standard phrases, polishing, final
 // line) with the compiled lexicon, loaded once from $KAVRO_DATA or else the fuzz build's data
 // folder. The first three bytes pick the options: area, age, best order, standard phrases,
-// neural network, ablative absolute, inscriptions, details and a few more. While a sentence is
+// neural network, ablative absolute, inscriptions, details and a few more, and word mode, in
+// which each later byte stands for a word or mark of a bank of common Latin. While a sentence is
 // translated, the records of wordAnalyses past analysisCount (stale records of earlier
 // sentences) are poisoned, so that a read of them is reported; after each job the per-sentence
 // tables are checked for unterminated English slots and chosen readings outside the table.
@@ -16,7 +17,9 @@
 //   KAVRO_DATA=build/data build-fuzz/fuzz/sentence_fuzz -max_total_time=600 -max_len=20000 \
 //       -timeout=60 -rss_limit_mb=4096 -dict=fuzz/sentence.dict SCRATCH fuzz/corpus/sentence
 // (new inputs go to the first folder, a scratch one; fuzz/corpus/sentence holds the seeds,
-// which start with three option bytes).
+// which start with three option bytes). Add -fork=1 -ignore_crashes=1 to go on after a fault
+// (each is kept as a crash-* file), and further folders of real Latin, each file three option
+// bytes and some lines of text, as starting points.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -46,6 +49,47 @@ constexpr std::int16_t kFuzzAreas[] = {kAreaGeneral, 'B', 'E', 'G', 'L', 'W', 'S
                                        'D', kAreaMedieval, kAreaNeoLatin, kAreaBotany, -1};
 constexpr std::uint8_t kFuzzAges[] = {kAgeClassical, kAgeMedieval, kAgeAll, kAgeMedieval};
 constexpr std::size_t kOptionBytes = 3;
+constexpr std::uint8_t kWordModeBit = 64;  // of the third byte
+
+// In word mode every byte after the options is one entry of this bank: common forms of many
+// readings, the small words the clause passes look for, enclitics, numerals and marks, so that
+// the mutations make Latin sentences rather than letter soup.
+constexpr std::string_view kWordBank[] = {
+    "Caesar", "Caesarem", "Caesaris", "milites", "militibus", "urbs", "urbem", "urbe", "rex",
+    "regem", "regis", "hostes", "hostibus", "puella", "puellam", "deus", "deum", "dei", "bellum",
+    "belli", "bello", "res", "rem", "rebus", "manus", "manum", "dies", "diem", "opus", "plaga",
+    "plagam", "saltus", "saltu", "pila", "pilam", "liber", "homo", "hominem", "homines", "animus",
+    "animo", "consilium", "consilio", "castra", "castris", "legio", "legionem", "iter", "itinere",
+    "flumen", "pater", "mater", "Roma", "Romam", "Gallia", "Galliam", "Marcus", "Tullius", "magnus",
+    "magna", "magnum", "bonus", "bona", "bonum", "omnis", "omnes", "omnia", "alter", "alterum",
+    "alius", "alii", "aliud", "ipse", "idem", "tantus", "quantus", "minus", "magis", "primus",
+    "tres", "duo", "unus", "contentus", "ego", "me", "mihi", "tu", "te", "tibi", "nos", "nobis",
+    "uos", "se", "sibi", "sui", "is", "ea", "id", "eius", "eum", "eam", "eorum", "eis", "hic",
+    "haec", "hoc", "ille", "illa", "illud", "qui", "quae", "quod", "quem", "cui", "quid", "quis",
+    "quo", "qua", "est", "sunt", "esse", "fuit", "erat", "sit", "esset", "possum", "potest",
+    "posse", "habet", "dixit", "dicit", "inquit", "inquam", "uenit", "uenerunt", "uicit", "cepit",
+    "capta", "captis", "missis", "uictis", "amat", "amatur", "amari", "uidetur", "uidere", "uidit",
+    "ire", "it", "iussit", "ferre", "fert", "dare", "facere", "fecit", "factum", "fieri", "oportet",
+    "licet", "ducens", "duce", "pugnantes", "pugnans", "relicto", "facto", "cognitis", "amanda",
+    "non", "ne", "nec", "neque", "et", "atque", "ac", "aut", "uel", "sed", "autem", "enim", "tamen",
+    "igitur", "itaque", "ergo", "quia", "cum", "ut", "uti", "si", "nisi", "dum", "quam", "tam",
+    "sic", "ita", "tum", "iam", "nunc", "semper", "numquam", "ubi", "quare", "cur", "quidem",
+    "etiam", "quoque", "uero", "in", "ad", "ab", "a", "ex", "e", "de", "per", "pro", "sine", "sub",
+    "super", "ante", "post", "propter", "trans", "inter", "apud", "contra", "uirumque",
+    "populusque", "tune", "nosne", "mecum", "tecum", "nobiscum", "quocumque", "arma", "armaque",
+    "XXIV", "MDCCC", "IV", "II", "1492", "3", "o", "heu", "ecce", ".", ",", ";", ":", "?", "!",
+    "\"", "'", "(", ")", "-", "\n",
+};
+static_assert(std::size(kWordBank) == 256);
+
+std::string wordModeText(const std::uint8_t* bytes, std::size_t size) {
+    std::string text;
+    for (std::size_t i = 0; i < size; ++i) {
+        text += kWordBank[bytes[i]];
+        text += ' ';
+    }
+    return text;
+}
 
 std::filesystem::path fuzzDataFolder() {
     if (const char* env = std::getenv("KAVRO_DATA"); env && *env) return env;
@@ -116,7 +160,6 @@ struct FuzzWorld {
         options.medievalTricks = !(bits[2] & 8);
         options.easyLatin = bits[2] & 16;
         options.forceProperNames = bits[2] & 32;
-        options.preferMedieval = options.preferMedieval || (bits[2] & 64);
         options.sentenceMode = true;
         applyMenuRules(options);
         engine->warningBoxCount = 0;
@@ -150,8 +193,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < kOptionBytes) return 0;
     world.setOptions(data);
     const std::filesystem::path input = world.folder / "latin.lat";
+    const std::uint8_t* body = data + kOptionBytes;
+    const std::size_t bodySize = size - kOptionBytes;
+    const std::string text = data[2] & kWordModeBit
+                                 ? wordModeText(body, bodySize)
+                                 : std::string(reinterpret_cast<const char*>(body), bodySize);
     if (std::FILE* file = std::fopen(input.c_str(), "wb")) {
-        std::fwrite(data + kOptionBytes, 1, size - kOptionBytes, file);
+        std::fwrite(text.data(), 1, text.size(), file);
         std::fclose(file);
     }
     static const JobStages stages = fencedStages();
