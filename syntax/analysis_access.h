@@ -13,6 +13,11 @@
 
 namespace kavro {
 
+// These helpers live in a namespace of their own: the English passes have helpers of the same
+// names that answer differently (their isNominal leaves out adjectives), and two inline or
+// out-of-line functions of one name in one namespace let the linker pick either for both.
+namespace sentence_readings {
+
 // A reading neither deleted (0) nor set aside as not chosen (255).
 inline bool isLive(const WordAnalysis& a) {
     return a.partOfSpeech != speech_type::DeletedGram && a.partOfSpeech != speech_type::DeletedAi;
@@ -160,5 +165,9 @@ inline void dropLink(WordAnalysis& a, int target) {
         a.link3 = -1;
     }
 }
+
+}  // namespace sentence_readings
+
+using namespace sentence_readings;
 
 }  // namespace kavro
