@@ -11,7 +11,6 @@ namespace {
 
 constexpr std::string_view kPunctuationPrefix = "PUNCT";
 constexpr char kFirstPunctuationCode = 64;    // the full stop's code letter, as the tokenizer has it
-constexpr std::string_view kPondo = "pondo";  // P before a numeral, as the tokenizer reads it
 constexpr std::string_view kBrackets = "[]{}";
 
 bool isWhiteSpace(char ch) { return ch == ' ' || ch == '\n' || ch == '\r' || ch == '\t'; }
@@ -100,17 +99,9 @@ void TokenizerReplay::store(std::string_view text) {
 void TokenizerReplay::wordTokens(WordBuffer word) {
     cleanCharacters(word, options_);
     if (word.length == 0) return;
-    const CapitalCounts counts = foldLetters(word);
-    if (isInitialWithNumeral(word)) {
-        put(word.text[0] == 'P' ? kPondo : word.view().substr(0, 1));
-        put(word.view().substr(2));
-        return;
-    }
-    shapeLetterCase(word, counts);
-    const std::string_view verb = splitElidedVerb(word, options_);
-    repairSpelling(word, options_);
-    store(word.view());
-    if (!verb.empty()) store(verb);
+    forEachWordToken(
+        word, options_, [this](std::string_view piece) { put(piece); },
+        [this](std::string_view token) { store(token); });
 }
 
 // One stretch without spaces: leading marks, the word, trailing marks (the nineteenth is lost).

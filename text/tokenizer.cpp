@@ -14,7 +14,6 @@ namespace {
 
 constexpr std::string_view kPunctuationPrefix = "PUNCT";
 constexpr char kFirstPunctuationCode = 64;  // the full stop's code letter; the rest follow
-constexpr std::string_view kPondo = "pondo";  // P before a numeral: pounds
 constexpr std::size_t kLongWordShown = 98;    // characters of a too-long word in its message
 
 // One run of the tokenizer over one line.
@@ -105,17 +104,9 @@ bool SentenceTokenizer::emitLeadingMarks(WordBuffer& word) {
 }
 
 void SentenceTokenizer::emitWord(WordBuffer& word) {
-    const CapitalCounts counts = foldLetters(word);
-    if (isInitialWithNumeral(word)) {
-        put(word.text[0] == 'P' ? kPondo : word.view().substr(0, 1));
-        put(word.view().substr(2));
-        return;
-    }
-    shapeLetterCase(word, counts);
-    const std::string_view verb = splitElidedVerb(word, options_);
-    repairSpelling(word, options_);
-    storeWord(word.view());
-    if (!verb.empty()) storeWord(verb);
+    forEachWordToken(
+        word, options_, [this](std::string_view piece) { put(piece); },
+        [this](std::string_view token) { storeWord(token); });
 }
 
 void SentenceTokenizer::put(std::string_view text) {

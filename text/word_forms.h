@@ -60,4 +60,23 @@ std::string_view splitElidedVerb(WordBuffer& word, const ViewOptions& options);
 // Spelling repairs: initial y (outside age 15) and uigesi- for uicesi-.
 void repairSpelling(WordBuffer& word, const ViewOptions& options);
 
+// The tokens a cleaned word becomes, in order: an initial joined to a numeral gives two pieces to
+// `put` ("P" is read as "pondo", pounds); any other word is shaped and repaired and given to
+// `store`, followed by the verb it ended with by elision. The tokenizer and the replay that pairs
+// tokens with the written text both use it, so that they cannot drift apart.
+template <class Put, class Store>
+void forEachWordToken(WordBuffer& word, const ViewOptions& options, Put&& put, Store&& store) {
+    const CapitalCounts counts = foldLetters(word);
+    if (isInitialWithNumeral(word)) {
+        put(word.text[0] == 'P' ? std::string_view("pondo") : word.view().substr(0, 1));
+        put(word.view().substr(2));
+        return;
+    }
+    shapeLetterCase(word, counts);
+    const std::string_view verb = splitElidedVerb(word, options);
+    repairSpelling(word, options);
+    store(word.view());
+    if (!verb.empty()) store(verb);
+}
+
 }  // namespace kavro

@@ -19,18 +19,12 @@
 #include "job/engine.h"
 #include "job/stages.h"
 #include "job/translation_job.h"
-#include "tests/support/temp_folder.h"
-#include "tests/support/test_host.h"
+#include "tests/support/compiled_engine.h"
 
 namespace kavro::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path dataFolder() {
-    if (const char* env = std::getenv("KAVRO_DATA"); env && *env) return env;
-    return KAVRO_DATA_DIR;
-}
 
 std::vector<std::string> split(std::string_view text, char at) {
     std::vector<std::string> parts;
@@ -133,16 +127,11 @@ std::string conlluProblem(const std::string& conllu) {
 
 // kavro analyse --conllu in one process: the job with the CoNLL-U block after each sentence.
 std::string conlluOf(std::string_view latin) {
-    TempFolder folder;
-    TestHost host;
-    Lexicon lexicon;
     ViewOptions options;
     options.sentenceMode = false;
-    options.hashOffByUser = true;
-    auto engine = std::make_unique<Engine>(lexicon, options, host, folder.path());
-    std::string problem;
-    EXPECT_TRUE(loadDataFiles(*engine, lexicon, dataFolder(), &problem)) << problem;
-    engine->keepAnalysisSources = true;
+    CompiledEngine job(options);
+    TempFolder& folder = job.folder;
+    job.engine->keepAnalysisSources = true;
     std::string out;
     int sentence = 0;
     JobStages stages = engineStages();
@@ -152,12 +141,12 @@ std::string conlluOf(std::string_view latin) {
     };
     folder.write("input.txt", latin);
     fs::path input = folder.file("input.txt");
-    runTranslationJob(*engine, input, clockMillis(), stages);
+    runTranslationJob(*job.engine, input, clockMillis(), stages);
     return out;
 }
 
 TEST(ConlluOutput, RealLatinPassesTheFormatChecks) {
-    if (!fs::exists(dataFolder() / "manifest.txt")) GTEST_SKIP() << "no compiled lexicon in " << dataFolder();
+    if (!haveCompiledData()) GTEST_SKIP() << "no compiled lexicon in " << compiledDataFolder();
     const std::string conllu = conlluOf(
         "Arma virumque cano, Troiae qui primus ab oris\nItaliam fato profugus venit.\n"
         "Puella rosam poetae dat, \xC2\xABmecum venis?\xC2\xBB\n"

@@ -19,18 +19,12 @@
 #include "job/engine.h"
 #include "job/stages.h"
 #include "job/translation_job.h"
-#include "tests/support/temp_folder.h"
-#include "tests/support/test_host.h"
+#include "tests/support/compiled_engine.h"
 
 namespace kavro::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path dataFolder() {
-    if (const char* env = std::getenv("KAVRO_DATA"); env && *env) return env;
-    return KAVRO_DATA_DIR;
-}
 
 fs::path expectedFile() { return fs::path(KAVRO_SOURCE_DIR) / "tests/golden/sentence_english.expected"; }
 
@@ -58,18 +52,11 @@ std::string trimmed(std::string_view line) {
 // fresh program folder: the shipped standard phrases, marked as parser.txt marks them unless
 // `showUserPhrases` is off.
 std::vector<std::string> translate(const std::vector<Pair>& pairs, bool showUserPhrases = true) {
-    TempFolder folder;
-    TestHost host;
-    Lexicon lexicon;
     ViewOptions options;
     options.showUserPhrases = showUserPhrases;
     options.sentenceMode = true;
-    options.hashOffByUser = true;
-    auto engine = std::make_unique<Engine>(lexicon, options, host, folder.path());
-    engine->log.open(folder.file("loading.txt"));
-    std::string problem;
-    EXPECT_TRUE(loadDataFiles(*engine, lexicon, dataFolder(), &problem)) << problem;
-    engine->log.close();
+    CompiledEngine run(options);
+    TempFolder& folder = run.folder;
 
     std::string text;
     for (const Pair& p : pairs) text += p.latin + "\n";
@@ -81,12 +68,12 @@ std::vector<std::string> translate(const std::vector<Pair>& pairs, bool showUser
         english.push_back(trimmed(e.sentence.finalLine));
     };
     fs::path latinFile = folder.file("golden.lat");
-    runTranslationJob(*engine, latinFile, 0, stages);
+    runTranslationJob(*run.engine, latinFile, 0, stages);
     return english;
 }
 
 TEST(SentenceEnglishGolden, TheReviewedEnglishOfTypedSentencesStays) {
-    if (!fs::exists(dataFolder() / "manifest.txt")) GTEST_SKIP() << "no compiled lexicon in " << dataFolder();
+    if (!haveCompiledData()) GTEST_SKIP() << "no compiled lexicon in " << compiledDataFolder();
     const std::vector<Pair> pairs = readExpected();
     ASSERT_GE(pairs.size(), 12u);
     const std::vector<std::string> english = translate(pairs);

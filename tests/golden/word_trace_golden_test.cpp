@@ -14,8 +14,7 @@
 #include "job/stages.h"
 #include "job/translation_job.h"
 #include "morph/word_analysis.h"
-#include "tests/support/temp_folder.h"
-#include "tests/support/test_host.h"
+#include "tests/support/compiled_engine.h"
 
 namespace kavro::testing {
 namespace {
@@ -28,11 +27,6 @@ constexpr std::string_view kProseAndVerse =
     "Horum omnium fortissimi sunt Belgae.\n"
     "Arma virumque cano, Troiae qui primus ab oris\n"
     "Italiam fato profugus Laviniaque venit litora.\n";
-
-fs::path dataFolder() {
-    if (const char* env = std::getenv("KAVRO_DATA"); env && *env) return env;
-    return KAVRO_DATA_DIR;
-}
 
 fs::path expectedFile() { return fs::path(KAVRO_SOURCE_DIR) / "tests/golden/word_trace.expected"; }
 
@@ -62,17 +56,10 @@ struct WordRunResult {
 };
 
 WordRunResult runWords(std::string_view latin) {
-    TempFolder folder;
-    TestHost host;
-    Lexicon lexicon;
     ViewOptions options;
     options.sentenceMode = false;
-    options.hashOffByUser = true;
-    auto engine = std::make_unique<Engine>(lexicon, options, host, folder.path());
-    engine->log.open(folder.file("loading.txt"));
-    std::string problem;
-    EXPECT_TRUE(loadDataFiles(*engine, lexicon, dataFolder(), &problem)) << problem;
-    engine->log.close();
+    CompiledEngine job(options);
+    TempFolder& folder = job.folder;
 
     WordRunResult run;
     JobStages stages = engineStages();
@@ -88,13 +75,13 @@ WordRunResult runWords(std::string_view latin) {
     };
     folder.write("input.txt", latin);
     fs::path input = folder.file("input.txt");
-    runTranslationJob(*engine, input, clockMillis(), stages);
+    runTranslationJob(*job.engine, input, clockMillis(), stages);
     run.trace = traceOf(folder.read("parser.txt"));
     return run;
 }
 
 TEST(WordTraceGolden, ProseAndVerseMatchTheReviewedTrace) {
-    if (!fs::exists(dataFolder() / "manifest.txt")) GTEST_SKIP() << "no compiled lexicon in " << dataFolder();
+    if (!haveCompiledData()) GTEST_SKIP() << "no compiled lexicon in " << compiledDataFolder();
     const WordRunResult run = runWords(kProseAndVerse);
     EXPECT_GE(run.words, 30) << "thirty words, and the tackons they carry";
     EXPECT_EQ(run.wordsWithoutReading, 0) << "every word is analysed or NOT FOUND";

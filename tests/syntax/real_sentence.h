@@ -14,15 +14,19 @@ namespace kavro::testing {
 
 class RealSentence : public RealLexicon {
 protected:
-    // Tokenizes and analyses one sentence, then orders, clauses and chooses its readings.
-    void choose(std::string_view latin) {
+    // Tokenizes one sentence and analyses its words.
+    void analyse(std::string_view latin) {
         Engine& e = engine();
         e.analysisCount = 0;
         e.groupNumber = 0;
         e.tokenCount = tokenizeSentence(e, latin);
         analyseSentenceWords(e);
         e.wordCount = e.tokenCount;
-        chooseSentenceReadings(e);
+    }
+    // Analyses one sentence, then orders, clauses and chooses its readings.
+    void choose(std::string_view latin) {
+        analyse(latin);
+        chooseSentenceReadings(engine());
     }
     // The chosen reading of word position p.
     const WordAnalysis& chosen(int p) { return readingAt(engine(), engine().sentence.chosenAnalysis[p]); }

@@ -20,14 +20,9 @@ class WholeSentence : public RealSentence {
 protected:
     // Runs the sentence through every pass and returns its English line.
     std::string translate(std::string_view latin) {
-        Engine& e = engine();
-        e.analysisCount = 0;
-        e.groupNumber = 0;
-        e.tokenCount = tokenizeSentence(e, latin);
-        analyseSentenceWords(e);
-        e.wordCount = e.tokenCount;
-        translateSentence(e);
-        return e.sentence.finalLine;
+        analyse(latin);
+        translateSentence(engine());
+        return engine().sentence.finalLine;
     }
     void expectSoundTables() {
         const SentenceTables& s = engine().sentence;
