@@ -14,12 +14,6 @@ namespace kavro {
 
 namespace {
 
-// The reading handed out for a position without a chosen reading.
-const WordAnalysis& emptyReading() {
-    static const WordAnalysis empty = blankAnalysis();
-    return empty;
-}
-
 int sentenceSize(const Engine& engine) {
     return std::clamp(engine.wordCount, 0, static_cast<int>(kEnglishSlotCount) - 2);
 }
@@ -105,8 +99,6 @@ std::string_view meaningOf(const WordAnalysis& reading) {
     if (meaning.starts_with('~')) meaning.remove_prefix(1);
     return meaning;
 }
-
-std::string_view formOf(const WordAnalysis& reading) { return fieldText(reading.analysedForm); }
 
 std::string_view stemOf(const WordAnalysis& reading) {
     const std::string_view form = formOf(reading);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "english/chosen_reading.h"  // formOf
 #include "job/analysis_record.h"
 
 namespace kavro {
@@ -57,8 +58,6 @@ private:
 
 // The dictionary meaning of a reading without its leading uncertain mark "~".
 std::string_view meaningOf(const WordAnalysis& reading);
-// The analysed form of a reading ("capt.us").
-std::string_view formOf(const WordAnalysis& reading);
 // The analysed form up to its first ".": "capt" for "capt.us".
 std::string_view stemOf(const WordAnalysis& reading);
 
