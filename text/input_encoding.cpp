@@ -85,6 +85,37 @@ std::size_t sequenceLength(std::string_view bytes, std::size_t at, char32_t& cod
     return length;
 }
 
+constexpr char32_t kReplacementCharacter = 0xFFFD;
+constexpr char32_t kUtf16ByteOrderMark = 0xFEFF;
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// The 16-bit unit at `at` (which must leave two bytes) in the given byte order.
+char32_t utf16Unit(std::string_view bytes, std::size_t at, Utf16Order order) {
+    const auto first = static_cast<unsigned char>(bytes[at]);
+    const auto second = static_cast<unsigned char>(bytes[at + 1]);
+    return order == Utf16Order::BigEndian ? (first << 8) | second : (second << 8) | first;
+}
+
+constexpr bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+constexpr bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
 bool startsWithByteOrderMark(std::string_view bytes) {
     return bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF";
 }
@@ -114,6 +145,34 @@ bool looksLikeUtf8(std::string_view bytes) {
         at += length;
     }
     return nonAscii;
+}
+
+Utf16Order utf16ByteOrder(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE")) return Utf16Order::LittleEndian;
+    if (bytes.starts_with("\xFE\xFF")) return Utf16Order::BigEndian;
+    return Utf16Order::None;
+}
+
+std::string utf16ToUtf8(std::string_view bytes, Utf16Order order) {
+    std::string utf8;
+    utf8.reserve(bytes.size());
+    std::size_t at = 0;
+    while (at + 1 < bytes.size()) {
+        char32_t cp = utf16Unit(bytes, at, order);
+        at += 2;
+        if (isHighSurrogate(cp) && at + 1 < bytes.size()) {
+            const char32_t low = utf16Unit(bytes, at, order);
+            if (isLowSurrogate(low)) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+                at += 2;
+            }
+        }
+        if (isHighSurrogate(cp) || isLowSurrogate(cp)) cp = kReplacementCharacter;
+        if (at == 2 && cp == kUtf16ByteOrderMark) continue;
+        appendUtf8(utf8, cp);
+    }
+    if (at < bytes.size()) appendUtf8(utf8, kReplacementCharacter);
+    return utf8;
 }
 
 unsigned char windows1252For(char32_t cp) {
@@ -162,8 +221,12 @@ LatinInputReader::LatinInputReader(const std::filesystem::path& path) {
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text_.append(chunk, got);
     readFailed_ = std::ferror(file) != 0;
     std::fclose(file);
+    if (const Utf16Order order = utf16ByteOrder(text_); order != Utf16Order::None) {
+        encoding_ = InputEncoding::Utf16;
+        text_ = utf16ToUtf8(text_, order);
+    }
     if (looksLikeUtf8(text_)) {
-        encoding_ = InputEncoding::Utf8;
+        if (encoding_ == InputEncoding::Windows1252) encoding_ = InputEncoding::Utf8;
         text_ = decodeUtf8ToWindows1252(text_);
     }
     readAsTextMode(text_);

@@ -1,7 +1,8 @@
-// Latin input files arrive in Windows-1252 or in UTF-8. The engine works in 8-bit
-// Windows-1252 text, so a UTF-8 file is decoded on the way in: accented letters fold to the
-// plain letter, the ligatures and curly quotes keep their Windows-1252 codes for the
-// preparation to handle, and anything that has no place in the engine's text becomes a space.
+// Latin input files arrive in Windows-1252, in UTF-8, or in UTF-16 with a byte-order mark (what
+// Windows editors save as "Unicode"). The engine works in 8-bit Windows-1252 text, so a UTF-8
+// or UTF-16 file is decoded on the way in: accented letters fold to the plain letter, the
+// ligatures and curly quotes keep their Windows-1252 codes for the preparation to handle, and
+// anything that has no place in the engine's text becomes a space.
 #pragma once
 
 #include <cstddef>
@@ -11,7 +12,17 @@
 
 namespace kavro {
 
-enum class InputEncoding { Windows1252, Utf8 };
+enum class InputEncoding { Windows1252, Utf8, Utf16 };
+
+// The byte order a UTF-16 text announces with its leading byte-order mark (FF FE little-endian,
+// FE FF big-endian); None for a text without one.
+enum class Utf16Order { None, LittleEndian, BigEndian };
+Utf16Order utf16ByteOrder(std::string_view bytes);
+
+// The UTF-8 of a UTF-16 text in the given byte order: the byte-order mark is dropped, and an
+// unpaired surrogate or an odd last byte becomes U+FFFD, so the result is always well formed
+// and decodes exactly as the same text saved in UTF-8.
+std::string utf16ToUtf8(std::string_view bytes, Utf16Order order);
 
 // True when `bytes` is well-formed UTF-8 (no overlong forms, no surrogates, nothing past
 // U+10FFFF) and holds at least one byte above 127; an ASCII text is taken as Windows-1252.
@@ -25,9 +36,10 @@ std::string decodeUtf8ToWindows1252(std::string_view utf8);
 // which is dropped; ' ' for anything unmappable).
 unsigned char windows1252For(char32_t codePoint);
 
-// A whole input file in the engine's text, served line by line like fgets in text mode: every
-// line keeps its line end ("\r\n" read as "\n"), and a line longer than the caller's buffer
-// comes in pieces. NUL bytes become spaces, so no line is cut short by a NUL.
+// A whole input file in the engine's text (UTF-16 is first made UTF-8, then UTF-8 decoded),
+// served line by line like fgets in text mode: every line keeps its line end ("\r\n" read as
+// "\n"), and a line longer than the caller's buffer comes in pieces. NUL bytes become spaces,
+// so no line is cut short by a NUL.
 class LatinInputReader {
 public:
     enum class Result { Line, End, Error };
