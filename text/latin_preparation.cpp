@@ -73,7 +73,10 @@ bool prepareLatinFile(Engine& engine, const std::filesystem::path& latinFile) {
         if (isEmptyLine(input) || isCommentLine(input)) continue;
         prepareLine(engine, *work, input, out);
     }
-    if (work->split.hasText || !work->split.markSeen) std::fputs(".\n", out);
+    // The last sentence is closed with a full stop; a text that wrote nothing (empty, blank or
+    // only comments) stays empty, so that it gives no tokens at all.
+    const bool wroteText = std::ftell(out) > 0;
+    if (work->split.hasText || (!work->split.markSeen && wroteText)) std::fputs(".\n", out);
     const bool written = std::fclose(out) == 0;
     if (!written) engine.reportError(kTempFileFailure);
     return written;
