@@ -78,9 +78,9 @@ bool letterIndexFits(const Lexicon& lexicon) {
 class Loader {
 public:
     Loader(Engine& engine, Lexicon& lexicon, const std::filesystem::path& dataFolder,
-           std::string* problem)
+           std::string* problem, UserFiles userFiles)
         : engine_(engine), lexicon_(lexicon), folders_(dataFolder, engine.programFolder),
-          problem_(problem) {}
+          problem_(problem), userFiles_(userFiles) {}
 
     bool run() {
         if (!inflections() || !dictionary() ||
@@ -94,10 +94,7 @@ public:
         if (!raw(kAddonFile, sizeof(AddonRecord), lexicon_.addons) ||
             !raw(kUniqueFile, sizeof(UniqueRecord), lexicon_.uniques))
             return false;
-        installDefaultUserFiles(folders_.dataFolder(), engine_.programFolder);
-        loadUserDictionary(engine_, lexicon_);
-        loadStandardPhrases(engine_, lexicon_);
-        loadUserAbbreviations(engine_, lexicon_.abbreviations);
+        if (userFiles_ == UserFiles::Load) loadUserFiles();
         highSpeedHash();
         return true;
     }
@@ -228,17 +225,25 @@ private:
         releaseHashTable(lexicon_);
     }
 
+    void loadUserFiles() {
+        installDefaultUserFiles(folders_.dataFolder(), engine_.programFolder);
+        loadUserDictionary(engine_, lexicon_);
+        loadStandardPhrases(engine_, lexicon_);
+        loadUserAbbreviations(engine_, lexicon_.abbreviations);
+    }
+
     Engine& engine_;
     Lexicon& lexicon_;
     DataFolders folders_;
     std::string* problem_;
+    UserFiles userFiles_;
 };
 
 }  // namespace
 
 bool loadDataFiles(Engine& engine, Lexicon& lexicon, const std::filesystem::path& dataFolder,
-                   std::string* problem) {
-    return Loader(engine, lexicon, dataFolder, problem).run();
+                   std::string* problem, UserFiles userFiles) {
+    return Loader(engine, lexicon, dataFolder, problem, userFiles).run();
 }
 
 }  // namespace kavro
