@@ -3,7 +3,6 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +12,8 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/conllu_output.h"
+#include "cli/latin_input.h"
+#include "cli/program_folder_lock.h"
 #include "cli/sentence_readings.h"
 #include "cli/text_encoding.h"
 #include "job/elapsed_time.h"
@@ -30,8 +31,6 @@ namespace {
 namespace fs = std::filesystem;
 using json = nlohmann::ordered_json;
 
-constexpr const char* kStdinStorage = "latin.lat";
-
 struct AnalyseFlags {
     std::string input;
     std::string home = ".";
@@ -41,6 +40,7 @@ struct AnalyseFlags {
     bool sentence = false;
     bool trace = false;
     bool conllu = false;
+    bool noWait = false;
 };
 
 std::string utf8(std::string_view engineText) { return windows1252ToUtf8(engineText); }
@@ -194,21 +194,11 @@ void printConllu(Engine& engine, int sentence) {
     std::fwrite(block.data(), 1, block.size(), stdout);
 }
 
-fs::path latinFileFor(const AnalyseFlags& flags, const fs::path& home) {
-    const std::string content = readLatinInput(flags.input);
-    if (flags.input != "-") return flags.input;
-    const fs::path storage = home / kStdinStorage;
-    std::ofstream out(storage, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    if (!out) fail(storage, "cannot store standard input here");
-    return storage;
-}
-
 void runAnalyse(const AnalyseFlags& flags) {
     const std::int64_t startMillis = clockMillis();
     const fs::path home = writableProgramFolder(flags.home);
-    fs::path latinFile = latinFileFor(flags, home);
+    lockProgramFolder(home, flags.noWait ? LockWait::Never : LockWait::UntilFree);
+    fs::path latinFile = latinFileFor(flags.input, home);
     const fs::path input = latinFile;
 
     ViewOptions options;
@@ -255,11 +245,16 @@ void addAnalyseCommand(CLI::App& app) {
         "punctuation, whether any analysis was found, and every analysis with its part of speech, "
         "grammatical codes by name, analysed form, citation form, English, rarity, age and source "
         "kind (see README.md). The options are the defaults, not UserSettings.txt, so that runs "
-        "are reproducible; the word-mode trace is left in parser.txt in the program folder.");
-    cmd->add_option("FILE", flags->input, "Latin text file, Windows-1252 or UTF-8; - reads stdin")
+        "are reproducible; the word-mode trace is left in parser.txt in the program folder. As "
+        "with translate, one run at a time uses a program folder (--no-wait: fail instead of "
+        "waiting), and the folder's work files are refused as input.");
+    cmd->add_option("FILE", flags->input,
+                    "Latin text file, Windows-1252, UTF-8 or UTF-16 with a byte-order mark; - reads "
+                    "stdin")
         ->required();
     addHomeOption(*cmd, flags->home);
     addDataOption(*cmd, flags->data);
+    addNoWaitOption(*cmd, flags->noWait);
     cmd->add_option("--age", flags->age, "Preferred age of Latin: classical, medieval (default), all")
         ->check(CLI::IsMember({"classical", "medieval", "all"}));
     cmd->add_flag("--yes", flags->yes, "Answer Yes to the program's Yes/No questions (default No)");

@@ -8,10 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iostream>
-#include <iterator>
-#include <sstream>
 
 #include "job/data_loader.h"
 #include "job/engine.h"
@@ -22,22 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Bytes that plain text never holds: a file with any NUL, or with more than one such control
-// byte in twenty, is taken for binary data.
-bool isTextControl(unsigned char c) {
-    return c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v' || c == 0x1A;
-}
-
-void checkIsText(const fs::path& name, std::string_view content) {
-    std::size_t controls = 0;
-    for (char ch : content) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == 0) fail(name, "not a text file (it holds NUL bytes)");
-        if (c < 0x20 && !isTextControl(c)) ++controls;
-    }
-    if (controls * 20 > content.size()) fail(name, "not a text file (it holds binary data)");
-}
-
 // Creates and removes a probe file: the only test that also holds for read-only file systems
 // and for a user whom permissions do not stop.
 bool canCreateFileIn(const fs::path& folder) {
@@ -47,12 +27,6 @@ bool canCreateFileIn(const fs::path& folder) {
     ::close(fd);
     ::unlink(probe.c_str());
     return true;
-}
-
-std::string readStream(std::istream& in) {
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 }  // namespace
@@ -76,11 +50,34 @@ void addDataOption(CLI::App& command, std::string& data) {
                        ")");
 }
 
-fs::path writableProgramFolder(const std::string& home) {
+void addNoWaitOption(CLI::App& command, bool& noWait) {
+    command.add_flag("--no-wait", noWait,
+                     "Fail at once when another kavro run is using the program folder, instead of "
+                     "waiting for it to finish");
+}
+
+void keepStandardStreamsOpen() {
+    // A closed stream is stood in for by /dev/null opened the wrong way round, so that reading
+    // stdin or writing stdout fails as it would have, and no file opened later takes its number
+    // (which would send the output into that file, or read it as the input).
+    constexpr int kStandardStreams[] = {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO};
+    for (const int fd : kStandardStreams) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        const int standIn = ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+        if (standIn >= 0 && standIn != fd) ::close(standIn);
+    }
+}
+
+fs::path existingProgramFolder(const std::string& home) {
     const fs::path folder = home.empty() ? fs::path(".") : fs::path(home);
     std::error_code ec;
     if (!fs::exists(folder, ec)) fail(folder, "program folder does not exist");
     if (!fs::is_directory(folder, ec)) fail(folder, "program folder is not a folder");
+    return folder;
+}
+
+fs::path writableProgramFolder(const std::string& home) {
+    const fs::path folder = existingProgramFolder(home);
     if (!canCreateFileIn(folder))
         fail(folder, std::string("program folder is not writable (") + std::strerror(errno) + ")");
     return folder;
@@ -92,33 +89,15 @@ fs::path dataFolder(const std::string& flag) {
     return KAVRO_DEFAULT_DATA_DIR;
 }
 
-void loadLexicon(Lexicon& lexicon, Engine& engine, const fs::path& data) {
+void loadLexicon(Lexicon& lexicon, Engine& engine, const fs::path& data, StartupLog startupLog) {
     // The start-up log: the header, then the loader's progress lines.
-    if (!openOutputLog(engine)) fail(engine.file("parser.txt"), "cannot be written");
+    const bool logged = startupLog == StartupLog::Written;
+    if (logged && !openOutputLog(engine)) fail(engine.file("parser.txt"), "cannot be written");
+    const UserFiles userFiles = logged ? UserFiles::Load : UserFiles::Skip;
     std::string problem;
-    const bool loaded = loadDataFiles(engine, lexicon, data, &problem);
+    const bool loaded = loadDataFiles(engine, lexicon, data, &problem, userFiles);
     engine.log.close();
     if (!loaded) fail(data, "a required data file is missing or damaged: " + problem);
-}
-
-std::string readLatinInput(const std::string& name) {
-    if (name == "-") {
-        std::string content = readStream(std::cin);
-        if (std::cin.bad()) fail("<stdin>", "read error");
-        checkIsText("<stdin>", content);
-        return content;
-    }
-    const fs::path path(name);
-    std::error_code ec;
-    if (!fs::exists(path, ec)) fail(path, "no such file");
-    if (fs::is_directory(path, ec)) fail(path, "is a folder, not a text file");
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) fail(path, std::string("cannot be read (") + std::strerror(errno) + ")");
-    std::string content = readStream(in);
-    if (in.bad()) fail(path, "read error");
-    checkIsText(path, content);
-    return content;
 }
 
 void printEngineText(std::string_view engineText) {

@@ -1,5 +1,5 @@
-// Pieces shared by the subcommands: the one-line error, the program and data folders, the
-// lexicon, and reading the user's input.
+// Pieces shared by the subcommands: the one-line error, the standard streams, the program and
+// data folders, and the lexicon.
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -26,19 +26,29 @@ void printEngineText(std::string_view engineText);
 void addHomeOption(CLI::App& command, std::string& home);
 // --data DIR: the folder of the compiled lexicon.
 void addDataOption(CLI::App& command, std::string& data);
+// --no-wait: fail instead of waiting while another run holds the program folder.
+void addNoWaitOption(CLI::App& command, bool& noWait);
 
+// Called first thing: a standard stream the caller closed stays unusable instead of having its
+// number taken by a file opened later.
+void keepStandardStreamsOpen();
+
+// The program folder, checked to exist (and to be a folder); nothing is written to it.
+std::filesystem::path existingProgramFolder(const std::string& home);
 // The program folder, checked to exist and to be writable.
 std::filesystem::path writableProgramFolder(const std::string& home);
 
 // The data folder: --data, else $KAVRO_DATA, else the build's own data folder.
 std::filesystem::path dataFolder(const std::string& flag);
 
-// Fills the lexicon from the data folder (the program folder's copies win), reporting through
-// the engine's host and log; fails naming the data folder when a required table is missing.
-void loadLexicon(Lexicon& lexicon, Engine& engine, const std::filesystem::path& data);
+// Whether loading writes the start-up log (parser.txt) and reads the user files (installing the
+// shipped ones into the program folder): a job does; a stem look-up does neither and leaves the
+// folder as it found it.
+enum class StartupLog { Written, None };
 
-// The whole content of a file the user named, or of stdin for "-"; fails naming the file when
-// it cannot be read or is not text.
-std::string readLatinInput(const std::string& name);
+// Fills the lexicon from the data folder (the program folder's copies win), reporting through
+// the engine's host (and log); fails naming the data folder when a required table is missing.
+void loadLexicon(Lexicon& lexicon, Engine& engine, const std::filesystem::path& data,
+                 StartupLog startupLog = StartupLog::Written);
 
 }  // namespace kavro::cli

@@ -30,7 +30,9 @@ void runDict(const DictFlags& flags) {
     if (letters.find_first_not_of(' ') == std::string::npos)
         fail("LETTERS", "give the first letters of the stems to list");
 
-    const std::filesystem::path home = writableProgramFolder(flags.home);
+    // A look-up reads the program folder (settings, copies of data files) but writes nothing
+    // there: no start-up log, no user files, and so it takes no lock either.
+    const std::filesystem::path home = existingProgramFolder(flags.home);
     ViewOptions options;
     loadSettings(options, home);
     options.hashOffByUser = true;   // the look-up never consults the high-speed hash
@@ -38,7 +40,7 @@ void runDict(const DictFlags& flags) {
     Lexicon lexicon;
     CliHost host(flags.yes);
     auto engine = std::make_unique<Engine>(lexicon, options, host, home);
-    loadLexicon(lexicon, *engine, dataFolder(flags.data));
+    loadLexicon(lexicon, *engine, dataFolder(flags.data), StartupLog::None);
 
     const ListingStyle style = flags.plain ? ListingStyle::Dialog : ListingStyle::WithCitationForms;
     std::string listing = listDictionaryStems(*engine, letters, style);
@@ -56,7 +58,8 @@ void addDictCommand(CLI::App& app) {
         "Each line: stem, part of speech, declension or conjugation, variant, kind (gender, "
         "degree, infinitive or perfect stem), frequency letter:age, then the citation form and "
         "the English meanings. Stems beginning with the letters in lower case come first, then "
-        "those beginning with a capital. At most 49 stems are listed.");
+        "those beginning with a capital. At most 49 stems are listed. The look-up writes no "
+        "file: --home is only read (UserSettings.txt, copies of data files).");
     cmd->add_option("LETTERS", flags->letters, "The first letters of the stems")->required();
     cmd->add_flag("--plain", flags->plain,
                   "Leave out the citation forms: the lines exactly as the look-up dialog shows them");

@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <exception>
 
+#include "cli/cli_support.h"
 #include "cli/commands.h"
 
 int main(int argc, char** argv) {
+    kavro::cli::keepStandardStreamsOpen();
     CLI::App app{"Kavro Latin " KAVRO_VERSION " - a Latin-to-English translator", "kavro"};
     app.require_subcommand(1);
     kavro::cli::addTranslateCommand(app);

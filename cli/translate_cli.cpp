@@ -10,19 +10,19 @@
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/latin_input.h"
+#include "cli/program_folder_lock.h"
 #include "job/elapsed_time.h"
 #include "job/engine.h"
 #include "job/stages.h"
 #include "job/translation_job.h"
+#include "text/input_encoding.h"
 
 namespace kavro::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Work files the job writes into the program folder; an input file may not be one of them.
-constexpr const char* kJobWorkFiles[] = {"temp.lat", "parser.txt", "fails.txt"};
-constexpr const char* kStdinStorage = "latin.lat";
 constexpr const char* kLogFile = "parser.txt";
 
 struct TranslateFlags {
@@ -43,6 +43,7 @@ struct TranslateFlags {
     bool yes = false;
     bool english = false;
     bool lines = false;
+    bool noWait = false;
 };
 
 // "general" (or "0"), "auto", or one of the area letters.
@@ -103,30 +104,6 @@ ViewOptions optionsFor(const TranslateFlags& flags, const fs::path& home) {
     return options;
 }
 
-void refuseWorkFile(const fs::path& input, const fs::path& home) {
-    std::error_code ec;
-    for (const char* name : kJobWorkFiles) {
-        if (fs::equivalent(input, home / name, ec))
-            fail(input, std::string("is the job's work file ") + name +
-                            " in the program folder and would be overwritten; copy it elsewhere first");
-    }
-}
-
-// The Latin file the job runs on: the named file, or stdin stored in the program folder.
-fs::path latinFileFor(const TranslateFlags& flags, const fs::path& home) {
-    const std::string content = readLatinInput(flags.input);
-    if (flags.input != "-") {
-        refuseWorkFile(flags.input, home);
-        return flags.input;
-    }
-    const fs::path storage = home / kStdinStorage;
-    std::ofstream out(storage, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    if (!out) fail(storage, "cannot store standard input here");
-    return storage;
-}
-
 void checkJobResult(const JobResult& result, const fs::path& input, const fs::path& home) {
     switch (result.status) {
         case JobStatus::Completed:
@@ -176,6 +153,15 @@ void printEnglishOfText(Engine& engine, fs::path latinFile, const fs::path& home
     checkEnglishJob(runTranslationJob(engine, latinFile, clockMillis(), stages), input, home);
 }
 
+// The text whose lines --lines splits: UTF-16 is made UTF-8 first, since its line ends are two
+// bytes and each line is stored as a file of its own.
+std::string linesText(const std::string& input, const fs::path& home) {
+    if (input != "-") refuseWorkFile(input, home, true);
+    std::string content = readLatinInput(input);
+    const Utf16Order order = utf16ByteOrder(content);
+    return order == Utf16Order::None ? content : utf16ToUtf8(content, order);
+}
+
 // --english --lines: every input line is a text of its own and gives exactly one line.
 void printEnglishOfLines(Engine& engine, const std::string& content, const fs::path& home) {
     std::string english;
@@ -184,7 +170,7 @@ void printEnglishOfLines(Engine& engine, const std::string& content, const fs::p
         if (!english.empty()) english += ' ';
         english += sentence;
     });
-    const fs::path storage = home / kStdinStorage;
+    const fs::path storage = home / kStdinStorageFile;
     std::size_t start = 0;
     while (start < content.size()) {
         std::size_t end = content.find('\n', start);
@@ -208,8 +194,9 @@ void runTranslate(const TranslateFlags& flags) {
     const std::int64_t startMillis = clockMillis();
     const fs::path home = writableProgramFolder(flags.home);
     if (flags.lines && !flags.english) fail("--lines", "goes with --english");
-    const std::string linesContent = flags.lines ? readLatinInput(flags.input) : std::string();
-    fs::path latinFile = flags.lines ? fs::path() : latinFileFor(flags, home);
+    lockProgramFolder(home, flags.noWait ? LockWait::Never : LockWait::UntilFree);
+    const std::string linesContent = flags.lines ? linesText(flags.input, home) : std::string();
+    fs::path latinFile = flags.lines ? fs::path() : latinFileFor(flags.input, home);
     const fs::path input = latinFile;
     ViewOptions options = optionsFor(flags, home);
     if (flags.english) {
@@ -248,14 +235,17 @@ void addTranslateCommand(CLI::App& app) {
         "parser.txt, left in the program folder, holds the whole trace of the run: the analyses "
         "of every word, the English of every sentence, the word count and the time taken. The "
         "options start from UserSettings.txt in the program folder, if there is one; the flags "
-        "override it. Exit status 0 on success; otherwise 1 with a one-line error naming the "
-        "file and the problem.");
+        "override it. One run at a time uses a program folder (it locks kavro.lock there): a "
+        "second run waits for the first, or with --no-wait fails. Input larger than 1 GiB is "
+        "refused. Exit status 0 on success; otherwise 1 with a one-line error naming the file "
+        "and the problem.");
     cmd->add_option("FILE", flags->input,
-                    "Latin text file, Windows-1252 or UTF-8; - reads stdin (stored as latin.lat in "
-                    "the program folder)")
+                    "Latin text file, Windows-1252, UTF-8 or UTF-16 with a byte-order mark; - reads "
+                    "stdin (stored as latin.lat in the program folder)")
         ->required();
     addHomeOption(*cmd, flags->home);
     addDataOption(*cmd, flags->data);
+    addNoWaitOption(*cmd, flags->noWait);
     auto* sentence = cmd->add_flag("--sentence", flags->sentence,
                                    "Translate whole sentences into English after the word analysis");
     auto* words = cmd->add_flag(
