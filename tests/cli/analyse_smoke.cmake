@@ -1,7 +1,8 @@
 # Runs the built `kavro analyse` in a fresh program folder on a short text from stdin and checks
 # the JSON Lines: one valid object per token with its fields, a known word with its citation form,
-# an unknown word as NOT FOUND, a punctuation token; the same text as CoNLL-U (--conllu); and the
-# one-line error for a missing file.
+# an unknown word as NOT FOUND, a punctuation token; the same text as CoNLL-U (--conllu), and
+# through a pipe named as the file; an empty text (no lines); and the one-line errors for a
+# missing file and for the program folder's own parser.txt as input.
 # Needs -DKAVRO=<kavro binary> -DWORK_DIR=<scratch folder>.
 
 file(REMOVE_RECURSE "${WORK_DIR}")
@@ -87,4 +88,29 @@ execute_process(COMMAND "${KAVRO}" analyse "${WORK_DIR}/missing.txt" WORKING_DIR
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(rc EQUAL 0 OR NOT err MATCHES "kavro: error: [^\n]*missing\\.txt: [^\n]+\n$")
   message(FATAL_ERROR "missing file: status ${rc}, stderr:\n${err}")
+endif()
+
+# A pipe named as the input is read once: the job gets the text, not what the check left of it.
+execute_process(COMMAND sh -c "cat input.txt | \"$0\" analyse /dev/stdin | wc -l" "${KAVRO}"
+                WORKING_DIRECTORY "${WORK_DIR}" RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT out MATCHES "^ *4\n$")
+  message(FATAL_ERROR "a pipe as input: ${out} lines, stderr:\n${err}")
+endif()
+
+# An empty text has no tokens, not even a closing full stop.
+file(WRITE "${WORK_DIR}/empty.txt" "")
+execute_process(COMMAND "${KAVRO}" analyse empty.txt WORKING_DIRECTORY "${WORK_DIR}"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
+  message(FATAL_ERROR "an empty text (${rc}):\n${out}\n${err}")
+endif()
+
+# The program folder's parser.txt would be overwritten by the start-up log before being read.
+file(WRITE "${WORK_DIR}/parser.txt" "Gallia est omnis divisa.\n")
+execute_process(COMMAND "${KAVRO}" analyse parser.txt WORKING_DIRECTORY "${WORK_DIR}"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+file(READ "${WORK_DIR}/parser.txt" kept)
+if(rc EQUAL 0 OR NOT err MATCHES "kavro: error: parser\\.txt: is the job's work file parser\\.txt[^\n]*\n$"
+   OR NOT kept STREQUAL "Gallia est omnis divisa.\n")
+  message(FATAL_ERROR "parser.txt as input: status ${rc}, stderr:\n${err}\nparser.txt now:\n${kept}")
 endif()

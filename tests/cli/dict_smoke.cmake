@@ -1,6 +1,6 @@
 # Runs the built `kavro dict` in a fresh program folder on the compiled lexicon.
-#   the look-up of "vir" lists the stem uir with its citation form and English, --plain the
-#   dialog's lines; an empty look-up, a damaged dictUK.dat and a data folder without
+#   the look-up of "vir" lists the stem uir with its citation form and English, and writes nothing
+#   into the folder it runs in; --plain the dialog's lines; an empty look-up, a damaged dictUK.dat and a data folder without
 #   manifest.txt each fail with a one-line error naming what is wrong.
 # Needs -DKAVRO=<kavro binary> -DDATA_DIR=<compiled lexicon> -DWORK_DIR=<scratch folder>
 
@@ -36,6 +36,10 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "kavro dict vir: status ${rc}\n${err}")
 endif()
 expect_match("${out}" "(^|\n)uir +NOUN +2 3 MASC +A:0 vir, viri - man; husband;" "kavro dict vir")
+file(GLOB left_behind "${WORK_DIR}/*")
+if(left_behind)
+  message(FATAL_ERROR "kavro dict vir left files in the folder it ran in: ${left_behind}")
+endif()
 run_kavro(dict Vir --plain --data "${DATA_DIR}")
 expect_match("${out}" "(^|\n)uir +NOUN +2 3 MASC +A:0 man; husband;" "kavro dict Vir --plain")
 

@@ -1,8 +1,10 @@
 # Runs the built `kavro translate` in a fresh program folder.
 #   MODE=translate : the sample text from a file and from stdin; checks the log's header, the
-#                    summary line and the time line, and the help texts.
+#                    summary line and the time line, and the help texts; a text saved as UTF-16
+#                    (both byte orders) translates exactly like its UTF-8 twin; an empty text.
 #   MODE=bad_input : missing file, folder, binary garbage, unusable program folder, a work file
-#                    as input; each must fail with a one-line error naming the file and lose nothing.
+#                    as input, a closed stdin; each must fail with a one-line error naming the
+#                    file and lose nothing.
 # Needs -DKAVRO=<kavro binary> -DSOURCE_DIR=<source tree> -DWORK_DIR=<scratch folder> -DMODE=...
 
 file(REMOVE_RECURSE "${WORK_DIR}")
@@ -85,6 +87,49 @@ if(MODE STREQUAL "translate")
   expect_match("${err}" "--phonetics needs the medieval tricks" "--phonetics under settings without them")
   expect_match("${out}" "ymaginem\\] NOT FOUND" "--phonetics under settings without the medieval tricks")
 
+  # The same text in UTF-8 and in UTF-16 with a byte-order mark, little- and big-endian ("#" is
+  # i with a macron), written by printf since CMake strings cannot hold NUL bytes.
+  set(text "Gallia est omnis d#v#sa in partes tres.\nPuella rosam amat.\n")
+  set(u8_bytes "")
+  set(le_bytes "\\377\\376")
+  set(be_bytes "\\376\\377")
+  string(LENGTH "${text}" length)
+  math(EXPR last "${length} - 1")
+  foreach(at RANGE ${last})
+    string(SUBSTRING "${text}" ${at} 1 c)
+    if(c STREQUAL "#")
+      string(APPEND u8_bytes "\\304\\253")
+      string(APPEND le_bytes "\\053\\001")
+      string(APPEND be_bytes "\\001\\053")
+    else()
+      if(c STREQUAL "\n")
+        set(c "\\n")
+      endif()
+      string(APPEND u8_bytes "${c}")
+      string(APPEND le_bytes "${c}\\000")
+      string(APPEND be_bytes "\\000${c}")
+    endif()
+  endforeach()
+  execute_process(COMMAND sh -c "printf '${u8_bytes}' > u8.txt && printf '${le_bytes}' > le.txt && printf '${be_bytes}' > be.txt"
+                  WORKING_DIRECTORY "${WORK_DIR}" RESULT_VARIABLE rc)
+  foreach(encoding u8 le be)
+    run_kavro(translate ${encoding}.txt)
+    string(REGEX REPLACE "\n(Date/time|Time taken) = [^\n]*" "" log_${encoding} "${out}")
+    if(NOT rc EQUAL 0 OR NOT log_${encoding} STREQUAL log_u8)
+      message(FATAL_ERROR "${encoding}.txt (${rc}) is not translated like u8.txt:\n${log_${encoding}}\n${err}")
+    endif()
+  endforeach()
+  expect_match("${log_u8}" "\ndiuis\\.a - divido, dividere" "u8.txt read as UTF-8")
+
+  # An empty text has no words: success, and no English.
+  set(kavro_input INPUT_FILE "${WORK_DIR}/empty.txt")
+  file(WRITE "${WORK_DIR}/empty.txt" "")
+  run_kavro(translate --english -)
+  unset(kavro_input)
+  if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
+    message(FATAL_ERROR "kavro translate --english of an empty text (${rc}):\n${out}\n${err}")
+  endif()
+
 elseif(MODE STREQUAL "bad_input")
   expect_failure("missing\\.txt" "missing file" translate missing.txt)
   expect_failure("${WORK_DIR}" "a folder as input" translate "${WORK_DIR}")
@@ -99,6 +144,18 @@ elseif(MODE STREQUAL "bad_input")
   file(READ "${WORK_DIR}/parser.txt" kept)
   if(NOT kept STREQUAL "Gallia est omnis divisa.\n")
     message(FATAL_ERROR "the input file was changed")
+  endif()
+
+  # A closed standard input is an error, not an empty text, and latin.lat is kept.
+  file(WRITE "${WORK_DIR}/latin.lat" "Salve.\n")
+  execute_process(COMMAND sh -c "\"$0\" translate - <&-" "${KAVRO}" WORKING_DIRECTORY "${WORK_DIR}"
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(rc EQUAL 0 OR NOT err MATCHES "kavro: error: <stdin>: cannot be read [^\n]*\n$")
+    message(FATAL_ERROR "a closed stdin: status ${rc}, stderr:\n${err}")
+  endif()
+  file(READ "${WORK_DIR}/latin.lat" kept)
+  if(NOT kept STREQUAL "Salve.\n")
+    message(FATAL_ERROR "a closed stdin overwrote latin.lat")
   endif()
 
   # A log that cannot be written names parser.txt.

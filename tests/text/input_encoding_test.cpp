@@ -38,6 +38,23 @@ TEST_F(EncodedInput, BothEncodingsPrepareToTheSameText) {
     EXPECT_EQ(prepare(cp1252), expected);
 }
 
+TEST_F(EncodedInput, Utf16WithAByteOrderMarkPreparesLikeItsUtf8Twin) {
+    // "Gallia ēst dīvīsa 😀 æra." with Windows line ends; the emoji is a surrogate pair.
+    const std::u16string text = u"Gallia \u0113st d\u012Bv\u012Bsa \U0001F600 \u00E6ra.\r\nVale.\r\n";
+    std::string little = "\xFF\xFE", big = "\xFE\xFF";
+    for (const char16_t unit : text) {
+        little += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+        big += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+    }
+    const std::string expected = prepare(
+        "Gallia \xC4\x93st d\xC4\xABv\xC4\xAB" "sa \xF0\x9F\x98\x80 \xC3\xA6ra.\nVale.\n");
+    EXPECT_EQ(prepare(little), expected);
+    EXPECT_EQ(prepare(big), expected);
+    // An unpaired surrogate and an odd last byte are unmappable, not a reason to drop the text.
+    EXPECT_EQ(utf16ToUtf8(std::string("\xFF\xFE" "a\0\x00\xD8" "b\0c", 9), Utf16Order::LittleEndian),
+              "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+}
+
 TEST_F(EncodedInput, InvalidUtf8IsReadAsWindows1252) {
     // The bytes are Windows-1252 letters: \xC4 is A-diaeresis and folds like any accented letter.
     EXPECT_EQ(prepare("d\xC4\xABv\xC4\xAB" "sa \xE9t\xE9 \xFF\xFE.\n"), "dA\xABvA\xAB" "sa ete y\xFE.\n");

@@ -38,6 +38,12 @@ TEST_F(Preparation, TextWithoutAnyMarkIsClosedWithAFullStop) {
     EXPECT_EQ(prepare(". , ;\n"), "");  // marks without words are dropped
 }
 
+TEST_F(Preparation, TextWithNothingToReadPreparesToNothing) {
+    // No closing full stop either: it would be a token of a text that has none.
+    for (const char* text : {"", "\n\n", "   \n\t\n  ", "-- only a note\n"})
+        EXPECT_EQ(prepare(text), "") << '"' << text << '"';
+}
+
 TEST_F(Preparation, CommentLinesAreDroppedOnlyWhenTheDashesComeEarly) {
     EXPECT_EQ(prepare("-- a note\n    --x\nSalve--amice.\n"), "Salve  amice.\n");
 }
