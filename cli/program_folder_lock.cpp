@@ -32,8 +32,10 @@ int flockRetrying(int fd, int operation) {
 
 void lockProgramFolder(const fs::path& folder, LockWait wait) {
     const fs::path lockFile = folder / kProgramFolderLockFile;
-    // Never closed: the descriptor holds the lock until the process ends.
-    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    // Never closed: the descriptor holds the lock until the process ends. A lock file another
+    // user made may be read-only to us, which is enough for flock.
+    int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0 && errno == EACCES) fd = ::open(lockFile.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) fail(lockFile, systemError("cannot be opened to lock the program folder"));
     if (flockRetrying(fd, LOCK_EX | LOCK_NB) == 0) return;
     if (errno != EWOULDBLOCK) fail(lockFile, systemError("cannot be locked"));
