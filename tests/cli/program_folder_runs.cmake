@@ -68,7 +68,9 @@ expect_match("${err}" "kavro: error: [^\n]*: program folder is in use by another
              "--no-wait in a locked program folder")
 
 # ... and without it the run waits until the lock is given up, then does its work.
-run_sh("flock -o kavro.lock sleep 3 & sleep 1; \"$0\" translate --english b.txt; status=$?; wait; exit $status")
+run_sh("flock -o kavro.lock sleep 2 &
+while flock -n kavro.lock true; do sleep 0.05; done
+\"$0\" translate --english b.txt; status=$?; wait; exit $status")
 if(NOT rc EQUAL 0 OR NOT out STREQUAL alone_b)
   message(FATAL_ERROR "a run that waited for the lock: status ${rc}\n${out}\n${err}")
 endif()
