@@ -11,10 +11,10 @@
 // Half the inputs are translated twice, and both jobs must give the same English.
 //
 // Build and run (one job; the lexicon of a normal build serves):
-//   CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DKAVRO_FUZZ=ON -DKAVRO_SANITIZE=ON \
-//       -DKAVRO_BUILD_BENCH=OFF
+//   CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DKAVRO_FUZZ=ON -DKAVRO_SANITIZE=ON
+//       -DKAVRO_BUILD_BENCH=OFF   (one line)
 //   cmake --build build-fuzz --target sentence_fuzz
-//   KAVRO_DATA=build/data build-fuzz/fuzz/sentence_fuzz -max_total_time=600 -max_len=20000 \
+//   KAVRO_DATA=build/data build-fuzz/fuzz/sentence_fuzz -max_total_time=600 -max_len=20000
 //       -timeout=60 -rss_limit_mb=4096 -dict=fuzz/sentence.dict SCRATCH fuzz/corpus/sentence
 // (new inputs go to the first folder, a scratch one; fuzz/corpus/sentence holds the seeds,
 // which start with three option bytes). Add -fork=1 -ignore_crashes=1 to go on after a fault
