@@ -61,7 +61,7 @@ void loadTranslationBox(Engine& engine) {
     std::snprintf(message, sizeof message, kLongTranslation,
                   static_cast<int>(kTranslationReadLimit));
     engine.messageBuffer = message;
-    if (!engine.searchRunning) engine.host.message(message, BoxKind::Ok);
+    if (!engine.searchRunning) engine.host.boxNotice(message);
     engine.translationEditable = false;
 }
 
@@ -102,7 +102,8 @@ BoxContents currentBoxContents(const Engine& engine) {
 BoxContents showTranslation(Engine& engine) {
     loadTranslationBox(engine);
     if (engine.latinTruncated) {
-        showBox(engine, kLatinTruncated);
+        engine.messageBuffer.assign(kLatinTruncated);
+        engine.host.boxNotice(kLatinTruncated);
         markTruncated(engine.latinText);
     }
     return currentBoxContents(engine);

@@ -27,11 +27,21 @@ const char* answerName(BoxAnswer answer) {
     return "OK";
 }
 
-}  // namespace
-
-BoxAnswer CliHost::message(std::string_view text, BoxKind kind) {
+// The text as one stderr entry: UTF-8, without its own trailing line ends.
+std::string shownText(std::string_view text) {
     std::string shown = windows1252ToUtf8(text);
     while (!shown.empty() && shown.back() == '\n') shown.pop_back();
+    return shown;
+}
+
+}  // namespace
+
+void CliHost::logWarning(std::string_view text) {
+    std::fprintf(stderr, "kavro: %s\n", shownText(text).c_str());
+}
+
+BoxAnswer CliHost::message(std::string_view text, BoxKind kind) {
+    const std::string shown = shownText(text);
     const BoxAnswer answer = answerFor(kind, answerYes_);
     if (kind == BoxKind::Ok) {
         std::fprintf(stderr, "kavro: %s\n", shown.c_str());

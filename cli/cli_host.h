@@ -1,5 +1,6 @@
-// The command line's host: boxes go to stderr as text, questions are answered from the flags
-// (Yes/No questions: No, unless --yes), and Escape is never pressed.
+// The command line's host: boxes and the warnings the window leaves to the log go to stderr as
+// text, questions are answered from the flags (Yes/No questions: No, unless --yes), and Escape
+// is never pressed.
 #pragma once
 
 #include "job/host.h"
@@ -15,6 +16,9 @@ public:
     void setWaitCursor(bool) override {}
     void progress(int, int) override {}
     bool escapePressed() override { return false; }
+    // The command line prints whole texts: a note about the window's boxes has no place here.
+    void boxNotice(std::string_view) override {}
+    void logWarning(std::string_view text) override;
 
 private:
     bool answerYes_;

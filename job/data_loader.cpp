@@ -56,6 +56,8 @@ constexpr char kPhoneticsIncomplete[] =
     "phoneticuk.dat.";
 constexpr char kPhoneticsUnavailable[] =
     "File phoneticuk.dat not available. Using coded phonetics search.\n";
+constexpr char kPhoneticsFallback[] =
+    "; the medieval phonetics code their keys themselves (slower)";
 constexpr char kDone[] = "Done.\n";
 constexpr int kBotanyArea = 'H';
 constexpr std::int16_t kBotanyBestOrder = 1;   // verb after nominatives
@@ -205,6 +207,10 @@ private:
         if (table.empty()) {
             table.clear();
             engine_.log.write(kPhoneticsUnavailable);
+            // The short file had its box; any other failure is said where the user asked for
+            // the phonetics and reads no log.
+            if (engine_.options.medievalPhonetics && file.problem != DataFileProblem::Short)
+                engine_.host.logWarning(file.detail + kPhoneticsFallback);
         }
     }
 

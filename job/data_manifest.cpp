@@ -33,6 +33,11 @@ std::string describe(const DataFile& file, std::string_view what) {
     return file.path.string() + ": " + std::string(what);
 }
 
+// The bytes after the records (the dictionary's letter index), as the size message adds them.
+std::string trailingText(std::size_t trailingBytes) {
+    return trailingBytes ? " + " + std::to_string(trailingBytes) : "";
+}
+
 // The expected size of a file, or false when the entry's numbers cannot describe one.
 bool expectedSize(const ManifestEntry& entry, std::size_t trailingBytes, std::uintmax_t& size) {
     constexpr std::uintmax_t most = std::numeric_limits<std::uintmax_t>::max();
@@ -111,17 +116,27 @@ DataFile DataFolders::locate(std::string_view name, std::size_t recordSize,
     }
     file.entry = *entry;
     std::uintmax_t expected = 0;
-    if (entry->recordSize != recordSize || !expectedSize(*entry, trailingBytes, expected)) {
+    if (entry->recordSize != recordSize) {
         file.problem = DataFileProblem::WrongRecordSize;
         file.detail = describe(file, "manifest.txt gives records of " +
                                          std::to_string(entry->recordSize) + " bytes, expected " +
                                          std::to_string(recordSize));
         return file;
     }
+    if (!expectedSize(*entry, trailingBytes, expected)) {
+        file.problem = DataFileProblem::CountTooLarge;
+        file.detail = describe(file, "manifest.txt gives " + std::to_string(entry->recordCount) +
+                                         " records of " + std::to_string(recordSize) +
+                                         " bytes, more than any file can hold; the file has " +
+                                         std::to_string(file.size) + " bytes");
+        return file;
+    }
     if (file.size != expected) {
         file.problem = file.size < expected ? DataFileProblem::Short : DataFileProblem::Long;
         file.detail = describe(file, std::to_string(file.size) + " bytes, manifest.txt says " +
-                                         std::to_string(expected));
+                                         std::to_string(entry->recordCount) + " records of " +
+                                         std::to_string(recordSize) + " bytes" +
+                                         trailingText(trailingBytes) + " = " + std::to_string(expected));
     }
     return file;
 }

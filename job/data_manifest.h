@@ -34,7 +34,7 @@ private:
 };
 
 // Why a data file could not be taken.
-enum class DataFileProblem { None, Missing, NoEntry, WrongRecordSize, Short, Long, Unreadable, Checksum };
+enum class DataFileProblem { None, Missing, NoEntry, WrongRecordSize, CountTooLarge, Short, Long, Unreadable, Checksum };
 
 // A data file as found: where, its manifest entry, and its size on disk.
 struct DataFile {

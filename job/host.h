@@ -19,6 +19,12 @@ public:
     virtual void progress(int done, int total) = 0;
     // True if the user pressed Escape since the last poll.
     virtual bool escapePressed() = 0;
+    // A note about what the window's boxes show (a box cut short); a plain box by default. A
+    // front end without those boxes, whose output is whole, leaves it out.
+    virtual void boxNotice(std::string_view text) { message(text, BoxKind::Ok); }
+    // A warning that the window leaves to the log (parser.txt); a front end whose user does not
+    // read the log as it comes says it. Nothing by default.
+    virtual void logWarning(std::string_view) {}
 };
 
 // A host that says nothing and answers every question with its default; used by tools.

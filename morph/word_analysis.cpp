@@ -31,7 +31,9 @@ bool lastTokenIsPunctuation(const Engine& engine) {
     return n > 0 && isPunctuationToken(fieldText(engine.sentenceTokens[n - 1]));
 }
 
-// A sentence the reader cut (no closing mark) ends in "truncated" and the full stop.
+// A sentence without a closing mark ends in "truncated" and the full stop. The sentence reader
+// closes every sentence it cuts from a longer line with a full stop of its own, so this is left
+// for token tables filled some other way.
 void markCutSentence(Engine& engine) {
     const int n = tokenLimit(engine);
     copyField(engine.sentenceTokens[n - 2], kTruncatedWord);

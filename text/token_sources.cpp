@@ -36,14 +36,18 @@ public:
             }
             std::size_t end = at;
             while (end < line_.size() && !isWhiteSpace(line_[end]) && end - at + 1 < kWordLengthLimit) ++end;
-            if (end < line_.size() && !isWhiteSpace(line_[end])) break;   // a too-long word ends the scan
-            chunk(at, end);
+            if (end < line_.size() && !isWhiteSpace(line_[end])) {
+                end = longWord(at);
+            } else {
+                chunk(at, end);
+            }
             at = end;
         }
         return std::move(out_);
     }
 
 private:
+    std::size_t longWord(std::size_t start);
     void chunk(std::size_t start, std::size_t end);
     void wordTokens(WordBuffer word);
     void addPiece(std::size_t start, std::size_t length, bool word);
@@ -102,6 +106,16 @@ void TokenizerReplay::wordTokens(WordBuffer word) {
     forEachWordToken(
         word, options_, [this](std::string_view piece) { put(piece); },
         [this](std::string_view token) { store(token); });
+}
+
+// A word too long to analyse, passed over by the tokenizer: a piece without tokens. Returns
+// its end.
+std::size_t TokenizerReplay::longWord(std::size_t start) {
+    std::size_t end = start;
+    while (end < line_.size() && !isWhiteSpace(line_[end])) ++end;
+    addPiece(start, end - start, true);
+    out_.pieces.back().spaceAfter = true;
+    return end;
 }
 
 // One stretch without spaces: leading marks, the word, trailing marks (the nineteenth is lost).

@@ -37,7 +37,8 @@ struct LineTokens {
 
 // The pieces of `line` and the tokens tokenizeSentence makes of them with these options (the
 // sentence-mode reordering of "in hoc autem" and the token limit left out). A piece that yields
-// no token (a stray character, digits without botanyActive) is still listed.
+// no token (a stray character, digits without botanyActive, a word too long to analyse) is
+// still listed.
 LineTokens replayTokenizer(std::string_view line, const ViewOptions& options);
 
 }  // namespace kavro

@@ -184,6 +184,32 @@ TEST_F(DataLoader, AFileTheManifestDoesNotListOrSizesOtherwiseIsRefused) {
     EXPECT_NE(problem.find("not listed"), std::string::npos);
 }
 
+// A manifest entry that cannot describe the file: the problem names the file and gives the
+// numbers that disagree.
+TEST_F(DataLoader, AManifestEntryThatDoesNotFitTheFileSaysWhatIsWrong) {
+    struct Case {
+        std::string_view entry;     // replaces "polish.dat 40 3"
+        std::string_view problem;   // after the file's path
+    };
+    const Case cases[] = {
+        {"polish.dat 40 18446744073709551615",
+         "polish.dat: manifest.txt gives 18446744073709551615 records of 40 bytes, more than any "
+         "file can hold; the file has 120 bytes"},
+        {"polish.dat 40 4", "polish.dat: 120 bytes, manifest.txt says 4 records of 40 bytes = 160"},
+        {"polish.dat 41 3", "polish.dat: manifest.txt gives records of 41 bytes, expected 40"},
+    };
+    const std::string manifest = data.read("manifest.txt");
+    for (const Case& c : cases) {
+        std::string changed = manifest;
+        changed.replace(changed.find("polish.dat 40 3"), 15, c.entry);
+        data.write("manifest.txt", changed);
+        Lexicon fresh;
+        Engine e(fresh, options, host, program.path());
+        EXPECT_FALSE(loadDataFiles(e, fresh, data.path(), &problem));
+        EXPECT_TRUE(problem.ends_with(c.problem)) << problem;
+    }
+}
+
 TEST_F(DataLoader, ALetterIndexPointingPastTheStemsIsCorrupt) {
     TableFile dict = kTables[1];
     std::string bytes = tableBytes(dict);
@@ -232,6 +258,29 @@ TEST_F(DataLoader, AMissingPhoneticsFileOnlyLogsItsLine) {
                          "File phoneticuk.dat not available. Using coded phonetics search.\n"
                          "Loading addons...Done.\n"),
               std::string::npos);
+}
+
+// A phoneticuk.dat that cannot be used is said on the host's warning path (the command line's
+// stderr) when the user asked for the phonetics; otherwise only the log has it.
+TEST_F(DataLoader, AnUnusablePhoneticsFileIsWarnedOfWhenThePhoneticsAreAskedFor) {
+    std::string bytes = data.read("phoneticuk.dat");
+    bytes[5] ^= 1;   // same size, other bytes
+    data.write("phoneticuk.dat", bytes);
+    for (const bool asked : {false, true}) {
+        SCOPED_TRACE(asked);
+        options.medievalPhonetics = asked;
+        host.warnings.clear();
+        Lexicon fresh;
+        Engine e(fresh, options, host, program.path());
+        ASSERT_TRUE(loadDataFiles(e, fresh, data.path(), &problem));
+        EXPECT_TRUE(fresh.phonetics.empty());
+        ASSERT_EQ(host.warnings.size(), asked ? 1u : 0u);
+        if (!asked) continue;
+        EXPECT_TRUE(host.warnings[0].ends_with(
+            "phoneticuk.dat: checksum differs from manifest.txt (corrupt file); the medieval "
+            "phonetics code their keys themselves (slower)"))
+            << host.warnings[0];
+    }
 }
 
 class BotanyLoading : public DataLoader {

@@ -21,6 +21,7 @@ public:
     void setWaitCursor(bool waiting) override { cursorChanges.push_back(waiting); }
     void progress(int done, int total) override { progressCalls.push_back({done, total}); }
     bool escapePressed() override;
+    void logWarning(std::string_view text) override { warnings.emplace_back(text); }
 
     // Answers given to the next boxes, in order; when empty, OK/Yes is answered.
     std::deque<BoxAnswer> answers;
@@ -29,6 +30,7 @@ public:
 
     std::vector<Box> boxes;
     std::vector<std::string> statuses;
+    std::vector<std::string> warnings;
     std::vector<bool> cursorChanges;
     std::vector<std::pair<int, int>> progressCalls;
     int escapePolls = 0;

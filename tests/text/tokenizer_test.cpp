@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "tests/text/text_fixture.h"
 
@@ -119,13 +121,17 @@ TEST_F(Tokenizer, MarksAloneCannotOverrunTheTable) {
     EXPECT_EQ(engine->sentenceTokens[399][0], '\0');
 }
 
-TEST_F(Tokenizer, AWordOfAHundredCharactersEndsTheLine) {
+TEST_F(Tokenizer, AWordOfAHundredCharactersOrMoreIsPassedOverAndTheLineGoesOn) {
     const std::string word99(99, 'a');
     EXPECT_EQ(tokens("Salve " + word99 + " est."), "Salue " + word99 + " est PUNCT@");
-    EXPECT_EQ(tokens("Salve " + std::string(500, 'b') + " est."), "Salue");
-    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(tokens("Salve " + std::string(100, 'c') + " est."), "Salue est PUNCT@");
+    EXPECT_EQ(tokens("Salve " + std::string(500, 'b') + ", amice, " + std::string(120, 'd') + " est."),
+              "Salue amice PUNCTA est PUNCT@");   // the comma went with the long word
+    ASSERT_EQ(host.boxes.size(), 2u);   // the third long word is only logged
     EXPECT_EQ(host.boxes[0].text,
-              "More than 100 characters in word " + std::string(98, 'b') + "....\n");
+              "A word of 100 or more characters is passed over: " + std::string(98, 'c') + "...\n");
+    EXPECT_EQ(host.boxes[1].text,
+              "A word of 100 or more characters is passed over: " + std::string(98, 'b') + "...\n");
 }
 
 TEST_F(Tokenizer, AutoAreaKeepsACopyOfTheTokens) {
@@ -176,6 +182,61 @@ TEST_F(SentenceReader, AThousandWordsWithoutAFullStopAreReadInPieces) {
     EXPECT_EQ(pieces, 4);  // 7,000 characters in pieces of 1,999
     EXPECT_GE(wordTokens, 1001);
     EXPECT_TRUE(host.boxes.empty());
+}
+
+// Words of a text as the tokenizer spells them (these have no capitals, v or j).
+std::vector<std::string> wordsOf(std::string_view text) {
+    std::vector<std::string> out;
+    std::size_t at = 0;
+    while ((at = text.find_first_not_of(" \n", at)) != std::string_view::npos) {
+        const std::size_t end = std::min(text.find_first_of(" \n", at), text.size());
+        out.emplace_back(text.substr(at, end - at));
+        at = end;
+    }
+    return out;
+}
+
+// A prepared line too long for one sentence is read as several, each cut between two words and
+// closed with a full stop: every word of the text comes out once and whole, in order, and no
+// sentence ends in a word (which word analysis would overwrite).
+TEST_F(SentenceReader, ALongLineIsReadAsSentencesCutBetweenWordsLosingNoWord) {
+    const std::string_view verse[] = {"arma uirumque cano troiae qui primus ab oris ",
+                                      "italiam fato profugus lauiniaque uenit ",
+                                      "litora multum ille et terris iactatus et alto "};
+    struct Case {
+        std::string name;
+        std::string text;
+        std::string passedOver;   // a word too long to analyse, left out of the tokens
+    };
+    std::string poem, letters;
+    for (int k = 0; poem.size() < 3000; ++k) poem.append(verse[k % 3]).append(k % 2 ? "\n" : "");
+    for (int k = 0; k < 700; ++k) letters += "a ";
+    const std::string longWord(100, 'x');
+    const Case cases[] = {
+        {"3,000 characters of verse without a mark", poem, ""},
+        {"700 words, more than the token table holds", letters, ""},
+        {"a 100-letter word among the words", "primus " + longWord + " ab oris uenit.", longWord},
+    };
+    for (const Case& c : cases) {
+        folder.write("latin.lat", c.text);
+        ASSERT_TRUE(prepareLatinFile(*engine, folder.file("latin.lat"))) << c.name;
+        std::FILE* temp = std::fopen(folder.file("temp.lat").c_str(), "r");
+        ASSERT_NE(temp, nullptr);
+        std::vector<std::string> read;
+        std::string sentence;
+        engine->latinText.clear();
+        for (int count; (count = readSentence(*engine, temp, sentence)) != -1;) {
+            ASSERT_GT(count, 0) << c.name;
+            EXPECT_EQ(fieldText(engine->sentenceTokens[count - 1]), "PUNCT@") << c.name << ": " << sentence;
+            for (int k = 0; k + 1 < count; ++k) read.emplace_back(fieldText(engine->sentenceTokens[k]));
+        }
+        std::fclose(temp);
+        std::vector<std::string> expected = wordsOf(c.text);
+        std::erase(expected, c.passedOver);
+        if (!expected.empty() && expected.back().ends_with('.')) expected.back().pop_back();
+        EXPECT_EQ(read, expected) << c.name;
+        EXPECT_EQ(engine->latinText, folder.read("temp.lat")) << c.name;
+    }
 }
 
 TEST_F(SentenceReader, FullLatinTextIsMarkedTruncated) {

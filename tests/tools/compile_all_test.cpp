@@ -123,5 +123,61 @@ TEST(CompileAll, MissingPackageFailsNamingTheFile) {
     EXPECT_FALSE(std::filesystem::exists(out.file("manifest.txt")));
 }
 
+// A package file cut on a record boundary decodes cleanly; the compiler refuses it for holding
+// fewer records than a complete package, naming the file and both counts.
+TEST(CompileAll, APackageFileCutOnARecordBoundaryIsRefused) {
+    KAVRO_NEEDS_PACKAGE();
+    struct Case {
+        const char* file;
+        std::size_t complete;
+        std::size_t (*cut)(const std::string& bytes, std::string& kept);   // returns the records kept
+    };
+    const Case cases[] = {
+        {"INFLECTS.SEC", 1785,
+         [](const std::string& b, std::string& kept) {
+             kept = b.substr(0, 2000 * 40);
+             return decodeInflections(kept, "cut").size();
+         }},
+        {"DICTFILE.GEN", 39339,
+         [](const std::string& b, std::string& kept) {
+             kept = b.substr(0, 20000 * 180);
+             return decodeDictionary(kept, "cut").size();
+         }},
+        {"ADDONS.LAT", 343,
+         [](const std::string& b, std::string& kept) {
+             kept = b.substr(0, b.find("\nTACKON") + 1);
+             const PackageAddons a = decodeAddons(kept, "cut");
+             return a.prefixes + a.suffixes + a.tackons.size();
+         }},
+        {"UNIQUES.LAT", 74,
+         [](const std::string& b, std::string& kept) {
+             std::size_t at = 0;
+             for (int line = 0; line < 150; ++line) at = b.find('\n', at) + 1;
+             kept = b.substr(0, at);
+             return decodeUniques(kept, "cut").size();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        kavro::testing::TempFolder package, out;
+        for (const auto& entry : std::filesystem::directory_iterator(testing::kPackageDir))
+            std::filesystem::create_symlink(entry.path(), package.file(entry.path().filename().string()));
+        std::string kept;
+        const std::size_t records = c.cut(readWholeFile(testing::kPackageDir / c.file), kept);
+        ASSERT_LT(records, c.complete);
+        std::filesystem::remove(package.file(c.file));
+        package.write(c.file, kept);
+        std::ostringstream report;
+        try {
+            compileAll({package.path(), "/usr/share/wordnet", testing::kSourceDir, out.path()}, report);
+            ADD_FAILURE() << "no error";
+        } catch (const DataError& e) {
+            EXPECT_EQ(std::string(e.what()), package.file(c.file).string() + ": " + std::to_string(records) +
+                                                 " records, but a complete package holds " +
+                                                 std::to_string(c.complete) + "; the file is cut short");
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kavro::mkdata

@@ -1,5 +1,7 @@
 #include "tools/mkdata/compile_all.h"
 
+#include <string_view>
+
 #include "english/polish_records.h"
 #include "tools/mkdata/addon_compiler.h"
 #include "tools/mkdata/data_error.h"
@@ -16,8 +18,32 @@
 namespace kavro::mkdata {
 namespace {
 
+// The fewest records a complete package file holds. A file cut on a record boundary decodes
+// without a fault, so its count is the only sign that it was cut. Counted in the package
+// whitakers-words-data 0.2020.10.27-1.3 as installed under /usr/share/whitakers-words:
+// DICTFILE.GEN 7,081,020 bytes of 180-byte records; INFLECTS.SEC the data slots (not the
+// filler) of its five sections; UNIQUES.LAT 222 record lines of 3; ADDONS.LAT 135 PREFIX,
+// 179 SUFFIX and 29 TACKON records.
+struct PackageMinimum {
+    std::string_view file;
+    std::size_t records;
+};
+constexpr PackageMinimum kPackageMinimums[] = {
+    {"DICTFILE.GEN", 39339}, {"INFLECTS.SEC", 1785}, {"UNIQUES.LAT", 74}, {"ADDONS.LAT", 343}};
+
+void checkComplete(const std::filesystem::path& file, std::size_t records) {
+    for (const PackageMinimum& minimum : kPackageMinimums) {
+        if (file.filename() != minimum.file || records >= minimum.records) continue;
+        throw DataError(file.string() + ": " + std::to_string(records) +
+                        " records, but a complete package holds " + std::to_string(minimum.records) +
+                        "; the file is cut short");
+    }
+}
+
 void compileInflectionFile(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
-    const auto package = readInflections(o.packageDir / "INFLECTS.SEC");
+    const auto inflectionFile = o.packageDir / "INFLECTS.SEC";
+    const auto package = readInflections(inflectionFile);
+    checkComplete(inflectionFile, package.size());
     const auto records = compileInflections(package);
     out.writeRecords("inflects.dat", records);
     report << "inflects.dat: " << records.size() << " inflections (" << package.size() - records.size()
@@ -25,8 +51,10 @@ void compileInflectionFile(const CompileOptions& o, OutputFolder& out, std::ostr
 }
 
 void compileDictionaryFiles(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
-    auto records = readDictionary(o.packageDir / "DICTFILE.GEN");
+    const auto dictionaryFile = o.packageDir / "DICTFILE.GEN";
+    auto records = readDictionary(dictionaryFile);
     const std::size_t fromPackage = records.size();
+    checkComplete(dictionaryFile, fromPackage);
     const auto extraFile = o.sourceDir / "extra_entries.txt";
     const auto extras = readExtraEntries(extraFile);
     checkNotInPackage(extras, records, extraFile.string());
@@ -52,7 +80,9 @@ void compileDictionaryFiles(const CompileOptions& o, OutputFolder& out, std::ost
 }
 
 void compileAddonFile(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
-    const PackageAddons package = readAddons(o.packageDir / "ADDONS.LAT");
+    const auto addonFile = o.packageDir / "ADDONS.LAT";
+    const PackageAddons package = readAddons(addonFile);
+    checkComplete(addonFile, package.prefixes + package.suffixes + package.tackons.size());
     const auto englishFile = o.sourceDir / "tackons.txt";
     const auto records = compileAddons(package.tackons, readSourceTable(englishFile, 6),
                                        englishFile.string());
@@ -63,8 +93,10 @@ void compileAddonFile(const CompileOptions& o, OutputFolder& out, std::ostream& 
 }
 
 void compileUniqueFile(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
-    auto uniques = readUniques(o.packageDir / "UNIQUES.LAT");
+    const auto uniqueFile = o.packageDir / "UNIQUES.LAT";
+    auto uniques = readUniques(uniqueFile);
     const std::size_t fromPackage = uniques.size();
+    checkComplete(uniqueFile, fromPackage);
     for (auto& u : readUniques(o.sourceDir / "uniques_extra.lat")) uniques.push_back(std::move(u));
     const auto extraFile = o.sourceDir / "unique_extra_forms.txt";
     const auto records = compileUniques(uniques, readSourceTable(extraFile, 2), extraFile.string());
