@@ -3,7 +3,6 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -198,10 +197,7 @@ fs::path latinFileFor(const AnalyseFlags& flags, const fs::path& home) {
     const std::string content = readLatinInput(flags.input);
     if (flags.input != "-") return flags.input;
     const fs::path storage = home / kStdinStorage;
-    std::ofstream out(storage, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    if (!out) fail(storage, "cannot store standard input here");
+    storeWorkFile(storage, content, "cannot store standard input here");
     return storage;
 }
 
@@ -233,13 +229,14 @@ void runAnalyse(const AnalyseFlags& flags) {
         else printSentence(e, sentence++);
     };
     const JobResult result = runTranslationJob(*engine, latinFile, startMillis, stages);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) fail("<stdout>", "write error");
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) failWritingStdout();
     switch (result.status) {
     case JobStatus::Completed: return;
     case JobStatus::Aborted: fail(input, "analysis ended early");
     case JobStatus::PreparationFailed: fail(input, "could not be prepared for analysis");
-    case JobStatus::LogUnwritable: fail(home / "parser.txt", "cannot be written");
-    case JobStatus::TempFileUnreadable: fail(home / "temp.lat", "cannot be read back");
+    case JobStatus::LogUnwritable: fail(home / "parser.txt", "cannot be written: " + result.problem);
+    case JobStatus::TempFileUnreadable: fail(home / "temp.lat", "cannot be read back: " + result.problem);
+    case JobStatus::LogWriteFailed: fail(home / "parser.txt", "cannot write: " + result.problem);
     }
 }
 

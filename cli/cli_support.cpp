@@ -16,6 +16,7 @@
 #include "job/data_loader.h"
 #include "job/engine.h"
 #include "job/log_writer.h"
+#include "job/regular_file.h"
 
 namespace kavro::cli {
 namespace {
@@ -94,11 +95,13 @@ fs::path dataFolder(const std::string& flag) {
 
 void loadLexicon(Lexicon& lexicon, Engine& engine, const fs::path& data) {
     // The start-up log: the header, then the loader's progress lines.
-    if (!openOutputLog(engine)) fail(engine.file("parser.txt"), "cannot be written");
+    const fs::path log = engine.file("parser.txt");
+    if (!openOutputLog(engine)) fail(log, "cannot be written: " + engine.log.problem());
     std::string problem;
     const bool loaded = loadDataFiles(engine, lexicon, data, &problem);
-    engine.log.close();
+    const bool logged = engine.log.close();
     if (!loaded) fail(data, "a required data file is missing or damaged: " + problem);
+    if (!logged) fail(log, "cannot write: " + engine.log.problem());
 }
 
 std::string readLatinInput(const std::string& name) {
@@ -121,10 +124,20 @@ std::string readLatinInput(const std::string& name) {
     return content;
 }
 
+void failWritingStdout() {
+    const int error = errno ? errno : EIO;
+    fail("<stdout>", std::string("write error: ") + std::strerror(error));
+}
+
+void storeWorkFile(const fs::path& path, std::string_view content, std::string_view what) {
+    std::string problem;
+    if (!replaceRegularFile(path, content, problem)) fail(path, std::string(what) + ": " + problem);
+}
+
 void printEngineText(std::string_view engineText) {
     const std::string utf8 = windows1252ToUtf8(engineText);
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) fail("<stdout>", "write error");
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) failWritingStdout();
 }
 
 }  // namespace kavro::cli
