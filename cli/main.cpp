@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
     }
     // Whatever is still buffered for stdout must arrive: a full disk or a closed pipe is a failure.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "kavro: error: <stdout>: write error: %s\n", std::strerror(errno ? errno : EIO));
+        std::fprintf(stderr, "kavro: error: <stdout>: write error: %s\n",
+                     std::strerror(errno ? errno : EIO));
         return 1;
     }
     return 0;

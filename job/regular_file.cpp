@@ -145,13 +145,14 @@ ReadFile readRegularFile(const fs::path& path, SymbolicLinks links) {
 
 bool closeChecked(std::FILE* file, std::string& problem) {
     errno = 0;
-    const bool flushed = std::fflush(file) == 0 && !std::ferror(file);
-    const int flushError = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (flushed && closed) return true;
-    const int error = !flushed && flushError ? flushError : errno;
-    problem = systemProblem(error ? error : EIO);
-    return false;
+    bool written = std::fflush(file) == 0 && !std::ferror(file);
+    int error = errno;
+    if (std::fclose(file) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written) problem = systemProblem(error ? error : EIO);
+    return written;
 }
 
 bool replaceRegularFile(const fs::path& target, std::string_view content, std::string& problem) {

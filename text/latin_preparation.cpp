@@ -80,7 +80,8 @@ bool prepareLatinFile(Engine& engine, const std::filesystem::path& latinFile) {
     // A full disk may show only when the last of the file is written out.
     std::string problem;
     const bool written = closeChecked(out, problem);
-    if (!written) engine.reportError(fileProblemText("Cannot write", kTempFileName, problem) + "\n");
+    if (!written)
+        engine.reportError(fileProblemText("Cannot write", kTempFileName, problem) + "\n");
     return written;
 }
 

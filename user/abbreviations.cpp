@@ -71,7 +71,8 @@ int loadUserAbbreviations(Engine& engine, std::vector<AbbreviationRecord>& table
     if (!file) {
         // No file is usual; one that is there but refused (a link, a pipe) is told.
         if (!opened.missing)
-            engine.reportError(fileProblemText("Cannot open", kAbbreviationFile, opened.problem) + ".\n");
+            engine.reportError(
+                fileProblemText("Cannot open", kAbbreviationFile, opened.problem) + ".\n");
         return 0;
     }
     engine.log.write("Loading user-defined abbreviations...");

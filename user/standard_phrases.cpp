@@ -119,8 +119,8 @@ int loadStandardPhrases(Engine& engine, Lexicon& lexicon) {
     // Read whole, as a regular file only: a pipe under the name must not hold up the start.
     const ReadFile read = readRegularFile(path);
     if (!read.ok) {
-        engine.reportError(read.missing ? std::string(kCannotOpen)
-                                        : fileProblemText("Cannot open", path, read.problem) + ".\n");
+        const std::string refused = fileProblemText("Cannot open", path, read.problem) + ".\n";
+        engine.reportError(read.missing ? std::string(kCannotOpen) : refused);
         return 0;
     }
     std::istringstream counting(read.content);
