@@ -5,12 +5,14 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <system_error>
 #include <vector>
+
+#include "job/regular_file.h"
 
 namespace kavro {
 namespace {
@@ -167,16 +169,18 @@ const SettingKey* keyOf(std::string_view line) {
     return nullptr;
 }
 
-// The lines of a file, each without its "\n"; a last line without one counts as a line.
-std::optional<std::vector<std::string>> readLines(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+// The lines of a file, each without its "\n"; a last line without one counts as a line. Only a
+// regular file is read (never a link or a pipe); `problem` tells why another is not.
+std::optional<std::vector<std::string>> readLines(const fs::path& path, std::string* problem) {
+    const ReadFile read = readRegularFile(path);
+    if (!read.ok) {
+        if (problem && !read.missing) *problem = read.problem;
+        return std::nullopt;
+    }
+    std::istringstream in(read.content);
     std::vector<std::string> lines;
     std::string line;
     while (std::getline(in, line)) lines.push_back(line);
-    if (in.bad()) return std::nullopt;
     return lines;
 }
 
@@ -207,11 +211,14 @@ std::string freshFile(const ViewOptions& options) {
     return text;
 }
 
+// The new copy is opened as a regular file only, so that a link left under its name is not
+// followed to overwrite another file.
 bool writeWholeFile(const fs::path& path, const std::string& text) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    return std::fclose(file) == 0 && written;
+    const OpenedFile opened = openRegularFile(path, FileAccess::Write);
+    if (!opened.file) return false;
+    const bool written = std::fwrite(text.data(), 1, text.size(), opened.file) == text.size();
+    std::string problem;
+    return closeChecked(opened.file, problem) && written;
 }
 
 // Puts `text` in place of `target` by writing a sibling file and renaming it over the target.
@@ -228,16 +235,16 @@ bool replaceFile(const fs::path& target, const std::string& text) {
 }
 
 bool keepBackup(const fs::path& settings, const fs::path& backup) {
-    std::ifstream in(settings, std::ios::binary);
-    if (!in) return false;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return !in.bad() && replaceFile(backup, text);
+    const ReadFile read = readRegularFile(settings);
+    return read.ok && replaceFile(backup, read.content);
 }
 
 }  // namespace
 
-bool loadSettings(ViewOptions& options, const std::filesystem::path& programFolder) {
-    const std::optional<std::vector<std::string>> lines = readLines(programFolder / kSettingsFileName);
+bool loadSettings(ViewOptions& options, const std::filesystem::path& programFolder,
+                  std::string* problem) {
+    const std::optional<std::vector<std::string>> lines =
+        readLines(programFolder / kSettingsFileName, problem);
     if (!lines) return false;
     for (const std::string& whole : *lines) {
         std::string_view line = recognisedPart(whole);
@@ -254,7 +261,7 @@ bool saveSettings(const ViewOptions& options, const std::filesystem::path& progr
         if (ec) return false;
         return replaceFile(settings, freshFile(options));
     }
-    const std::optional<std::vector<std::string>> lines = readLines(settings);
+    const std::optional<std::vector<std::string>> lines = readLines(settings, nullptr);
     if (!lines) return false;
     if (!keepBackup(settings, programFolder / kSettingsBackupName)) return false;
     return replaceFile(settings, rewrittenFile(options, *lines));

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <string>
 
 #include "job/host.h"
 #include "job/view_options.h"
@@ -18,8 +19,10 @@ inline constexpr std::size_t kSettingsLineLimit = 300;
 
 // Reads UserSettings.txt of the program folder into the options, line by line in file order
 // (a later line may undo an earlier one). False if there is no such file: the options stand.
-// The caller then applies the fonts and background to the boxes.
-bool loadSettings(ViewOptions& options, const std::filesystem::path& programFolder);
+// Only a regular file is read: a link, a pipe or an unreadable file is passed over, and then
+// `problem` (when given) says why. The caller then applies the fonts and background to the boxes.
+bool loadSettings(ViewOptions& options, const std::filesystem::path& programFolder,
+                  std::string* problem = nullptr);
 
 // Rewrites UserSettings.txt with the current values of the keys it holds, keeping every other
 // line as it stands; creates it with every key when it does not exist. The new file is written

@@ -6,6 +6,7 @@
 #include "job/elapsed_time.h"
 #include "job/engine.h"
 #include "job/log_writer.h"
+#include "job/regular_file.h"
 
 namespace kavro {
 namespace {
@@ -34,9 +35,10 @@ void markTruncated(std::string& text) {
     text.append(kTruncatedMark);
 }
 
-// Reads at most `limit` bytes of the file into `text`; false if it cannot be opened.
+// Reads at most `limit` bytes of the file into `text`; false if it cannot be opened as a
+// regular file (a pipe under its name would never end).
 bool readLeading(const std::filesystem::path& path, std::size_t limit, std::string& text) {
-    std::FILE* file = std::fopen(path.c_str(), "r");
+    std::FILE* file = openRegularFile(path, FileAccess::Read).file;
     if (!file) return false;
     text.resize(limit);
     text.resize(std::fread(text.data(), 1, limit, file));
@@ -80,13 +82,12 @@ bool isSingleWord(std::string_view text) {
     return pieces == 1;
 }
 
-// Writes the text to latin.lat whole; a short write counts as a failure so that the job never
-// runs on part of the text.
+// Writes the text to latin.lat whole or not at all: a new copy is renamed over the old file
+// only when complete, so that the job never runs on part of the text and a failure leaves the
+// previous latin.lat; a link or other non-regular file under the name is refused.
 bool storeLatin(const std::filesystem::path& path, std::string_view text) {
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file) return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    return std::fclose(file) == 0 && written;
+    std::string problem;
+    return replaceRegularFile(path, text, problem);
 }
 
 }  // namespace

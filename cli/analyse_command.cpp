@@ -223,13 +223,14 @@ void runAnalyse(const AnalyseFlags& flags) {
         else printSentence(e, sentence++);
     };
     const JobResult result = runTranslationJob(*engine, latinFile, startMillis, stages);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) fail("<stdout>", "write error");
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) failWritingStdout();
     switch (result.status) {
     case JobStatus::Completed: return;
     case JobStatus::Aborted: fail(input, "analysis ended early");
     case JobStatus::PreparationFailed: fail(input, "could not be prepared for analysis");
-    case JobStatus::LogUnwritable: fail(home / "parser.txt", "cannot be written");
-    case JobStatus::TempFileUnreadable: fail(home / "temp.lat", "cannot be read back");
+    case JobStatus::LogUnwritable: fail(home / "parser.txt", "cannot be written: " + result.problem);
+    case JobStatus::TempFileUnreadable: fail(home / "temp.lat", "cannot be read back: " + result.problem);
+    case JobStatus::LogWriteFailed: fail(home / "parser.txt", "cannot write: " + result.problem);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "job/data_loader.h"
 #include "job/engine.h"
 #include "job/log_writer.h"
+#include "job/regular_file.h"
 
 namespace kavro::cli {
 namespace {
@@ -91,19 +92,31 @@ fs::path dataFolder(const std::string& flag) {
 
 void loadLexicon(Lexicon& lexicon, Engine& engine, const fs::path& data, StartupLog startupLog) {
     // The start-up log: the header, then the loader's progress lines.
-    const bool logged = startupLog == StartupLog::Written;
-    if (logged && !openOutputLog(engine)) fail(engine.file("parser.txt"), "cannot be written");
-    const UserFiles userFiles = logged ? UserFiles::Load : UserFiles::Skip;
+    const fs::path log = engine.file("parser.txt");
+    const bool writesLog = startupLog == StartupLog::Written;
+    if (writesLog && !openOutputLog(engine)) fail(log, "cannot be written: " + engine.log.problem());
+    const UserFiles userFiles = writesLog ? UserFiles::Load : UserFiles::Skip;
     std::string problem;
     const bool loaded = loadDataFiles(engine, lexicon, data, &problem, userFiles);
-    engine.log.close();
+    const bool logged = engine.log.close();
     if (!loaded) fail(data, "a required data file is missing or damaged: " + problem);
+    if (!logged) fail(log, "cannot write: " + engine.log.problem());
+}
+
+void failWritingStdout() {
+    const int error = errno ? errno : EIO;
+    fail("<stdout>", std::string("write error: ") + std::strerror(error));
+}
+
+void storeWorkFile(const fs::path& path, std::string_view content, std::string_view what) {
+    std::string problem;
+    if (!replaceRegularFile(path, content, problem)) fail(path, std::string(what) + ": " + problem);
 }
 
 void printEngineText(std::string_view engineText) {
     const std::string utf8 = windows1252ToUtf8(engineText);
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) fail("<stdout>", "write error");
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) failWritingStdout();
 }
 
 }  // namespace kavro::cli

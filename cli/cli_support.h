@@ -19,6 +19,9 @@ namespace kavro::cli {
 // Prints "kavro: error: WHAT: PROBLEM" to stderr and ends the subcommand with exit status 1.
 [[noreturn]] void fail(const std::filesystem::path& what, std::string_view problem);
 
+// Fails with "<stdout>: write error: REASON" (a full disk, a closed pipe).
+[[noreturn]] void failWritingStdout();
+
 // Prints engine text (Windows-1252) to stdout as UTF-8; a failed write is a failure of the command.
 void printEngineText(std::string_view engineText);
 
@@ -50,5 +53,10 @@ enum class StartupLog { Written, None };
 // the engine's host (and log); fails naming the data folder when a required table is missing.
 void loadLexicon(Lexicon& lexicon, Engine& engine, const std::filesystem::path& data,
                  StartupLog startupLog = StartupLog::Written);
+
+// Puts `content` in place of the work file `path` whole or not at all (a partial copy never
+// replaces the previous one); fails with "WHAT: REASON" naming the file otherwise, also when a
+// link or anything but a regular file stands under the name.
+void storeWorkFile(const std::filesystem::path& path, std::string_view content, std::string_view what);
 
 }  // namespace kavro::cli

@@ -92,12 +92,11 @@ InputFile openInput(const fs::path& path) {
 }
 
 // Writes the text whole to latin.lat in the program folder.
+// Standard input (or a pipe) kept as latin.lat, whole or not at all: a partial copy never
+// replaces the user's previous one.
 fs::path storeLatin(std::string_view content, const fs::path& home) {
     const fs::path storage = home / kStdinStorageFile;
-    std::FILE* out = std::fopen(storage.c_str(), "wb");
-    if (!out) fail(storage, "cannot store standard input here");
-    const bool written = std::fwrite(content.data(), 1, content.size(), out) == content.size();
-    if (std::fclose(out) != 0 || !written) fail(storage, "cannot store standard input here");
+    storeWorkFile(storage, content, "cannot store standard input here");
     return storage;
 }
 

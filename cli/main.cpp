@@ -1,7 +1,9 @@
 // kavro: the command-line front end of Kavro Latin.
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 #include "cli/cli_support.h"
@@ -18,6 +20,12 @@ int main(int argc, char** argv) {
         CLI11_PARSE(app, argc, argv);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "kavro: error: %s\n", e.what());
+        return 1;
+    }
+    // Whatever is still buffered for stdout must arrive: a full disk or a closed pipe is a failure.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "kavro: error: <stdout>: write error: %s\n",
+                     std::strerror(errno ? errno : EIO));
         return 1;
     }
     return 0;

@@ -1,8 +1,6 @@
 // kavro translate FILE|- : the translation job on a file, with parser.txt printed as UTF-8.
 #include <cstdio>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "app/menu_rules.h"
@@ -14,6 +12,7 @@
 #include "cli/program_folder_lock.h"
 #include "job/elapsed_time.h"
 #include "job/engine.h"
+#include "job/regular_file.h"
 #include "job/stages.h"
 #include "job/translation_job.h"
 #include "text/input_encoding.h"
@@ -86,7 +85,10 @@ void applyPhonetics(ViewOptions& options, bool asked) {
 // The options: the program folder's UserSettings.txt if there is one, then the flags.
 ViewOptions optionsFor(const TranslateFlags& flags, const fs::path& home) {
     ViewOptions options;
-    loadSettings(options, home);
+    std::string settingsProblem;
+    if (!loadSettings(options, home, &settingsProblem) && !settingsProblem.empty())
+        std::fprintf(stderr, "kavro: %s: %s; the default options are used\n",
+                     (home / kSettingsFileName).c_str(), settingsProblem.c_str());
     // Word analysis is the default, as in the window; the sentence options imply sentence mode.
     options.sentenceMode = !flags.words && (flags.sentence || flags.details || flags.joint || flags.english);
     options.details = options.details || flags.details;
@@ -109,17 +111,17 @@ void checkJobResult(const JobResult& result, const fs::path& input, const fs::pa
         case JobStatus::Completed:
         case JobStatus::Aborted: return;
         case JobStatus::PreparationFailed: fail(input, "could not be prepared for translation");
-        case JobStatus::LogUnwritable: fail(home / kLogFile, "cannot be written");
-        case JobStatus::TempFileUnreadable: fail(home / "temp.lat", "cannot be read back");
+        case JobStatus::LogUnwritable: fail(home / kLogFile, "cannot be written: " + result.problem);
+        case JobStatus::TempFileUnreadable:
+            fail(home / "temp.lat", "cannot be read back: " + result.problem);
+        case JobStatus::LogWriteFailed: fail(home / kLogFile, "cannot write: " + result.problem);
     }
 }
 
 void printLog(const fs::path& log) {
-    std::ifstream in(log, std::ios::binary);
-    if (!in) fail(log, "cannot be read back");
-    std::ostringstream text;
-    text << in.rdbuf();
-    printEngineText(text.str());
+    const ReadFile read = readRegularFile(log);
+    if (!read.ok) fail(log, "cannot be read back: " + read.problem);
+    printEngineText(read.content);
 }
 
 // The English of a sentence without the spacing and line ends of the log.
@@ -179,10 +181,7 @@ void printEnglishOfLines(Engine& engine, const std::string& content, const fs::p
         start = end + 1;
         english.clear();
         if (line.find_first_not_of(" \t\r") != std::string_view::npos) {
-            std::ofstream out(storage, std::ios::binary | std::ios::trunc);
-            out << line << '\n';
-            out.close();
-            if (!out) fail(storage, "cannot store the line here");
+            storeWorkFile(storage, std::string(line) + "\n", "cannot store the line here");
             fs::path latinFile = storage;
             checkEnglishJob(runTranslationJob(engine, latinFile, clockMillis(), stages), storage, home);
         }

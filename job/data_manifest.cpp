@@ -2,11 +2,11 @@
 
 #include <charconv>
 #include <cstdio>
-#include <fstream>
 #include <limits>
 #include <sstream>
 
 #include "job/checksum.h"
+#include "job/regular_file.h"
 
 namespace kavro {
 namespace {
@@ -66,11 +66,9 @@ Manifest Manifest::parse(std::string_view text) {
 }
 
 Manifest Manifest::read(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parse(text.str());
+    // A regular file only: a pipe under the name in the program folder must not hold up the start.
+    const ReadFile read = readRegularFile(file, SymbolicLinks::Follow);
+    return read.ok ? parse(read.content) : Manifest{};
 }
 
 const ManifestEntry* Manifest::find(std::string_view name) const {
@@ -142,7 +140,7 @@ DataFile DataFolders::locate(std::string_view name, std::size_t recordSize,
 }
 
 bool readDataFile(DataFile& file, std::span<const std::span<std::byte>> blocks) {
-    std::FILE* in = std::fopen(file.path.c_str(), "rb");
+    std::FILE* in = openRegularFile(file.path, FileAccess::Read, SymbolicLinks::Follow).file;
     if (!in) {
         file.problem = DataFileProblem::Unreadable;
         file.detail = describe(file, "cannot be opened");

@@ -9,6 +9,7 @@
 #include "job/fixed_text.h"
 #include "job/format_analysis.h"
 #include "job/product.h"
+#include "job/regular_file.h"
 
 namespace kavro {
 namespace {
@@ -96,7 +97,10 @@ bool openOutputLog(Engine& engine) {
 bool openOutputLog(Engine& engine, const std::tm& localTime) {
     engine.translationEditable = false;
     if (!engine.log.open(engine.file(kLogFileName))) {
-        engine.reportError(kOpenFailure);
+        // The box's own text, then which file and why (a link or a pipe is refused).
+        std::string message(kOpenFailure);
+        message.append("\n").append(fileProblemText("Cannot open", kLogFileName, engine.log.problem()));
+        engine.reportError(message);
         return false;
     }
     writeHeader(engine, localTime);

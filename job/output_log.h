@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace kavro {
@@ -14,17 +15,28 @@ public:
     OutputLog& operator=(const OutputLog&) = delete;
     ~OutputLog() { close(); }
 
-    // Opens (truncating) the file for writing; false if it cannot be created.
+    // Opens (emptying) the file for writing, as a regular file only: a link, a pipe or any other
+    // kind of file is refused. False with problem() telling why.
     bool open(const std::filesystem::path& path);
-    void close();
+    // Closes the log; false when any write since open() or the close itself failed.
+    bool close();
     bool isOpen() const { return file_ != nullptr; }
 
-    // Appends text; does nothing while the log is closed. Write errors are not checked.
+    // Appends text; does nothing while the log is closed. The first failed write is kept
+    // (failed(), problem()) and later writes are dropped, so that the job can stop.
     void write(std::string_view text);
     void printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
+    bool failed() const { return failed_; }
+    // Why the last open, write or close failed ("No space left on device").
+    const std::string& problem() const { return problem_; }
+
 private:
+    void recordFailure(int error);
+
     std::FILE* file_ = nullptr;
+    bool failed_ = false;
+    std::string problem_;
 };
 
 }  // namespace kavro

@@ -8,18 +8,21 @@
 #include "job/elapsed_time.h"
 #include "job/engine.h"
 #include "job/log_writer.h"
+#include "job/regular_file.h"
 #include "job/stages.h"
 
 namespace kavro {
 namespace {
 
 constexpr const char* kTempFileName = "temp.lat";
+constexpr const char* kLogFileName = "parser.txt";
 constexpr std::string_view kTempFileFailure =
     "Cannot open 'temp.lat' intermediate file.\nIs it open somewhere else?";
 constexpr std::string_view kEscapeText = "Escape Pressed. Ending translation.\n";
 constexpr std::string_view kOneWordComplaint = "Cannot safely sentence-translate one word!\n";
 constexpr std::string_view kLoadingStatus = "Loading words for translation...";
 constexpr std::string_view kFinishedStatus = "Finished translation.";
+constexpr std::string_view kLogWriteStopped = "\nTranslation stopped.";
 
 // Reader results other than a token count.
 constexpr int kNothingLeft = 0;
@@ -92,9 +95,11 @@ void translateInSentenceMode(Engine& engine, const JobStages& stages, int reader
     retranslateAfterAreaChange(engine, stages, readerResult);
 }
 
-// Step 8: sentence after sentence until the reader has nothing more. Returns false when the
-// user ended the job.
-bool runSentenceLoop(Engine& engine, const JobStages& stages, std::FILE* tempLat) {
+enum class LoopEnd { Finished, Aborted, LogFailed };
+
+// Step 8: sentence after sentence until the reader has nothing more, the user ends the job, or
+// parser.txt can no longer be written (going on would only lose the rest of the output).
+LoopEnd runSentenceLoop(Engine& engine, const JobStages& stages, std::FILE* tempLat) {
     std::string sentence;
     for (;;) {
         engine.groupNumber = 0;
@@ -106,25 +111,50 @@ bool runSentenceLoop(Engine& engine, const JobStages& stages, std::FILE* tempLat
         if (engine.tokenCount == kNothingLeft) continue;
         if (engine.host.escapePressed() || engine.tokenCount == kCancelled) {
             reportEscape(engine);
-            return false;
+            return LoopEnd::Aborted;
         }
         if (engine.tokenCount == kEndOfFile) break;
         const int readerResult = engine.tokenCount;
         stages.analyseSentenceWords(engine);
         engine.wordCount = engine.tokenCount;
         if (engine.options.sentenceMode) translateInSentenceMode(engine, stages, readerResult);
+        if (engine.log.failed()) return LoopEnd::LogFailed;
     }
-    return true;
+    return LoopEnd::Finished;
 }
 
-// Steps 9 to 12: the summary, however the loop ended, and the log closed.
-void writeSummary(Engine& engine, std::FILE* tempLat, std::int64_t startMillis) {
+// Steps 9 to 12: the summary, however the loop ended, and the log closed. False when some
+// write to the log or its close failed.
+bool writeSummary(Engine& engine, std::FILE* tempLat, std::int64_t startMillis) {
     engine.log.printf("Done. No. of words translated in file = %d.\n", engine.wordsTranslated);
     std::fclose(tempLat);
     const std::string elapsed = formatElapsed(startMillis, clockMillis());
     engine.log.printf("\nTime taken = %s.\n", elapsed.c_str());
     if (engine.options.details) dumpAnalysisTable(engine);
+    return engine.log.close();
+}
+
+// A log that could not be written: the box names the file and the reason, and the job fails.
+void reportLogWriteFailure(Engine& engine, JobResult& result) {
+    result.status = JobStatus::LogWriteFailed;
+    result.problem = engine.log.problem();
+    std::string message = fileProblemText("Cannot write", kLogFileName, engine.log.problem());
+    message.append(kLogWriteStopped);
+    engine.messageBuffer.assign(message);
+    engine.host.message(message, BoxKind::Ok);
+}
+
+// temp.lat as prepared, read as a regular file only; on failure the box, the log closed and
+// the result's status and problem set.
+std::FILE* openTempFile(Engine& engine, JobResult& result) {
+    OpenedFile opened = openRegularFile(engine.file(kTempFileName), FileAccess::Read);
+    if (opened.file) return opened.file;
+    engine.messageBuffer.assign(kTempFileFailure);
+    engine.host.message(kTempFileFailure, BoxKind::Ok);
     engine.log.close();
+    result.status = JobStatus::TempFileUnreadable;
+    result.problem = std::move(opened.problem);
+    return nullptr;
 }
 
 }  // namespace
@@ -147,23 +177,23 @@ JobResult runTranslationJob(Engine& engine, std::filesystem::path& latinFile,
     }
     if (!openOutputLog(engine)) {
         result.status = JobStatus::LogUnwritable;
+        result.problem = engine.log.problem();
         return result;
     }
-    std::FILE* tempLat = std::fopen(engine.file(kTempFileName).c_str(), "r");
-    if (!tempLat) {
-        engine.messageBuffer.assign(kTempFileFailure);
-        engine.host.message(kTempFileFailure, BoxKind::Ok);
-        engine.log.close();
-        result.status = JobStatus::TempFileUnreadable;
-        return result;
-    }
+    std::FILE* tempLat = openTempFile(engine, result);
+    if (!tempLat) return result;
     engine.host.setWaitCursor(true);
     if (!engine.searchRunning) engine.host.setStatus(kLoadingStatus);
     resetForSentences(engine, stages);
-    if (!runSentenceLoop(engine, stages, tempLat)) result.status = JobStatus::Aborted;
-    writeSummary(engine, tempLat, startMillis);
+    const LoopEnd end = runSentenceLoop(engine, stages, tempLat);
+    if (end == LoopEnd::Aborted) result.status = JobStatus::Aborted;
+    const bool logWritten = writeSummary(engine, tempLat, startMillis);
     engine.host.setStatus(kFinishedStatus);
     engine.host.setWaitCursor(false);
+    if (!logWritten) {
+        reportLogWriteFailure(engine, result);
+        return result;
+    }
     if (!engine.searchRunning && !engine.spellCheckRunning) {
         showTranslation(engine);
         result.boxesRefreshed = true;

@@ -18,11 +18,15 @@ enum class JobStatus {
     PreparationFailed,   // the Latin file could not be prepared; the path was cleared
     LogUnwritable,       // parser.txt could not be opened; its opener showed why
     TempFileUnreadable,  // temp.lat could not be opened; the log holds only its header
+    LogWriteFailed,      // writing parser.txt failed (a full disk): the job stopped there
 };
 
 struct JobResult {
     JobStatus status = JobStatus::Completed;
     bool boxesRefreshed = false;  // showTranslation ran; the window shows currentBoxContents
+    // For the statuses about a work file (parser.txt, temp.lat): why it failed ("No space left
+    // on device", "is a symbolic link; it is not followed").
+    std::string problem;
 };
 
 // The stages the job calls, as a table so that the order of the job's steps can be checked with

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "job/engine.h"
+#include "job/regular_file.h"
 #include "job/stages.h"
 #include "text/input_encoding.h"
 #include "text/prepared_line.h"
@@ -53,9 +54,11 @@ bool prepareLatinFile(Engine& engine, const std::filesystem::path& latinFile) {
         engine.reportError("Cannot open file " + latinFile.string() + ".\n");
         return false;
     }
-    std::FILE* out = std::fopen(engine.file(kTempFileName).c_str(), "w");
+    OpenedFile opened = openRegularFile(engine.file(kTempFileName), FileAccess::Write);
+    std::FILE* out = opened.file;
     if (!out) {
-        engine.reportError(kTempFileFailure);
+        engine.reportError(std::string(kTempFileFailure) +
+                           fileProblemText("Cannot open", kTempFileName, opened.problem) + "\n");
         return false;
     }
     for (std::int16_t& count : engine.pronounCounts) count = 0;
@@ -77,8 +80,11 @@ bool prepareLatinFile(Engine& engine, const std::filesystem::path& latinFile) {
     // only comments) stays empty, so that it gives no tokens at all.
     const bool wroteText = std::ftell(out) > 0;
     if (work->split.hasText || (!work->split.markSeen && wroteText)) std::fputs(".\n", out);
-    const bool written = std::fclose(out) == 0;
-    if (!written) engine.reportError(kTempFileFailure);
+    // A full disk may show only when the last of the file is written out.
+    std::string problem;
+    const bool written = closeChecked(out, problem);
+    if (!written)
+        engine.reportError(fileProblemText("Cannot write", kTempFileName, problem) + "\n");
     return written;
 }
 

@@ -7,6 +7,7 @@
 
 #include "job/engine.h"
 #include "job/fixed_text.h"
+#include "job/regular_file.h"
 
 namespace kavro {
 namespace {
@@ -65,8 +66,15 @@ bool isLoneSmallInitial(std::string_view word) {
 
 int loadUserAbbreviations(Engine& engine, std::vector<AbbreviationRecord>& table) {
     table.clear();
-    std::FILE* file = std::fopen(engine.file(kAbbreviationFile).c_str(), "r");
-    if (!file) return 0;
+    const OpenedFile opened = openRegularFile(engine.file(kAbbreviationFile), FileAccess::Read);
+    std::FILE* file = opened.file;
+    if (!file) {
+        // No file is usual; one that is there but refused (a link, a pipe) is told.
+        if (!opened.missing)
+            engine.reportError(
+                fileProblemText("Cannot open", kAbbreviationFile, opened.problem) + ".\n");
+        return 0;
+    }
     engine.log.write("Loading user-defined abbreviations...");
     char line[kAbbreviationLineLength + 1];
     while (std::fgets(line, sizeof line, file)) {

@@ -4,12 +4,13 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <new>
 #include <stdexcept>
 
 #include "job/engine.h"
 #include "job/lexicon.h"
+#include "job/regular_file.h"
 #include "job/startup_stages.h"
 
 namespace kavro {
@@ -51,7 +52,7 @@ bool startsWithControl(std::string_view line) {
 }
 
 // Lines other than comments, which size the table.
-std::size_t countPhraseLines(std::ifstream& in) {
+std::size_t countPhraseLines(std::istream& in) {
     std::size_t count = 0;
     for (std::string line; std::getline(in, line);) {
         if (!isComment(line)) ++count;
@@ -73,7 +74,7 @@ std::string phraseText(std::string line) {
 }
 
 // Reads the phrase lines into `table` (room reserved for `capacity`); false on a read error.
-bool readPhrases(Engine& engine, std::ifstream& in, std::size_t capacity,
+bool readPhrases(Engine& engine, std::istream& in, std::size_t capacity,
                  std::vector<StandardPhraseRecord>& table) {
     for (std::string raw; std::getline(in, raw);) {
         const std::string line = withoutLineEnd(std::move(raw));
@@ -115,24 +116,22 @@ int noPhrases(Lexicon& lexicon) {
 int loadStandardPhrases(Engine& engine, Lexicon& lexicon) {
     noPhrases(lexicon);
     const std::filesystem::path path = phraseFilePath(engine);
-    std::ifstream counting(path, std::ios::binary);
-    if (!counting) {
-        engine.reportError(kCannotOpen);
+    // Read whole, as a regular file only: a pipe under the name must not hold up the start.
+    const ReadFile read = readRegularFile(path);
+    if (!read.ok) {
+        const std::string refused = fileProblemText("Cannot open", path, read.problem) + ".\n";
+        engine.reportError(read.missing ? std::string(kCannotOpen) : refused);
         return 0;
     }
+    std::istringstream counting(read.content);
     const std::size_t capacity = countPhraseLines(counting) + kCapacitySpare;
-    counting.close();
     std::vector<StandardPhraseRecord>& table = lexicon.standardPhrases;
     if (!reserveTable(table, capacity)) {
         engine.options.allowUserPhrases = false;
         engine.reportError(kTooMany);
         return 0;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        engine.reportError(kCannotOpen);
-        return 0;
-    }
+    std::istringstream in(read.content);
     engine.log.write("Loading Latin Standard Phrases...");
     if (!readPhrases(engine, in, capacity, table)) {
         engine.reportError(kReadError);

@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <fstream>
+#include <sstream>
 
 #include "job/engine.h"
 #include "job/fixed_text.h"
 #include "job/grammar_codes.h"
 #include "job/lexicon.h"
+#include "job/regular_file.h"
 
 namespace kavro {
 namespace {
@@ -157,7 +158,7 @@ struct LoadState {
     int plinyLines = 0;
 };
 
-PassEnd loadUserFile(Engine& engine, std::ifstream& in, UserFile file, UserTables tables,
+PassEnd loadUserFile(Engine& engine, std::istream& in, UserFile file, UserTables tables,
                      LoadState& state) {
     std::string line;
     while (std::getline(in, line)) {
@@ -220,12 +221,16 @@ int loadUserDictionary(Engine& engine, Lexicon& lexicon) {
     LoadState state;
     for (UserFile file : {UserFile::Main, UserFile::Pliny}) {
         const std::string_view name = file == UserFile::Main ? kUserFileName : kPlinyUserFileName;
-        std::ifstream in(engine.file(name), std::ios::binary);
-        if (!in) {
+        // Read whole as a regular file: a pipe under the name must not hold up the start.
+        const ReadFile read = readRegularFile(engine.file(name));
+        if (!read.ok) {
+            if (!read.missing)
+                engine.rationedWarning(fileProblemText("Cannot open", name, read.problem) + ".\n");
             if (file == UserFile::Pliny) break;
-            engine.rationedWarning(printf1("Cannot open %s.\n", name));
+            if (read.missing) engine.rationedWarning(printf1("Cannot open %s.\n", name));
             return 0;
         }
+        std::istringstream in(read.content);
         if (file == UserFile::Pliny && !plinyWanted(engine)) break;
         engine.log.write(printf1("Loading user-defined dictionary %s...", name));
         const PassEnd end = loadUserFile(engine, in, file, tables, state);

@@ -79,7 +79,9 @@ TEST_F(OutputLogHeader, FailureShowsTheBoxAndReturnsFalse) {
     std::filesystem::create_directory(folder.file("parser.txt"));  // cannot be opened as a file
     EXPECT_FALSE(openOutputLog(*engine, sampleTime()));
     ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Error in opening output log file.\nIs it open elsewhere? Program cannot run.");
+    EXPECT_EQ(host.boxes[0].text,
+              "Error in opening output log file.\nIs it open elsewhere? Program cannot run.\n"
+              "Cannot open parser.txt: is a folder, not a regular file");
     EXPECT_FALSE(engine->log.isOpen());
 }
 
