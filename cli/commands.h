@@ -12,5 +12,7 @@ void addTranslateCommand(CLI::App& app);
 void addDictCommand(CLI::App& app);
 // kavro analyse FILE|- : word analysis as JSON Lines, one object per token.
 void addAnalyseCommand(CLI::App& app);
+// kavro spell FILE|- : lists the words word analysis does not recognise, or writes fails.txt.
+void addSpellCommand(CLI::App& app);
 
 }  // namespace kavro::cli

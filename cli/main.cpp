@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     kavro::cli::addTranslateCommand(app);
     kavro::cli::addDictCommand(app);
     kavro::cli::addAnalyseCommand(app);
+    kavro::cli::addSpellCommand(app);
     try {
         CLI11_PARSE(app, argc, argv);
     } catch (const std::exception& e) {

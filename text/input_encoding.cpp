@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <utility>
 
 namespace kavro {
 namespace {
@@ -212,6 +213,20 @@ std::string decodeUtf8ToWindows1252(std::string_view utf8) {
     return text;
 }
 
+std::string decodeLatinBytes(std::string bytes, InputEncoding* encoding) {
+    InputEncoding found = InputEncoding::Windows1252;
+    if (const Utf16Order order = utf16ByteOrder(bytes); order != Utf16Order::None) {
+        found = InputEncoding::Utf16;
+        bytes = utf16ToUtf8(bytes, order);
+    }
+    if (looksLikeUtf8(bytes)) {
+        if (found == InputEncoding::Windows1252) found = InputEncoding::Utf8;
+        bytes = decodeUtf8ToWindows1252(bytes);
+    }
+    if (encoding) *encoding = found;
+    return bytes;
+}
+
 LatinInputReader::LatinInputReader(const std::filesystem::path& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return;
@@ -221,14 +236,7 @@ LatinInputReader::LatinInputReader(const std::filesystem::path& path) {
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text_.append(chunk, got);
     readFailed_ = std::ferror(file) != 0;
     std::fclose(file);
-    if (const Utf16Order order = utf16ByteOrder(text_); order != Utf16Order::None) {
-        encoding_ = InputEncoding::Utf16;
-        text_ = utf16ToUtf8(text_, order);
-    }
-    if (looksLikeUtf8(text_)) {
-        if (encoding_ == InputEncoding::Windows1252) encoding_ = InputEncoding::Utf8;
-        text_ = decodeUtf8ToWindows1252(text_);
-    }
+    text_ = decodeLatinBytes(std::move(text_), &encoding_);
     readAsTextMode(text_);
 }
 

@@ -36,6 +36,11 @@ std::string decodeUtf8ToWindows1252(std::string_view utf8);
 // which is dropped; ' ' for anything unmappable).
 unsigned char windows1252For(char32_t codePoint);
 
+// The engine's 8-bit text of a whole input text, whatever its encoding: UTF-16 with a byte-order
+// mark is first made UTF-8, and well-formed UTF-8 is decoded; anything else is Windows-1252
+// already. `encoding` (when given) receives what the text was found to be.
+std::string decodeLatinBytes(std::string bytes, InputEncoding* encoding = nullptr);
+
 // A whole input file in the engine's text (UTF-16 is first made UTF-8, then UTF-8 decoded),
 // served line by line like fgets in text mode: every line keeps its line end ("\r\n" read as
 // "\n"), and a line longer than the caller's buffer comes in pieces. NUL bytes become spaces,
