@@ -42,7 +42,8 @@ bool spellCheckFileTooLong(std::size_t bytes);
 std::string spellCheckForm(std::string_view written);
 
 // Checks every word of `text` (the engine's 8-bit text) with the engine's word analysis, in
-// sentence mode and with the spell-check flag set for the duration; nothing goes to the log.
+// sentence mode and with the spell-check flag set for the duration. The caller keeps the log
+// closed: word analysis would write its listing of every word there.
 SpellCheckResult spellCheckText(Engine& engine, std::string_view text);
 
 // Puts `failsText` in place of fails.txt in the engine's program folder, whole or not at all;

@@ -2,7 +2,6 @@
 // the compiled lexicon (skipped when the build has not compiled it).
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -90,18 +89,6 @@ TEST_F(SpellCheck, OversizedWordsAndRichTextMarksAreUnderlinedSafely) {
     EXPECT_EQ(r.unrecognised[1].word, "{\\par}");
     EXPECT_NE(r.failsText.find(" \\ul \\{\\\\par\\}}{  \\ul \\'e6quus}{ "), std::string::npos)
         << r.failsText;
-}
-
-TEST_F(SpellCheck, FailsFileIsWrittenWholeAndNeverThroughALink) {
-    std::string problem;
-    ASSERT_TRUE(writeFailsFile(engine(), "{\\rtf1 x}", problem)) << problem;
-    EXPECT_EQ(compiled->folder.read("fails.txt"), "{\\rtf1 x}");
-
-    compiled->folder.write("elsewhere.txt", "kept");
-    std::filesystem::remove(compiled->folder.file("fails.txt"));
-    std::filesystem::create_symlink("elsewhere.txt", compiled->folder.file("fails.txt"));
-    EXPECT_FALSE(writeFailsFile(engine(), "{\\rtf1 y}", problem));
-    EXPECT_EQ(compiled->folder.read("elsewhere.txt"), "kept");
 }
 
 }  // namespace
