@@ -5,6 +5,7 @@
 
 #include "job/engine.h"
 #include "job/fixed_text.h"
+#include "job/latin_spelling.h"
 #include "job/regular_file.h"
 #include "job/stages.h"
 
@@ -27,16 +28,6 @@ char plainCharacter(char ch) {
     case 0x92: return '\'';
     case 0x93:
     case 0x94: return '"';
-    default: return ch;
-    }
-}
-
-char iuSpelling(char ch) {
-    switch (ch) {
-    case 'j': return 'i';
-    case 'J': return 'I';
-    case 'v': return 'u';
-    case 'V': return 'U';
     default: return ch;
     }
 }
@@ -133,7 +124,7 @@ bool spellCheckFileTooLong(std::size_t bytes) { return bytes >= kSpellCheckFileL
 
 std::string spellCheckForm(std::string_view written) {
     std::string form(written);
-    for (char& ch : form) ch = iuSpelling(ch);
+    for (char& ch : form) ch = foldIAndU(ch);
     while (!form.empty() && isSpellPunctuation(form.back())) form.pop_back();
     if (!form.empty() && isSpellPunctuation(form.front())) form.erase(0, 1);
     return form;

@@ -249,13 +249,7 @@ void addAnalyseCommand(CLI::App& app) {
         "are reproducible; the word-mode trace is left in parser.txt in the program folder. As "
         "with translate, one run at a time uses a program folder (--no-wait: fail instead of "
         "waiting), and the folder's work files are refused as input.");
-    cmd->add_option("FILE", flags->input,
-                    "Latin text file, Windows-1252, UTF-8 or UTF-16 with a byte-order mark; - reads "
-                    "stdin")
-        ->required();
-    addHomeOption(*cmd, flags->home);
-    addDataOption(*cmd, flags->data);
-    addNoWaitOption(*cmd, flags->noWait);
+    addJobFileOptions(*cmd, {flags->input, flags->home, flags->data, flags->noWait});
     cmd->add_option("--age", flags->age, "Preferred age of Latin: classical, medieval (default), all")
         ->check(CLI::IsMember({"classical", "medieval", "all"}));
     cmd->add_flag("--yes", flags->yes, "Answer Yes to the program's Yes/No questions (default No)");

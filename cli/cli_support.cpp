@@ -57,6 +57,15 @@ void addNoWaitOption(CLI::App& command, bool& noWait) {
                      "waiting for it to finish");
 }
 
+void addJobFileOptions(CLI::App& command, JobFileOptions options, std::string_view stdinNote) {
+    std::string help = "Latin text file, Windows-1252, UTF-8 or UTF-16 with a byte-order mark; - reads stdin";
+    if (!stdinNote.empty()) help += " " + std::string(stdinNote);
+    command.add_option("FILE", options.input, help)->required();
+    addHomeOption(command, options.home);
+    addDataOption(command, options.data);
+    addNoWaitOption(command, options.noWait);
+}
+
 void keepStandardStreamsOpen() {
     // A closed stream is stood in for by /dev/null opened the wrong way round, so that reading
     // stdin or writing stdout fails as it would have, and no file opened later takes its number

@@ -32,6 +32,16 @@ void addDataOption(CLI::App& command, std::string& data);
 // --no-wait: fail instead of waiting while another run holds the program folder.
 void addNoWaitOption(CLI::App& command, bool& noWait);
 
+// The options of a command that runs a job on a Latin file: the required FILE (- for stdin;
+// `stdinNote` says what becomes of it), --home, --data and --no-wait.
+struct JobFileOptions {
+    std::string& input;
+    std::string& home;
+    std::string& data;
+    bool& noWait;
+};
+void addJobFileOptions(CLI::App& command, JobFileOptions options, std::string_view stdinNote = "");
+
 // Called first thing: a standard stream the caller closed stays unusable instead of having its
 // number taken by a file opened later.
 void keepStandardStreamsOpen();

@@ -130,13 +130,7 @@ void addSpellCommand(CLI::App& app) {
         "Exit status: 0 every word recognised, 1 some word unrecognised, 2 the check could not be "
         "made (the error names the file and the problem); a command line that cannot be parsed "
         "gives 100 or more.");
-    cmd->add_option("FILE", flags->input,
-                    "Latin text file, Windows-1252, UTF-8 or UTF-16 with a byte-order mark; - reads "
-                    "stdin")
-        ->required();
-    addHomeOption(*cmd, flags->home);
-    addDataOption(*cmd, flags->data);
-    addNoWaitOption(*cmd, flags->noWait);
+    addJobFileOptions(*cmd, {flags->input, flags->home, flags->data, flags->noWait});
     cmd->add_flag("--rtf", flags->rtf,
                   "Write fails.txt (rich text, unrecognised words underlined) in the program folder "
                   "instead of listing the words");

@@ -238,13 +238,8 @@ void addTranslateCommand(CLI::App& app) {
         "second run waits for the first, or with --no-wait fails. Input larger than 1 GiB is "
         "refused. Exit status 0 on success; otherwise 1 with a one-line error naming the file "
         "and the problem.");
-    cmd->add_option("FILE", flags->input,
-                    "Latin text file, Windows-1252, UTF-8 or UTF-16 with a byte-order mark; - reads "
-                    "stdin (stored as latin.lat in the program folder)")
-        ->required();
-    addHomeOption(*cmd, flags->home);
-    addDataOption(*cmd, flags->data);
-    addNoWaitOption(*cmd, flags->noWait);
+    addJobFileOptions(*cmd, {flags->input, flags->home, flags->data, flags->noWait},
+                      "(stored as latin.lat in the program folder)");
     auto* sentence = cmd->add_flag("--sentence", flags->sentence,
                                    "Translate whole sentences into English after the word analysis");
     auto* words = cmd->add_flag(

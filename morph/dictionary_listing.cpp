@@ -6,6 +6,7 @@
 #include "job/engine.h"
 #include "job/fixed_text.h"
 #include "job/grammar_codes.h"
+#include "job/latin_spelling.h"
 #include "morph/stem_search.h"
 
 namespace kavro {
@@ -19,12 +20,7 @@ char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a
 // The tokenizer's spelling: i for j and u for v.
 std::string foldJAndV(std::string_view letters) {
     std::string folded(letters);
-    for (char& c : folded) {
-        if (c == 'j') c = 'i';
-        else if (c == 'J') c = 'I';
-        else if (c == 'v') c = 'u';
-        else if (c == 'V') c = 'U';
-    }
+    for (char& c : folded) c = foldIAndU(c);
     return folded;
 }
 

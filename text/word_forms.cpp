@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "job/latin_spelling.h"
 #include "text/roman_numerals.h"
 
 namespace kavro {
@@ -184,10 +185,7 @@ CapitalCounts foldLetters(WordBuffer& word) {
     CapitalCounts counts;
     for (std::size_t k = 0; k < word.length; ++k) {
         char& ch = word.text[k];
-        if (ch == 'j') ch = 'i';
-        else if (ch == 'J') ch = 'I';
-        else if (ch == 'v') ch = 'u';
-        else if (ch == 'V') ch = 'U';
+        ch = foldIAndU(ch);
         if (!isUpper(ch)) continue;
         ++counts.capitals;
         if (!isRomanNumeralLetter(ch)) ++counts.nonNumeralCapitals;

@@ -9,6 +9,7 @@
 #include "job/fixed_text.h"
 #include "job/grammar_codes.h"
 #include "job/lexicon.h"
+#include "job/latin_spelling.h"
 #include "job/regular_file.h"
 
 namespace kavro {
@@ -54,12 +55,7 @@ bool splitFields(std::string_view line, std::string fields[3]) {
 }
 
 void foldLatinSpelling(std::string& latin) {
-    for (char& c : latin) {
-        if (c == 'j') c = 'i';
-        else if (c == 'J') c = 'I';
-        else if (c == 'v') c = 'u';
-        else if (c == 'V') c = 'U';
-    }
+    for (char& c : latin) c = foldIAndU(c);
 }
 
 // Splits a field into at most five words at spaces; false (after its box) on a word longer
