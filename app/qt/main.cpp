@@ -2,6 +2,7 @@
 // the user's own), --data DIR (the compiled lexicon; default the installed one).
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QMessageBox>
 
 #include "app/program_folder_lock.h"
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("Kavro");
     QApplication::setApplicationName("Kavro Latin");
     QApplication::setApplicationVersion(KAVRO_VERSION_STRING);
+    QApplication::setDesktopFileName("kavro-latin");
+    QApplication::setWindowIcon(QIcon::fromTheme("kavro-latin"));
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addVersionOption();

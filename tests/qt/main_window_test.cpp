@@ -15,6 +15,7 @@
 #include <memory>
 #include <sstream>
 
+#include "app/qt/dialogs.h"
 #include "app/qt/glossary_window.h"
 #include "app/qt/kavro_view.h"
 #include "app/qt/main_frame.h"
@@ -265,6 +266,13 @@ private Q_SLOTS:
         QVERIFY(inkPixels(window.view().latinBox()) > 200);
         QVERIFY(inkPixels(window.view().translationBox()) > 200);
         QVERIFY(inkPixels(window.view().lowerWindow()) > 20);
+        // The pictures of the manual: the option dialogs and the glossary window.
+        const QString artifacts = QString(KAVRO_ARTIFACT_DIR) + "/";
+        QVERIFY(kavro::gui::CSingleWordOptions(2, window.frame.get()).grab().save(artifacts + "single_word_options.png"));
+        QVERIFY(kavro::gui::FontDialog(window.view().options(), window.frame.get()).grab().save(artifacts + "font_dialog.png"));
+        window.view().options().singleWordTarget = 2;
+        window.view().runSingleWord("rosam");
+        QVERIFY(window.view().glossaryWindow()->grab().save(artifacts + "glossary_window.png"));
     }
 };
 
