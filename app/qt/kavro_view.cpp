@@ -1,5 +1,6 @@
 #include "app/qt/kavro_view.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -63,8 +64,9 @@ CKavro5View::CKavro5View(QtHost& host, std::filesystem::path programFolder, std:
 
 CKavro5View::~CKavro5View() {
     if (worker_) {
+        // The job may be waiting for an answer from this thread: keep answering until it ends.
         host_.requestCancel();
-        worker_->wait();
+        while (!worker_->wait(10)) QCoreApplication::processEvents();
     }
 }
 

@@ -395,6 +395,8 @@ void CMainFrame::restorePlacement() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (view_->jobRunning()) {
+        // The job stops between sentences (its log closed as usual) and the window then closes.
+        connect(view_, &CKavro5View::jobFinished, this, &QWidget::close, Qt::SingleShotConnection);
         view_->cancelJob();
         event->ignore();
         return;
