@@ -182,6 +182,24 @@ void CKavro5View::showSingleWord(const SingleWordView& view) {
     if (view.showGlossaryWindow) glossary_->showGlossary(toQt(view.glossaryWindow), lowerWindow_->font());
 }
 
+void CKavro5View::showSpellCheck(const SpellCheckResult& result) {
+    const QString checked = toQt(result.checkedText);
+    latinBox_->setPlainText(checked);
+    translationBox_->setPlainText(checked);
+    QTextCharFormat underlined;
+    underlined.setFontUnderline(true);
+    for (const UnrecognisedWord& word : result.unrecognised) {
+        const QTextBlock line = translationBox_->document()->findBlockByNumber(word.line - 1);
+        if (!line.isValid()) continue;
+        QTextCursor cursor(line);
+        cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, word.column - 1);
+        cursor.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, toQt(word.word).size());
+        cursor.mergeCharFormat(underlined);
+    }
+    translationBox_->setReadOnly(false);
+    lowerWindow_->clear();
+}
+
 bool CKavro5View::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "app/single_word_view.h"
+#include "app/spell_check.h"
 #include "app/translate_command.h"
 #include "job/engine.h"
 #include "job/lexicon.h"
@@ -60,6 +61,8 @@ public:
     void showBoxes(const BoxContents& boxes);
     void applyFontsAndBackground();
     void runSingleWord(const std::string& word);
+    // The checked text in the Latin box, and again with its unrecognised words underlined.
+    void showSpellCheck(const SpellCheckResult& result);
     // The box with the focus, or none.
     QTextEdit* focusedBox() const;
 

@@ -26,6 +26,7 @@
 #include "app/option_commands.h"
 #include "app/program_folders.h"
 #include "app/settings_file.h"
+#include "app/spell_check_command.h"
 #include "app/translation_files.h"
 #include "app/qt/dialogs.h"
 #include "app/qt/engine_text.h"
@@ -119,9 +120,9 @@ void CMainFrame::buildMenus() {
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     addCommand(tools, "&Search Dictionary\tCtrl+S", [this] { dictionaryCommand(); });
-    // The spell-check and the corpus search have their own window commands, still to come.
-    for (std::string_view later : {"Spell &Check", "&Create File List...", "&Search File List...",
-                                   "Save Search &Results..."})
+    addCommand(tools, "Spell &Check", [this] { spellCheckCommand(); });
+    // The corpus search has window commands of its own, still to come.
+    for (std::string_view later : {"&Create File List...", "&Search File List...", "Save Search &Results..."})
         addCommand(tools, later, [] {})->setEnabled(false);
 
     QMenu* help = menuBar()->addMenu("&Help");
@@ -254,8 +255,7 @@ void CMainFrame::setJobRunning(bool running) {
         statusText_->setText("Ready");
         refreshMenuStates();
         for (QAction* a : actions_)
-            if (a->data().toString().contains("File List") || a->data().toString().startsWith("Spell") ||
-                a->data().toString().startsWith("Save Search"))
+            if (a->data().toString().contains("File List") || a->data().toString().startsWith("Save Search"))
                 a->setEnabled(false);
     }
 }
@@ -351,6 +351,19 @@ void CMainFrame::printCommand(bool preview) {
 void CMainFrame::singleWordModeCommand() {
     CSingleWordOptions dialog(view_->options().singleWordTarget, this);
     if (dialog.exec() == QDialog::Accepted) view_->options().singleWordTarget = dialog.target();
+}
+
+void CMainFrame::spellCheckCommand() {
+    if (const auto file = chooseFile(false)) spellCheckOf(*file);
+}
+
+void CMainFrame::spellCheckOf(const fs::path& file) {
+    if (view_->jobRunning()) return;
+    if (const auto refused = refusedFileMessage(file)) {
+        host_->message(*refused);
+        return;
+    }
+    if (const auto result = spellCheckFile(view_->engine(), file)) view_->showSpellCheck(*result);
 }
 
 void CMainFrame::fontCommand() {

@@ -42,6 +42,7 @@ public:
     void openLatinFile(const std::filesystem::path& file);
     void saveTranslationTo(const std::filesystem::path& file);
     void reloadTranslationFrom(const std::filesystem::path& file);
+    void spellCheckOf(const std::filesystem::path& file);
 
     void restorePlacement();
     // The view's start-up, then the menu's check marks from the options it read.
@@ -66,6 +67,7 @@ private:
     void reloadCommand();
     void printCommand(bool preview);
     void singleWordModeCommand();
+    void spellCheckCommand();
     void fontCommand();
     void saveSettingsCommand();
     void dictionaryCommand();

@@ -186,6 +186,27 @@ private Q_SLOTS:
         QVERIFY(window.view().translationBox()->toPlainText().contains("Time taken"));
     }
 
+    void spellCheckUnderlinesUnknownWords() {
+        Window window(folder_->path());
+        const std::filesystem::path file = folder_->filePath("check.txt").toStdString();
+        std::ofstream(file) << "Puella rosam amat.\nxyzzq et rosam.\n";
+        window.frame->spellCheckOf(file);
+        QTextEdit* shown = window.view().translationBox();
+        QCOMPARE(window.view().latinBox()->toPlainText(), shown->toPlainText());
+        auto underlinedAt = [shown](int position) {
+            QTextCursor cursor(shown->document());
+            cursor.setPosition(position + 1);
+            return cursor.charFormat().fontUnderline();
+        };
+        const int unknown = shown->toPlainText().indexOf("xyzzq");
+        QVERIFY(unknown > 0);
+        QVERIFY(underlinedAt(unknown) && underlinedAt(unknown + 3));
+        QVERIFY(!underlinedAt(shown->toPlainText().indexOf("rosam")));
+        QVERIFY(!underlinedAt(unknown + 7));
+        QCOMPARE(readFile(folder_->filePath("parser.txt").toStdString()), std::string("Successful spell-check."));
+        QVERIFY(readFile(folder_->filePath("fails.txt").toStdString()).find("\\ul xyzzq}") != std::string::npos);
+    }
+
     void proportionsHoldAfterResizes() {
         Window window(folder_->path());
         const QSize sizes[] = {{640, 480}, {1280, 900}, {333, 517}, {1001, 701}};
