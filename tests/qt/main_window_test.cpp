@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -106,6 +107,8 @@ private Q_SLOTS:
     void init() {
         folder_ = std::make_unique<QTemporaryDir>();
         QVERIFY(folder_->isValid());
+        // The settings store (the frame's placement) of this test alone.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_->path());
     }
 
     void startUpShowsLoadingMessages() {
@@ -244,6 +247,22 @@ private Q_SLOTS:
         QCOMPARE(again.view().options().bestOrder, std::int16_t{3});
         QVERIFY(again.frame->action("&Plautus Elisions")->isChecked());
         QVERIFY(again.frame->action("SVOE order")->isChecked());
+    }
+
+    void placementIsKeptUnderPlacement() {
+        const QRect where(120, 90, 800, 560);
+        {
+            Window window(folder_->path());
+            window.frame->setGeometry(where);
+            window.frame->close();
+        }
+        QSettings settings;
+        const QString rect = settings.value("Placement/Rect").toString();
+        QVERIFY2(QRegularExpression("^\\d{4} \\d{4} \\d{4} \\d{4}$").match(rect).hasMatch(), qPrintable(rect));
+        QCOMPARE(settings.value("Placement/icon").toInt(), 0);
+        Window again(folder_->path());
+        again.frame->restorePlacement();
+        QCOMPARE(again.frame->geometry(), where);
     }
 
     void cancelledJobLeavesConsistentLog() {
