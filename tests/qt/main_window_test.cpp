@@ -1,6 +1,10 @@
 // The real main window, offscreen: start-up, translating, word clicks, refused file names, the
 // layout under resizes, settings across a restart, a cancelled job, and a picture of the window.
+#include <QFileInfo>
+#include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -20,6 +24,7 @@
 #include "app/qt/glossary_window.h"
 #include "app/qt/kavro_view.h"
 #include "app/qt/main_frame.h"
+#include "app/qt/printing.h"
 #include "app/qt/qt_host.h"
 #include "app/window_layout.h"
 
@@ -208,6 +213,24 @@ private Q_SLOTS:
         QVERIFY(!underlinedAt(unknown + 7));
         QCOMPARE(readFile(folder_->filePath("parser.txt").toStdString()), std::string("Successful spell-check."));
         QVERIFY(readFile(folder_->filePath("fails.txt").toStdString()).find("\\ul xyzzq}") != std::string::npos);
+    }
+
+    void dictionaryAndPrinting() {
+        Window window(folder_->path());
+        kavro::gui::Dictionary dictionary(window.view().engine(), window.frame.get());
+        QTest::keyClicks(dictionary.letters(), "amic");
+        QTest::keyClick(dictionary.letters(), Qt::Key_Return);
+        QVERIFY2(dictionary.report()->toPlainText().contains("amic"), qPrintable(dictionary.report()->toPlainText()));
+        QVERIFY(QFontInfo(dictionary.report()->font()).fixedPitch());
+        // parser.txt printed to a PDF: long lines broken, several pages.
+        std::string log;
+        for (int i = 0; i < 150; ++i) log += std::string(60, 'a') + " " + std::string(60, 'b') + "\n";
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder_->filePath("parser.pdf"));
+        const int pages = kavro::gui::printLog(printer, log, window.view().translationBox()->font());
+        QVERIFY(pages >= 3);
+        QVERIFY(QFileInfo(folder_->filePath("parser.pdf")).size() > 1000);
     }
 
     void proportionsHoldAfterResizes() {
