@@ -15,7 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
@@ -62,9 +62,6 @@ CMainFrame::CMainFrame(fs::path programFolder, fs::path dataFolder) {
     buildStatusBar();
     connect(view_, &CKavro5View::jobStarted, this, [this] { setJobRunning(true); });
     connect(view_, &CKavro5View::jobFinished, this, [this] { setJobRunning(false); });
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::ApplicationShortcut);
-    connect(escape, &QShortcut::activated, view_, &CKavro5View::cancelJob);
     for (QTextEdit* box : {view_->latinBox(), view_->translationBox(), view_->lowerWindow()}) {
         box->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(box, &QWidget::customContextMenuRequested, this,
@@ -247,6 +244,10 @@ void CMainFrame::setJobRunning(bool running) {
     for (QAction* a : actions_) a->setEnabled(!running);
     view_->setEnabled(!running);
     progress_->setVisible(running);
+    // While a job runs, Escape anywhere in the program stops it (and goes no further); otherwise
+    // it still closes dialogs.
+    if (running) qApp->installEventFilter(this);
+    else qApp->removeEventFilter(this);
     cancel_->setVisible(running);
     if (running) {
         progress_->setValue(0);
@@ -404,6 +405,14 @@ void CMainFrame::restorePlacement() {
     if (settings.value("max").toInt() == 1) setWindowState(windowState() | Qt::WindowMaximized);
     else if (settings.value("icon").toInt() == 1) setWindowState(windowState() | Qt::WindowMinimized);
     settings.endGroup();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        view_->cancelJob();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
