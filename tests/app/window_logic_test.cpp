@@ -2,12 +2,16 @@
 // print layout.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "app/clicked_word.h"
 #include "app/file_choice.h"
 #include "app/print_layout.h"
+#include "app/program_folders.h"
 #include "app/window_layout.h"
+#include "tests/support/temp_folder.h"
 
 namespace kavro {
 namespace {
@@ -97,6 +101,52 @@ TEST(PrintLayout, PageCountIsLinesOverPagePlusOneAtMost999) {
     EXPECT_EQ(printPageCount(60, 60), 2);
     EXPECT_EQ(printPageCount(1000000, 60), 999);
     EXPECT_EQ(printPageCount(10, 0), 11);   // a page too small for one line still counts lines
+}
+
+}  // namespace
+}  // namespace kavro
+
+namespace kavro {
+namespace {
+
+// Sets an environment variable for the scope, putting back what was there.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value) ::setenv(name, value, 1);
+        else ::unsetenv(name);
+    }
+    ~ScopedEnv() {
+        if (old_) ::setenv(name_, old_->c_str(), 1);
+        else ::unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(ProgramFolders, TheWindowsFolderIsTheUsersOwnAndIsMadeWhenMissing) {
+    testing::TempFolder root;
+    {
+        ScopedEnv home("HOME", root.path().c_str());
+        ScopedEnv xdg("XDG_DATA_HOME", nullptr);
+        ScopedEnv kavroHome("KAVRO_HOME", nullptr);
+        EXPECT_EQ(userProgramFolder(), root.path() / ".local/share/kavro-latin");
+        EXPECT_TRUE(std::filesystem::is_directory(root.path() / ".local/share/kavro-latin"));
+        ScopedEnv xdgSet("XDG_DATA_HOME", (root.path() / "xdg").c_str());
+        EXPECT_EQ(userProgramFolder(), root.path() / "xdg/kavro-latin");
+        ScopedEnv chosen("KAVRO_HOME", (root.path() / "mine").c_str());
+        EXPECT_EQ(userProgramFolder(), root.path() / "mine");
+        root.write("a-file", "");
+        ScopedEnv notFolder("KAVRO_HOME", (root.path() / "a-file").c_str());
+        EXPECT_EQ(userProgramFolder(), std::filesystem::path());
+    }
+    ScopedEnv data("KAVRO_DATA", "/somewhere/data");
+    EXPECT_EQ(defaultDataFolder("/build/data"), "/somewhere/data");
+    ScopedEnv noData("KAVRO_DATA", nullptr);
+    EXPECT_EQ(defaultDataFolder("/build/data"), "/build/data");   // a test program is not installed
 }
 
 }  // namespace
