@@ -1,39 +1,27 @@
+// The frame itself: its parts, the status bar and the job's progress, the edit commands and the
+// dialogs of the option commands, and its placement kept in the settings store.
 #include "app/qt/main_frame.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
-#include <QKeyEvent>
 #include <QStatusBar>
 #include <QTextEdit>
-#include <QToolBar>
 #include <QUrl>
 
-#include "app/file_choice.h"
-#include "app/menu_rules.h"
-#include "app/option_commands.h"
 #include "app/program_folders.h"
 #include "app/settings_file.h"
-#include "app/spell_check_command.h"
-#include "app/translation_files.h"
 #include "app/qt/dialogs.h"
-#include "app/qt/engine_text.h"
 #include "app/qt/kavro_view.h"
-#include "app/qt/printing.h"
 #include "app/qt/qt_host.h"
-#include "job/regular_file.h"
 
 namespace kavro::gui {
 namespace {
@@ -41,13 +29,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kPlacementGroup = "Placement";
-
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-// The dialog's filters: text files first, then all files.
-QString fileFilters() {
-    return text(kTextFilesFilter) + " (*.txt *.asc *.Txt *.Asc *.TXT *.ASC);;" + text(kAllFilesFilter) + " (*)";
-}
 
 }  // namespace
 
@@ -71,153 +52,6 @@ CMainFrame::CMainFrame(fs::path programFolder, fs::path dataFolder) {
 }
 
 CMainFrame::~CMainFrame() { delete printer_; }
-
-QAction* CMainFrame::addCommand(QMenu* menu, std::string_view entry, std::function<void()> effect) {
-    QAction* action = menu->addAction(text(entryLabel(entry)));
-    action->setData(text(entry));
-    if (const std::string_view keys = entryAccelerator(entry); !keys.empty())
-        action->setShortcut(QKeySequence(text(keys)));
-    connect(action, &QAction::triggered, this, [this, effect] {
-        effect();
-        refreshMenuStates();
-    });
-    actions_.push_back(action);
-    return action;
-}
-
-QAction* CMainFrame::action(const QString& entry) const {
-    for (QAction* a : actions_)
-        if (a->data().toString() == entry) return a;
-    return nullptr;
-}
-
-void CMainFrame::buildMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
-    addCommand(file, "&Open\tCtrl+O", [this] { openCommand(); });
-    addCommand(file, "&Rename File\tCtrl+R", [this] { renameCommand(); });
-    addCommand(file, "Reload &Translation", [this] { reloadCommand(); });
-    file->addSeparator();
-    addCommand(file, "&Print...\tCtrl+P", [this] { printCommand(false); });
-    addCommand(file, "Print Pre&view", [this] { printCommand(true); });
-    addCommand(file, "P&rint Setup...", [this] {
-        if (!printer_) printer_ = new QPrinter;
-        QPageSetupDialog(printer_, this).exec();
-    });
-    file->addSeparator();
-    addCommand(file, "E&xit", [this] { close(); });
-
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    addCommand(edit, "&Empty Latin\tCtrl+E", [this] { view_->emptyLatin(); });
-    addCommand(edit, "&Copy\tCtrl+C", [this] { editCommand([](QTextEdit* box) { box->copy(); }); });
-    addCommand(edit, "C&ut\tCtrl+X", [this] { editCommand([](QTextEdit* box) { box->cut(); }); });
-    addCommand(edit, "Pa&ste\tCtrl+V", [this] { editCommand([](QTextEdit* box) { box->paste(); }); });
-
-    options_ = menuBar()->addMenu("&Options");
-    buildOptionsMenu(options_);
-
-    QMenu* tools = menuBar()->addMenu("&Tools");
-    addCommand(tools, "&Search Dictionary\tCtrl+S", [this] { dictionaryCommand(); });
-    addCommand(tools, "Spell &Check", [this] { spellCheckCommand(); });
-    // The corpus search has window commands of its own, still to come.
-    for (std::string_view later : {"&Create File List...", "&Search File List...", "Save Search &Results..."})
-        addCommand(tools, later, [] {})->setEnabled(false);
-
-    QMenu* help = menuBar()->addMenu("&Help");
-    addCommand(help, "&Help\tCtrl+H", [this] { helpCommand(); });
-    addCommand(help, "&About Kavro Latin...", [this] { showAboutBox(this); });
-    // The menu rules are applied whenever a menu is shown.
-    for (QMenu* menu : {file, edit, tools, help, options_})
-        connect(menu, &QMenu::aboutToShow, this, [this] { refreshMenuStates(); });
-    refreshMenuStates();
-}
-
-void CMainFrame::buildOptionsMenu(QMenu* options) {
-    ViewOptions& o = view_->options();
-    auto addToggles = [&](QMenu* menu, auto& table) {
-        for (const ToggleEntry& entry : table) {
-            QAction* a = addCommand(menu, entry.text, [&o, entry] { o.*entry.option = !(o.*entry.option); });
-            a->setCheckable(true);
-            stateRefreshers_.push_back([a, &o, entry] { a->setChecked(o.*entry.option); });
-        }
-    };
-    QMenu* area = options->addMenu("Area Preferred");
-    for (const AreaEntry& entry : kAreaEntries) {
-        QAction* a = addCommand(area, entry.text, [&o, entry] { chooseArea(o, entry.code); });
-        a->setCheckable(true);
-        stateRefreshers_.push_back([a, &o, entry] { a->setChecked(!o.autoArea && o.area == entry.code); });
-    }
-    area->addSeparator();
-    QAction* autoArea = addCommand(area, "&Auto-adjusting", [&o] { toggleAutoArea(o); });
-    autoArea->setCheckable(true);
-    QMenu* age = options->addMenu("Age Preferred");
-    for (const AgeEntry& entry : kAgeEntries) {
-        QAction* a = addCommand(age, entry.text, [&o, entry] { chooseAge(o, entry.age); });
-        a->setCheckable(true);
-        stateRefreshers_.push_back([a, &o, entry] { a->setChecked(o.age == entry.age); });
-    }
-    QMenu* order = options->addMenu("Word Order");
-    for (const OrderEntry& entry : kWordOrderEntries) {
-        QAction* a = addCommand(order, entry.text, [&o, entry] { o.bestOrder = entry.order; });
-        a->setCheckable(true);
-        stateRefreshers_.push_back([a, &o, entry] { a->setChecked(o.bestOrder == entry.order); });
-    }
-    addToggles(options->addMenu("User Phrases"), kUserPhraseToggles);
-    QAction* easy = addCommand(options, "EASY &LATIN\tCtrl+L",
-                               [this, &o] { host_->message(toggleEasyLatin(o)); });
-    easy->setCheckable(true);
-    options->addSeparator();
-    addToggles(options, kLatinToggles);
-    options->addSeparator();
-    addToggles(options, kOutputToggles);
-    options->addSeparator();
-    addCommand(options, "Single &Word Mode\tCtrl+G", [this] { singleWordModeCommand(); });
-    addToggles(options, kSingleWordToggles);
-    options->addSeparator();
-    addCommand(options, "Select &Font and Background Colour...", [this] { fontCommand(); });
-    addCommand(options, "Save User Settings", [this] { saveSettingsCommand(); });
-    options->addSeparator();
-    QAction* hash = addCommand(options, "&Allow high-speed hash", [&o] { toggleHash(o); });
-    hash->setCheckable(true);
-    addToggles(options, kEngineToggles);
-
-    stateRefreshers_.push_back([this, &o, autoArea, easy, hash] {
-        const MenuStates states = applyMenuRules(o);
-        autoArea->setEnabled(states.autoArea.enabled);
-        autoArea->setChecked(o.autoArea);
-        easy->setChecked(o.easyLatin);
-        hash->setEnabled(states.allowHash.enabled);
-        hash->setChecked(states.allowHash.checked);
-        const std::pair<const char*, MenuEntryState> ruled[] = {
-            {"&Details\tCtrl+D", states.details},
-            {"&Joint Latin/English\tCtrl+J", states.jointOutput},
-            {"Medieval P&honetics", states.medievalPhonetics},
-            {"&Prefer NeoLatin Meanings", states.preferNeoLatin},
-            {"&Prefer Medieval Meanings", states.preferMedieval},
-            {"Botany, Horticultural", states.botany},
-        };
-        for (const auto& [entry, state] : ruled)
-            if (QAction* a = action(entry)) a->setEnabled(state.enabled);
-    });
-}
-
-bool CMainFrame::startUp() {
-    const bool started = view_->startUp();
-    refreshMenuStates();
-    return started;
-}
-
-void CMainFrame::refreshMenuStates() {
-    for (const auto& refresh : stateRefreshers_) refresh();
-}
-
-void CMainFrame::buildToolBar() {
-    QToolBar* bar = addToolBar("Tools");
-    bar->setObjectName("toolBar");
-    for (const char* entry : {"&Open\tCtrl+O", "&Rename File\tCtrl+R", "&Print...\tCtrl+P", "&Copy\tCtrl+C",
-                              "C&ut\tCtrl+X", "Pa&ste\tCtrl+V", "&Search Dictionary\tCtrl+S",
-                              "&Help\tCtrl+H"})
-        bar->addAction(action(entry));
-}
 
 void CMainFrame::buildStatusBar() {
     statusText_ = new QLabel("Ready", this);
@@ -274,97 +108,9 @@ void CMainFrame::showFloatingMenu(const QPoint& at, QWidget* box) {
     floating.exec(at);
 }
 
-std::optional<fs::path> CMainFrame::chooseFile(bool forSaving) {
-    QFileDialog dialog(this, text(forSaving ? kSaveResultTitle : kOpenLatinTitle));
-    dialog.setNameFilter(fileFilters());
-    dialog.setDefaultSuffix(text(kDefaultExtension));
-    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    const fs::path chosen = dialog.selectedFiles().first().toStdString();
-    if (const auto refused = refusedFileMessage(chosen)) {
-        host_->message(*refused);
-        return std::nullopt;
-    }
-    return chosen;
-}
-
-void CMainFrame::openLatinFile(const fs::path& file) {
-    if (const auto refused = refusedFileMessage(file)) {
-        host_->message(*refused);
-        return;
-    }
-    view_->translateFile(file);
-}
-
-void CMainFrame::saveTranslationTo(const fs::path& file) {
-    if (const auto refused = refusedFileMessage(file)) {
-        host_->message(*refused);
-        return;
-    }
-    Engine& engine = view_->engine();
-    const bool whole = engine.translationText.find("\nTRUNCATED.") == std::string::npos;
-    saveTranslationAs(engine, file, toEngine(view_->translationBox()->toPlainText()), whole);
-}
-
-void CMainFrame::reloadTranslationFrom(const fs::path& file) {
-    if (const auto refused = refusedFileMessage(file)) {
-        host_->message(*refused);
-        return;
-    }
-    if (const auto reloaded = reloadTranslation(view_->engine(), file)) {
-        view_->translationBox()->setPlainText(toQt(reloaded->text));
-        view_->translationBox()->setReadOnly(!reloaded->editable);
-    }
-}
-
-void CMainFrame::openCommand() {
-    if (const auto file = chooseFile(false)) openLatinFile(*file);
-}
-
-void CMainFrame::renameCommand() {
-    if (const auto file = chooseFile(true)) saveTranslationTo(*file);
-}
-
-void CMainFrame::reloadCommand() {
-    if (const auto file = chooseFile(false)) reloadTranslationFrom(*file);
-}
-
-void CMainFrame::printCommand(bool preview) {
-    const ReadFile log = readRegularFile(view_->engine().file("parser.txt"));
-    if (!log.ok) {
-        host_->message(kLogUnopenable);
-        return;
-    }
-    if (!printer_) printer_ = new QPrinter;
-    const QFont font = view_->translationBox()->font();
-    if (preview) {
-        QPrintPreviewDialog dialog(printer_, this);
-        connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-                [&](QPrinter* printer) { printLog(*printer, log.content, font); });
-        dialog.exec();
-        return;
-    }
-    QPrintDialog dialog(printer_, this);
-    if (dialog.exec() == QDialog::Accepted) printLog(*printer_, log.content, font);
-}
-
 void CMainFrame::singleWordModeCommand() {
     CSingleWordOptions dialog(view_->options().singleWordTarget, this);
     if (dialog.exec() == QDialog::Accepted) view_->options().singleWordTarget = dialog.target();
-}
-
-void CMainFrame::spellCheckCommand() {
-    if (const auto file = chooseFile(false)) spellCheckOf(*file);
-}
-
-void CMainFrame::spellCheckOf(const fs::path& file) {
-    if (view_->jobRunning()) return;
-    if (const auto refused = refusedFileMessage(file)) {
-        host_->message(*refused);
-        return;
-    }
-    if (const auto result = spellCheckFile(view_->engine(), file)) view_->showSpellCheck(*result);
 }
 
 void CMainFrame::fontCommand() {
