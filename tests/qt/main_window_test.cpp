@@ -153,6 +153,15 @@ private Q_SLOTS:
         window.view().lowerWindow()->setPlainText("unchanged");
         clickAt(17);  // the full stop
         QCOMPARE(window.view().lowerWindow()->toPlainText(), QString("unchanged"));
+        // A one-word selection in the Translation box, ended by the mouse.
+        QTextEdit* english = window.view().translationBox();
+        english->setPlainText("The girl loves amat.");
+        QTextCursor selection(english->document());
+        selection.setPosition(15);
+        selection.setPosition(19, QTextCursor::KeepAnchor);
+        english->setTextCursor(selection);
+        QTest::mouseRelease(english->viewport(), Qt::LeftButton, {}, english->cursorRect().center());
+        QVERIFY(window.view().lowerWindow()->toPlainText().startsWith("'amat': "));
         // The glossary in the modeless window.
         window.view().options().singleWordTarget = 2;
         clickAt(1);
