@@ -20,6 +20,7 @@
 #include "app/program_folders.h"
 #include "app/settings_file.h"
 #include "app/qt/dialogs.h"
+#include "app/qt/engine_text.h"
 #include "app/qt/kavro_view.h"
 #include "app/qt/qt_host.h"
 
@@ -127,7 +128,9 @@ void CMainFrame::dictionaryCommand() {
 
 void CMainFrame::helpCommand() {
     const fs::path manual = manualFolder(KAVRO_SOURCE_MANUAL_DIR) / "index.html";
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(manual.string())));
+    const QString page = QString::fromStdString(manual.string());
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+        host_->message(toEngine("Cannot show the manual " + page + ".\nOpen it in a web browser."));
 }
 
 void CMainFrame::storePlacement() {
