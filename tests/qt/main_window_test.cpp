@@ -123,6 +123,10 @@ private Q_SLOTS:
                  QString("Type or paste (Edit/Paste) Latin text here.\nPress 'Ctrl-E' to remove this text."));
         const QString shown = window.view().translationBox()->toPlainText();
         QVERIFY2(shown.contains("Kavro Latin"), qPrintable(shown.left(400)));
+        for (const char* line : {"Loading inflection data...", "Loading dictionary...", "Loading translations..."})
+            QVERIFY2(shown.contains(line), line);
+        // A normal start shows no box, unless to say that the high-speed hash table is missing.
+        for (const QString& box : window.boxes) QVERIFY2(box.contains("fixedhashfile.dat"), qPrintable(box));
         QCOMPARE(shown.toStdString(), readFile(folder_->filePath("parser.txt").toStdString()));
         QVERIFY(window.frame->menuBar()->isEnabled());
     }
