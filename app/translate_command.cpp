@@ -119,7 +119,8 @@ BoxContents emptyLatin(Engine& engine) {
     return showTranslation(engine);
 }
 
-TranslateResult translateLatinBox(Engine& engine, const TranslateRequest& request) {
+TranslateResult translateLatinBox(Engine& engine, const TranslateRequest& request,
+                                  const JobStages& stages) {
     TranslateResult result;
     engine.groupNumber = 0;
     engine.analysisCount = 0;
@@ -164,7 +165,7 @@ TranslateResult translateLatinBox(Engine& engine, const TranslateRequest& reques
         result.outcome = TranslateOutcome::StorageFailed;
         return result;
     }
-    result.job = runTranslationJob(engine, storage, startMillis);
+    result.job = runTranslationJob(engine, storage, startMillis, stages);
     return result;
 }
 

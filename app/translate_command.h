@@ -68,7 +68,8 @@ struct TranslateResult {
 };
 
 // The translate command: stores the selection (or the whole Latin box) in latin.lat and runs
-// the translation job on it.
-TranslateResult translateLatinBox(Engine& engine, const TranslateRequest& request);
+// the translation job on it (with the given stages, the engine's own by default).
+TranslateResult translateLatinBox(Engine& engine, const TranslateRequest& request,
+                                  const JobStages& stages = engineStages());
 
 }  // namespace kavro

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/program_folders.h"
 #include "job/data_loader.h"
 #include "job/engine.h"
 #include "job/log_writer.h"
@@ -47,7 +48,7 @@ void addHomeOption(CLI::App& command, std::string& home) {
 
 void addDataOption(CLI::App& command, std::string& data) {
     command.add_option("--data", data,
-                       "Folder of the compiled lexicon (default: $KAVRO_DATA, else " KAVRO_DEFAULT_DATA_DIR
+                       "Folder of the compiled lexicon (default: $KAVRO_DATA, else the installed data, else " KAVRO_DEFAULT_DATA_DIR
                        ")");
 }
 
@@ -95,8 +96,7 @@ fs::path writableProgramFolder(const std::string& home) {
 
 fs::path dataFolder(const std::string& flag) {
     if (!flag.empty()) return flag;
-    if (const char* env = std::getenv("KAVRO_DATA"); env && *env) return env;
-    return KAVRO_DEFAULT_DATA_DIR;
+    return defaultDataFolder(KAVRO_DEFAULT_DATA_DIR);
 }
 
 void loadLexicon(Lexicon& lexicon, Engine& engine, const fs::path& data, StartupLog startupLog) {

@@ -1,20 +1,18 @@
-// One job at a time in a program folder: the work files (latin.lat, temp.lat, parser.txt) have
-// fixed names, so two runs in one folder would write over each other's text and log.
+// The command line's side of the program-folder lock (app/program_folder_lock.h): a run that
+// cannot have the folder ends with a one-line error.
 #pragma once
 
 #include <filesystem>
 
+#include "app/program_folder_lock.h"
+
 namespace kavro::cli {
 
-// The lock file every job takes in its program folder; it stays there, empty, between runs.
-inline constexpr const char* kProgramFolderLockFile = "kavro.lock";
+using kavro::kProgramFolderLockFile;
+using kavro::LockWait;
 
-// What a run does when another run holds the program folder.
-enum class LockWait { UntilFree, Never };
-
-// Takes the advisory lock (flock) on the program folder's lock file for the rest of the process:
-// the system releases it when the process ends, however it ends. When another run holds it,
-// either waits (with a note on stderr) or fails at once naming the folder.
+// Takes the lock for the rest of the process. When another run holds it, either waits (with a
+// note on stderr) or fails at once naming the folder.
 void lockProgramFolder(const std::filesystem::path& folder, LockWait wait);
 
 }  // namespace kavro::cli

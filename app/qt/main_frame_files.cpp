@@ -1,0 +1,121 @@
+// The frame's file commands: the file dialogs with their refused names, opening, saving and
+// reloading translations, the spell-check of a file, printing.
+#include "app/qt/main_frame.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextEdit>
+
+#include "app/file_choice.h"
+#include "app/spell_check_command.h"
+#include "app/translation_files.h"
+#include "app/qt/engine_text.h"
+#include "app/qt/kavro_view.h"
+#include "app/qt/printing.h"
+#include "app/qt/qt_host.h"
+#include "job/regular_file.h"
+
+namespace kavro::gui {
+namespace {
+
+namespace fs = std::filesystem;
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The dialog's filters: text files first, then all files.
+QString fileFilters() {
+    return text(kTextFilesFilter) + " (*.txt *.asc *.Txt *.Asc *.TXT *.ASC);;" + text(kAllFilesFilter) + " (*)";
+}
+
+}  // namespace
+std::optional<fs::path> CMainFrame::chooseFile(bool forSaving) {
+    QFileDialog dialog(this, text(forSaving ? kSaveResultTitle : kOpenLatinTitle));
+    dialog.setNameFilter(fileFilters());
+    dialog.setDefaultSuffix(text(kDefaultExtension));
+    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const fs::path chosen = dialog.selectedFiles().first().toStdString();
+    if (const auto refused = refusedFileMessage(chosen)) {
+        host_->message(*refused);
+        return std::nullopt;
+    }
+    return chosen;
+}
+
+void CMainFrame::openLatinFile(const fs::path& file) {
+    if (const auto refused = refusedFileMessage(file)) {
+        host_->message(*refused);
+        return;
+    }
+    view_->translateFile(file);
+}
+
+void CMainFrame::saveTranslationTo(const fs::path& file) {
+    if (const auto refused = refusedFileMessage(file)) {
+        host_->message(*refused);
+        return;
+    }
+    Engine& engine = view_->engine();
+    const bool whole = engine.translationText.find("\nTRUNCATED.") == std::string::npos;
+    saveTranslationAs(engine, file, toEngine(view_->translationBox()->toPlainText()), whole);
+}
+
+void CMainFrame::reloadTranslationFrom(const fs::path& file) {
+    if (const auto refused = refusedFileMessage(file)) {
+        host_->message(*refused);
+        return;
+    }
+    if (const auto reloaded = reloadTranslation(view_->engine(), file)) {
+        view_->translationBox()->setPlainText(toQt(reloaded->text));
+        view_->translationBox()->setReadOnly(!reloaded->editable);
+    }
+}
+
+void CMainFrame::openCommand() {
+    if (const auto file = chooseFile(false)) openLatinFile(*file);
+}
+
+void CMainFrame::renameCommand() {
+    if (const auto file = chooseFile(true)) saveTranslationTo(*file);
+}
+
+void CMainFrame::reloadCommand() {
+    if (const auto file = chooseFile(false)) reloadTranslationFrom(*file);
+}
+
+void CMainFrame::printCommand(bool preview) {
+    const ReadFile log = readRegularFile(view_->engine().file("parser.txt"));
+    if (!log.ok) {
+        host_->message(kLogUnopenable);
+        return;
+    }
+    if (!printer_) printer_ = new QPrinter;
+    const QFont font = view_->translationBox()->font();
+    if (preview) {
+        QPrintPreviewDialog dialog(printer_, this);
+        connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+                [&](QPrinter* printer) { printLog(*printer, log.content, font); });
+        dialog.exec();
+        return;
+    }
+    QPrintDialog dialog(printer_, this);
+    if (dialog.exec() == QDialog::Accepted) printLog(*printer_, log.content, font);
+}
+
+void CMainFrame::spellCheckCommand() {
+    if (const auto file = chooseFile(false)) spellCheckOf(*file);
+}
+
+void CMainFrame::spellCheckOf(const fs::path& file) {
+    if (view_->jobRunning()) return;
+    if (const auto refused = refusedFileMessage(file)) {
+        host_->message(*refused);
+        return;
+    }
+    if (const auto result = spellCheckFile(view_->engine(), file)) view_->showSpellCheck(*result);
+}
+
+}  // namespace kavro::gui
