@@ -14,8 +14,6 @@ namespace kavro {
 namespace {
 
 constexpr std::string_view kAllEndingStem = ".";
-constexpr std::uint8_t kOldestMedievalStem = 7;   // with age 7, stems of levels 7..10 are left out
-constexpr std::uint8_t kNewestMedievalStem = 10;
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -55,17 +53,26 @@ bool verbFormRefused(const StemRecord& stem, const InflectionRecord& infl) {
 }
 
 // The last reading produced within one split, to recognise a second dictionary entry that
-// repeats it with another meaning only.
+// repeats it with another meaning only. Two entries of different headwords on the same stem and
+// ending (secutus of sequor and of secutor, leporem of lepus and of lepos) are two readings.
 struct PreviousReading {
     StemRecord stem{};
     InflectionRecord inflection{};
 
     // True if (stem, inflection) repeats the previous reading of a stem of another meaning.
-    bool repeats(const StemRecord& s, const InflectionRecord& infl) {
+    bool repeats(const Engine& engine, const StemRecord& s, const InflectionRecord& infl) {
         if (s.meaningIndex == stem.meaningIndex) return false;
+        const StemRecord before = stem;
         stem.meaningIndex = s.meaningIndex;
         return std::memcmp(&s, &stem, sizeof s) == 0 &&
-               std::memcmp(&infl, &inflection, sizeof infl) == 0;
+               std::memcmp(&infl, &inflection, sizeof infl) == 0 && sameHeadword(engine, s, before);
+    }
+
+private:
+    static bool sameHeadword(const Engine& engine, const StemRecord& a, const StemRecord& b) {
+        const ViewOptions& options = engine.options;
+        return std::strcmp(lookUpMeaningRecord(engine.lexicon, options, a).latin,
+                           lookUpMeaningRecord(engine.lexicon, options, b).latin) == 0;
     }
 };
 
@@ -94,20 +101,16 @@ private:
     bool searched_ = false;
 };
 
-bool leftOutByAge(const Engine& engine, const StemRecord& stem) {
-    return engine.options.age == kAgeMedieval && stem.ageLevel >= kOldestMedievalStem &&
-           stem.ageLevel <= kNewestMedievalStem;
-}
-
-// The readings of tempstems[slot] with the `count` inflections now in tempinflects.
+// The readings of tempstems[slot] with the `count` inflections now in tempinflects. A stem of a
+// later age than the medieval option admits (NeoLatin, Modern) is read all the same: its age
+// level ranks it after the older readings when the sentence chooses, it does not vanish.
 int emitStem(Engine& engine, int slot, int count, int sourceKind, PreviousReading& previous) {
     const StemRecord& stem = engine.tempstems[slot];
-    if (leftOutByAge(engine, stem)) return 0;
     int emitted = 0;
     for (int j = 0; j < count; ++j) {
         const InflectionRecord& infl = engine.tempinflects[j];
         if (readingRefused(stem, infl)) continue;
-        if (previous.repeats(stem, infl)) continue;
+        if (previous.repeats(engine, stem, infl)) continue;
         emitAnalysis(engine, slot, j, emitted, sourceKind);
         ++emitted;
         previous.inflection = infl;
