@@ -202,6 +202,7 @@ Row conjugationRow(int which, int variant) {
         if (variant == 2) return {{add("o"), add("le"), perfect, supine}};
         break;
     case 7:
+        if (variant == 2) return {{s2("am"), emptied, perfect, supine}};   // inquam
         if (variant == 3) return {{add("o"), add("se"), perfect, supine}};
         return {{add("o"), emptied, perfect, supine}};
     case 9:
@@ -234,7 +235,7 @@ Row impersonalRow(int which, int variant) {
         if (variant == 2) return {{emptied, say("le"), perfect, participle}};
         break;
     case 7:
-        if (variant == 1 || variant == 2) return {{emptied, emptied, s1("it"), participle}};
+        if (variant == 1 || variant == 2) return {{emptied, emptied, s2("it"), participle}};   // ait, inquit
         if (variant == 3) return {{emptied, say("se"), s1("it"), participle}};
         return {{emptied, emptied, s1("it"), participle}};
     case 9:

@@ -92,6 +92,10 @@ TEST(CitationForm, EveryAdjectiveClassNamesTheWord) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(form(c.s1, c.s2, "", "", grammar(4, c.which, c.variant)), c.expected) << c.s1;
+    // The defective verbs of which 7 by the forms a dictionary gives them.
+    EXPECT_EQ(form("inqui", "inqu", "zzz", "zzz", grammar(7, 7, 2)), "inquam, -, -, -");
+    EXPECT_EQ(form("inqui", "inqu", "zzz", "zzz", grammar(7, 7, 2, 0, 8)), "-, -, inquit, -");
+    EXPECT_EQ(form("ai", "a", "zzz", "zzz", grammar(7, 7, 1, 0, 8)), "-, -, ait, -");
 }
 
 TEST(CitationForm, ConjugationsAndVerbKinds) {
