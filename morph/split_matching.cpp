@@ -101,11 +101,31 @@ private:
     bool searched_ = false;
 };
 
-// The readings of tempstems[slot] with the `count` inflections now in tempinflects. A stem of a
-// later age than the medieval option admits (NeoLatin, Modern) is read all the same: its age
-// level ranks it after the older readings when the sentence chooses, it does not vanish.
-int emitStem(Engine& engine, int slot, int count, int sourceKind, PreviousReading& previous) {
+// Under the medieval age, the words of later Latin (NeoLatin and Modern: levels 7 to 10) rank
+// after the older ones: a word is read from them only when no older entry reads it (scabinus,
+// metaphysica), so they never crowd the readings of an older word and never vanish.
+constexpr std::uint8_t kOldestLaterStem = 7;
+constexpr std::uint8_t kNewestLaterStem = 10;
+
+bool laterThanTheAge(const Engine& engine, const StemRecord& stem) {
+    return engine.options.age == kAgeMedieval && stem.ageLevel >= kOldestLaterStem &&
+           stem.ageLevel <= kNewestLaterStem;
+}
+
+// Which stems one matching pass reads, and whether it passed over a later one.
+struct AgePass {
+    bool admitLater = false;
+    bool leftOutLater = false;
+};
+
+// The readings of tempstems[slot] with the `count` inflections now in tempinflects.
+int emitStem(Engine& engine, int slot, int count, int sourceKind, PreviousReading& previous,
+             AgePass& pass) {
     const StemRecord& stem = engine.tempstems[slot];
+    if (!pass.admitLater && laterThanTheAge(engine, stem)) {
+        pass.leftOutLater = true;
+        return 0;
+    }
     int emitted = 0;
     for (int j = 0; j < count; ++j) {
         const InflectionRecord& infl = engine.tempinflects[j];
@@ -126,7 +146,8 @@ bool searchesMayBeLeftOut(const Engine& engine) {
     return engine.lexicon.stemRunsFitTempstems && engine.lexicon.userStems.empty();
 }
 
-int matchSplit(Engine& engine, int split, int sourceKind, bool mayLeaveOut, StemSearchHint& hint) {
+int matchSplit(Engine& engine, int split, int sourceKind, bool mayLeaveOut, StemSearchHint& hint,
+               AgePass& pass) {
     const std::string_view stemPart = engine.wordSplits.stems[split];
     const std::string_view ending = engine.wordSplits.endings[split];
     EndingRun endings(engine, ending);
@@ -143,7 +164,7 @@ int matchSplit(Engine& engine, int split, int sourceKind, bool mayLeaveOut, Stem
         int k = endings.fit(i);
         if (stem.partOfSpeech == speech_type::Participle) k = addSupine(engine, ending, i, k);
         if (k <= 0) continue;
-        total += emitStem(engine, i, k, sourceKind, previous);
+        total += emitStem(engine, i, k, sourceKind, previous, pass);
         previous.stem = stem;
         if (sourceKind != source_kind::Addon) ++engine.groupNumber;
     }
@@ -181,9 +202,15 @@ int matchSplits(Engine& engine, int splitCount, int sourceKind) {
     const int n = splitCount < static_cast<int>(kWordSplitCapacity) ? splitCount
                                                                     : static_cast<int>(kWordSplitCapacity);
     const bool mayLeaveOut = searchesMayBeLeftOut(engine);
+    AgePass pass;
     StemSearchHint hint;
     for (int s = 0; s < n; ++s)
-        total += matchSplit(engine, s, sourceKind, mayLeaveOut && s + 1 < n, hint);
+        total += matchSplit(engine, s, sourceKind, mayLeaveOut && s + 1 < n, hint, pass);
+    if (total > 0 || !pass.leftOutLater) return total;
+    pass.admitLater = true;   // nothing older reads the word: the later entries do
+    StemSearchHint again;
+    for (int s = 0; s < n; ++s)
+        total += matchSplit(engine, s, sourceKind, mayLeaveOut && s + 1 < n, again, pass);
     return total;
 }
 
