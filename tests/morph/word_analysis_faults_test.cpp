@@ -126,6 +126,13 @@ TEST_F(WordAnalysisFaults, DerivedReadingsAreCitedAsWords) {
     EXPECT_TRUE(derived) << cited(0);
 }
 
+// A second headword on the same stem and ending is a reading of its own, not a repeated sense.
+TEST_F(WordAnalysisFaults, TwoHeadwordsOnOneStemAreTwoReadings) {
+    auto verb = [](std::uint8_t pos) { return pos == speech_type::Verb || pos == speech_type::Participle; };
+    expectCited(*this, {{"secutus", "sequor"}, {"coxit", "coquo"}}, verb, "second headword dropped");
+    expectCited(*this, {{"leporem", "lepus"}}, anyPart, "second headword dropped");
+}
+
 TEST_F(WordAnalysisFaults, MedievalSpellingsAreReadAsVariants) {
     expectCited(*this, {{"ymago", "imago"}, {"ydioma", "idioma"}, {"ymnus", "hymnus"},
                         {"insule", "insula"}, {"forme", "forma"}, {"edificare", "aedifico"},
