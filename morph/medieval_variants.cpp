@@ -39,7 +39,7 @@ constexpr MedievalRewrite kMedievalRewrites[] = {
     {"ci", 0, 1, "t"},                       // gracia -> gratia
     {"ti", 0, 1, "c"},                       // nuntius -> nuncius
     {"nn", 0, 1, "m"},                       // solennis -> solemnis
-    {"ch", 1, 1, ""},                        // michi -> mihi
+    {"ch", 1, 1, ""},                        // charitas -> caritas
     {"th", 1, 1, ""},                        // cathena -> catena
     {"ae", 0, 1, "", Place::NotWordEnd},     // aecclesia -> ecclesia
     {"oe", 0, 1, ""},                        // coena -> cena
@@ -53,6 +53,7 @@ constexpr MedievalRewrite kMedievalRewrites[] = {
     {"ms", 1, 0, "p"},                       // sumsi -> sumpsi
     {"mt", 1, 0, "p"},                       // sumtus -> sumptus
     {"uor", 1, 1, "e", Place::Anywhere, 0, kVariant, "e for o"},        // uorto -> uerto
+    {"ch", 0, 1, "", Place::Anywhere, 0, kVariant, "h for ch"},        // michi -> mihi
     {"e", 0, 1, "ae", Place::WordEnd, 3, kVariant, "ae for final e"},   // insule -> insulae
     {"e", 0, 1, "ae", Place::Anywhere, 0, kVariant, "ae for e"},       // cesar -> caesar
     {"e", 0, 1, "oe", Place::Anywhere, 0, kVariant, "oe for e"},       // pena -> poena
