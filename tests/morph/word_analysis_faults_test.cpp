@@ -139,10 +139,16 @@ TEST_F(WordAnalysisFaults, MedievalSpellingsAreReadAsVariants) {
                         {"comutatio", "commutatio"}, {"seo", "seu"}, {"capud", "caput"},
                         {"litterra", "littera"}, {"michi", "ego"}},
                 anyPart, "medieval spelling lost");
+    // Marked as variants, and the word-mode trace names the spelling that was read.
+    world_->engine->log.open(world_->folder.file("parser.txt"));
+    options().sentenceMode = false;
     resetWordStatusCache(engine());
     analyse({"insule", "PUNCT@"});
+    engine().log.close();
     for (const Reading& r : readingsOf(0))
         EXPECT_EQ(r.sourceKind, source_kind::SpellingVariant) << "ranked as a variant: " << cited(0);
+    EXPECT_NE(world_->folder.read("parser.txt").find("Read as a spelling variant (ae for final e): insulae"),
+              std::string::npos);
 }
 
 }  // namespace
