@@ -7,6 +7,7 @@
 #include "job/engine.h"
 #include "job/log_writer.h"
 #include "job/regular_file.h"
+#include "job/stages.h"
 
 namespace kavro {
 namespace {
@@ -109,6 +110,8 @@ BoxContents showTranslation(Engine& engine) {
     }
     return currentBoxContents(engine);
 }
+
+void showTranslationBoxes(Engine& engine) { showTranslation(engine); }
 
 BoxContents emptyLatin(Engine& engine) {
     engine.groupNumber = 0;

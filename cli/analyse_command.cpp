@@ -130,7 +130,9 @@ json readingOf(const PrintedReading& p) {
     const WordAnalysis& a = *p.record;
     const AnalysisSource& note = *p.note;
     json r;
-    r["pos"] = nameOf(appendSpeechTypeName, a.partOfSpeech);
+    // The log names code 64 "Unknown part"; the JSON names it as the README does.
+    r["pos"] = a.partOfSpeech == speech_type::NotFound ? "NOT FOUND"
+                                                       : nameOf(appendSpeechTypeName, a.partOfSpeech);
     r["pos_code"] = a.partOfSpeech;
     r["codes"] = codesOf(a);
     r["form"] = utf8(fieldText(a.analysedForm));

@@ -37,4 +37,8 @@ void clearSentenceContext(Engine& engine);
 void resetAutoArea(Engine& engine);
 void reportAutoArea(Engine& engine);
 
+// app/: after a job, loads parser.txt into the translation box and refreshes both boxes (the
+// view's command logic; the job hands its result up through this seam).
+void showTranslationBoxes(Engine& engine);
+
 }  // namespace kavro

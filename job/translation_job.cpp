@@ -4,7 +4,6 @@
 #include <cstring>
 #include <string_view>
 
-#include "app/translate_command.h"
 #include "job/elapsed_time.h"
 #include "job/engine.h"
 #include "job/log_writer.h"
@@ -162,7 +161,7 @@ std::FILE* openTempFile(Engine& engine, JobResult& result) {
 const JobStages& engineStages() {
     static const JobStages stages{prepareLatinFile,     readSentence,       resetWordStatusCache,
                                   analyseSentenceWords, translateSentence,  clearSentenceContext,
-                                  resetAutoArea,        reportAutoArea};
+                                  resetAutoArea,        reportAutoArea,     showTranslationBoxes};
     return stages;
 }
 
@@ -194,8 +193,8 @@ JobResult runTranslationJob(Engine& engine, std::filesystem::path& latinFile,
         reportLogWriteFailure(engine, result);
         return result;
     }
-    if (!engine.searchRunning && !engine.spellCheckRunning) {
-        showTranslation(engine);
+    if (!engine.searchRunning && !engine.spellCheckRunning && stages.showTranslation) {
+        stages.showTranslation(engine);
         result.boxesRefreshed = true;
     }
     if (engine.options.autoArea) stages.reportAutoArea(engine);

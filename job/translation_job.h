@@ -40,6 +40,7 @@ struct JobStages {
     std::function<void(Engine&)> clearSentenceContext;
     std::function<void(Engine&)> resetAutoArea;
     std::function<void(Engine&)> reportAutoArea;
+    std::function<void(Engine&)> showTranslation;   // none: the boxes are left as they were
 };
 const JobStages& engineStages();
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/citation_form.h"
+#include "morph/citation_form.h"
 #include "english/meanings.h"
 #include "job/engine.h"
 #include "job/fixed_text.h"

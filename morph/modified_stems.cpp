@@ -10,6 +10,7 @@
 #include "job/fixed_text.h"
 #include "job/grammar_codes.h"
 #include "morph/analysis_emit.h"
+#include "morph/citation_form.h"
 #include "morph/inflection_search.h"
 #include "morph/stem_search.h"
 #include "morph/word_repairs.h"
@@ -182,7 +183,7 @@ int SuffixMatch::emitStem(int slot, const StemRecord& original, const SuffixRule
     const MeaningRecord& meaning =
         lookUpMeaningRecord(e_.lexicon, e_.options, original, MeaningUse::SuffixedWord);
     AddonRecord texts{};
-    copyField(texts.key, stemText);
+    copyField(texts.key, derivedHeadword(stemText, stem));   // cited as a word, not a stem
     suffixedEnglish(texts.english, fieldText(meaning.english), rule.english);
     int emitted = 0;
     for (int j = 0; j < k; ++j) {

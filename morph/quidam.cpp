@@ -20,32 +20,46 @@ namespace {
 
 enum class Follows { Nothing, Que, Ne };
 
+// The head of the citation form of a compound of the qui/quis family: quidam and quicumque
+// are cited from qui, quisque and quisquam from quis.
+enum class Head { Qui, Quis };
+
 struct PronounSuffix {
     std::string_view text;
     int code;                  // e: with the family's value, the English of the compound
     Follows follows;           // a conjunction cut along with the suffix
     std::size_t longerThan;    // only for words of more letters than this
+    std::string_view cited;    // the suffix as the citation form writes it
+    Head head;                 // the qui/quis family's head before it
 };
 
 // Tested in this order at the end of the word; the first that matches is cut off.
 constexpr PronounSuffix kPronounSuffixes[] = {
-    {"dam", 1, Follows::Nothing, 0},     {"damque", 1, Follows::Que, 0},
-    {"quamque", 3, Follows::Que, 7},     {"nam", 5, Follows::Nothing, 0},
-    {"uiscumque", 9, Follows::Nothing, 0}, {"cumque", 6, Follows::Nothing, 0},
-    {"cunque", 6, Follows::Nothing, 0},  {"que", 2, Follows::Nothing, 0},
-    {"quam", 3, Follows::Nothing, 0},    {"piam", 4, Follows::Nothing, 0},
-    {"libet", 7, Follows::Nothing, 0},   {"uis", 8, Follows::Nothing, 0},
-    {"damne", 1, Follows::Ne, 0},        {"quamne", 3, Follows::Ne, 0},
+    {"dam", 1, Follows::Nothing, 0, "dam", Head::Qui},
+    {"damque", 1, Follows::Que, 0, "dam", Head::Qui},
+    {"quamque", 3, Follows::Que, 7, "quam", Head::Quis},
+    {"nam", 5, Follows::Nothing, 0, "nam", Head::Quis},
+    {"uiscumque", 9, Follows::Nothing, 0, "uiscumque", Head::Qui},
+    {"cumque", 6, Follows::Nothing, 0, "cumque", Head::Qui},
+    {"cunque", 6, Follows::Nothing, 0, "cumque", Head::Qui},
+    {"que", 2, Follows::Nothing, 0, "que", Head::Quis},
+    {"quam", 3, Follows::Nothing, 0, "quam", Head::Quis},
+    {"piam", 4, Follows::Nothing, 0, "piam", Head::Quis},
+    {"libet", 7, Follows::Nothing, 0, "libet", Head::Qui},
+    {"uis", 8, Follows::Nothing, 0, "uis", Head::Qui},
+    {"damne", 1, Follows::Ne, 0, "dam", Head::Qui},
+    {"quamne", 3, Follows::Ne, 0, "quam", Head::Quis},
 };
 
 struct PronounFamily {
     std::string_view start;
     int value;
+    std::string_view head;     // the nominative the citation form begins with
 };
 
-// Tested in this order; a word of none of them counts 0.
+// Tested in this order; a word of none of them counts 0 and is of the qui/quis family.
 constexpr PronounFamily kPronounFamilies[] = {
-    {"qual", 16}, {"quant", 32}, {"ut", 48}, {"pler", 64},
+    {"qual", 16, "qualis"}, {"quant", 32, "quantus"}, {"ut", 48, "uter"}, {"pler", 64, "plerus"},
 };
 
 struct CompoundEnglish {
@@ -53,12 +67,12 @@ struct CompoundEnglish {
     std::string_view english;
 };
 
-// Suffix code plus family value; any other sum (7, a bare "libet" compound) gives no reading.
+// Suffix code plus family value; any other sum gives no reading.
 constexpr CompoundEnglish kCompoundEnglish[] = {
     {1, "certain"},          {2, "each"},
     {3, "any"},              {4, "some"},
     {5, "which"},            {6, "whichever"},
-    {8, "any-you-please"},   {9, "any-whatsoever"},
+    {7, "any-you-please"},   {8, "any-you-please"},   {9, "any-whatsoever"},
     {22, "of-whatever-kind"}, {38, "however great"},
     {39, "as-great-as-you-like"}, {40, "however-great"},
     {50, "each"},            {54, "whichever"},
@@ -81,16 +95,25 @@ const PronounSuffix* suffixOf(std::string_view word) {
     return nullptr;
 }
 
-int familyValueOf(std::string_view word) {
+const PronounFamily* familyOf(std::string_view word) {
     for (const PronounFamily& f : kPronounFamilies)
-        if (word.starts_with(f.start)) return f.value;
-    return 0;
+        if (word.starts_with(f.start)) return &f;
+    return nullptr;
 }
 
-void traceReading(Engine& engine, const WordAnalysis& a, std::string_view latin) {
+// The compound as a dictionary cites it, whatever form was read: quendam and quaedam are forms
+// of quidam, quemque of quisque, utriusque of uterque.
+std::string citationOf(const PronounFamily* family, const PronounSuffix& suffix) {
+    std::string cited(family ? family->head : suffix.head == Head::Quis ? "quis" : "qui");
+    cited += suffix.cited;
+    return cited;
+}
+
+void traceReading(Engine& engine, const WordAnalysis& a, std::string_view latin,
+                  std::string_view cited) {
     if (engine.options.sentenceMode) return;
-    const int n = static_cast<int>(latin.size());
-    engine.log.printf("%.*s - %.*s\n%s\n", n, latin.data(), n, latin.data(), a.english);
+    const int n = static_cast<int>(latin.size()), c = static_cast<int>(cited.size());
+    engine.log.printf("%.*s - %.*s\n%s\n", n, latin.data(), c, cited.data(), a.english);
     std::string line;
     formatAnalysis(line, a, engine.options.easyLatin);
     engine.log.printf("%s\n\n", line.c_str());
@@ -120,7 +143,7 @@ bool placeConjunctionFirst(Engine& engine, Follows follows) {
     a.rarity = 1;
     storeAnalysedForm(a, que ? "que." : "ne.");
     copyField(a.english, que ? "and" : "is it not that");
-    traceReading(engine, a, text);
+    traceReading(engine, a, text, text);
     const int index = engine.analysisCount;
     appendAnalysis(engine, a);
     noteAnalysisSource(engine, index, text, source_kind::Addon);
@@ -136,7 +159,8 @@ int matchQuidam(Engine& engine, WordBuffer& wordBuffer, int length) {
                                                                    static_cast<std::size_t>(length)));
     const PronounSuffix* suffix = suffixOf(word);
     if (!suffix) return 0;
-    const std::string_view english = englishFor(suffix->code + familyValueOf(word));
+    const PronounFamily* family = familyOf(word);
+    const std::string_view english = englishFor(suffix->code + (family ? family->value : 0));
     if (english.empty()) return 0;
     const std::string_view base = word.substr(0, word.size() - suffix->text.size());
     const auto first = std::lower_bound(
@@ -152,6 +176,7 @@ int matchQuidam(Engine& engine, WordBuffer& wordBuffer, int length) {
         placeConjunctionFirst(engine, suffix->follows);
     }
 
+    const std::string cited = citationOf(family, *suffix);
     int count = 0;
     for (auto it = first; it != std::end(kPronounCompoundForms) && it->form == base; ++it) {
         if (count == kMostQuidamEntries) {
@@ -169,11 +194,11 @@ int matchQuidam(Engine& engine, WordBuffer& wordBuffer, int length) {
         a.groupNumber = static_cast<std::int16_t>(engine.groupNumber);
         storeAnalysedForm(a, form);
         copyField(a.english, english);
-        traceReading(engine, a, form);
+        traceReading(engine, a, form, cited);
         const int index = engine.analysisCount;
         appendAnalysis(engine, a);
-        noteAnalysisSource(engine, index, form, source_kind::Addon);
-        collect(engine, english, form);
+        noteAnalysisSource(engine, index, cited, source_kind::Addon);
+        collect(engine, english, cited);
         ++count;
     }
     ++engine.groupNumber;

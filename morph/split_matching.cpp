@@ -14,8 +14,6 @@ namespace kavro {
 namespace {
 
 constexpr std::string_view kAllEndingStem = ".";
-constexpr std::uint8_t kOldestMedievalStem = 7;   // with age 7, stems of levels 7..10 are left out
-constexpr std::uint8_t kNewestMedievalStem = 10;
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -55,17 +53,26 @@ bool verbFormRefused(const StemRecord& stem, const InflectionRecord& infl) {
 }
 
 // The last reading produced within one split, to recognise a second dictionary entry that
-// repeats it with another meaning only.
+// repeats it with another meaning only. Two entries of different headwords on the same stem and
+// ending (secutus of sequor and of secutor, leporem of lepus and of lepos) are two readings.
 struct PreviousReading {
     StemRecord stem{};
     InflectionRecord inflection{};
 
     // True if (stem, inflection) repeats the previous reading of a stem of another meaning.
-    bool repeats(const StemRecord& s, const InflectionRecord& infl) {
+    bool repeats(const Engine& engine, const StemRecord& s, const InflectionRecord& infl) {
         if (s.meaningIndex == stem.meaningIndex) return false;
+        const StemRecord before = stem;
         stem.meaningIndex = s.meaningIndex;
         return std::memcmp(&s, &stem, sizeof s) == 0 &&
-               std::memcmp(&infl, &inflection, sizeof infl) == 0;
+               std::memcmp(&infl, &inflection, sizeof infl) == 0 && sameHeadword(engine, s, before);
+    }
+
+private:
+    static bool sameHeadword(const Engine& engine, const StemRecord& a, const StemRecord& b) {
+        const ViewOptions& options = engine.options;
+        return std::strcmp(lookUpMeaningRecord(engine.lexicon, options, a).latin,
+                           lookUpMeaningRecord(engine.lexicon, options, b).latin) == 0;
     }
 };
 
@@ -94,20 +101,36 @@ private:
     bool searched_ = false;
 };
 
-bool leftOutByAge(const Engine& engine, const StemRecord& stem) {
-    return engine.options.age == kAgeMedieval && stem.ageLevel >= kOldestMedievalStem &&
-           stem.ageLevel <= kNewestMedievalStem;
+// Under the medieval age, the words of later Latin (NeoLatin and Modern: levels 7 to 10) rank
+// after the older ones: a word is read from them only when no older entry reads it (scabinus,
+// metaphysica), so they never crowd the readings of an older word and never vanish.
+constexpr std::uint8_t kOldestLaterStem = 7;
+constexpr std::uint8_t kNewestLaterStem = 10;
+
+bool laterThanTheAge(const Engine& engine, const StemRecord& stem) {
+    return engine.options.age == kAgeMedieval && stem.ageLevel >= kOldestLaterStem &&
+           stem.ageLevel <= kNewestLaterStem;
 }
 
+// Which stems one matching pass reads, and whether it passed over a later one.
+struct AgePass {
+    bool admitLater = false;
+    bool leftOutLater = false;
+};
+
 // The readings of tempstems[slot] with the `count` inflections now in tempinflects.
-int emitStem(Engine& engine, int slot, int count, int sourceKind, PreviousReading& previous) {
+int emitStem(Engine& engine, int slot, int count, int sourceKind, PreviousReading& previous,
+             AgePass& pass) {
     const StemRecord& stem = engine.tempstems[slot];
-    if (leftOutByAge(engine, stem)) return 0;
+    if (!pass.admitLater && laterThanTheAge(engine, stem)) {
+        pass.leftOutLater = true;
+        return 0;
+    }
     int emitted = 0;
     for (int j = 0; j < count; ++j) {
         const InflectionRecord& infl = engine.tempinflects[j];
         if (readingRefused(stem, infl)) continue;
-        if (previous.repeats(stem, infl)) continue;
+        if (previous.repeats(engine, stem, infl)) continue;
         emitAnalysis(engine, slot, j, emitted, sourceKind);
         ++emitted;
         previous.inflection = infl;
@@ -123,7 +146,8 @@ bool searchesMayBeLeftOut(const Engine& engine) {
     return engine.lexicon.stemRunsFitTempstems && engine.lexicon.userStems.empty();
 }
 
-int matchSplit(Engine& engine, int split, int sourceKind, bool mayLeaveOut, StemSearchHint& hint) {
+int matchSplit(Engine& engine, int split, int sourceKind, bool mayLeaveOut, StemSearchHint& hint,
+               AgePass& pass) {
     const std::string_view stemPart = engine.wordSplits.stems[split];
     const std::string_view ending = engine.wordSplits.endings[split];
     EndingRun endings(engine, ending);
@@ -140,7 +164,7 @@ int matchSplit(Engine& engine, int split, int sourceKind, bool mayLeaveOut, Stem
         int k = endings.fit(i);
         if (stem.partOfSpeech == speech_type::Participle) k = addSupine(engine, ending, i, k);
         if (k <= 0) continue;
-        total += emitStem(engine, i, k, sourceKind, previous);
+        total += emitStem(engine, i, k, sourceKind, previous, pass);
         previous.stem = stem;
         if (sourceKind != source_kind::Addon) ++engine.groupNumber;
     }
@@ -178,9 +202,15 @@ int matchSplits(Engine& engine, int splitCount, int sourceKind) {
     const int n = splitCount < static_cast<int>(kWordSplitCapacity) ? splitCount
                                                                     : static_cast<int>(kWordSplitCapacity);
     const bool mayLeaveOut = searchesMayBeLeftOut(engine);
+    AgePass pass;
     StemSearchHint hint;
     for (int s = 0; s < n; ++s)
-        total += matchSplit(engine, s, sourceKind, mayLeaveOut && s + 1 < n, hint);
+        total += matchSplit(engine, s, sourceKind, mayLeaveOut && s + 1 < n, hint, pass);
+    if (total > 0 || !pass.leftOutLater) return total;
+    pass.admitLater = true;   // nothing older reads the word: the later entries do
+    StemSearchHint again;
+    for (int s = 0; s < n; ++s)
+        total += matchSplit(engine, s, sourceKind, mayLeaveOut && s + 1 < n, again, pass);
     return total;
 }
 

@@ -229,20 +229,10 @@ std::string_view splitElidedVerb(WordBuffer& word, const ViewOptions& options) {
     return est.empty() ? splitPlautineEs(word) : est;
 }
 
-void repairSpelling(WordBuffer& word, const ViewOptions& options) {
-    if (options.age != kAgeAll && word.length >= 2) {
-        const bool beforeC = word.text[1] == 'c';
-        if (word.text[0] == 'y') {
-            if (beforeC) word.text[0] = 'i';
-            else word.insert(0, 'h');
-        } else if (word.text[0] == 'Y') {
-            if (beforeC) {
-                word.text[0] = 'I';
-            } else if (word.insert(0, 'H')) {
-                word.text[1] = 'y';
-            }
-        }
-    }
+// An initial y is left as written: word analysis tries it as hy and as i when the dictionary
+// does not know the word (ymnus, ymago, Ytalia), so a token is never rewritten into a word that
+// the text does not hold.
+void repairSpelling(WordBuffer& word, const ViewOptions&) {
     if (startsWithIgnoringCase(word.view(), "uigesi")) word.text[2] = 'c';
 }
 

@@ -57,7 +57,7 @@ void shapeLetterCase(WordBuffer& word, const CapitalCounts& counts);
 // it is cut off the word and returned ("est", "es" or empty).
 std::string_view splitElidedVerb(WordBuffer& word, const ViewOptions& options);
 
-// Spelling repairs: initial y (outside age 15) and uigesi- for uicesi-.
+// Spelling repair of the tokenizer: uigesi- for uicesi-.
 void repairSpelling(WordBuffer& word, const ViewOptions& options);
 
 // The tokens a cleaned word becomes, in order: an initial joined to a numeral gives two pieces to

@@ -60,10 +60,12 @@ endif()
 
 field(found 2 "" found)
 field(pos_code 2 0 pos_code)
+field(pos 2 0 pos)
 field(citation 2 0 citation)
 field(form 2 0 form)
-if(found OR NOT pos_code EQUAL 64 OR NOT citation STREQUAL "NOT FOUND" OR NOT form STREQUAL "[xyzzyq]")
-  message(FATAL_ERROR "xyzzyq: found ${found}, pos_code ${pos_code}, citation '${citation}', form '${form}'")
+if(found OR NOT pos_code EQUAL 64 OR NOT pos STREQUAL "NOT FOUND" OR NOT citation STREQUAL "NOT FOUND"
+   OR NOT form STREQUAL "[xyzzyq]")
+  message(FATAL_ERROR "xyzzyq: found ${found}, pos '${pos}' (${pos_code}), citation '${citation}', form '${form}'")
 endif()
 
 field(punctuation 3 "" punctuation)

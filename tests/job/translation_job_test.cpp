@@ -63,6 +63,7 @@ struct ScriptedStages {
         s.clearSentenceContext = [this](Engine&) { calls.push_back("clearContext"); };
         s.resetAutoArea = [this](Engine&) { calls.push_back("resetAutoArea"); };
         s.reportAutoArea = [this](Engine&) { calls.push_back("reportAutoArea"); };
+        s.showTranslation = engineStages().showTranslation;
         return s;
     }
 };

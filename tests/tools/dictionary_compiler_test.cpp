@@ -145,8 +145,8 @@ TEST_F(PackageDictionary, SortedStemsAndLetterIndex) {
 }
 
 // The package's own stem index (STEMFILE.GEN) is built by the same key rules: every (stem,
-// key, part of speech, which, variant) of it must be in dictUK.dat and nothing else, the PACK
-// stems apart (they are left out).
+// key, part of speech, which, variant) of it must be in dictUK.dat, the PACK stems apart (they
+// are left out); beyond it only the comparison stems of adjectives entered in the positive.
 TEST_F(PackageDictionary, StemKeysAgreeWithThePackageStemIndex) {
     using Stem = std::tuple<std::string, int, int, int, int>;
     auto stem = [](std::string text, int key, int pos, int which, int variant) {
@@ -166,8 +166,15 @@ TEST_F(PackageDictionary, StemKeysAgreeWithThePackageStemIndex) {
     std::set<Stem> ours;
     for (const StemRecord& s : compileDictionary(*records_).stems)
         ours.insert(stem(s.stem, s.stemKey, s.partOfSpeech, s.which, s.variant));
-    EXPECT_EQ(ours.size(), package.size());
-    EXPECT_TRUE(ours == package);
+    for (const Stem& p : package) EXPECT_TRUE(ours.count(p)) << std::get<0>(p);
+    std::size_t comparisonStems = 0;
+    for (const Stem& o : ours) {
+        if (package.count(o)) continue;
+        EXPECT_EQ(std::get<2>(o), 4) << std::get<0>(o);
+        EXPECT_TRUE(std::get<1>(o) == 3 || std::get<1>(o) == 4) << std::get<0>(o);
+        ++comparisonStems;
+    }
+    EXPECT_GT(comparisonStems, 10000u) << "utili-, utilissi- and the like";
 }
 
 TEST_F(PackageDictionary, NoStemHasMoreRecordsThanTheStemWorkTableHolds) {

@@ -121,6 +121,11 @@ TEST(InflectionCompiler, PackageTableKeepsTheSearchInvariant) {
         const int c = std::strcmp(r[i - 1].ending, r[i].ending);
         ASSERT_TRUE(c < 0 || (c == 0 && r[i - 1].partOfSpeech <= r[i].partOfSpeech)) << i;
     }
+    // Folded like every looked-up word: the pronoun genitive "jus" is stored "ius" (cuius).
+    for (const InflectionRecord& x : r) EXPECT_FALSE(holdsUnfoldedLetter(x.ending)) << x.ending;
+    EXPECT_TRUE(std::any_of(r.begin(), r.end(), [](const InflectionRecord& x) {
+        return x.partOfSpeech == 2 && std::strcmp(x.ending, "ius") == 0;
+    }));
 }
 
 PackageInflection gerundive(const char* ending, std::uint8_t grammarCase, std::uint8_t number,

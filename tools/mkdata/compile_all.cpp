@@ -3,12 +3,15 @@
 #include <string_view>
 
 #include "english/polish_records.h"
+#include "job/fixed_text.h"
+#include "job/lexicon_records.h"
 #include "tools/mkdata/addon_compiler.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/dictionary_compiler.h"
 #include "tools/mkdata/extra_entries.h"
 #include "tools/mkdata/inflection_compiler.h"
 #include "tools/mkdata/manifest.h"
+#include "tools/mkdata/meaning_text.h"
 #include "tools/mkdata/package_reader.h"
 #include "tools/mkdata/phonetic_compiler.h"
 #include "tools/mkdata/polish_tables.h"
@@ -40,11 +43,23 @@ void checkComplete(const std::filesystem::path& file, std::size_t records) {
     }
 }
 
+// Every look-up folds j to i and v to u before it searches, so a stored text that still holds
+// one of them could never be matched: the compiler refuses to write it.
+template <typename Record, std::size_t N>
+void checkFolded(const char* file, const std::vector<Record>& records, char (Record::*field)[N]) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const std::string_view text = fieldText(records[i].*field);
+        if (holdsUnfoldedLetter(text))
+            throw recordError(file, i + 1, "stored text '" + std::string(text) + "' holds j or v");
+    }
+}
+
 void compileInflectionFile(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
     const auto inflectionFile = o.packageDir / "INFLECTS.SEC";
     const auto package = readInflections(inflectionFile);
     checkComplete(inflectionFile, package.size());
     const auto records = compileInflections(package);
+    checkFolded("inflects.dat", records, &InflectionRecord::ending);
     out.writeRecords("inflects.dat", records);
     report << "inflects.dat: " << records.size() << " inflections (" << package.size() - records.size()
            << " masculine and neuter gerundive pairs merged)\n";
@@ -61,6 +76,7 @@ void compileDictionaryFiles(const CompileOptions& o, OutputFolder& out, std::ost
     // Our entries come after the package's, so the package's meaning numbers stay as they are.
     records.insert(records.end(), extras.begin(), extras.end());
     const CompiledDictionary d = compileDictionary(records);
+    checkFolded("dictUK.dat", d.stems, &StemRecord::stem);
     std::string bytes = OutputFolder::recordBytes(d.stems);
     bytes.append(reinterpret_cast<const char*>(d.letterIndex.data()),
                  d.letterIndex.size() * sizeof(LetterIndex));
@@ -86,6 +102,7 @@ void compileAddonFile(const CompileOptions& o, OutputFolder& out, std::ostream& 
     const auto englishFile = o.sourceDir / "tackons.txt";
     const auto records = compileAddons(package.tackons, readSourceTable(englishFile, 6),
                                        englishFile.string());
+    checkFolded("addons.dat", records, &AddonRecord::key);
     out.writeRecords("addons.dat", records);
     report << "ADDONS.LAT: " << package.prefixes << " prefixes, " << package.suffixes
            << " suffixes (fixed tables of the analyser), " << package.tackons.size()
@@ -100,6 +117,7 @@ void compileUniqueFile(const CompileOptions& o, OutputFolder& out, std::ostream&
     for (auto& u : readUniques(o.sourceDir / "uniques_extra.lat")) uniques.push_back(std::move(u));
     const auto extraFile = o.sourceDir / "unique_extra_forms.txt";
     const auto records = compileUniques(uniques, readSourceTable(extraFile, 2), extraFile.string());
+    checkFolded("uniques.dat", records, &UniqueRecord::form);
     out.writeRecords("uniques.dat", records);
     report << "uniques.dat: " << records.size() << " irregular forms (" << fromPackage
            << " from the package, " << records.size() - fromPackage << " our own)\n";

@@ -1,10 +1,13 @@
 #include "tools/mkdata/dictionary_compiler.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <string_view>
 
-#include "app/citation_form.h"
 #include "job/fixed_text.h"
+#include "morph/citation_form.h"
+#include "morph/phonetic_search.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/meaning_text.h"
 #include "tools/mkdata/package_codes.h"
@@ -14,7 +17,11 @@ namespace {
 
 constexpr std::size_t kStemLimit = sizeof(StemRecord::stem) - 1;
 constexpr std::size_t kHalfLimit = sizeof(MeaningRecord::english) - 1;
-constexpr std::uint8_t kComp = 2, kSuper = 3;
+constexpr std::uint8_t kPositive = 1, kComp = 2, kSuper = 3;
+constexpr std::uint8_t kComparativeKey = 3, kSuperlativeKey = 4;
+// A stem the compiler makes stays within what every table keyed by stems holds (the phonetic
+// keys are the narrowest).
+constexpr std::size_t kLongestMadeStem = std::min(kStemLimit, kPhoneticKeySize - 1);
 constexpr std::uint8_t kProperNoun = 4, kLocale = 5;
 constexpr std::uint8_t kPluralOnly = 2;
 constexpr std::uint8_t kSingular = 1, kPlural = 2;   // number codes
@@ -68,7 +75,7 @@ StemRecord grammarRecord(const PackageEntry& e) {
     default: break;
     }
     r.areaFrequency = static_cast<std::uint8_t>(e.area << 4 | e.frequency);
-    r.ageLevel = e.age;
+    r.ageLevel = engineAgeLevel(e.age);
     r.numberRestriction = numberRestrictionOf(e);
     return r;
 }
@@ -139,7 +146,12 @@ std::array<LetterIndex, kLetterIndexCount> buildLetterIndex(const std::vector<St
     return index;
 }
 
-// An adjective given only in the positive has no comparative or superlative parts to show.
+// An adjective given only in the positive has no comparative or superlative parts to show (the
+// pronominal ones, nullus, nulla, nullum, name three genders and keep them).
+bool showsComparison(const std::array<std::string, 4>& parts) {
+    return parts[2].find("-or -us") != std::string::npos;
+}
+
 std::string positiveOnlyForm(const std::array<std::string, 4>& parts) {
     std::string second = parts[1];
     if (!second.empty() && second.back() == ',') second.pop_back();
@@ -164,6 +176,38 @@ std::vector<DictionaryEntry> groupEntries(const std::vector<PackageEntry>& recor
     return entries;
 }
 
+// A regular adjective entered in the positive only (utilis, simplex, vilis, celsus) still has
+// its comparative and superlative: the compiler gives it the stems the package leaves out.
+// Proper adjectives (capitalised) are left alone.
+struct RegularClass {
+    std::uint8_t which, variant;
+};
+constexpr RegularClass kComparedAdjectiveClasses[] = {{1, 1}, {1, 2}, {3, 1}, {3, 2}, {3, 3}};
+// Adjectives in -ilis whose superlative doubles the l: facillimus, simillimus.
+constexpr std::string_view kDoubleLSuperlatives[] = {"facil", "difficil", "simil", "dissimil",
+                                                    "gracil", "humil"};
+
+bool takesComparisonStems(const PackageEntry& e) {
+    if (e.partOfSpeech != pos::ADJ || e.slotsUsed != 2 || e.kind != kPositive) return false;
+    if (!e.stemExists(0) || !e.stemExists(1) || e.stems[0].empty() || e.stems[1].empty()) return false;
+    if (e.stems[0][0] < 'a' || e.stems[0][0] > 'z') return false;
+    for (const RegularClass& c : kComparedAdjectiveClasses)
+        if (e.which == c.which && e.variant == c.variant) return true;
+    return false;
+}
+
+// The comparative stem (utili-, pulchri-) and the superlative stem (utilissi-, pulcherri-,
+// facilli-) of such an adjective.
+std::array<std::string, 2> comparisonStems(const PackageEntry& e) {
+    const std::string first = foldLatinLetters(e.stems[0]), oblique = foldLatinLetters(e.stems[1]);
+    const bool secondDeclensionOnly = e.which == 1 && e.variant == 1;   // severus: severissimus
+    std::string superlative = oblique + "issi";
+    if (first.ends_with("er") && !secondDeclensionOnly) superlative = first + "ri";   // pulcherrimus
+    for (std::string_view stem : kDoubleLSuperlatives)
+        if (oblique == stem) superlative = oblique + "li";
+    return {oblique + "i", superlative};
+}
+
 std::vector<StemRecord> stemRecordsOf(const PackageEntry& e, std::uint32_t meaningIndex) {
     const StemRecord grammar = grammarRecord(e);
     std::vector<StemRecord> out;
@@ -180,6 +224,18 @@ std::vector<StemRecord> stemRecordsOf(const PackageEntry& e, std::uint32_t meani
         if (e.stemExists(slot))
             out.push_back(stemRecord(grammar, e, slot, static_cast<std::uint8_t>(slot + 1),
                                      meaningIndex));
+    if (takesComparisonStems(e)) {
+        const auto stems = comparisonStems(e);
+        for (std::uint8_t key : {kComparativeKey, kSuperlativeKey}) {
+            StemRecord r = out.front();
+            r.stemKey = key;
+            r.genderOrKind = 0;   // as an entry given with all four stems
+            const std::string& text = stems[key - kComparativeKey];
+            if (text.size() > kLongestMadeStem) continue;   // incircumscriptibilissi-: too long
+            copyField(r.stem, text);
+            out.push_back(r);
+        }
+    }
     return out;
 }
 
@@ -188,8 +244,10 @@ std::string citationOf(const PackageEntry& e) {
     for (int i = 0; i < 4; ++i) stems[i] = i < e.slotsUsed ? e.stems[i] : "";
     const StemRecord grammar = grammarRecord(e);
     std::string form = citationForm(stems, grammar);
-    if (e.partOfSpeech == pos::ADJ && e.slotsUsed == 2)
-        form = positiveOnlyForm(citationParts(stems, grammar));
+    if (e.partOfSpeech == pos::ADJ && e.slotsUsed == 2) {
+        const auto parts = citationParts(stems, grammar);
+        if (showsComparison(parts)) form = positiveOnlyForm(parts);
+    }
     form = trimRight(form);
     if (startsWith(form, "Not found")) form = fallbackCitation(e);
     return form;

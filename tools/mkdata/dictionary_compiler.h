@@ -52,6 +52,8 @@ struct CompiledDictionary {
 
 std::vector<DictionaryEntry> groupEntries(const std::vector<PackageEntry>& records);
 
+// The stem records of one entry; a regular adjective entered in the positive only also gets its
+// comparative (key 3) and superlative (key 4) stems.
 std::vector<StemRecord> stemRecordsOf(const PackageEntry& entry, std::uint32_t meaningIndex);
 MeaningRecord meaningRecordOf(const PackageEntry& entry, const std::string& english);
 std::string citationOf(const PackageEntry& entry);

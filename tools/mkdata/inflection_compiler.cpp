@@ -5,6 +5,7 @@
 
 #include "job/fixed_text.h"
 #include "tools/mkdata/data_error.h"
+#include "tools/mkdata/meaning_text.h"
 #include "tools/mkdata/package_codes.h"
 
 namespace kavro::mkdata {
@@ -76,12 +77,12 @@ InflectionRecord inflectionRecordOf(const PackageInflection& p) {
     r.stemKey = p.stemKey;
     if (p.partOfSpeech == pos::ADV && p.grammar[kComparisonByte] != 0)
         r.stemKey = p.grammar[kComparisonByte];   // POS 1, COMP 2, SUPER 3
-    r.ageLevel = p.age;
+    r.ageLevel = engineAgeLevel(p.age);
     if (p.partOfSpeech == pos::V && p.frequency > 0)
         r.rarityStep = static_cast<std::uint8_t>(p.frequency - 1);
     if (p.ending.size() >= sizeof(r.ending))
         throw recordError("INFLECTS.SEC", p.slot, "ending '" + p.ending + "' is too long");
-    copyField(r.ending, p.ending);
+    copyField(r.ending, foldLatinLetters(p.ending));   // "jus" is looked up as "ius"
     return r;
 }
 

@@ -1,5 +1,7 @@
 #include "tools/mkdata/meaning_text.h"
 
+#include "job/latin_spelling.h"
+
 namespace kavro::mkdata {
 namespace {
 
@@ -47,16 +49,14 @@ std::string fitMeaning(std::string_view text, std::size_t limit) {
 
 std::string foldLatinLetters(std::string_view text) {
     std::string out(text);
-    for (char& c : out) {
-        switch (c) {
-        case 'j': c = 'i'; break;
-        case 'J': c = 'I'; break;
-        case 'v': c = 'u'; break;
-        case 'V': c = 'U'; break;
-        default: break;
-        }
-    }
+    for (char& c : out) c = foldIAndU(c);
     return out;
+}
+
+bool holdsUnfoldedLetter(std::string_view text) {
+    for (char c : text)
+        if (foldIAndU(c) != c) return true;
+    return false;
 }
 
 }  // namespace kavro::mkdata

@@ -21,4 +21,8 @@ std::string fitMeaning(std::string_view text, std::size_t limit);
 // The spelling of stems and keys inside the engine: i for j, u for v (I for J, U for V).
 std::string foldLatinLetters(std::string_view text);
 
+// True when `text` holds a j or a v (either case): a stored stem or ending that no folded
+// look-up could ever match.
+bool holdsUnfoldedLetter(std::string_view text);
+
 }  // namespace kavro::mkdata

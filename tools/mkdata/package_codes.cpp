@@ -37,6 +37,11 @@ constexpr std::array kSources{"X"sv, "A"sv, "B"sv, "C"sv, "D"sv, "E"sv, "F"sv, "
                               "I"sv, "J"sv, "K"sv, "L"sv, "M"sv, "N"sv, "O"sv, "P"sv, "Q"sv,
                               "R"sv, "S"sv, "T"sv, "U"sv, "V"sv, "W"sv, "Y"sv, "Z"sv};
 
+// Engine age levels by package age, so that the age option keeps its promise: classical (5)
+// admits up to Late Latin (D, to about 500 AD); medieval (7) admits Later and Medieval Latin (E,
+// F: level 6); NeoLatin (G) and Modern (H) come after them.
+constexpr std::array<std::uint8_t, 9> kEngineAgeLevels{0, 1, 2, 3, 4, 6, 6, 7, 8};   // X A..H
+
 // Engine noun kinds by package position: X S M A G N P T L W.
 constexpr std::array<std::uint8_t, 10> kEngineNounKinds{0, 1, 2, 3, 9, 4, 6, 7, 5, 8};
 
@@ -77,6 +82,10 @@ std::optional<std::uint8_t> codeOf(NameList list, std::string_view name, bool ig
 
 std::uint8_t engineNounKind(std::uint8_t packageKind) {
     return packageKind < kEngineNounKinds.size() ? kEngineNounKinds[packageKind] : 0;
+}
+
+std::uint8_t engineAgeLevel(std::uint8_t packageAge) {
+    return packageAge < kEngineAgeLevels.size() ? kEngineAgeLevels[packageAge] : packageAge;
 }
 
 std::uint8_t verbPartOf(std::uint8_t verbKind) {

@@ -36,6 +36,9 @@ std::optional<std::uint8_t> codeOf(NameList list, std::string_view name, bool ig
 // The engine's noun kind for a package noun kind code (X S M A G N P T L W → 0 1 2 3 9 4 6 7 5 8).
 std::uint8_t engineNounKind(std::uint8_t packageKind);
 
+// The engine's age level for a package age code (X A B C D E F G H → 0 1 2 3 4 6 6 7 8).
+std::uint8_t engineAgeLevel(std::uint8_t packageAge);
+
 // Verb part carried in the high four bits of a verb stem's sort byte, from the package verb kind:
 // TRANS → +TRANS 2, INTRANS → +INTRANS 3, DAT → +DAT 5, ABL → +ABL 7, others none.
 std::uint8_t verbPartOf(std::uint8_t verbKind);

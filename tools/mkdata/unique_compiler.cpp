@@ -8,6 +8,7 @@
 #include "job/fixed_text.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/meaning_text.h"
+#include "tools/mkdata/package_codes.h"
 
 namespace kavro::mkdata {
 
@@ -37,7 +38,7 @@ UniqueRecord uniqueRecordOf(const PackageUnique& u, const std::string& extraForm
     r.variant = u.variant;
     std::copy(u.grammar.begin(), u.grammar.end(), r.grammar);
     r.areaFrequency = static_cast<std::uint8_t>(u.area << 4 | u.frequency);
-    r.ageLevel = u.age;
+    r.ageLevel = engineAgeLevel(u.age);
     const std::string form = foldLatinLetters(u.form);
     const std::string extra = foldLatinLetters(extraForm);
     if (form.empty() || form.size() >= sizeof(r.form))

@@ -1,6 +1,6 @@
 // Citation forms: one table of part rules per part of speech, chosen by which and variant,
 // then the verb kinds (impersonal, deponent, semi-deponent) on top of the conjugation rows.
-#include "app/citation_form.h"
+#include "morph/citation_form.h"
 
 #include <cstdint>
 
@@ -15,6 +15,7 @@ struct PartRule {
         Keep,        // the part's own stem
         Add,         // own stem + text
         S1Plus,      // S1 + text
+        S2Plus,      // S2 + text (the oblique stem: alter, altera)
         Say,         // the text itself
         S1CutPlus,   // S1 without its last letter, then the text
         CuiusForm,   // S1 with its second-to-last letter made "c", then the text
@@ -30,6 +31,7 @@ struct Row {
 constexpr PartRule keep{};
 constexpr PartRule add(const char* t) { return {PartRule::Add, t}; }
 constexpr PartRule s1(const char* t) { return {PartRule::S1Plus, t}; }
+constexpr PartRule s2(const char* t) { return {PartRule::S2Plus, t}; }
 constexpr PartRule say(const char* t) { return {PartRule::Say, t}; }
 constexpr PartRule emptied = {PartRule::Say, ""};
 
@@ -113,21 +115,37 @@ Row pronounRow(int which, int variant) {
     }
 }
 
+// The pronominal adjectives (nullus, alter, alius) name their three genders and a Greek one the
+// nominative it is entered for: never a bare stem. An adjective of comparison only (which 0)
+// has no row; the compiler cites it by its degree.
 Row adjectiveRow(int which, int variant) {
     constexpr PartRule comparative = add("or -or -us");
     constexpr PartRule superlative = add("mus -a -um");
     switch (which) {
     case 1:
-        if (variant == 1) return {{add("us"), say("-a -um"), comparative, superlative}};
-        if (variant == 2) return {{keep, add("a -um"), comparative, superlative}};
-        return kKeepAll;
+        switch (variant) {
+        case 1: return {{add("us"), say("-a -um"), comparative, superlative}};
+        case 2: return {{keep, add("a -um"), comparative, superlative}};
+        case 3: return {{add("us"), s1("a"), s1("um"), emptied}};    // nullus, nulla, nullum
+        case 4: return {{keep, s2("a"), s2("um"), emptied}};         // alter, altera, alterum
+        case 5: return {{add("us"), s1("a"), s1("ud"), emptied}};    // alius, alia, aliud
+        default: return kKeepAll;
+        }
     case 2:
-        if (variant == 6) return {{add("os"), add("on")}};
-        return kNotFound;
+        switch (variant) {
+        case 1: return {{add("e"), emptied}};      // arctice (feminine)
+        case 2: return {{add("a"), emptied}};      // hagia (feminine)
+        case 3: return {{add("es"), emptied}};     // aeroides
+        case 6: return {{add("os"), add("on")}};
+        case 7: return {{add("os"), emptied}};     // arcticos (masculine)
+        case 8: return {{add("on"), emptied}};     // arcticon (neuter)
+        default: return kNotFound;
+        }
     case 3:
         if (variant == 1) return {{keep, add("is (gen.)"), comparative, superlative}};
         if (variant == 2) return {{add("is"), add("e"), comparative, superlative}};
         if (variant == 3) return {{keep, add("is -e"), comparative, superlative}};
+        if (variant == 6) return {{keep, add("os (gen.)")}};   // chrysizon, chrysizontos
         return kKeepAll;
     case 9: return {{keep, say("undeclined")}};
     default: return kNotFound;
@@ -184,6 +202,7 @@ Row conjugationRow(int which, int variant) {
         if (variant == 2) return {{add("o"), add("le"), perfect, supine}};
         break;
     case 7:
+        if (variant == 2) return {{s2("am"), emptied, perfect, supine}};   // inquam
         if (variant == 3) return {{add("o"), add("se"), perfect, supine}};
         return {{add("o"), emptied, perfect, supine}};
     case 9:
@@ -216,7 +235,7 @@ Row impersonalRow(int which, int variant) {
         if (variant == 2) return {{emptied, say("le"), perfect, participle}};
         break;
     case 7:
-        if (variant == 1 || variant == 2) return {{emptied, emptied, s1("it"), participle}};
+        if (variant == 1 || variant == 2) return {{emptied, emptied, s2("it"), participle}};   // ait, inquit
         if (variant == 3) return {{emptied, say("se"), s1("it"), participle}};
         return {{emptied, emptied, s1("it"), participle}};
     case 9:
@@ -278,11 +297,13 @@ std::string cut(std::string text, std::size_t limit) {
     return text;
 }
 
-std::string applyRule(const PartRule& rule, const std::string& own, const std::string& first) {
+std::string applyRule(const PartRule& rule, const std::string& own, const std::string& first,
+                      const std::string& second) {
     switch (rule.kind) {
     case PartRule::Keep: return own;
     case PartRule::Add: return own + rule.text;
     case PartRule::S1Plus: return first + rule.text;
+    case PartRule::S2Plus: return second + rule.text;
     case PartRule::Say: return rule.text;
     case PartRule::S1CutPlus:
         return (first.empty() ? first : first.substr(0, first.size() - 1)) + rule.text;
@@ -306,7 +327,7 @@ std::array<std::string, 4> citationParts(const CitationStems& stems, const StemR
     for (int i = 0; i < 4; ++i) bounded[i] = cut(stems[i], kPartLimit);
     const Row row = rowFor(record);
     std::array<std::string, 4> parts;
-    for (int i = 0; i < 4; ++i) parts[i] = applyRule(row.part[i], bounded[i], bounded[0]);
+    for (int i = 0; i < 4; ++i) parts[i] = applyRule(row.part[i], bounded[i], bounded[0], bounded[1]);
     if (beginsWith(parts[2], "DEP")) parts[2].clear();
 
     const bool verb = record.partOfSpeech == kVerb;
@@ -322,6 +343,50 @@ std::string citationForm(const CitationStems& stems, const StemRecord& record) {
     const auto parts = citationParts(stems, record);
     return cut(parts[0] + " " + parts[1] + " " + parts[2] + " " + parts[3],
                kCitationOutputSize - 1);
+}
+
+namespace {
+
+// A third-declension stem does not show its nominative; the derivational endings that make one
+// name it so (dignitat- dignitas, amation- amatio, amant- amans, sapient- sapiens).
+struct NominativeOfStem {
+    std::string_view stemEnd;
+    std::string_view nominativeEnd;
+};
+constexpr NominativeOfStem kThirdDeclensionNominatives[] = {
+    {"itat", "itas"}, {"ion", "io"}, {"ant", "ans"}, {"ent", "ens"},
+};
+constexpr std::uint8_t kPartOfSpeechBits = 0x1F;   // byte 0 without its subtype
+constexpr std::uint8_t kComparativeKey = 3, kSuperlativeKey = 4;
+
+std::string firstPart(const std::array<std::string, 4>& parts) {
+    std::string first = parts[0];
+    if (!first.empty() && first.back() == ',') first.pop_back();
+    return first;
+}
+
+}  // namespace
+
+std::string derivedHeadword(std::string_view stem, const StemRecord& record) {
+    StemRecord grammar = record;
+    grammar.partOfSpeech &= kPartOfSpeechBits;
+    CitationStems stems{std::string(stem), std::string(stem), "", ""};
+    if (grammar.partOfSpeech == kAdjective && grammar.stemKey == kComparativeKey)
+        return std::string(stem) + "or";                       // fortior
+    if (grammar.partOfSpeech == kAdjective && grammar.stemKey == kSuperlativeKey)
+        return std::string(stem) + "mus";                      // fortissimus
+    const bool declined = grammar.partOfSpeech == kNoun || grammar.partOfSpeech == kAdjective;
+    if (declined && grammar.which == 3) {
+        for (const NominativeOfStem& n : kThirdDeclensionNominatives) {
+            if (!stem.ends_with(n.stemEnd)) continue;
+            stems[0] = std::string(stem.substr(0, stem.size() - n.stemEnd.size())) +
+                       std::string(n.nominativeEnd);
+            break;
+        }
+    }
+    const std::string first = firstPart(citationParts(stems, grammar));
+    if (first.size() < 2 || beginsWith(first, "Not found") || first == "-") return std::string(stem);
+    return first;
 }
 
 void makeCitationForm(CitationStems& stems, const StemRecord& record,

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "job/lexicon_records.h"
 
@@ -22,6 +23,12 @@ std::array<std::string, 4> citationParts(const CitationStems& stems, const StemR
 
 // The citation form "%s %s %s %s" of the four parts, cut to 79 characters.
 std::string citationForm(const CitationStems& stems, const StemRecord& record);
+
+// The headword of a word derived from a known stem (a modified stem: intelligibil- read as an
+// adjective of which 3, variant 2), built as the entry `record` would cite it with `stem` as
+// its stems 1 and 2: "intelligibilis", "amator", "amatio", "dignitas". The stem itself when the
+// tables have no row for the class.
+std::string derivedHeadword(std::string_view stem, const StemRecord& record);
 
 // The word-analysis interface: `output` must already hold text (the caller puts the meaning
 // there first); an empty output is left alone. S3 and S4 are given back with their endings.

@@ -1,5 +1,5 @@
 // Citation forms: the dictionary's way of printing an entry from its stems and grammar bytes.
-#include "app/citation_form.h"
+#include "morph/citation_form.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +68,34 @@ TEST(CitationForm, PronounsAdjectivesAndNumerals) {
     EXPECT_EQ(form("tr", "", "", "", grammar(5, 1, 3, 1)), "tres, tres, tria ");
     EXPECT_EQ(form("secund", "", "", "", grammar(5, 2, 0, 2)), "secundus, secunda, secundum ");
     EXPECT_EQ(form("bin", "", "", "", grammar(5, 3, 0, 3)), "bini, binae, bina ");
+}
+
+// The pronominal adjectives and the Greek ones were cited as their bare stems ("ali, ali").
+TEST(CitationForm, EveryAdjectiveClassNamesTheWord) {
+    const struct {
+        const char* s1;
+        const char* s2;
+        int which, variant;
+        const char* expected;
+    } cases[] = {
+        {"null", "null", 1, 3, "nullus, nulla, nullum "},
+        {"sol", "sol", 1, 3, "solus, sola, solum "},
+        {"alter", "alter", 1, 4, "alter, altera, alterum "},
+        {"uter", "utr", 1, 4, "uter, utra, utrum "},
+        {"ali", "ali", 1, 5, "alius, alia, aliud "},
+        {"arctic", "arctic", 2, 1, "arctice   "},
+        {"hagi", "hagi", 2, 2, "hagia   "},
+        {"aeroid", "aeroid", 2, 3, "aeroides   "},
+        {"arctic", "arctic", 2, 7, "arcticos   "},
+        {"arctic", "arctic", 2, 8, "arcticon   "},
+        {"chrysizon", "chrysizont", 3, 6, "chrysizon, chrysizontos (gen.)  "},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(form(c.s1, c.s2, "", "", grammar(4, c.which, c.variant)), c.expected) << c.s1;
+    // The defective verbs of which 7 by the forms a dictionary gives them.
+    EXPECT_EQ(form("inqui", "inqu", "zzz", "zzz", grammar(7, 7, 2)), "inquam, -, -, -");
+    EXPECT_EQ(form("inqui", "inqu", "zzz", "zzz", grammar(7, 7, 2, 0, 8)), "-, -, inquit, -");
+    EXPECT_EQ(form("ai", "a", "zzz", "zzz", grammar(7, 7, 1, 0, 8)), "-, -, ait, -");
 }
 
 TEST(CitationForm, ConjugationsAndVerbKinds) {
