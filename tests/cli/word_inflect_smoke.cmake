@@ -62,3 +62,18 @@ run_kavro(inflect qzqzq)
 if(rc EQUAL 0 OR NOT err MATCHES "kavro: error: qzqzq: no dictionary entry has this citation form")
   message(FATAL_ERROR "kavro inflect qzqzq: expected a failure, got ${rc}\n${err}")
 endif()
+
+# --area auto: three legal readings switch the area and the sentence is translated again, once
+# in the output; the suggestion comes on stderr at the end (the sentence without a clear area
+# is counted under the area in force).
+file(WRITE "${WORK_DIR}/legal.txt"
+     "Censor accusationem abrogavit et consulem condemnavit. Puella rosam amat.\n")
+run_kavro(translate legal.txt --sentence --area auto)
+if(NOT rc EQUAL 0 OR NOT err MATCHES "kavro: At least 100.0 % of sentences were of type Legal.\nSuggest you re-translate with this area selected.")
+  message(FATAL_ERROR "kavro translate --area auto: status ${rc}, no suggestion:\n${err}")
+endif()
+string(REGEX MATCHALL "The censor abolished" once "${out}")
+list(LENGTH once count)
+if(NOT count EQUAL 1)
+  message(FATAL_ERROR "kavro translate --area auto: the switched sentence is not printed once:\n${out}")
+endif()
