@@ -23,6 +23,7 @@ constexpr std::string_view kEmptyStem = ".";   // a stem that is all ending
 constexpr std::string_view kAgeLetters = "XABCDEFGH";
 constexpr std::string_view kFrequencyLetters = "XABCDEFIMN";
 constexpr std::uint32_t kUserEntryBase = 1000000;
+constexpr std::uint8_t kVerbKindBits = 0x0F;   // a verb stem's sort: part << 4 | kind
 
 char folded(char c) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
@@ -199,6 +200,12 @@ bool hasOnlyFutureParticiple(const ParadigmEntry& entry) {
     return rest.ends_with("urus");
 }
 
+// A deponent's finite forms and infinitives are passive in form; the active endings that word
+// analysis lets its stems take (all but the present) are no forms of it.
+bool isActiveVerbForm(const ParadigmForm& f) {
+    return f.partOfSpeech == speech_type::Verb && f.inflection.grammar2 == voice_type::Active;
+}
+
 bool isPerfectPassiveOrSupine(const ParadigmForm& f) {
     if (f.partOfSpeech == speech_type::Supine) return true;
     return f.partOfSpeech == speech_type::Participle && f.inflection.grammar4 == tense_type::Perfect &&
@@ -206,6 +213,11 @@ bool isPerfectPassiveOrSupine(const ParadigmForm& f) {
 }
 
 }  // namespace
+
+bool isDeponentEntry(const ParadigmEntry& entry) {
+    return entryPartOfSpeech(entry) == speech_type::Verb &&
+           (entry.stems.front().sort & kVerbKindBits) == verb_kind_type::Deponent;
+}
 
 int entryPartOfSpeech(const ParadigmEntry& entry) {
     return entry.stems.empty() ? 0 : entry.stems.front().partOfSpeech & kPartOfSpeechBits;
@@ -270,6 +282,7 @@ std::vector<ParadigmForm> generateParadigm(Engine& engine, const ParadigmEntry& 
     o.age = ageWas;
     o.medievalPhonetics = phoneticsWas;
     if (hasOnlyFutureParticiple(entry)) std::erase_if(forms, isPerfectPassiveOrSupine);
+    if (isDeponentEntry(entry)) std::erase_if(forms, isActiveVerbForm);
     if (!entry.stems.empty()) addIrregularForms(engine, entry, forms);
     return forms;
 }

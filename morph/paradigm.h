@@ -37,6 +37,9 @@ struct ParadigmEntry {
 // The part of speech of an entry, without its subtype bits.
 int entryPartOfSpeech(const ParadigmEntry& entry);
 
+// A deponent verb: passive forms with an active meaning.
+bool isDeponentEntry(const ParadigmEntry& entry);
+
 // The first word of a citation form ("amo" of "amo, amare, ..."), j and v read as i and u.
 std::string citationLemma(std::string_view citation);
 

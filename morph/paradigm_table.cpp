@@ -162,7 +162,10 @@ std::string nounTables(const ParadigmEntry& entry, const std::vector<ParadigmFor
     return render(t);
 }
 
-// Declined words with gender: for each number, case by gender. `degree` 0 takes every form.
+constexpr int kAnyDegree = -1;
+
+// Declined words with gender: for each number, case by gender, the forms of one degree
+// (comparison code; kAnyDegree takes every form).
 std::string genderTables(const std::vector<ParadigmForm>& forms, int partOfSpeech, int degree,
                          std::string_view title) {
     std::string out;
@@ -179,7 +182,7 @@ std::string genderTables(const std::vector<ParadigmForm>& forms, int partOfSpeec
                     const InflectionRecord& r = f.inflection;
                     return (f.partOfSpeech & 0x1F) == partOfSpeech && caseFits(r.grammar1, c) &&
                            (r.grammar2 == n || r.grammar2 == number_type::None) &&
-                           genderFits(r.grammar3, g) && (degree == 0 || r.grammar4 == degree);
+                           genderFits(r.grammar3, g) && (degree == kAnyDegree || r.grammar4 == degree);
                 }));
             addRow(t, name, std::move(cells));
         }
@@ -431,11 +434,14 @@ std::string entryClassName(const ParadigmEntry& entry) {
     case speech_type::Pronoun: return "pronoun";
     case speech_type::Pack: return "pronoun (with a particle)";
     case speech_type::Adjective:
+        if (s.which == 1) return "adjective, 1st and 2nd declension";
         return ordinal(s.which).empty() ? "adjective"
                                         : "adjective, " + std::string(ordinal(s.which)) + " declension";
     case speech_type::Numeral: return "numeral";
     case speech_type::Adverb: return "adverb";
-    case speech_type::Verb: return "verb, " + conjugationName(s.which, s.variant);
+    case speech_type::Verb:
+        return "verb, " + conjugationName(s.which, s.variant) +
+               (isDeponentEntry(entry) ? ", deponent: passive forms, active meaning" : "");
     case speech_type::Preposition: return "preposition";
     case speech_type::Conjunction: return "conjunction";
     case speech_type::Interjection: return "interjection";
@@ -450,7 +456,7 @@ std::string paradigmTable(const ParadigmEntry& entry, const std::vector<Paradigm
     case speech_type::Pronoun:
     case speech_type::Pack:
     case speech_type::Numeral:
-        out += formsHaveGenders(forms) ? genderTables(forms, entryPartOfSpeech(entry), 0, "")
+        out += formsHaveGenders(forms) ? genderTables(forms, entryPartOfSpeech(entry), kAnyDegree, "")
                                        : nounTables(entry, forms);
         break;
     case speech_type::Adjective: out += adjectiveTables(forms); break;
