@@ -112,11 +112,13 @@ void renderReadingsAsPositions(Engine& engine, int readings) {
                          engine.wordAnalyses[i]);
 }
 
-// The first slot starts in lower case (after a leading "^" or "~"), unless it is a gerundive.
+// The first slot loses the capital that polishing gave the start of the "sentence" (after a
+// leading "^" or "~"), unless it is a gerundive or a proper name ("Caesar" stays "Caesar",
+// and then equals the other readings' slots).
 void lowerFirstSlot(Engine& engine) {
     if (engine.wordCount == 0) return;
     char* slot = engine.sentence.englishSlots[0];
-    if (std::string_view(slot).starts_with("RTB")) return;
+    if (std::string_view(slot).starts_with("RTB") || isProperNoun(engine.wordAnalyses[0])) return;
     char* letter = (slot[0] == '^' || slot[0] == '~') ? slot + 1 : slot;
     if (*letter >= 'A' && *letter <= 'Z') *letter = static_cast<char>(*letter + 32);
 }

@@ -49,6 +49,11 @@ TEST_F(SingleWord, TheTranslationLineListsEachDifferentSlotOnceThenTheAlternativ
     EXPECT_EQ(line.find("good/moral"), line.rfind("good/moral")) << line;
 }
 
+TEST_F(SingleWord, AProperNameKeepsItsCapital) {
+    const std::string line = translate("Caesar").translation;
+    EXPECT_TRUE(line.starts_with("'Caesar': Caesar / \n")) << line;
+}
+
 TEST_F(SingleWord, AGerundiveShowsRequiringToBe) {
     const SingleWordOutput out = translate("amandus");
     EXPECT_NE(out.translation.find("requiring-to-be-loved"), std::string::npos) << out.translation;
