@@ -83,14 +83,6 @@ ParadigmEntry entryOf(const Lexicon& lexicon, std::uint32_t index, std::vector<S
     return e;
 }
 
-// The first sense of an English text: up to its first ";".
-std::string_view firstSense(std::string_view english) {
-    const std::size_t end = english.find(';');
-    std::string_view s = english.substr(0, end);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
 std::string_view stemText(const StemRecord& s) {
     const std::string_view text = fieldText(s.stem);
     return text == kEmptyStem ? std::string_view() : text;
@@ -155,15 +147,34 @@ bool entryHasSense(std::string_view english, std::string_view sense) {
     return false;
 }
 
-// The uniques of the entry: same part of speech and class, and a sense of the entry that
-// begins with the unique's first sense.
+// True when every sense of the unique (notes in brackets and "+" tags aside) begins a sense of
+// the entry: "uis" ("be willing; wish;") belongs to "uolo", "quicquam" ("any; anything;") not to
+// "qui" ("any; anyone/anything, any such; ...").
+bool sensesAllInEntry(std::string_view uniqueEnglish, std::string_view entryEnglish) {
+    bool any = false;
+    while (!uniqueEnglish.empty()) {
+        const std::size_t end = uniqueEnglish.find(';');
+        std::string_view sense = uniqueEnglish.substr(0, end);
+        while (!sense.empty() && sense.front() == ' ') sense.remove_prefix(1);
+        while (!sense.empty() && sense.back() == ' ') sense.remove_suffix(1);
+        const bool note = sense.empty() || sense.front() == '(' || sense.front() == '[' || sense.front() == '+';
+        if (!note) {
+            if (!entryHasSense(entryEnglish, sense)) return false;
+            any = true;
+        }
+        if (end == std::string_view::npos) break;
+        uniqueEnglish.remove_prefix(end + 1);
+    }
+    return any;
+}
+
+// The uniques of the entry: same part of speech and class, and the same senses.
 void addIrregularForms(const Engine& engine, const ParadigmEntry& entry, std::vector<ParadigmForm>& forms) {
     const StemRecord& s = entry.stems.front();
     for (const UniqueRecord& u : engine.lexicon.uniques.as<UniqueRecord>()) {
         if (u.partOfSpeech != entryPartOfSpeech(entry) || u.which != s.which || u.variant != s.variant)
             continue;
-        const std::string_view uniqueSense = firstSense(fieldText(u.english));
-        if (uniqueSense.empty() || !entryHasSense(entry.english, uniqueSense)) continue;
+        if (!sensesAllInEntry(fieldText(u.english), entry.english)) continue;
         ParadigmForm f;
         f.form = foldedWord(fieldText(u.form));
         f.partOfSpeech = u.partOfSpeech;
@@ -206,10 +217,47 @@ bool isActiveVerbForm(const ParadigmForm& f) {
     return f.partOfSpeech == speech_type::Verb && f.inflection.grammar2 == voice_type::Active;
 }
 
+// An entry whose stems make words only with a tackon ("(w/-dem ONLY, idem, eadem, idem)": the
+// stems of "is" with "-dem") gets the tackon on every regular form.
+void addRequiredTackon(const ParadigmEntry& entry, std::vector<ParadigmForm>& forms) {
+    constexpr std::string_view opening = "(w/-";
+    constexpr std::string_view only = " ONLY";
+    if (!entry.english.starts_with(opening)) return;
+    const std::size_t end = entry.english.find(only);
+    if (end == std::string::npos) return;
+    const std::string tackon = entry.english.substr(opening.size(), end - opening.size());
+    for (ParadigmForm& f : forms) {
+        if (f.irregular) continue;
+        f.form += tackon;
+        f.tackon = tackon;
+    }
+}
+
 bool isPerfectPassiveOrSupine(const ParadigmForm& f) {
     if (f.partOfSpeech == speech_type::Supine) return true;
     return f.partOfSpeech == speech_type::Participle && f.inflection.grammar4 == tense_type::Perfect &&
            f.inflection.grammar5 == voice_type::Passive;
+}
+
+// True when `wanted` is the lemma `first` or one of its written alternatives: "qui/is" stands
+// for qui and quis, "aliqui/is" for aliqui and aliquis (each alternative takes the place of the
+// last one or two letters).
+bool lemmaNamesCitation(std::string_view first, std::string_view wanted) {
+    const std::size_t slash = first.find('/');
+    const std::string_view head = first.substr(0, slash);
+    if (wanted == head) return true;
+    if (slash == std::string_view::npos) return false;
+    std::string_view rest = first.substr(slash + 1);
+    while (!rest.empty()) {
+        const std::string_view alternative = rest.substr(0, rest.find('/'));
+        for (std::size_t cut = 1; cut <= 2 && cut < head.size(); ++cut)
+            if (wanted.size() == head.size() - cut + alternative.size() &&
+                wanted.starts_with(head.substr(0, head.size() - cut)) && wanted.ends_with(alternative))
+                return true;
+        if (alternative.size() == rest.size()) break;
+        rest.remove_prefix(alternative.size() + 1);
+    }
+    return false;
 }
 
 }  // namespace
@@ -237,7 +285,8 @@ std::vector<ParadigmEntry> findParadigmEntries(const Lexicon& lexicon, std::stri
     if (wanted.empty()) return found;
     std::vector<std::uint32_t> indexes;
     for (std::uint32_t i = 0; i < lexicon.meanings.size(); ++i)
-        if (citationLemma(fieldText(lexicon.meanings[i].latin)) == wanted) indexes.push_back(i);
+        if (lemmaNamesCitation(citationLemma(fieldText(lexicon.meanings[i].latin)), wanted))
+            indexes.push_back(i);
     if (indexes.empty()) return found;
     std::map<std::uint32_t, std::vector<StemRecord>> groups;
     for (const StemRecord& s : lexicon.stems)
@@ -283,6 +332,7 @@ std::vector<ParadigmForm> generateParadigm(Engine& engine, const ParadigmEntry& 
     o.medievalPhonetics = phoneticsWas;
     if (hasOnlyFutureParticiple(entry)) std::erase_if(forms, isPerfectPassiveOrSupine);
     if (isDeponentEntry(entry)) std::erase_if(forms, isActiveVerbForm);
+    addRequiredTackon(entry, forms);
     if (!entry.stems.empty()) addIrregularForms(engine, entry, forms);
     return forms;
 }

@@ -15,12 +15,13 @@ namespace kavro {
 struct Engine;
 struct Lexicon;
 
-// One generated form: the stem and ending it was built from and the fitted inflection record
+// One generated form: the stem and ending (and tackon) it was built from and the fitted inflection record
 // (its grammar bytes, its age and rarity). An irregular form from the uniques table has no stem.
 struct ParadigmForm {
     std::string form;
     std::string stem;
     std::string ending;
+    std::string tackon;   // what the entry's stems need after the ending ("dem" of idem)
     InflectionRecord inflection{};
     std::uint8_t partOfSpeech = 0;   // the part of speech the form is read as (VPAR, SUPINE, ...)
     bool irregular = false;

@@ -90,9 +90,9 @@ protected:
             InflectionRecord wanted = f.inflection;
             if ((r.partOfSpeech & 0x1F) != f.partOfSpeech) wanted.grammar4 = 0;   // kind, not degree
             if (!sameGrammar(f.partOfSpeech, wanted, r.record)) continue;
-            if (!f.irregular && r.form != split && !(r.form.ends_with("*") &&
-                                                     split.starts_with(r.form.substr(0, r.form.size() - 1))))
-                continue;
+            const bool sameSplit = r.form == split || r.form == f.form + "." ||   // or read whole
+                                   (r.form.ends_with("*") && split.starts_with(r.form.substr(0, r.form.size() - 1)));
+            if (!f.irregular && !sameSplit) continue;
             if (f.irregular || citationLemma(r.citation) == lemma) return true;
         }
         return false;
