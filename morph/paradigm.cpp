@@ -32,6 +32,18 @@ char folded(char c) {
     return c;
 }
 
+// The lexicon's spelling of a form: i for j and u for v, the case kept (a few stems are
+// written with j).
+std::string lexiconSpelling(std::string word) {
+    for (char& c : word) {
+        if (c == 'j') c = 'i';
+        else if (c == 'v') c = 'u';
+        else if (c == 'J') c = 'I';
+        else if (c == 'V') c = 'U';
+    }
+    return word;
+}
+
 std::string foldedWord(std::string_view word) {
     std::string out;
     for (const char c : word) out += folded(c);
@@ -106,7 +118,7 @@ void addStemForms(Engine& engine, const StemRecord& stem, std::vector<ParadigmFo
             ParadigmForm f;
             f.stem = std::string(text);
             f.ending = std::string(fieldText(infl.ending));
-            f.form = f.stem + f.ending;
+            f.form = lexiconSpelling(f.stem + f.ending);
             f.inflection = infl;
             f.partOfSpeech = infl.partOfSpeech & kPartOfSpeechBits;
             forms.push_back(std::move(f));
