@@ -79,7 +79,8 @@ int analyseLoneWord(Engine& engine, const std::string& word, int mode) {
     analyseSentenceWords(engine);
 
     // A capitalised word nothing explained: the stems once more on the word as written.
-    if (engine.lastWordResult == 0 && !word.empty() && word[0] < kCapitalBound &&
+    if (engine.lastWordResult == 0 && !word.empty() &&
+        static_cast<unsigned char>(word[0]) < static_cast<unsigned char>(kCapitalBound) &&
         engine.analysisCount == 1) {
         WordBuffer buffer{};
         copyField(buffer, word);
