@@ -42,6 +42,7 @@ constexpr std::array<std::pair<int, std::string_view>, 3> kDegrees = {{
     {comparison_type::Positive, "Positive"}, {comparison_type::Comparative, "Comparative"},
     {comparison_type::Superlative, "Superlative"},
 }};
+constexpr std::array<std::string_view, 4> kPersonNames = {"", "1st", "2nd", "3rd"};
 constexpr std::array<std::string_view, 3> kGenderColumns = {"Masculine", "Feminine", "Neuter"};
 constexpr std::array<std::string_view, 10> kAgeNames = {
     "any age", "archaic", "early", "classical", "late", "later", "medieval", "scholarly", "modern", ""};
@@ -253,12 +254,17 @@ std::string finiteTables(const std::vector<ParadigmForm>& forms) {
     std::string out;
     for (const auto& [mood, moodName] : kMoods) {
         for (const auto& [voice, voiceName] : kVoices) {
-            Table t{std::string(moodName) + " " + std::string(voiceName),
-                    {"1st sg", "2nd sg", "3rd sg", "1st pl", "2nd pl", "3rd pl"}, {}};
+            // The imperative has no first person.
+            const int firstPerson = mood == mood_type::Imperative ? 2 : 1;
+            Table t{std::string(moodName) + " " + std::string(voiceName), {}, {}};
+            for (int number : {number_type::Singular, number_type::Plural})
+                for (int person = firstPerson; person <= 3; ++person)
+                    t.header.push_back(std::string(kPersonNames[person]) +
+                                       (number == number_type::Singular ? " sg" : " pl"));
             for (const auto& [tense, tenseName] : kTenseRows) {
                 Cells cells;
                 for (int number : {number_type::Singular, number_type::Plural})
-                    for (int person = 1; person <= 3; ++person)
+                    for (int person = firstPerson; person <= 3; ++person)
                         cells.push_back(cell(forms, [=](const ParadigmForm& f) {
                             return isFinite(f, mood, voice, tense, person, number);
                         }));
