@@ -14,5 +14,9 @@ void addDictCommand(CLI::App& app);
 void addAnalyseCommand(CLI::App& app);
 // kavro spell FILE|- : lists the words word analysis does not recognise, or writes fails.txt.
 void addSpellCommand(CLI::App& app);
+// kavro word WORD : the single-word translation, with --glossary the glossary of its readings.
+void addWordCommand(CLI::App& app);
+// kavro inflect LEMMA : the declension or conjugation of the entries with that citation form.
+void addInflectCommand(CLI::App& app);
 
 }  // namespace kavro::cli

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "job/engine.h"
 #include "morph/dictionary_listing.h"
+#include "morph/english_lookup.h"
 #include "text/input_encoding.h"
 
 namespace kavro::cli {
@@ -20,6 +21,7 @@ struct DictFlags {
     std::string data;
     bool plain = false;
     bool yes = false;
+    bool english = false;
 };
 
 void runDict(const DictFlags& flags) {
@@ -42,6 +44,12 @@ void runDict(const DictFlags& flags) {
     auto engine = std::make_unique<Engine>(lexicon, options, host, home);
     loadLexicon(lexicon, *engine, dataFolder(flags.data), StartupLog::None);
 
+    if (flags.english) {
+        std::string found = listEnglishEntries(*engine, letters);
+        if (!found.ends_with('\n')) found += '\n';
+        printEngineText(found);
+        return;
+    }
     const ListingStyle style = flags.plain ? ListingStyle::Dialog : ListingStyle::WithCitationForms;
     std::string listing = listDictionaryStems(*engine, letters, style);
     if (!listing.ends_with('\n')) listing += '\n';
@@ -63,6 +71,9 @@ void addDictCommand(CLI::App& app) {
     cmd->add_option("LETTERS", flags->letters, "The first letters of the stems")->required();
     cmd->add_flag("--plain", flags->plain,
                   "Leave out the citation forms: the lines exactly as the look-up dialog shows them");
+    cmd->add_flag("--english", flags->english,
+                  "English to Latin: list the entries whose meanings hold the English word given "
+                  "as LETTERS (loves, loved and loving find love), most frequent first, at most 49");
     addHomeOption(*cmd, flags->home);
     addDataOption(*cmd, flags->data);
     cmd->add_flag("--yes", flags->yes, "Answer Yes to the program's Yes/No questions (default No)");

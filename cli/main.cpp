@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
     kavro::cli::addDictCommand(app);
     kavro::cli::addAnalyseCommand(app);
     kavro::cli::addSpellCommand(app);
+    kavro::cli::addWordCommand(app);
+    kavro::cli::addInflectCommand(app);
     try {
         CLI11_PARSE(app, argc, argv);
     } catch (const std::exception& e) {

@@ -31,6 +31,10 @@ struct ViewOptions {
     bool showUserPhrases = true;
     std::int16_t area = 0;               // 0 general, or 'B','E','G','L','W','S','D','M','Z','H'
     bool autoArea = false;
+    // Auto-area tallies (cleared at the start of a job with autoArea on): sentences without a
+    // clear area since the last reset, and sentences counted under each area index.
+    std::int16_t unclearAreaCount = 0;
+    std::int16_t areaSentenceCounts[14]{};
     std::uint8_t age = kAgeMedieval;
     bool hashOffByUser = false;
     bool hashActive = false;

@@ -72,6 +72,10 @@ std::string listingLine(const Engine& engine, const StemRecord& stem, ListingSty
 
 }  // namespace
 
+std::string dictionaryListingLine(const Engine& engine, const StemRecord& stem, ListingStyle style) {
+    return listingLine(engine, stem, style);
+}
+
 std::string listDictionaryStems(Engine& engine, std::string_view letters, ListingStyle style) {
     engine.stemLevelLimit = kAdmitEveryStem;
     std::string prefix = foldJAndV(letters);

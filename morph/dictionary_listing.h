@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "job/lexicon_records.h"
+
 namespace kavro {
 
 struct Engine;
@@ -20,5 +22,8 @@ enum class ListingStyle { Dialog, WithCitationForms };
 // The text is 8-bit Windows-1252 like the lexicon. Uses tempstems and sets stemLevelLimit to 99.
 std::string listDictionaryStems(Engine& engine, std::string_view letters,
                                 ListingStyle style = ListingStyle::Dialog);
+
+// One line of the listing for one stem record, ending in a line feed.
+std::string dictionaryListingLine(const Engine& engine, const StemRecord& stem, ListingStyle style);
 
 }  // namespace kavro
