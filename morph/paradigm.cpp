@@ -20,7 +20,9 @@ namespace {
 constexpr std::uint8_t kPartOfSpeechBits = 0x1F;
 constexpr std::string_view kMissingStem = "zzz";
 constexpr std::string_view kEmptyStem = ".";   // a stem that is all ending
-constexpr std::string_view kAgeLetters = "XABCDEFGH";
+// The age letter shown for each age level of the compiled tables. The compiler puts the
+// package's later (E) and medieval (F) ages on one level, 6, shown as the earlier of the two.
+constexpr std::string_view kAgeLetters = "XABCDEEGH";
 constexpr std::string_view kFrequencyLetters = "XABCDEFIMN";
 constexpr std::uint32_t kUserEntryBase = 1000000;
 constexpr std::uint8_t kVerbKindBits = 0x0F;   // a verb stem's sort: part << 4 | kind
