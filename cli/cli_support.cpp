@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "job/data_loader.h"
 #include "job/engine.h"
@@ -18,6 +19,8 @@ namespace kavro::cli {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr std::size_t kPrintBlockSize = std::size_t{1} << 16;
 
 // Creates and removes a probe file: the only test that also holds for read-only file systems
 // and for a user whom permissions do not stop.
@@ -120,6 +123,33 @@ void failWritingStdout() {
 void storeWorkFile(const fs::path& path, std::string_view content, std::string_view what) {
     std::string problem;
     if (!replaceRegularFile(path, content, problem)) fail(path, std::string(what) + ": " + problem);
+}
+
+bool printEngineFile(const fs::path& file, std::string& problem) {
+    OpenedFile opened = openRegularFile(file, FileAccess::Read);
+    if (!opened.file) {
+        problem = std::move(opened.problem);
+        return false;
+    }
+    // Windows-1252 is one byte a character, so a block boundary never splits a character.
+    const auto block = std::make_unique<char[]>(kPrintBlockSize);
+    std::size_t got;
+    while ((got = std::fread(block.get(), 1, kPrintBlockSize, opened.file)) > 0) {
+        const std::string utf8 = windows1252ToUtf8(std::string_view(block.get(), got));
+        if (std::fwrite(utf8.data(), 1, utf8.size(), stdout) != utf8.size()) {
+            std::fclose(opened.file);
+            failWritingStdout();
+        }
+    }
+    const bool readFailed = std::ferror(opened.file);
+    const int error = errno;
+    std::fclose(opened.file);
+    if (readFailed) {
+        problem = std::strerror(error ? error : EIO);
+        return false;
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) failWritingStdout();
+    return true;
 }
 
 void printEngineText(std::string_view engineText) {

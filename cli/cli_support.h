@@ -24,6 +24,9 @@ namespace kavro::cli {
 
 // Prints engine text (Windows-1252) to stdout as UTF-8; a failed write is a failure of the command.
 void printEngineText(std::string_view engineText);
+// Copies an engine text file (parser.txt) to stdout as UTF-8 a block at a time, so that a trace
+// of any length costs one block of memory; false with `problem` set when it cannot be read.
+bool printEngineFile(const std::filesystem::path& file, std::string& problem);
 
 // --home DIR: the program folder that holds the work files and the user files.
 void addHomeOption(CLI::App& command, std::string& home);

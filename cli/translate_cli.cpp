@@ -119,9 +119,8 @@ void checkJobResult(const JobResult& result, const fs::path& input, const fs::pa
 }
 
 void printLog(const fs::path& log) {
-    const ReadFile read = readRegularFile(log);
-    if (!read.ok) fail(log, "cannot be read back: " + read.problem);
-    printEngineText(read.content);
+    std::string problem;
+    if (!printEngineFile(log, problem)) fail(log, "cannot be read back: " + problem);
 }
 
 // The English of a sentence without the spacing and line ends of the log.
