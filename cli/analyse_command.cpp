@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/menu_rules.h"
+#include "cli/batch_runs.h"
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
@@ -20,6 +21,7 @@
 #include "job/engine.h"
 #include "job/fixed_text.h"
 #include "job/grammar_codes.h"
+#include "job/regular_file.h"
 #include "job/stages.h"
 #include "job/translation_job.h"
 #include "morph/analysis_emit.h"
@@ -32,7 +34,8 @@ namespace fs = std::filesystem;
 using json = nlohmann::ordered_json;
 
 struct AnalyseFlags {
-    std::string input;
+    std::vector<std::string> inputs;
+    unsigned jobs = 1;
     std::string home = ".";
     std::string data;
     std::string age;
@@ -151,7 +154,7 @@ json readingOf(const PrintedReading& p) {
 }
 
 // One line per token of the sentence just analysed; `readings` holds each token's readings.
-void printTokens(const Engine& engine, int sentence, std::vector<json>& readings) {
+void printTokens(std::FILE* out, const Engine& engine, int sentence, std::vector<json>& readings) {
     for (int t = 0; t < static_cast<int>(readings.size()); ++t) {
         const std::string_view token = fieldText(engine.sentenceTokens[t]);
         json line;
@@ -164,41 +167,94 @@ void printTokens(const Engine& engine, int sentence, std::vector<json>& readings
         line["found"] = found;
         line["analyses"] = std::move(readings[t]);
         const std::string text = line.dump() + "\n";
-        std::fwrite(text.data(), 1, text.size(), stdout);
+        std::fwrite(text.data(), 1, text.size(), out);
     }
 }
 
-void printSentence(Engine& engine, int sentence) {
+void printSentence(std::FILE* out, Engine& engine, int sentence) {
     std::vector<json> readings(static_cast<std::size_t>(sentenceTokenCount(engine)), json::array());
     for (int i = 0; i < engine.analysisCount; ++i) {
         const int position = engine.wordAnalyses[i].wordPosition;
         if (position >= 0 && position < static_cast<int>(readings.size()))
             readings[position].push_back(readingOf({&engine.wordAnalyses[i], &engine.analysisSources[i]}));
     }
-    printTokens(engine, sentence, readings);
+    printTokens(out, engine, sentence, readings);
 }
 
 // Sentence mode: the readings after clause analysis and the choice, each under the token it was
 // read from, in preference order, with its status.
-void printChosenSentence(Engine& engine, int sentence) {
+void printChosenSentence(std::FILE* out, Engine& engine, int sentence) {
     const SentenceReadings listed = chooseAndListReadings(engine);
     std::vector<json> readings(listed.byToken.size(), json::array());
     for (std::size_t t = 0; t < listed.byToken.size(); ++t)
         for (const PrintedReading& p : listed.byToken[t]) readings[t].push_back(readingOf(p));
-    printTokens(engine, sentence, readings);
+    printTokens(out, engine, sentence, readings);
 }
 
 // CoNLL-U: the chosen reading of every word, one block per sentence (numbered from 1).
-void printConllu(Engine& engine, int sentence) {
+void printConllu(std::FILE* out, Engine& engine, int sentence) {
     const std::string block = conlluBlock(engine, chooseAndListReadings(engine), sentence);
-    std::fwrite(block.data(), 1, block.size(), stdout);
+    std::fwrite(block.data(), 1, block.size(), out);
+}
+
+void checkAnalysis(const JobResult& result, const fs::path& input, const fs::path& home) {
+    switch (result.status) {
+    case JobStatus::Completed: return;
+    case JobStatus::Aborted: fail(input, "analysis ended early");
+    case JobStatus::PreparationFailed: fail(input, "could not be prepared for analysis");
+    case JobStatus::LogUnwritable: fail(home / "parser.txt", "cannot be written: " + result.problem);
+    case JobStatus::TempFileUnreadable: fail(home / "temp.lat", "cannot be read back: " + result.problem);
+    case JobStatus::LogWriteFailed: fail(home / "parser.txt", "cannot write: " + result.problem);
+    }
+}
+
+// Runs the analysis job on `latinFile`, writing the lines of every sentence to `out` as the
+// sentence is analysed.
+JobResult analyseFile(Engine& engine, const AnalyseFlags& flags, fs::path& latinFile,
+                      std::int64_t startMillis, std::FILE* out) {
+    engine.keepAnalysisSources = true;
+    engine.sentence.traceScores = flags.trace;
+    int sentence = 0;
+    JobStages stages = engineStages();
+    const bool chosen = flags.sentence || flags.trace;
+    stages.analyseSentenceWords = [&sentence, chosen, &flags, out](Engine& e) {
+        analyseSentenceWords(e);
+        if (flags.conllu) printConllu(out, e, ++sentence);
+        else if (chosen) printChosenSentence(out, e, sentence++);
+        else printSentence(out, e, sentence++);
+    };
+    return runTranslationJob(engine, latinFile, startMillis, stages);
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// One file of a batch: its own options, host and engine on the shared lexicon, its work files
+// and its lines (analysis.jsonl) in `folder`.
+BatchOutput analyseBatchFile(const Lexicon& lexicon, const ViewOptions& shared,
+                             const AnalyseFlags& flags, const std::string& name, const fs::path& folder) {
+    ViewOptions options = shared;
+    CliHost host(flags.yes);
+    const auto engine = std::make_unique<Engine>(lexicon, options, host, folder);
+    fs::path latinFile = latinFileFor(name, folder);
+    const fs::path input = latinFile;
+    const fs::path output = folder / "analysis.jsonl";
+    OpenedFile opened = openRegularFile(output, FileAccess::Write);
+    if (!opened.file) fail(output, "cannot be written: " + opened.problem);
+    std::unique_ptr<std::FILE, FileCloser> file(opened.file);
+    checkAnalysis(analyseFile(*engine, flags, latinFile, clockMillis(), file.get()), input, folder);
+    std::string problem;
+    if (!closeChecked(file.release(), problem)) fail(output, "cannot write: " + problem);
+    return {output, false};
 }
 
 void runAnalyse(const AnalyseFlags& flags) {
     const std::int64_t startMillis = clockMillis();
     const fs::path home = writableProgramFolder(flags.home);
     lockProgramFolder(home, flags.noWait ? LockWait::Never : LockWait::UntilFree);
-    fs::path latinFile = latinFileFor(flags.input, home);
+    const bool batch = flags.inputs.size() > 1;
+    fs::path latinFile = batch ? fs::path() : latinFileFor(flags.inputs.front(), home);
     const fs::path input = latinFile;
 
     ViewOptions options;
@@ -210,28 +266,15 @@ void runAnalyse(const AnalyseFlags& flags) {
     auto engine = std::make_unique<Engine>(lexicon, options, host, home);
     loadLexicon(lexicon, *engine, dataFolder(flags.data));
     applyMenuRules(options);
-    engine->keepAnalysisSources = true;
-    engine->sentence.traceScores = flags.trace;
-
-    int sentence = 0;
-    JobStages stages = engineStages();
-    const bool chosen = flags.sentence || flags.trace;
-    stages.analyseSentenceWords = [&sentence, chosen, &flags](Engine& e) {
-        analyseSentenceWords(e);
-        if (flags.conllu) printConllu(e, ++sentence);
-        else if (chosen) printChosenSentence(e, sentence++);
-        else printSentence(e, sentence++);
-    };
-    const JobResult result = runTranslationJob(*engine, latinFile, startMillis, stages);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) failWritingStdout();
-    switch (result.status) {
-    case JobStatus::Completed: return;
-    case JobStatus::Aborted: fail(input, "analysis ended early");
-    case JobStatus::PreparationFailed: fail(input, "could not be prepared for analysis");
-    case JobStatus::LogUnwritable: fail(home / "parser.txt", "cannot be written: " + result.problem);
-    case JobStatus::TempFileUnreadable: fail(home / "temp.lat", "cannot be read back: " + result.problem);
-    case JobStatus::LogWriteFailed: fail(home / "parser.txt", "cannot write: " + result.problem);
+    if (batch) {
+        runBatch(flags.inputs, home, flags.jobs, [&](const std::string& name, const fs::path& folder) {
+            return analyseBatchFile(lexicon, options, flags, name, folder);
+        });
+        return;
     }
+    const JobResult result = analyseFile(*engine, flags, latinFile, startMillis, stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) failWritingStdout();
+    checkAnalysis(result, input, home);
 }
 
 }  // namespace
@@ -249,7 +292,8 @@ void addAnalyseCommand(CLI::App& app) {
         "are reproducible; the word-mode trace is left in parser.txt in the program folder. As "
         "with translate, one run at a time uses a program folder (--no-wait: fail instead of "
         "waiting), and the folder's work files are refused as input.");
-    addJobFileOptions(*cmd, {flags->input, flags->home, flags->data, flags->noWait});
+    addJobFilesOptions(*cmd, {flags->inputs, flags->home, flags->data, flags->noWait});
+    addJobsOption(*cmd, flags->jobs);
     cmd->add_option("--age", flags->age, "Preferred age of Latin: classical, medieval (default), all")
         ->check(CLI::IsMember({"classical", "medieval", "all"}));
     cmd->add_flag("--yes", flags->yes, "Answer Yes to the program's Yes/No questions (default No)");
