@@ -266,6 +266,8 @@ void runAnalyse(const AnalyseFlags& flags) {
     auto engine = std::make_unique<Engine>(lexicon, options, host, home);
     loadLexicon(lexicon, *engine, dataFolder(flags.data));
     applyMenuRules(options);
+    // The hash's stored readings carry no citation form or source, which every line here shows.
+    options.hashActive = false;
     if (batch) {
         runBatch(flags.inputs, home, flags.jobs, [&](const std::string& name, const fs::path& folder) {
             return analyseBatchFile(lexicon, options, flags, name, folder);
