@@ -69,6 +69,21 @@ JobOutcome runOneJob(const BatchJob& job, const std::string& input, const fs::pa
     }
 }
 
+// The files by size, largest first (standard input and anything unmeasurable last), so that
+// the threads finish close together.
+std::vector<std::size_t> largestFirst(const std::vector<std::string>& inputs) {
+    std::vector<std::uintmax_t> sizes;
+    for (const std::string& input : inputs) {
+        std::error_code ec;
+        const std::uintmax_t size = input == "-" ? 0 : fs::file_size(input, ec);
+        sizes.push_back(ec ? 0 : size);
+    }
+    std::vector<std::size_t> order(inputs.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return sizes[a] > sizes[b]; });
+    return order;
+}
+
 void printOutput(const BatchOutput& output) {
     std::string problem;
     if (output.engineText ? printEngineFile(output.file, problem) : printFileBytes(output.file, problem)) return;
@@ -104,7 +119,8 @@ void runBatch(const std::vector<std::string>& inputs, const fs::path& home, unsi
         [&](std::size_t, const JobOutcome& outcome) {
             if (outcome.ok) printOutput(outcome.output);
             else ++failed;
-        });
+        },
+        largestFirst(inputs));
     if (failed == 0) return;
     std::fprintf(stderr, "kavro: error: %zu of %zu files failed\n", failed, inputs.size());
     throw CLI::RuntimeError(1);

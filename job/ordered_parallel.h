@@ -17,10 +17,14 @@ namespace kavro {
 
 // Calls work(i) for every i in [0, count) on at most `threads` threads (1 or 0: on the calling
 // thread, one item after the other) and deliver(i, result) on the calling thread, in ascending
-// i. An exception from work(i) is thrown again by the delivery of item i; an exception from
-// deliver stops the handing out of further items and is thrown once the running ones are done.
+// i. The threads take the items in the order of `startOrder` (a permutation of 0..count-1; empty:
+// ascending), so that the longest items can be started first and no thread is left with a long
+// one at the end. An exception from work(i) is thrown again by the delivery of item i; an
+// exception from deliver stops the handing out of further items and is thrown once the running
+// ones are done.
 template <class Result, class Work, class Deliver>
-void runOrderedParallel(std::size_t count, unsigned threads, Work work, Deliver deliver) {
+void runOrderedParallel(std::size_t count, unsigned threads, Work work, Deliver deliver,
+                        const std::vector<std::size_t>& startOrder = {}) {
     if (threads <= 1 || count <= 1) {
         for (std::size_t i = 0; i < count; ++i) deliver(i, work(i));
         return;
@@ -35,7 +39,8 @@ void runOrderedParallel(std::size_t count, unsigned threads, Work work, Deliver 
     std::condition_variable finished;
     std::atomic<std::size_t> next{0};
     auto worker = [&] {
-        for (std::size_t i; (i = next.fetch_add(1)) < count;) {
+        for (std::size_t n; (n = next.fetch_add(1)) < count;) {
+            const std::size_t i = startOrder.size() == count ? startOrder[n] : n;
             Slot slot;
             try {
                 slot.result.emplace(work(i));

@@ -22,8 +22,13 @@ TEST(OrderedParallel, DeliversEveryResultOnceInOrderWhateverTheThreadCount) {
     struct Case {
         std::size_t count;
         unsigned threads;
+        bool lastStartedFirst;   // the items started in descending order
     };
-    for (const Case c : {Case{0, 4}, Case{1, 4}, Case{7, 1}, Case{7, 2}, Case{7, 3}, Case{3, 8}}) {
+    const Case cases[] = {{0, 4, false}, {1, 4, false}, {7, 1, false}, {7, 2, false},
+                          {7, 3, false}, {3, 8, false}, {7, 2, true},  {7, 1, true}};
+    for (const Case c : cases) {
+        std::vector<std::size_t> startOrder;
+        for (std::size_t i = 0; c.lastStartedFirst && i < c.count; ++i) startOrder.push_back(c.count - 1 - i);
         std::vector<std::size_t> order;
         std::vector<int> values;
         const auto caller = std::this_thread::get_id();
@@ -33,7 +38,8 @@ TEST(OrderedParallel, DeliversEveryResultOnceInOrderWhateverTheThreadCount) {
                 EXPECT_EQ(std::this_thread::get_id(), caller);
                 order.push_back(i);
                 values.push_back(value);
-            });
+            },
+            startOrder);
         std::vector<std::size_t> expected(c.count);
         for (std::size_t i = 0; i < c.count; ++i) expected[i] = i;
         EXPECT_EQ(order, expected) << c.count << " items on " << c.threads << " threads";
