@@ -2,7 +2,9 @@
 // scripts and for measurement. The fields are described in README.md.
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
+#include <type_traits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,61 +59,67 @@ std::string nameOf(AppendName append, int code) {
     return text;
 }
 
-void putCode(json& codes, const char* field, void (*append)(std::string&, int), int code) {
-    if (code != 0) codes[field] = nameOf(append, code);
-}
-
-// The grammatical codes of a reading by name, as its part of speech uses the record's bytes.
-json codesOf(const WordAnalysis& a) {
-    json codes = json::object();
+// Hands the grammatical codes of a reading to `put`, by field name and printed name (or, for
+// the person, its number), in the order the lines show them, as its part of speech uses the
+// record's bytes; a code of 0 is left out.
+template <class Put>
+void visitCodes(const WordAnalysis& a, Put put) {
+    const auto code = [&put](const char* field, void (*append)(std::string&, int), int value) {
+        if (value != 0) put(field, nameOf(append, value));
+    };
     switch (a.partOfSpeech) {
     case speech_type::Noun:
-        putCode(codes, "noun_kind", appendNounKindName, a.kind2);
+        code("noun_kind", appendNounKindName, a.kind2);
         [[fallthrough]];
     case speech_type::Supine:
-        putCode(codes, "case", appendCaseName, a.grammar1);
-        putCode(codes, "number", appendNumberName, a.grammar2);
-        putCode(codes, "gender", appendGenderName, a.grammar3);
+        code("case", appendCaseName, a.grammar1);
+        code("number", appendNumberName, a.grammar2);
+        code("gender", appendGenderName, a.grammar3);
         break;
     case speech_type::Pronoun:
     case speech_type::Pack:
-        putCode(codes, "case", appendCaseName, a.grammar1);
-        putCode(codes, "number", appendNumberName, a.grammar2);
-        putCode(codes, "gender", appendGenderName, a.grammar3);
-        putCode(codes, "pronoun_kind", appendPronounKindName, a.kind2);
+        code("case", appendCaseName, a.grammar1);
+        code("number", appendNumberName, a.grammar2);
+        code("gender", appendGenderName, a.grammar3);
+        code("pronoun_kind", appendPronounKindName, a.kind2);
         break;
     case speech_type::Adjective:
     case speech_type::SubstantiveAdjective:
     case speech_type::Numeral:
-        putCode(codes, "case", appendCaseName, a.grammar1);
-        putCode(codes, "number", appendNumberName, a.grammar2);
-        putCode(codes, "gender", appendGenderName, a.grammar3);
+        code("case", appendCaseName, a.grammar1);
+        code("number", appendNumberName, a.grammar2);
+        code("gender", appendGenderName, a.grammar3);
         if (a.partOfSpeech == speech_type::Numeral)
-            putCode(codes, "numeral_kind", appendNumeralKindName, a.grammar4);
+            code("numeral_kind", appendNumeralKindName, a.grammar4);
         else
-            putCode(codes, "comparison", appendComparisonName, a.grammar4);
+            code("comparison", appendComparisonName, a.grammar4);
         break;
-    case speech_type::Adverb: putCode(codes, "comparison", appendComparisonName, a.grammar4); break;
+    case speech_type::Adverb: code("comparison", appendComparisonName, a.grammar4); break;
     case speech_type::Verb:
-        putCode(codes, "tense", appendTenseName, a.grammar1);
-        putCode(codes, "voice", appendVoiceName, a.grammar2);
-        putCode(codes, "mood", appendMoodName, a.grammar3);
-        if (a.grammar4 != 0) codes["person"] = a.grammar4;
-        putCode(codes, "number", appendNumberName, a.grammar5);
-        putCode(codes, "verb_kind", appendVerbKindName, a.kind2);
+        code("tense", appendTenseName, a.grammar1);
+        code("voice", appendVoiceName, a.grammar2);
+        code("mood", appendMoodName, a.grammar3);
+        if (a.grammar4 != 0) put("person", int{a.grammar4});
+        code("number", appendNumberName, a.grammar5);
+        code("verb_kind", appendVerbKindName, a.kind2);
         break;
     case speech_type::Participle:
-        putCode(codes, "case", appendCaseName, a.grammar1);
-        putCode(codes, "number", appendNumberName, a.grammar2);
-        putCode(codes, "gender", appendGenderName, a.grammar3);
-        putCode(codes, "tense", appendTenseName, a.grammar4);
-        putCode(codes, "voice", appendVoiceName, a.grammar5);
-        putCode(codes, "mood", appendMoodName, a.grammar6);
-        putCode(codes, "verb_kind", appendVerbKindName, a.kind2);
+        code("case", appendCaseName, a.grammar1);
+        code("number", appendNumberName, a.grammar2);
+        code("gender", appendGenderName, a.grammar3);
+        code("tense", appendTenseName, a.grammar4);
+        code("voice", appendVoiceName, a.grammar5);
+        code("mood", appendMoodName, a.grammar6);
+        code("verb_kind", appendVerbKindName, a.kind2);
         break;
-    case speech_type::Preposition: putCode(codes, "case", appendCaseName, a.grammar1); break;
+    case speech_type::Preposition: code("case", appendCaseName, a.grammar1); break;
     default: break;
     }
+}
+
+json codesOf(const WordAnalysis& a) {
+    json codes = json::object();
+    visitCodes(a, [&codes](const char* field, const auto& value) { codes[field] = value; });
     return codes;
 }
 
@@ -171,14 +179,88 @@ void printTokens(std::FILE* out, const Engine& engine, int sentence, std::vector
     }
 }
 
-void printSentence(std::FILE* out, Engine& engine, int sentence) {
-    std::vector<json> readings(static_cast<std::size_t>(sentenceTokenCount(engine)), json::array());
-    for (int i = 0; i < engine.analysisCount; ++i) {
-        const int position = engine.wordAnalyses[i].wordPosition;
-        if (position >= 0 && position < static_cast<int>(readings.size()))
-            readings[position].push_back(readingOf({&engine.wordAnalyses[i], &engine.analysisSources[i]}));
+// A string as JSON: quotes, backslashes and control characters escaped as the JSON library
+// writes them (\b \f \n \r \t, else \u00xx); UTF-8 passes as it is.
+void appendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
     }
-    printTokens(out, engine, sentence, readings);
+    out += '"';
+}
+
+void appendJsonField(std::string& out, const char* name, std::string_view text) {
+    out.append(",\"").append(name).append("\":");
+    appendJsonString(out, text);
+}
+
+// One reading of the word-analysis lines, written straight as text (the same text as readingOf
+// gives through the JSON library, at a fraction of its cost).
+void appendPlainReading(std::string& out, const WordAnalysis& a, const AnalysisSource& note) {
+    out += "{\"pos\":";
+    appendJsonString(out, nameOf(appendSpeechTypeName, a.partOfSpeech));
+    out.append(",\"pos_code\":").append(std::to_string(a.partOfSpeech)).append(",\"codes\":{");
+    bool first = true;
+    visitCodes(a, [&out, &first](const char* field, const auto& value) {
+        if (!first) out += ',';
+        first = false;
+        appendJsonString(out, field);
+        out += ':';
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, int>) out += std::to_string(value);
+        else appendJsonString(out, value);
+    });
+    out += '}';
+    appendJsonField(out, "form", utf8(fieldText(a.analysedForm)));
+    appendJsonField(out, "citation", utf8(fieldText(note.citation)));
+    appendJsonField(out, "english", utf8(fieldText(a.english)));
+    appendJsonField(out, "rarity", std::string(1, static_cast<char>('@' + (a.rarity & 0x3F))));
+    out.append(",\"age\":").append(std::to_string(a.ageLevel)).append(",\"source\":");
+    const char* source = sourceName(note.sourceKind);
+    if (source) appendJsonString(out, source);
+    else out += "null";
+    out += '}';
+}
+
+// Word analysis: one line per token with every reading found for it, in table order.
+void printSentence(std::FILE* out, Engine& engine, int sentence) {
+    const int tokens = sentenceTokenCount(engine);
+    std::vector<std::string> readings(static_cast<std::size_t>(std::max(tokens, 0)));
+    std::vector<bool> found(readings.size(), false);
+    for (int i = 0; i < engine.analysisCount; ++i) {
+        const WordAnalysis& a = engine.wordAnalyses[i];
+        if (a.wordPosition < 0 || a.wordPosition >= tokens) continue;
+        std::string& list = readings[a.wordPosition];
+        if (!list.empty()) list += ',';
+        appendPlainReading(list, a, engine.analysisSources[i]);
+        if (a.partOfSpeech != speech_type::NotFound) found[a.wordPosition] = true;
+    }
+    std::string line;
+    for (int t = 0; t < tokens; ++t) {
+        const std::string_view token = fieldText(engine.sentenceTokens[t]);
+        line.assign("{\"sentence\":").append(std::to_string(sentence));
+        line.append(",\"position\":").append(std::to_string(t));
+        appendJsonField(line, "token", utf8(token));
+        line.append(",\"punctuation\":").append(isPunctuationToken(token) ? "true" : "false");
+        line.append(",\"found\":").append(found[t] ? "true" : "false");
+        line.append(",\"analyses\":[").append(readings[t]).append("]}\n");
+        std::fwrite(line.data(), 1, line.size(), out);
+    }
 }
 
 // Sentence mode: the readings after clause analysis and the choice, each under the token it was
