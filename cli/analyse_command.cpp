@@ -2,12 +2,15 @@
 // scripts and for measurement. The fields are described in README.md.
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
+#include <type_traits>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/menu_rules.h"
+#include "cli/batch_runs.h"
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
@@ -20,6 +23,7 @@
 #include "job/engine.h"
 #include "job/fixed_text.h"
 #include "job/grammar_codes.h"
+#include "job/regular_file.h"
 #include "job/stages.h"
 #include "job/translation_job.h"
 #include "morph/analysis_emit.h"
@@ -32,7 +36,8 @@ namespace fs = std::filesystem;
 using json = nlohmann::ordered_json;
 
 struct AnalyseFlags {
-    std::string input;
+    std::vector<std::string> inputs;
+    unsigned jobs = 1;
     std::string home = ".";
     std::string data;
     std::string age;
@@ -54,61 +59,67 @@ std::string nameOf(AppendName append, int code) {
     return text;
 }
 
-void putCode(json& codes, const char* field, void (*append)(std::string&, int), int code) {
-    if (code != 0) codes[field] = nameOf(append, code);
-}
-
-// The grammatical codes of a reading by name, as its part of speech uses the record's bytes.
-json codesOf(const WordAnalysis& a) {
-    json codes = json::object();
+// Hands the grammatical codes of a reading to `put`, by field name and printed name (or, for
+// the person, its number), in the order the lines show them, as its part of speech uses the
+// record's bytes; a code of 0 is left out.
+template <class Put>
+void visitCodes(const WordAnalysis& a, Put put) {
+    const auto code = [&put](const char* field, void (*append)(std::string&, int), int value) {
+        if (value != 0) put(field, nameOf(append, value));
+    };
     switch (a.partOfSpeech) {
     case speech_type::Noun:
-        putCode(codes, "noun_kind", appendNounKindName, a.kind2);
+        code("noun_kind", appendNounKindName, a.kind2);
         [[fallthrough]];
     case speech_type::Supine:
-        putCode(codes, "case", appendCaseName, a.grammar1);
-        putCode(codes, "number", appendNumberName, a.grammar2);
-        putCode(codes, "gender", appendGenderName, a.grammar3);
+        code("case", appendCaseName, a.grammar1);
+        code("number", appendNumberName, a.grammar2);
+        code("gender", appendGenderName, a.grammar3);
         break;
     case speech_type::Pronoun:
     case speech_type::Pack:
-        putCode(codes, "case", appendCaseName, a.grammar1);
-        putCode(codes, "number", appendNumberName, a.grammar2);
-        putCode(codes, "gender", appendGenderName, a.grammar3);
-        putCode(codes, "pronoun_kind", appendPronounKindName, a.kind2);
+        code("case", appendCaseName, a.grammar1);
+        code("number", appendNumberName, a.grammar2);
+        code("gender", appendGenderName, a.grammar3);
+        code("pronoun_kind", appendPronounKindName, a.kind2);
         break;
     case speech_type::Adjective:
     case speech_type::SubstantiveAdjective:
     case speech_type::Numeral:
-        putCode(codes, "case", appendCaseName, a.grammar1);
-        putCode(codes, "number", appendNumberName, a.grammar2);
-        putCode(codes, "gender", appendGenderName, a.grammar3);
+        code("case", appendCaseName, a.grammar1);
+        code("number", appendNumberName, a.grammar2);
+        code("gender", appendGenderName, a.grammar3);
         if (a.partOfSpeech == speech_type::Numeral)
-            putCode(codes, "numeral_kind", appendNumeralKindName, a.grammar4);
+            code("numeral_kind", appendNumeralKindName, a.grammar4);
         else
-            putCode(codes, "comparison", appendComparisonName, a.grammar4);
+            code("comparison", appendComparisonName, a.grammar4);
         break;
-    case speech_type::Adverb: putCode(codes, "comparison", appendComparisonName, a.grammar4); break;
+    case speech_type::Adverb: code("comparison", appendComparisonName, a.grammar4); break;
     case speech_type::Verb:
-        putCode(codes, "tense", appendTenseName, a.grammar1);
-        putCode(codes, "voice", appendVoiceName, a.grammar2);
-        putCode(codes, "mood", appendMoodName, a.grammar3);
-        if (a.grammar4 != 0) codes["person"] = a.grammar4;
-        putCode(codes, "number", appendNumberName, a.grammar5);
-        putCode(codes, "verb_kind", appendVerbKindName, a.kind2);
+        code("tense", appendTenseName, a.grammar1);
+        code("voice", appendVoiceName, a.grammar2);
+        code("mood", appendMoodName, a.grammar3);
+        if (a.grammar4 != 0) put("person", int{a.grammar4});
+        code("number", appendNumberName, a.grammar5);
+        code("verb_kind", appendVerbKindName, a.kind2);
         break;
     case speech_type::Participle:
-        putCode(codes, "case", appendCaseName, a.grammar1);
-        putCode(codes, "number", appendNumberName, a.grammar2);
-        putCode(codes, "gender", appendGenderName, a.grammar3);
-        putCode(codes, "tense", appendTenseName, a.grammar4);
-        putCode(codes, "voice", appendVoiceName, a.grammar5);
-        putCode(codes, "mood", appendMoodName, a.grammar6);
-        putCode(codes, "verb_kind", appendVerbKindName, a.kind2);
+        code("case", appendCaseName, a.grammar1);
+        code("number", appendNumberName, a.grammar2);
+        code("gender", appendGenderName, a.grammar3);
+        code("tense", appendTenseName, a.grammar4);
+        code("voice", appendVoiceName, a.grammar5);
+        code("mood", appendMoodName, a.grammar6);
+        code("verb_kind", appendVerbKindName, a.kind2);
         break;
-    case speech_type::Preposition: putCode(codes, "case", appendCaseName, a.grammar1); break;
+    case speech_type::Preposition: code("case", appendCaseName, a.grammar1); break;
     default: break;
     }
+}
+
+json codesOf(const WordAnalysis& a) {
+    json codes = json::object();
+    visitCodes(a, [&codes](const char* field, const auto& value) { codes[field] = value; });
     return codes;
 }
 
@@ -153,7 +164,7 @@ json readingOf(const PrintedReading& p) {
 }
 
 // One line per token of the sentence just analysed; `readings` holds each token's readings.
-void printTokens(const Engine& engine, int sentence, std::vector<json>& readings) {
+void printTokens(std::FILE* out, const Engine& engine, int sentence, std::vector<json>& readings) {
     for (int t = 0; t < static_cast<int>(readings.size()); ++t) {
         const std::string_view token = fieldText(engine.sentenceTokens[t]);
         json line;
@@ -166,41 +177,168 @@ void printTokens(const Engine& engine, int sentence, std::vector<json>& readings
         line["found"] = found;
         line["analyses"] = std::move(readings[t]);
         const std::string text = line.dump() + "\n";
-        std::fwrite(text.data(), 1, text.size(), stdout);
+        std::fwrite(text.data(), 1, text.size(), out);
     }
 }
 
-void printSentence(Engine& engine, int sentence) {
-    std::vector<json> readings(static_cast<std::size_t>(sentenceTokenCount(engine)), json::array());
-    for (int i = 0; i < engine.analysisCount; ++i) {
-        const int position = engine.wordAnalyses[i].wordPosition;
-        if (position >= 0 && position < static_cast<int>(readings.size()))
-            readings[position].push_back(readingOf({&engine.wordAnalyses[i], &engine.analysisSources[i]}));
+// A string as JSON: quotes, backslashes and control characters escaped as the JSON library
+// writes them (\b \f \n \r \t, else \u00xx); UTF-8 passes as it is.
+void appendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
     }
-    printTokens(engine, sentence, readings);
+    out += '"';
+}
+
+void appendJsonField(std::string& out, const char* name, std::string_view text) {
+    out.append(",\"").append(name).append("\":");
+    appendJsonString(out, text);
+}
+
+// One reading of the word-analysis lines, written straight as text (the same text as readingOf
+// gives through the JSON library, at a fraction of its cost).
+void appendPlainReading(std::string& out, const WordAnalysis& a, const AnalysisSource& note) {
+    out += "{\"pos\":";
+    appendJsonString(out, nameOf(appendSpeechTypeName, a.partOfSpeech));
+    out.append(",\"pos_code\":").append(std::to_string(a.partOfSpeech)).append(",\"codes\":{");
+    bool first = true;
+    visitCodes(a, [&out, &first](const char* field, const auto& value) {
+        if (!first) out += ',';
+        first = false;
+        appendJsonString(out, field);
+        out += ':';
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, int>) out += std::to_string(value);
+        else appendJsonString(out, value);
+    });
+    out += '}';
+    appendJsonField(out, "form", utf8(fieldText(a.analysedForm)));
+    appendJsonField(out, "citation", utf8(fieldText(note.citation)));
+    appendJsonField(out, "english", utf8(fieldText(a.english)));
+    appendJsonField(out, "rarity", std::string(1, static_cast<char>('@' + (a.rarity & 0x3F))));
+    out.append(",\"age\":").append(std::to_string(a.ageLevel)).append(",\"source\":");
+    const char* source = sourceName(note.sourceKind);
+    if (source) appendJsonString(out, source);
+    else out += "null";
+    out += '}';
+}
+
+// Word analysis: one line per token with every reading found for it, in table order.
+void printSentence(std::FILE* out, Engine& engine, int sentence) {
+    const int tokens = sentenceTokenCount(engine);
+    std::vector<std::string> readings(static_cast<std::size_t>(std::max(tokens, 0)));
+    std::vector<bool> found(readings.size(), false);
+    for (int i = 0; i < engine.analysisCount; ++i) {
+        const WordAnalysis& a = engine.wordAnalyses[i];
+        if (a.wordPosition < 0 || a.wordPosition >= tokens) continue;
+        std::string& list = readings[a.wordPosition];
+        if (!list.empty()) list += ',';
+        appendPlainReading(list, a, engine.analysisSources[i]);
+        if (a.partOfSpeech != speech_type::NotFound) found[a.wordPosition] = true;
+    }
+    std::string line;
+    for (int t = 0; t < tokens; ++t) {
+        const std::string_view token = fieldText(engine.sentenceTokens[t]);
+        line.assign("{\"sentence\":").append(std::to_string(sentence));
+        line.append(",\"position\":").append(std::to_string(t));
+        appendJsonField(line, "token", utf8(token));
+        line.append(",\"punctuation\":").append(isPunctuationToken(token) ? "true" : "false");
+        line.append(",\"found\":").append(found[t] ? "true" : "false");
+        line.append(",\"analyses\":[").append(readings[t]).append("]}\n");
+        std::fwrite(line.data(), 1, line.size(), out);
+    }
 }
 
 // Sentence mode: the readings after clause analysis and the choice, each under the token it was
 // read from, in preference order, with its status.
-void printChosenSentence(Engine& engine, int sentence) {
+void printChosenSentence(std::FILE* out, Engine& engine, int sentence) {
     const SentenceReadings listed = chooseAndListReadings(engine);
     std::vector<json> readings(listed.byToken.size(), json::array());
     for (std::size_t t = 0; t < listed.byToken.size(); ++t)
         for (const PrintedReading& p : listed.byToken[t]) readings[t].push_back(readingOf(p));
-    printTokens(engine, sentence, readings);
+    printTokens(out, engine, sentence, readings);
 }
 
 // CoNLL-U: the chosen reading of every word, one block per sentence (numbered from 1).
-void printConllu(Engine& engine, int sentence) {
+void printConllu(std::FILE* out, Engine& engine, int sentence) {
     const std::string block = conlluBlock(engine, chooseAndListReadings(engine), sentence);
-    std::fwrite(block.data(), 1, block.size(), stdout);
+    std::fwrite(block.data(), 1, block.size(), out);
+}
+
+void checkAnalysis(const JobResult& result, const fs::path& input, const fs::path& home) {
+    switch (result.status) {
+    case JobStatus::Completed: return;
+    case JobStatus::Aborted: fail(input, "analysis ended early");
+    case JobStatus::PreparationFailed: fail(input, "could not be prepared for analysis");
+    case JobStatus::LogUnwritable: fail(home / "parser.txt", "cannot be written: " + result.problem);
+    case JobStatus::TempFileUnreadable: fail(home / "temp.lat", "cannot be read back: " + result.problem);
+    case JobStatus::LogWriteFailed: fail(home / "parser.txt", "cannot write: " + result.problem);
+    }
+}
+
+// Runs the analysis job on `latinFile`, writing the lines of every sentence to `out` as the
+// sentence is analysed.
+JobResult analyseFile(Engine& engine, const AnalyseFlags& flags, fs::path& latinFile,
+                      std::int64_t startMillis, std::FILE* out) {
+    engine.keepAnalysisSources = true;
+    engine.sentence.traceScores = flags.trace;
+    int sentence = 0;
+    JobStages stages = engineStages();
+    const bool chosen = flags.sentence || flags.trace;
+    stages.analyseSentenceWords = [&sentence, chosen, &flags, out](Engine& e) {
+        analyseSentenceWords(e);
+        if (flags.conllu) printConllu(out, e, ++sentence);
+        else if (chosen) printChosenSentence(out, e, sentence++);
+        else printSentence(out, e, sentence++);
+    };
+    return runTranslationJob(engine, latinFile, startMillis, stages);
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// One file of a batch: its own options, host and engine on the shared lexicon, its work files
+// and its lines (analysis.jsonl) in `folder`.
+BatchOutput analyseBatchFile(const Lexicon& lexicon, const ViewOptions& shared,
+                             const AnalyseFlags& flags, const std::string& name, const fs::path& folder) {
+    ViewOptions options = shared;
+    CliHost host(flags.yes);
+    const auto engine = std::make_unique<Engine>(lexicon, options, host, folder);
+    fs::path latinFile = latinFileFor(name, folder);
+    const fs::path input = latinFile;
+    const fs::path output = folder / "analysis.jsonl";
+    OpenedFile opened = openRegularFile(output, FileAccess::Write);
+    if (!opened.file) fail(output, "cannot be written: " + opened.problem);
+    std::unique_ptr<std::FILE, FileCloser> file(opened.file);
+    checkAnalysis(analyseFile(*engine, flags, latinFile, clockMillis(), file.get()), input, folder);
+    std::string problem;
+    if (!closeChecked(file.release(), problem)) fail(output, "cannot write: " + problem);
+    return {output, false};
 }
 
 void runAnalyse(const AnalyseFlags& flags) {
     const std::int64_t startMillis = clockMillis();
     const fs::path home = writableProgramFolder(flags.home);
     lockProgramFolder(home, flags.noWait ? LockWait::Never : LockWait::UntilFree);
-    fs::path latinFile = latinFileFor(flags.input, home);
+    const bool batch = flags.inputs.size() > 1;
+    fs::path latinFile = batch ? fs::path() : latinFileFor(flags.inputs.front(), home);
     const fs::path input = latinFile;
 
     ViewOptions options;
@@ -212,28 +350,17 @@ void runAnalyse(const AnalyseFlags& flags) {
     auto engine = std::make_unique<Engine>(lexicon, options, host, home);
     loadLexicon(lexicon, *engine, dataFolder(flags.data));
     applyMenuRules(options);
-    engine->keepAnalysisSources = true;
-    engine->sentence.traceScores = flags.trace;
-
-    int sentence = 0;
-    JobStages stages = engineStages();
-    const bool chosen = flags.sentence || flags.trace;
-    stages.analyseSentenceWords = [&sentence, chosen, &flags](Engine& e) {
-        analyseSentenceWords(e);
-        if (flags.conllu) printConllu(e, ++sentence);
-        else if (chosen) printChosenSentence(e, sentence++);
-        else printSentence(e, sentence++);
-    };
-    const JobResult result = runTranslationJob(*engine, latinFile, startMillis, stages);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) failWritingStdout();
-    switch (result.status) {
-    case JobStatus::Completed: return;
-    case JobStatus::Aborted: fail(input, "analysis ended early");
-    case JobStatus::PreparationFailed: fail(input, "could not be prepared for analysis");
-    case JobStatus::LogUnwritable: fail(home / "parser.txt", "cannot be written: " + result.problem);
-    case JobStatus::TempFileUnreadable: fail(home / "temp.lat", "cannot be read back: " + result.problem);
-    case JobStatus::LogWriteFailed: fail(home / "parser.txt", "cannot write: " + result.problem);
+    // The hash's stored readings carry no citation form or source, which every line here shows.
+    options.hashActive = false;
+    if (batch) {
+        runBatch(flags.inputs, home, flags.jobs, [&](const std::string& name, const fs::path& folder) {
+            return analyseBatchFile(lexicon, options, flags, name, folder);
+        });
+        return;
     }
+    const JobResult result = analyseFile(*engine, flags, latinFile, startMillis, stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) failWritingStdout();
+    checkAnalysis(result, input, home);
 }
 
 }  // namespace
@@ -251,7 +378,8 @@ void addAnalyseCommand(CLI::App& app) {
         "are reproducible; the word-mode trace is left in parser.txt in the program folder. As "
         "with translate, one run at a time uses a program folder (--no-wait: fail instead of "
         "waiting), and the folder's work files are refused as input.");
-    addJobFileOptions(*cmd, {flags->input, flags->home, flags->data, flags->noWait});
+    addJobFilesOptions(*cmd, {flags->inputs, flags->home, flags->data, flags->noWait});
+    addJobsOption(*cmd, flags->jobs);
     cmd->add_option("--age", flags->age, "Preferred age of Latin: classical, medieval (default), all")
         ->check(CLI::IsMember({"classical", "medieval", "all"}));
     cmd->add_flag("--yes", flags->yes, "Answer Yes to the program's Yes/No questions (default No)");

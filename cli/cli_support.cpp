@@ -4,10 +4,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "app/program_folders.h"
 #include "job/data_loader.h"
@@ -19,6 +21,8 @@ namespace kavro::cli {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr std::size_t kPrintBlockSize = std::size_t{1} << 16;
 
 // Creates and removes a probe file: the only test that also holds for read-only file systems
 // and for a user whom permissions do not stop.
@@ -58,13 +62,31 @@ void addNoWaitOption(CLI::App& command, bool& noWait) {
                      "waiting for it to finish");
 }
 
-void addJobFileOptions(CLI::App& command, JobFileOptions options, std::string_view stdinNote) {
+namespace {
+
+std::string fileHelp(std::string_view stdinNote) {
     std::string help = "Latin text file, Windows-1252, UTF-8 or UTF-16 with a byte-order mark; - reads stdin";
     if (!stdinNote.empty()) help += " " + std::string(stdinNote);
-    command.add_option("FILE", options.input, help)->required();
-    addHomeOption(command, options.home);
-    addDataOption(command, options.data);
-    addNoWaitOption(command, options.noWait);
+    return help;
+}
+
+void addFolderOptions(CLI::App& command, std::string& home, std::string& data, bool& noWait) {
+    addHomeOption(command, home);
+    addDataOption(command, data);
+    addNoWaitOption(command, noWait);
+}
+
+}  // namespace
+
+void addJobFileOptions(CLI::App& command, JobFileOptions options, std::string_view stdinNote) {
+    command.add_option("FILE", options.input, fileHelp(stdinNote))->required();
+    addFolderOptions(command, options.home, options.data, options.noWait);
+}
+
+void addJobFilesOptions(CLI::App& command, JobFilesOptions options, std::string_view stdinNote) {
+    command.add_option("FILE", options.inputs, fileHelp(stdinNote) + " (several files: see --jobs)")
+        ->required();
+    addFolderOptions(command, options.home, options.data, options.noWait);
 }
 
 void keepStandardStreamsOpen() {
@@ -121,6 +143,48 @@ void storeWorkFile(const fs::path& path, std::string_view content, std::string_v
     std::string problem;
     if (!replaceRegularFile(path, content, problem)) fail(path, std::string(what) + ": " + problem);
 }
+
+namespace {
+
+// Copies a file to stdout a block at a time, each block converted from the engine's 8-bit text
+// when `engineText` (Windows-1252 is one byte a character, so no block boundary splits one).
+bool copyToStdout(const fs::path& file, bool engineText, std::string& problem) {
+    OpenedFile opened = openRegularFile(file, FileAccess::Read);
+    if (!opened.file) {
+        problem = std::move(opened.problem);
+        return false;
+    }
+    const auto block = std::make_unique<char[]>(kPrintBlockSize);
+    std::size_t got;
+    while ((got = std::fread(block.get(), 1, kPrintBlockSize, opened.file)) > 0) {
+        const std::string_view bytes(block.get(), got);
+        // A block of plain ASCII, nearly every block of a trace, is UTF-8 as it stands.
+        const bool convert = engineText && std::any_of(bytes.begin(), bytes.end(), [](char c) {
+            return static_cast<unsigned char>(c) >= 0x80;
+        });
+        const std::string utf8 = convert ? windows1252ToUtf8(bytes) : std::string();
+        const std::string_view out = convert ? std::string_view(utf8) : bytes;
+        if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size()) {
+            std::fclose(opened.file);
+            failWritingStdout();
+        }
+    }
+    const bool readFailed = std::ferror(opened.file);
+    const int error = errno;
+    std::fclose(opened.file);
+    if (readFailed) {
+        problem = std::strerror(error ? error : EIO);
+        return false;
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) failWritingStdout();
+    return true;
+}
+
+}  // namespace
+
+bool printEngineFile(const fs::path& file, std::string& problem) { return copyToStdout(file, true, problem); }
+
+bool printFileBytes(const fs::path& file, std::string& problem) { return copyToStdout(file, false, problem); }
 
 void printEngineText(std::string_view engineText) {
     const std::string utf8 = windows1252ToUtf8(engineText);

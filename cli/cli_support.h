@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "job/lexicon.h"
 
@@ -24,6 +25,11 @@ namespace kavro::cli {
 
 // Prints engine text (Windows-1252) to stdout as UTF-8; a failed write is a failure of the command.
 void printEngineText(std::string_view engineText);
+// Copies an engine text file (parser.txt) to stdout as UTF-8 a block at a time, so that a trace
+// of any length costs one block of memory; false with `problem` set when it cannot be read.
+bool printEngineFile(const std::filesystem::path& file, std::string& problem);
+// The same for a file that is already UTF-8, copied as it is.
+bool printFileBytes(const std::filesystem::path& file, std::string& problem);
 
 // --home DIR: the program folder that holds the work files and the user files.
 void addHomeOption(CLI::App& command, std::string& home);
@@ -41,6 +47,14 @@ struct JobFileOptions {
     bool& noWait;
 };
 void addJobFileOptions(CLI::App& command, JobFileOptions options, std::string_view stdinNote = "");
+// The same for a command that takes one or more files (FILE ...).
+struct JobFilesOptions {
+    std::vector<std::string>& inputs;
+    std::string& home;
+    std::string& data;
+    bool& noWait;
+};
+void addJobFilesOptions(CLI::App& command, JobFilesOptions options, std::string_view stdinNote = "");
 
 // Called first thing: a standard stream the caller closed stays unusable instead of having its
 // number taken by a file opened later.

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "cli/cli_support.h"
+#include "job/regular_file.h"
 #include "text/input_encoding.h"
 
 namespace kavro::cli {
@@ -91,21 +92,27 @@ InputFile openInput(const fs::path& path) {
     return file;
 }
 
-// Writes the text whole to latin.lat in the program folder.
-// Standard input (or a pipe) kept as latin.lat, whole or not at all: a partial copy never
-// replaces the user's previous one.
-fs::path storeLatin(std::string_view content, const fs::path& home) {
+// Standard input (or a pipe) copied block by block into latin.lat, whole or not at all: a
+// partial copy never replaces the user's previous one, and the text is never held whole.
+fs::path storeLatin(std::FILE* in, const fs::path& name, const fs::path& home) {
     const fs::path storage = home / kStdinStorageFile;
-    storeWorkFile(storage, content, "cannot store standard input here");
+    constexpr std::string_view kWhat = "cannot store standard input here: ";
+    RegularFileReplacement replacement;
+    std::string problem;
+    if (!replacement.start(storage, problem)) fail(storage, std::string(kWhat) + problem);
+    readCheckedText(in, name, [&](std::string_view chunk) {
+        if (!replacement.append(chunk, problem)) fail(storage, std::string(kWhat) + problem);
+    });
+    if (!replacement.commit(problem)) fail(storage, std::string(kWhat) + problem);
     return storage;
 }
 
 }  // namespace
 
-std::string readCheckedText(std::FILE* in, const fs::path& name, bool keep, std::uint64_t limit) {
+void readCheckedText(std::FILE* in, const fs::path& name, const TextChunkSink& sink,
+                     std::uint64_t limit) {
     const auto chunk = std::make_unique<char[]>(kChunkSize);
     TextCheck check(name);
-    std::string kept;
     std::uint64_t total = 0;
     for (;;) {
         errno = 0;
@@ -114,10 +121,17 @@ std::string readCheckedText(std::FILE* in, const fs::path& name, bool keep, std:
         total += got;
         if (total > limit) fail(name, "is larger than " + limitText(limit));
         check.feed(std::string_view(chunk.get(), got));
-        if (keep) kept.append(chunk.get(), got);
+        if (sink) sink(std::string_view(chunk.get(), got));
     }
     if (std::ferror(in)) fail(name, readProblem(errno));
     check.finish();
+}
+
+std::string readCheckedText(std::FILE* in, const fs::path& name, bool keep, std::uint64_t limit) {
+    std::string kept;
+    TextChunkSink sink;
+    if (keep) sink = [&kept](std::string_view chunk) { kept.append(chunk); };
+    readCheckedText(in, name, sink, limit);
     return kept;
 }
 
@@ -131,8 +145,9 @@ fs::path latinFileFor(const std::string& input, const fs::path& home) {
     std::error_code ec;
     const bool inPlace = input != "-" && fs::is_regular_file(input, ec);
     if (input != "-") refuseWorkFile(input, home, !inPlace);
-    if (!inPlace) return storeLatin(readLatinInput(input), home);
+    if (input == "-") return storeLatin(stdin, kStdinName, home);
     const InputFile file = openInput(input);
+    if (!inPlace) return storeLatin(file.get(), input, home);
     readCheckedText(file.get(), input, false);
     return input;
 }

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace kavro::cli {
 
@@ -20,6 +22,10 @@ inline constexpr const char* kStdinStorageFile = "latin.lat";
 // byte-order mark is checked by 16-bit units. Returns the bytes when `keep` is set, else "".
 std::string readCheckedText(std::FILE* in, const std::filesystem::path& name, bool keep,
                             std::uint64_t limit = kInputSizeLimit);
+// The same, handing each checked chunk to `sink` (when set) instead of keeping the text.
+using TextChunkSink = std::function<void(std::string_view)>;
+void readCheckedText(std::FILE* in, const std::filesystem::path& name, const TextChunkSink& sink,
+                     std::uint64_t limit = kInputSizeLimit);
 
 // The whole checked content of the file the user named, or of stdin for "-".
 std::string readLatinInput(const std::string& name);

@@ -2,9 +2,11 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/menu_rules.h"
 #include "app/settings_file.h"
+#include "cli/batch_runs.h"
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
@@ -25,7 +27,8 @@ namespace fs = std::filesystem;
 constexpr const char* kLogFile = "parser.txt";
 
 struct TranslateFlags {
-    std::string input;
+    std::vector<std::string> inputs;
+    unsigned jobs = 1;
     std::string home = ".";
     std::string data;
     bool sentence = false;
@@ -119,9 +122,8 @@ void checkJobResult(const JobResult& result, const fs::path& input, const fs::pa
 }
 
 void printLog(const fs::path& log) {
-    const ReadFile read = readRegularFile(log);
-    if (!read.ok) fail(log, "cannot be read back: " + read.problem);
-    printEngineText(read.content);
+    std::string problem;
+    if (!printEngineFile(log, problem)) fail(log, "cannot be read back: " + problem);
 }
 
 // The English of a sentence without the spacing and line ends of the log.
@@ -189,13 +191,54 @@ void printEnglishOfLines(Engine& engine, const std::string& content, const fs::p
     }
 }
 
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// --english on one file of a batch: the English lines go to english.txt in its folder.
+fs::path writeEnglishOfText(Engine& engine, fs::path latinFile, const fs::path& folder) {
+    const fs::path output = folder / "english.txt";
+    OpenedFile opened = openRegularFile(output, FileAccess::Write);
+    if (!opened.file) fail(output, "cannot be written: " + opened.problem);
+    std::unique_ptr<std::FILE, FileCloser> file(opened.file);
+    const JobStages stages = englishStages([out = file.get()](const std::string& english) {
+        std::fwrite(english.data(), 1, english.size(), out);
+        std::fputc('\n', out);
+    });
+    const fs::path input = latinFile;
+    checkEnglishJob(runTranslationJob(engine, latinFile, clockMillis(), stages), input, folder);
+    std::string problem;
+    if (!closeChecked(file.release(), problem)) fail(output, "cannot write: " + problem);
+    return output;
+}
+
+// One file of a batch: its own copy of the options, its own host and engine on the shared
+// lexicon, and its work files in `folder`.
+BatchOutput translateBatchFile(const Lexicon& lexicon, const ViewOptions& shared,
+                               const TranslateFlags& flags, const std::string& name,
+                               const fs::path& folder) {
+    ViewOptions options = shared;
+    CliHost host(flags.yes);
+    const auto engine = std::make_unique<Engine>(lexicon, options, host, folder);
+    fs::path latinFile = latinFileFor(name, folder);
+    if (flags.english) return {writeEnglishOfText(*engine, latinFile, folder), true};
+    const fs::path input = latinFile;
+    const JobResult result = runTranslationJob(*engine, latinFile, clockMillis());
+    checkJobResult(result, input, folder);
+    if (result.status == JobStatus::Aborted) fail(input, "translation ended early");
+    return {folder / kLogFile, true};
+}
+
 void runTranslate(const TranslateFlags& flags) {
     const std::int64_t startMillis = clockMillis();
     const fs::path home = writableProgramFolder(flags.home);
     if (flags.lines && !flags.english) fail("--lines", "goes with --english");
+    const bool batch = flags.inputs.size() > 1;
+    if (flags.lines && batch) fail("--lines", "takes one file");
     lockProgramFolder(home, flags.noWait ? LockWait::Never : LockWait::UntilFree);
-    const std::string linesContent = flags.lines ? linesText(flags.input, home) : std::string();
-    fs::path latinFile = flags.lines ? fs::path() : latinFileFor(flags.input, home);
+    const std::string& firstInput = flags.inputs.front();
+    const std::string linesContent = flags.lines ? linesText(firstInput, home) : std::string();
+    fs::path latinFile = flags.lines || batch ? fs::path() : latinFileFor(firstInput, home);
     const fs::path input = latinFile;
     ViewOptions options = optionsFor(flags, home);
     if (flags.english) {
@@ -213,6 +256,12 @@ void runTranslate(const TranslateFlags& flags) {
     if (areaAsked == kAreaBotany && options.area != kAreaBotany)
         std::fprintf(stderr, "kavro: the botany area needs the botany meanings; the general area is used\n");
 
+    if (batch) {
+        runBatch(flags.inputs, home, flags.jobs, [&](const std::string& name, const fs::path& folder) {
+            return translateBatchFile(lexicon, options, flags, name, folder);
+        });
+        return;
+    }
     if (flags.english) {
         if (flags.lines) printEnglishOfLines(*engine, linesContent, home);
         else printEnglishOfText(*engine, latinFile, home);
@@ -237,9 +286,12 @@ void addTranslateCommand(CLI::App& app) {
         "override it. One run at a time uses a program folder (it locks kavro.lock there): a "
         "second run waits for the first, or with --no-wait fails. Input larger than 1 GiB is "
         "refused. Exit status 0 on success; otherwise 1 with a one-line error naming the file "
-        "and the problem.");
-    addJobFileOptions(*cmd, {flags->input, flags->home, flags->data, flags->noWait},
-                      "(stored as latin.lat in the program folder)");
+        "and the problem. Several files run as a batch (--jobs at once), each in its own "
+        "scratch folder of the program folder; their outputs are printed whole, in the order "
+        "named, and a file that fails is named on stderr while the others still run.");
+    addJobFilesOptions(*cmd, {flags->inputs, flags->home, flags->data, flags->noWait},
+                       "(stored as latin.lat in the program folder)");
+    addJobsOption(*cmd, flags->jobs);
     auto* sentence = cmd->add_flag("--sentence", flags->sentence,
                                    "Translate whole sentences into English after the word analysis");
     auto* words = cmd->add_flag(

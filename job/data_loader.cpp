@@ -222,7 +222,7 @@ private:
             return;
         }
         engine_.log.write("Loading high-speed hash data...");
-        if (loadHashFile(engine_, lexicon_) && buildHashIndex(lexicon_) == 100.0) {
+        if (loadHashFile(engine_, lexicon_, folders_) && buildHashIndex(lexicon_) == 100.0) {
             engine_.log.write(kDone);
             options.hashLoaded = options.hashActive = true;
             return;

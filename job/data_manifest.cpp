@@ -86,6 +86,13 @@ DataFolders::DataFolders(std::filesystem::path dataFolder, std::filesystem::path
       dataManifest_(Manifest::read(data_ / kManifestName)),
       programManifest_(Manifest::read(program_ / kManifestName)) {}
 
+const ManifestEntry* DataFolders::companionEntry(std::string_view file, std::string_view entry) const {
+    std::error_code error;
+    const bool fromProgram = std::filesystem::is_regular_file(program_ / file, error);
+    const ManifestEntry* found = fromProgram ? programManifest_.find(entry) : nullptr;
+    return found ? found : dataManifest_.find(entry);
+}
+
 DataFile DataFolders::locate(std::string_view name, std::size_t recordSize,
                              std::size_t trailingBytes) const {
     DataFile file;

@@ -60,6 +60,9 @@ public:
     DataFile locate(std::string_view name, std::size_t recordSize,
                     std::size_t trailingBytes = 0) const;
     const std::filesystem::path& dataFolder() const { return data_; }
+    // Another entry (`entry`) of the manifest that `file` is checked against: the program
+    // folder's when the file is taken from there, else the data folder's; null when absent.
+    const ManifestEntry* companionEntry(std::string_view file, std::string_view entry) const;
 
 private:
     std::filesystem::path data_;

@@ -10,6 +10,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "job/high_speed_hash.h"
 #include "job/lexicon_records.h"
 
 namespace kavro {
@@ -66,6 +67,7 @@ struct Lexicon {
     RawTable addons;            // addons.dat
     RawTable uniques;           // uniques.dat
     RawTable phonetics;         // phoneticuk.dat; empty when unavailable (coded search then)
+    HighSpeedHash hash;         // fixedhashfile.dat and its index of forms (empty when off)
 };
 
 // An ending of at most eight bytes as a big-endian number, zero after its end: endings in

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace kavro {
 namespace {
@@ -156,20 +157,48 @@ bool closeChecked(std::FILE* file, std::string& problem) {
 }
 
 bool replaceRegularFile(const fs::path& target, std::string_view content, std::string& problem) {
+    RegularFileReplacement replacement;
+    return replacement.start(target, problem) && replacement.append(content, problem) &&
+           replacement.commit(problem);
+}
+
+RegularFileReplacement::~RegularFileReplacement() { discard(); }
+
+void RegularFileReplacement::discard() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!sibling_.empty()) ::unlink(sibling_.c_str());
+    fd_ = -1;
+    sibling_.clear();
+}
+
+bool RegularFileReplacement::start(const fs::path& target, std::string& problem) {
+    discard();
     if (refusedTarget(target, problem)) return false;
+    target_ = target;
     fs::path sibling;
-    const int fd = createNewSibling(target, sibling, problem);
-    if (fd < 0) return false;
-    bool complete = writeAll(fd, content, problem);
-    if (::close(fd) != 0 && complete) {
+    fd_ = createNewSibling(target, sibling, problem);
+    if (fd_ >= 0) sibling_ = std::move(sibling);
+    return fd_ >= 0;
+}
+
+bool RegularFileReplacement::append(std::string_view piece, std::string& problem) {
+    if (fd_ < 0) return false;
+    if (writeAll(fd_, piece, problem)) return true;
+    discard();
+    return false;
+}
+
+bool RegularFileReplacement::commit(std::string& problem) {
+    if (fd_ < 0) return false;
+    const int fd = std::exchange(fd_, -1);
+    bool complete = ::close(fd) == 0;
+    if (!complete) problem = systemProblem(errno);
+    if (complete && ::rename(sibling_.c_str(), target_.c_str()) != 0) {
         problem = systemProblem(errno);
         complete = false;
     }
-    if (complete && ::rename(sibling.c_str(), target.c_str()) != 0) {
-        problem = systemProblem(errno);
-        complete = false;
-    }
-    if (!complete) ::unlink(sibling.c_str());
+    if (complete) sibling_.clear();
+    discard();
     return complete;
 }
 

@@ -52,6 +52,28 @@ bool closeChecked(std::FILE* file, std::string& problem);
 bool replaceRegularFile(const std::filesystem::path& target, std::string_view content,
                         std::string& problem);
 
+// The same, for a content written a piece at a time (a text read from a pipe in blocks, never
+// held whole): start(), append() as often as needed, then commit(). A replacement dropped
+// without commit() removes its new file and leaves the target as it was.
+class RegularFileReplacement {
+public:
+    RegularFileReplacement() = default;
+    RegularFileReplacement(const RegularFileReplacement&) = delete;
+    RegularFileReplacement& operator=(const RegularFileReplacement&) = delete;
+    ~RegularFileReplacement();
+
+    bool start(const std::filesystem::path& target, std::string& problem);
+    bool append(std::string_view piece, std::string& problem);
+    bool commit(std::string& problem);
+
+private:
+    void discard();
+
+    std::filesystem::path target_;
+    std::filesystem::path sibling_;
+    int fd_ = -1;
+};
+
 // "cannot write parser.txt: No space left on device": the verb, the file's name, the problem.
 std::string fileProblemText(std::string_view verb, const std::filesystem::path& path,
                             std::string_view problem);

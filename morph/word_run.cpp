@@ -131,7 +131,9 @@ void WordRun::lowerInitial() {
     std::memcpy(restorePoint_, word_, sizeof word_);
 }
 
-// Step 4: the high-speed hash; true when the word is done.
+// Step 4: the high-speed hash; true when the word is done. A word done here counts as a word
+// since the last punctuation, as one that ends the full analysis does: otherwise the word after
+// it would be taken for the first of a clause, and a name there would lose its capital.
 bool WordRun::tryHash() {
     if (!e_.options.hashActive || (e_.wordsInSentence == 0 && isUpper(initial()))) return false;
     int before = e_.analysisCount;
@@ -140,12 +142,16 @@ bool WordRun::tryHash() {
     ++e_.groupNumber;
     result_ += e_.analysisCount > before ? e_.analysisCount - before : 1;
     ++e_.wordsInSentence;
-    if (e_.wordsSincePunct != 0 || !isUpper(initial())) return true;
+    if (e_.wordsSincePunct != 0 || !isUpper(initial())) {
+        ++e_.wordsSincePunct;
+        return true;
+    }
     lowerInitial();
     e_.wordsSincePunct = 1;
     before = e_.analysisCount;
     if (!lookUpHash(e_, word())) return false;
     result_ += e_.analysisCount > before ? e_.analysisCount - before : 1;
+    ++e_.wordsSincePunct;
     return true;
 }
 

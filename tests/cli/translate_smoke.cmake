@@ -157,6 +157,18 @@ elseif(MODE STREQUAL "bad_input")
   if(NOT kept STREQUAL "Salve.\n")
     message(FATAL_ERROR "a closed stdin overwrote latin.lat")
   endif()
+  # Standard input is copied into latin.lat block by block: binary data found past the first
+  # block fails the run, keeps the previous latin.lat and leaves no part-written copy behind.
+  string(REPEAT "Gallia est omnis divisa in partes tres.\n" 3000 long_text)
+  file(WRITE "${WORK_DIR}/binary-tail.txt" "${long_text}")
+  execute_process(COMMAND sh -c "{ cat \"$1\"; printf 'a\\000b'; } | \"$0\" translate -"
+                          "${KAVRO}" "${WORK_DIR}/binary-tail.txt" WORKING_DIRECTORY "${WORK_DIR}"
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  file(READ "${WORK_DIR}/latin.lat" kept)
+  file(GLOB leftovers "${WORK_DIR}/latin.lat?*")
+  if(rc EQUAL 0 OR NOT err MATCHES "NUL bytes" OR NOT kept STREQUAL "Salve.\n" OR leftovers)
+    message(FATAL_ERROR "binary stdin past the first block: status ${rc}, left ${leftovers}, stderr:\n${err}")
+  endif()
 
   # A log that cannot be written names parser.txt.
   file(REMOVE "${WORK_DIR}/parser.txt")

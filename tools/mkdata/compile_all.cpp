@@ -5,10 +5,12 @@
 #include "english/polish_records.h"
 #include "job/fixed_text.h"
 #include "job/lexicon_records.h"
+#include "job/high_speed_hash.h"
 #include "tools/mkdata/addon_compiler.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/dictionary_compiler.h"
 #include "tools/mkdata/extra_entries.h"
+#include "tools/mkdata/hash_compiler.h"
 #include "tools/mkdata/inflection_compiler.h"
 #include "tools/mkdata/manifest.h"
 #include "tools/mkdata/meaning_text.h"
@@ -142,6 +144,26 @@ void copyUserFiles(const CompileOptions& o, OutputFolder& out, std::ostream& rep
     }
 }
 
+// The high-speed hash, analysed on the files just written (so after a first manifest that lets
+// the loader take them), with the number of its distinct forms listed beside it.
+void compileHashFile(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
+    const auto formsFile = o.sourceDir / "hash_forms.txt";
+    const auto forms = readHashForms(formsFile);
+    const CompiledHash hash = compileHash(forms, o.outDir);
+    out.writeRecords(std::string(kHashFileName), hash.records);
+    // The distinct forms, enciphered like the records, in 24-byte records: the manifest's count
+    // of them is the number of index keys the loader expects.
+    std::string keys;
+    for (const std::string& form : hash.forms) {
+        std::string key(kHashKeySize, '\0');
+        for (std::size_t i = 0; i < form.size() && i + 1 < kHashKeySize; ++i) key[i] = encipherHashChar(form[i]);
+        keys += key;
+    }
+    out.write(std::string(kHashKeysEntry), keys, kHashKeySize, hash.forms.size());
+    report << "fixedhashfile.dat: " << hash.records.size() << " readings of " << hash.forms.size()
+           << " of the " << forms.size() << " forms of hash_forms.txt\n";
+}
+
 }  // namespace
 
 void compileAll(const CompileOptions& o, std::ostream& report) {
@@ -152,9 +174,14 @@ void compileAll(const CompileOptions& o, std::ostream& report) {
     compileAddonFile(o, out, report);
     compileUniqueFile(o, out, report);
     copyUserFiles(o, out, report);
-    out.writeManifest({"Kavro Latin data files: name, record size, record count, FNV-1a 64",
-                       "dictUK.dat: the stem records are followed by 27 LetterIndex records of 84 bytes",
-                       "text files have record size 0 and count their lines"});
+    const std::vector<std::string> comments = {
+        "Kavro Latin data files: name, record size, record count, FNV-1a 64",
+        "dictUK.dat: the stem records are followed by 27 LetterIndex records of 84 bytes",
+        "text files have record size 0 and count their lines",
+        "fixedhashfile.keys: the distinct forms of fixedhashfile.dat, enciphered, 24 bytes each"};
+    out.writeManifest(comments);
+    compileHashFile(o, out, report);
+    out.writeManifest(comments);
     report << "manifest.txt: " << out.entries().size() << " files\n";
 }
 

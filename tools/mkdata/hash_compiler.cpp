@@ -1,0 +1,132 @@
+#include "tools/mkdata/hash_compiler.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <sstream>
+
+#include "job/data_loader.h"
+#include "job/engine.h"
+#include "job/fixed_text.h"
+#include "job/high_speed_hash.h"
+#include "job/stages.h"
+#include "tools/mkdata/data_error.h"
+#include "tools/mkdata/package_reader.h"
+
+namespace kavro::mkdata {
+namespace {
+
+constexpr std::uint8_t kNotFoundSpeech = 64;
+constexpr std::uint8_t kBotanySubject = 13;
+
+// Answers every box with its default and shows nothing: the compiler runs no job of a user's.
+class SilentHost : public Host {
+public:
+    BoxAnswer message(std::string_view, BoxKind kind) override {
+        return kind == BoxKind::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
+    }
+    void setStatus(std::string_view) override {}
+    void setWaitCursor(bool) override {}
+    void progress(int, int) override {}
+    bool escapePressed() override { return false; }
+};
+
+bool sameRecords(const std::vector<WordAnalysis>& a, const std::vector<WordAnalysis>& b) {
+    return a.size() == b.size() &&
+           (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(WordAnalysis)) == 0);
+}
+
+// What analysing a word leaves behind: its readings and the counters the next word starts from.
+struct WordOutcome {
+    std::vector<WordAnalysis> readings;
+    int groupNumber = 0;
+    int lastWordResult = 0;
+    int wordsInSentence = 0;
+    int wordsSincePunct = 0;
+
+    bool operator==(const WordOutcome& other) const {
+        return sameRecords(readings, other.readings) && groupNumber == other.groupNumber &&
+               lastWordResult == other.lastWordResult && wordsInSentence == other.wordsInSentence &&
+               wordsSincePunct == other.wordsSincePunct;
+    }
+};
+
+// The readings of `form` as the one word of a sentence, from a fresh word-status cache.
+WordOutcome analyseAlone(Engine& engine, std::string_view form, bool useHash) {
+    engine.options.hashActive = useHash;
+    resetWordStatusCache(engine);
+    copyField(engine.sentenceTokens[0], form);
+    engine.tokenCount = 1;
+    engine.analysisCount = 0;
+    engine.groupNumber = 0;
+    analyseSentenceWords(engine);
+    return {{engine.wordAnalyses, engine.wordAnalyses + engine.analysisCount},
+            engine.groupNumber, engine.lastWordResult, engine.wordsInSentence, engine.wordsSincePunct};
+}
+
+bool storable(const WordAnalysis& a, std::string_view form, const ViewOptions& options) {
+    return a.partOfSpeech != kNotFoundSpeech && a.wordPosition == 0 &&
+           hashKeyOf(fieldText(a.analysedForm)) == form && a.ageLevel <= options.age &&
+           a.subject != kBotanySubject && fieldText(a.english).find('/') == std::string_view::npos;
+}
+
+// The records of the kept forms, sorted by form (each form's readings in their own order).
+std::vector<WordAnalysis> tableOf(const std::map<std::string, WordOutcome>& kept) {
+    std::vector<WordAnalysis> records;
+    for (const auto& [form, outcome] : kept)
+        records.insert(records.end(), outcome.readings.begin(), outcome.readings.end());
+    return records;
+}
+
+}  // namespace
+
+std::vector<std::string> readHashForms(const std::filesystem::path& file) {
+    std::istringstream lines(readWholeFile(file));
+    std::vector<std::string> forms;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        std::string form;
+        if (fields >> form) forms.push_back(form);
+    }
+    return forms;
+}
+
+CompiledHash compileHash(const std::vector<std::string>& forms, const std::filesystem::path& dataDir) {
+    SilentHost host;
+    ViewOptions options;
+    options.hashOffByUser = true;
+    auto lexicon = std::make_unique<Lexicon>();
+    auto engine = std::make_unique<Engine>(*lexicon, options, host, dataDir);
+    std::string problem;
+    if (!loadDataFiles(*engine, *lexicon, dataDir, &problem, UserFiles::Skip))
+        throw DataError("high-speed hash: cannot load the compiled data: " + problem);
+
+    std::map<std::string, WordOutcome> kept;   // byte order of the forms
+    for (const std::string& form : forms) {
+        if (form.size() >= kHashKeySize || kept.count(form)) continue;
+        WordOutcome outcome = analyseAlone(*engine, form, false);
+        const auto& readings = outcome.readings;
+        const bool all = !readings.empty() && std::all_of(readings.begin(), readings.end(), [&](const WordAnalysis& a) {
+            return storable(a, form, options);
+        });
+        if (all) kept.emplace(form, std::move(outcome));
+    }
+    // Keep only the forms whose look-up in the finished table matches the full analysis; a
+    // form left out never changes another's run, so one pass of checking suffices.
+    lexicon->hash.records = tableOf(kept);
+    lexicon->hash.expectedForms = kept.size();
+    indexHashRecords(lexicon->hash);
+    for (auto it = kept.begin(); it != kept.end();) {
+        const bool same = analyseAlone(*engine, it->first, true) == it->second;
+        it = same ? std::next(it) : kept.erase(it);
+    }
+    CompiledHash compiled;
+    compiled.records = tableOf(kept);
+    for (const auto& entry : kept) compiled.forms.push_back(entry.first);
+    for (WordAnalysis& record : compiled.records) encipherHashRecord(record);
+    return compiled;
+}
+
+}  // namespace kavro::mkdata
