@@ -137,13 +137,17 @@ const char* sourceName(int kind) {
     }
 }
 
+// The log names code 64 "Unknown part"; the JSON names it as the README does.
+std::string posName(const WordAnalysis& a) {
+    return a.partOfSpeech == speech_type::NotFound ? std::string("NOT FOUND")
+                                                   : nameOf(appendSpeechTypeName, a.partOfSpeech);
+}
+
 json readingOf(const PrintedReading& p) {
     const WordAnalysis& a = *p.record;
     const AnalysisSource& note = *p.note;
     json r;
-    // The log names code 64 "Unknown part"; the JSON names it as the README does.
-    r["pos"] = a.partOfSpeech == speech_type::NotFound ? "NOT FOUND"
-                                                       : nameOf(appendSpeechTypeName, a.partOfSpeech);
+    r["pos"] = posName(a);
     r["pos_code"] = a.partOfSpeech;
     r["codes"] = codesOf(a);
     r["form"] = utf8(fieldText(a.analysedForm));
@@ -216,7 +220,7 @@ void appendJsonField(std::string& out, const char* name, std::string_view text) 
 // gives through the JSON library, at a fraction of its cost).
 void appendPlainReading(std::string& out, const WordAnalysis& a, const AnalysisSource& note) {
     out += "{\"pos\":";
-    appendJsonString(out, nameOf(appendSpeechTypeName, a.partOfSpeech));
+    appendJsonString(out, posName(a));
     out.append(",\"pos_code\":").append(std::to_string(a.partOfSpeech)).append(",\"codes\":{");
     bool first = true;
     visitCodes(a, [&out, &first](const char* field, const auto& value) {
