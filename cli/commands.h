@@ -14,5 +14,7 @@ void addDictCommand(CLI::App& app);
 void addAnalyseCommand(CLI::App& app);
 // kavro spell FILE|- : lists the words word analysis does not recognise, or writes fails.txt.
 void addSpellCommand(CLI::App& app);
+// kavro search DIR --text ITEM | --word STEM : searches the text files of a folder tree.
+void addSearchCommand(CLI::App& app);
 
 }  // namespace kavro::cli

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     kavro::cli::addDictCommand(app);
     kavro::cli::addAnalyseCommand(app);
     kavro::cli::addSpellCommand(app);
+    kavro::cli::addSearchCommand(app);
     try {
         CLI11_PARSE(app, argc, argv);
     } catch (const std::exception& e) {
