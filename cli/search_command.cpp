@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include <unistd.h>
+
 #include "app/menu_rules.h"
 #include "app/settings_file.h"
 #include "cli/cli_host.h"
@@ -105,6 +107,15 @@ void noteFolderWalk(const fs::path& folder, const FolderWalk& walk) {
                      walk.foldersUnreadable);
 }
 
+// A folder the user cannot write to, or one that nobody may write to by its permissions (which
+// a superuser could still write to, against the owner's intent).
+bool markedReadOnly(const fs::path& folder) {
+    std::error_code error;
+    const fs::perms perms = fs::status(folder, error).permissions();
+    constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return ::access(folder.c_str(), W_OK) != 0 || (!error && (perms & kAnyWrite) == fs::perms::none);
+}
+
 // A new list of the folder, put in DIRKavro.TXT when the folder can be written to, else kept in
 // memory only.
 FileList newFileList(const fs::path& folder) {
@@ -114,7 +125,9 @@ FileList newFileList(const fs::path& folder) {
     noteFolderWalk(folder, walk);
     std::string problem;
     const fs::path listFile = folder / kFileListName;
-    if (replaceRegularFile(listFile, fileListText(list.folder, walk.paths), problem))
+    if (markedReadOnly(folder))
+        std::fprintf(stderr, "kavro: %s is read-only; the file list is kept in memory\n", folder.c_str());
+    else if (replaceRegularFile(listFile, fileListText(list.folder, walk.paths), problem))
         std::fprintf(stderr, "kavro: %zu file(s) listed in %s\n", walk.paths.size(), listFile.c_str());
     else
         std::fprintf(stderr, "kavro: %s cannot be written (%s); the file list is kept in memory\n",
