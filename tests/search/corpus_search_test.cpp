@@ -101,6 +101,18 @@ TEST_F(CorpusSearch, SearchCommandWritesFailsWithItsHeaderAndEmptiesTheLog) {
         "Search complete.\nNo. of files searched was 3.\nNo. of search-hits found was 1.\n"));
     EXPECT_EQ(engine().options.sentenceMode, ViewOptions{}.sentenceMode);  // restored
 
+    // fails.txt that cannot be replaced (a link): the previous results stay as they were.
+    const std::string before = compiled->folder.read("fails.txt");
+    fs::rename(compiled->folder.file("fails.txt"), tree.file("kept.txt"));
+    fs::create_symlink(tree.file("kept.txt"), compiled->folder.file("fails.txt"));
+    host.boxes.clear();
+    EXPECT_EQ(searchFileList(engine(), dialog, tree.path(), true), SearchOutcome::ResultsUnwritten);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_TRUE(host.boxes[0].text.starts_with("Cannot open search output file 'fails.txt' file.\n"));
+    EXPECT_EQ(tree.read("kept.txt"), before);
+    fs::remove(compiled->folder.file("fails.txt"));
+    fs::remove(tree.file("kept.txt"));
+
     // The folder moved: its list names the old place, and the search is refused.
     const fs::path moved = tree.path().string() + "-moved";
     fs::rename(tree.path(), moved);
