@@ -72,9 +72,12 @@ std::string headerName(std::span<const SearchChoice> choices, std::uint8_t code)
     return std::string(choices.front().headerName);
 }
 
-bool hasLetter(std::string_view item) {
-    for (char ch : item)
-        if (ch >= 'a' && ch <= 'z') return true;
+// An exclusion or "And" item is kept only when it holds a letter other than j and v.
+bool worthKeeping(std::string_view item) {
+    for (char ch : item) {
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+        if (ch >= 'a' && ch <= 'z' && ch != 'j' && ch != 'v') return true;
+    }
     return false;
 }
 
@@ -122,8 +125,9 @@ SearchDialogValues normalisedSearch(const SearchDialogValues& values) {
     search.item = foldedItem(values.item, kSearchItemLength);
     search.exclusion = foldedItem(values.exclusion, kExclusionItemLength);
     search.andItem = foldedItem(values.andItem, kAndItemLength);
-    if (!hasLetter(search.exclusion)) search.exclusion.clear();
-    if (!hasLetter(search.andItem) || search.kind == SearchKind::Word) search.andItem.clear();
+    if (!worthKeeping(values.exclusion.substr(0, kExclusionItemLength))) search.exclusion.clear();
+    if (!worthKeeping(values.andItem.substr(0, kAndItemLength)) || search.kind == SearchKind::Word)
+        search.andItem.clear();
     if (search.partOfSpeech == kUnknownSpeechCode) search.caseTense = kAnyCode;
     return search;
 }

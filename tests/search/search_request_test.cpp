@@ -55,6 +55,7 @@ TEST(SearchDialog, ItemsAsCompared) {
     const SearchDialogValues t = normalisedSearch(text);
     EXPECT_EQ(t.item, "iulius caesar");
     EXPECT_EQ(t.exclusion, "");        // no letter: dropped
+    EXPECT_EQ(normalisedSearch({SearchKind::Text, "caesar", "VJ", "jv", 0, 0}).andItem, "");
     EXPECT_EQ(t.andItem, "iam");
     EXPECT_TRUE(textLineMatches(searchFolded("Gaius JULIUS Caesar iam venit."), t));
     EXPECT_FALSE(textLineMatches(searchFolded("Gaius Iulius Caesar venit."), t));  // no "And" item
