@@ -18,6 +18,9 @@ inline constexpr const char* kFileListName = "DIRKavro.TXT";
 // Sub-folders are entered down to this many levels below the chosen folder.
 inline constexpr int kFileListDepthLimit = 10;
 
+// What the window says when its folder chooser fails.
+inline constexpr std::string_view kFolderChooserError =
+    "Error with selection of sub-directory from File Selector.";
 inline constexpr std::string_view kNoTextFiles =
     "No TXT files found! Set path to a different folder and re-make directory structure.";
 
