@@ -74,6 +74,12 @@ std::uint8_t listCode(const std::string& name, std::optional<std::uint8_t> code,
     fail(option, "unknown choice \"" + name + "\" (one of " + known + ")");
 }
 
+// The dialog's fields take no more than their lengths; the command line says so rather than cut.
+void refuseLongItem(const std::string& item, std::size_t length, const char* option) {
+    if (item.size() > length)
+        fail(option, "longer than the search takes (" + std::to_string(length) + " characters)");
+}
+
 // The dialog's values from the flags, refused as the dialog would refuse them.
 SearchDialogValues dialogValues(const SearchFlags& flags) {
     SearchDialogValues values;
@@ -81,6 +87,9 @@ SearchDialogValues dialogValues(const SearchFlags& flags) {
     values.item = engineText(values.kind == SearchKind::Word ? flags.word : flags.text);
     values.exclusion = engineText(flags.exclude);
     values.andItem = engineText(flags.andItem);
+    refuseLongItem(values.item, kSearchItemLength, flags.wordSearch ? "--word" : "--text");
+    refuseLongItem(values.exclusion, kExclusionItemLength, "--exclude");
+    refuseLongItem(values.andItem, kAndItemLength, "--and");
     values.partOfSpeech = listCode(flags.pos, partOfSpeechCode(flags.pos), partOfSpeechChoices(), "--pos");
     values.caseTense =
         listCode(flags.caseTense, caseTenseCode(flags.caseTense), caseTenseChoices(), "--case-tense");
