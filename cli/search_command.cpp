@@ -130,7 +130,7 @@ bool markedReadOnly(const fs::path& folder) {
 FileList newFileList(const fs::path& folder) {
     FileList list;
     list.folder = fileListFolderName(folder);
-    FolderWalk walk = walkSearchFolder(folder);
+    FolderWalk walk = walkSearchFolder(list.folder);
     noteFolderWalk(folder, walk);
     std::string problem;
     const fs::path listFile = folder / kFileListName;
@@ -168,6 +168,17 @@ std::vector<std::size_t> longestFirst(const std::vector<std::string>& paths) {
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return sizes[a] > sizes[b]; });
     return order;
+}
+
+// A listed (full) path as the user named the folder: DIR/letters/a.txt for a list of DIR.
+std::string shownPath(const std::string& path, const FileList& list, const std::string& folderArgument) {
+    if (!path.starts_with(list.folder) || path.size() <= list.folder.size() ||
+        (path[list.folder.size()] != '/' && list.folder != "/"))
+        return path;
+    std::string shown = folderArgument;
+    while (shown.size() > 1 && shown.back() == '/') shown.pop_back();
+    if (shown != "/") shown += '/';
+    return shown + path.substr(list.folder.size() + (list.folder == "/" ? 0 : 1));
 }
 
 void printHits(const std::string& path, const FileSearch& file) {
@@ -221,7 +232,7 @@ int runSearch(const SearchFlags& flags) {
         [&](unsigned worker, std::size_t i) { return workers.search(worker, search, list.paths[i]); },
         [&](std::size_t i, WorkerFileSearch&& done) {
             passOnMessages(host, done.messages);
-            printHits(list.paths[i], done.file);
+            printHits(shownPath(list.paths[i], list, flags.folder), done.file);
             results.addFile(list.paths[i], done.file);
             if (done.file.searched) ++summary.filesSearched;
             return true;

@@ -189,7 +189,7 @@ std::optional<FileList> createFileList(Host& host, const fs::path& programFolder
     host.setStatus(kGeneratingStatus);
     FileList list;
     list.folder = fileListFolderName(chosen);
-    FolderWalk walk = walkSearchFolder(chosen);
+    FolderWalk walk = walkSearchFolder(list.folder);
     host.setStatus(kSortingStatus);
     std::string problem;
     const fs::path listFile = chosen / kFileListName;

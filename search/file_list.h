@@ -35,7 +35,8 @@ struct FolderWalk {
     int foldersUnreadable = 0;       // sub-folders that could not be listed
 };
 
-// The text files of the tree under `folder`. Links to folders are not followed (a link may lead
+// The text files of the tree under `folder`, named from it (give the folder as
+// fileListFolderName names it for the full paths the list holds). Links to folders are not followed (a link may lead
 // back up the tree); links to files are listed like the files.
 FolderWalk walkSearchFolder(const std::filesystem::path& folder);
 

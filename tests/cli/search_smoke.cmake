@@ -65,8 +65,9 @@ expect_error("moved folder" 2 "Header for 'DIRKavro.TXT' \\(.*/tree\\) does not 
 search(moved --text caesar --and iulius --rebuild --fails)
 expect("text search" 0 "moved/letters/deep/C.txt:1: Gaius JULIUS Caesar venit.\n--1 search-hit(s) in 3 file(s) searched.\n")
 file(READ "${WORK_DIR}/home/fails.txt" fails)
+file(REAL_PATH "${WORK_DIR}/moved" moved)
 string(CONCAT expected_fails "--Search items = caesar Exclude =  And = iulius.\n--Text Search.\n"
-       "\n--Searching file...moved/letters/deep/C.txt\n1***Gaius JULIUS Caesar venit.\n--Search complete.\n")
+       "\n--Searching file...${moved}/letters/deep/C.txt\n1***Gaius JULIUS Caesar venit.\n--Search complete.\n")
 if(NOT fails STREQUAL expected_fails)
   message(FATAL_ERROR "fails.txt:\n${fails}\nexpected:\n${expected_fails}")
 endif()
