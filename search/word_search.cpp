@@ -1,6 +1,7 @@
 // The word search of one file: every sentence through word analysis (as the job runs it in word
 // mode, without its listing), and the word-match step after each sentence.
 #include <cstdio>
+#include <system_error>
 
 #include "job/engine.h"
 #include "job/fixed_text.h"
@@ -147,6 +148,12 @@ FileSearch searchWordFile(Engine& engine, const SearchDialogValues& search,
 
 FileSearch searchFile(Engine& engine, const SearchDialogValues& search,
                       const std::filesystem::path& file) {
+    // A listed name that has since become a pipe or a device would hold the search for ever.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        engine.reportError("Cannot open file " + file.string() + ".\n");
+        return {};
+    }
     const bool sentenceMode = engine.options.sentenceMode;
     const bool searchRunning = engine.searchRunning;
     engine.options.sentenceMode = false;

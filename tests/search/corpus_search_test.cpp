@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include "job/ordered_parallel.h"
 #include "search/corpus_search.h"
 #include "search/file_list.h"
@@ -78,6 +80,8 @@ TEST_F(CorpusSearch, TextSearchFoldsJAndVAndKeepsTheFileLine) {
               (std::vector<std::string>{"1 :Marcus Iuliam amat."}));
     const FileSearch missing = searchFile(engine(), iulius, tree.file("gone.txt"));
     EXPECT_FALSE(missing.searched);
+    ASSERT_EQ(::mkfifo(tree.file("pipe.txt").c_str(), 0600), 0);
+    EXPECT_FALSE(searchFile(engine(), iulius, tree.file("pipe.txt")).searched);  // not waited on
 }
 
 TEST_F(CorpusSearch, SearchCommandWritesFailsWithItsHeaderAndEmptiesTheLog) {
