@@ -38,7 +38,7 @@ SearchSummary searchListedFiles(Engine& engine, const SearchDialogValues& search
         engine.host.setStatus("Searching file #" + std::to_string(summary.filesSearched + 1));
         const FileSearch file = searchFile(engine, search, path);
         results.addFile(path, file);
-        if (file.searched) ++summary.filesSearched;
+        if (file.searched && !file.aborted) ++summary.filesSearched;
         if (file.aborted) {
             summary.aborted = true;
             break;

@@ -141,7 +141,7 @@ TEST_F(CorpusSearch, TextSearchResultsAndEscape) {
               "--Search complete.\n");
 
     host.boxes.clear();
-    host.escapes = {false, false, true};  // Escape after the third line read
+    host.escapes = {false, false, false, true};  // Escape in the second file, after its first line
     EXPECT_EQ(searchFileList(engine(), dialog, tree.path(), false), SearchOutcome::Aborted);
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[0].text, "Escape Pressed. Ending translation.\n");
