@@ -112,13 +112,14 @@ void runBatch(const std::vector<std::string>& inputs, const fs::path& home, unsi
     std::size_t failed = 0;
     runOrderedParallel<JobOutcome>(
         inputs.size(), jobs,
-        [&](std::size_t i) {
+        [&](unsigned, std::size_t i) {
             const fs::path folder = scratch.make(i);
             return runOneJob(job, inputs[i], folder);
         },
         [&](std::size_t, const JobOutcome& outcome) {
             if (outcome.ok) printOutput(outcome.output);
             else ++failed;
+            return true;
         },
         largestFirst(inputs));
     if (failed == 0) return;

@@ -18,5 +18,7 @@ void addSpellCommand(CLI::App& app);
 void addWordCommand(CLI::App& app);
 // kavro inflect LEMMA : the declension or conjugation of the entries with that citation form.
 void addInflectCommand(CLI::App& app);
+// kavro search DIR --text ITEM | --word STEM : searches the text files of a folder tree.
+void addSearchCommand(CLI::App& app);
 
 }  // namespace kavro::cli

@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     kavro::cli::addSpellCommand(app);
     kavro::cli::addWordCommand(app);
     kavro::cli::addInflectCommand(app);
+    kavro::cli::addSearchCommand(app);
     try {
         CLI11_PARSE(app, argc, argv);
     } catch (const std::exception& e) {

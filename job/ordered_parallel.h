@@ -1,34 +1,40 @@
-// Runs a list of independent items on several threads and hands their results back one by one
-// in the order of the list, each as soon as it and every item before it are done: a batch of
-// files prints its outputs in the order the user named them while later files are still running.
+// Runs a list of independent items on several threads and hands their results back one by one in
+// the order of the list, so that the output is the same as one thread would give. Each worker
+// thread has a number (0 .. threads-1) by which the caller gives it its own state (an Engine,
+// say); items are taken in `startOrder` (the longest first balances the threads best), results
+// are delivered on the calling thread in item order.
 #pragma once
 
 #include <algorithm>
-#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <exception>
 #include <mutex>
+#include <numeric>
 #include <optional>
 #include <thread>
 #include <vector>
 
 namespace kavro {
 
-// Calls work(i) for every i in [0, count) on at most `threads` threads (1 or 0: on the calling
-// thread, one item after the other) and deliver(i, result) on the calling thread, in ascending
-// i. The threads take the items in the order of `startOrder` (a permutation of 0..count-1; empty:
-// ascending), so that the longest items can be started first and no thread is left with a long
-// one at the end. An exception from work(i) is thrown again by the delivery of item i; an
-// exception from deliver stops the handing out of further items and is thrown once the running
-// ones are done.
+// work(worker, item) -> Result runs on a worker thread; deliver(item, Result&&) -> bool runs on
+// the calling thread in item order and returns false to stop: no further item is started and the
+// results not yet delivered are dropped. With one thread everything runs on the calling thread.
+// An exception thrown by work is thrown again from here when its item's turn comes.
 template <class Result, class Work, class Deliver>
-void runOrderedParallel(std::size_t count, unsigned threads, Work work, Deliver deliver,
-                        const std::vector<std::size_t>& startOrder = {}) {
-    if (threads <= 1 || count <= 1) {
-        for (std::size_t i = 0; i < count; ++i) deliver(i, work(i));
+void runOrderedParallel(std::size_t count, unsigned threads, Work&& work, Deliver&& deliver,
+                        std::vector<std::size_t> startOrder = {}) {
+    if (startOrder.size() != count) {
+        startOrder.resize(count);
+        std::iota(startOrder.begin(), startOrder.end(), std::size_t{0});
+    }
+    threads = std::max(1u, std::min<unsigned>(threads, static_cast<unsigned>(std::max<std::size_t>(count, 1))));
+    if (threads == 1) {
+        for (std::size_t item = 0; item < count; ++item)
+            if (!deliver(item, work(0u, item))) return;
         return;
     }
+
     struct Slot {
         std::optional<Result> result;
         std::exception_ptr error;
@@ -36,43 +42,62 @@ void runOrderedParallel(std::size_t count, unsigned threads, Work work, Deliver 
     };
     std::vector<Slot> slots(count);
     std::mutex mutex;
-    std::condition_variable finished;
-    std::atomic<std::size_t> next{0};
-    auto worker = [&] {
-        for (std::size_t n; (n = next.fetch_add(1)) < count;) {
-            const std::size_t i = startOrder.size() == count ? startOrder[n] : n;
-            Slot slot;
-            try {
-                slot.result.emplace(work(i));
-            } catch (...) {
-                slot.error = std::current_exception();
-            }
-            slot.done = true;
+    std::condition_variable ready;
+    std::size_t nextStart = 0;
+    bool stopping = false;
+
+    auto workerLoop = [&](unsigned worker) {
+        for (;;) {
+            std::size_t item;
             {
-                const std::lock_guard lock(mutex);
-                slots[i] = std::move(slot);
+                std::lock_guard lock(mutex);
+                if (stopping || nextStart == count) return;
+                item = startOrder[nextStart++];
             }
-            finished.notify_all();
+            Slot finished;
+            try {
+                finished.result.emplace(work(worker, item));
+            } catch (...) {
+                finished.error = std::current_exception();
+            }
+            finished.done = true;
+            {
+                std::lock_guard lock(mutex);
+                slots[item] = std::move(finished);
+            }
+            ready.notify_all();
         }
     };
+
     std::vector<std::jthread> pool;
-    const std::size_t poolSize = std::min<std::size_t>(threads, count);
-    for (std::size_t t = 0; t < poolSize; ++t) pool.emplace_back(worker);
-    try {
-        for (std::size_t i = 0; i < count; ++i) {
-            Slot slot;
-            {
-                std::unique_lock lock(mutex);
-                finished.wait(lock, [&] { return slots[i].done; });
-                slot = std::move(slots[i]);
-            }
-            if (slot.error) std::rethrow_exception(slot.error);
-            deliver(i, std::move(*slot.result));
+    pool.reserve(threads);
+    for (unsigned worker = 0; worker < threads; ++worker) pool.emplace_back(workerLoop, worker);
+
+    std::exception_ptr error;
+    for (std::size_t item = 0; item < count && !error; ++item) {
+        Slot taken;
+        {
+            std::unique_lock lock(mutex);
+            ready.wait(lock, [&] { return slots[item].done; });
+            taken = std::move(slots[item]);
         }
-    } catch (...) {
-        next.store(count);   // no new items; the pool's destructors wait for the running ones
-        throw;
+        bool goOn = false;
+        if (taken.error) error = taken.error;
+        else {
+            try {
+                goOn = deliver(item, std::move(*taken.result));
+            } catch (...) {
+                error = std::current_exception();
+            }
+        }
+        if (!goOn) {
+            std::lock_guard lock(mutex);
+            stopping = true;
+            break;
+        }
     }
+    pool.clear();  // joins the workers, which start nothing new once stopping is set
+    if (error) std::rethrow_exception(error);
 }
 
 }  // namespace kavro

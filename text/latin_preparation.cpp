@@ -1,6 +1,8 @@
 // Latin file preparation: rewrites a Latin text file into temp.lat, one sentence per line,
 // each line ending with its sentence mark.
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -8,6 +10,7 @@
 #include "job/regular_file.h"
 #include "job/stages.h"
 #include "text/input_encoding.h"
+#include "text/latin_preparation.h"
 #include "text/prepared_line.h"
 #include "text/preparation_steps.h"
 #include "user/abbreviations.h"
@@ -46,9 +49,14 @@ void prepareLine(Engine& engine, PreparationWork& work, std::string_view input, 
     splitSentences(line, work.split, options, out);
 }
 
-}  // namespace
+// Notes that input line `line` begins writing at `offset`; a line that wrote nothing gives way to
+// the next one.
+void noteLineStart(PreparedLineStarts& starts, long offset, int line) {
+    if (!starts.empty() && starts.back().offset == offset) starts.back().line = line;
+    else starts.push_back({offset, line});
+}
 
-bool prepareLatinFile(Engine& engine, const std::filesystem::path& latinFile) {
+bool prepareNoting(Engine& engine, const std::filesystem::path& latinFile, PreparedLineStarts* starts) {
     LatinInputReader reader(latinFile);
     if (!reader.isOpen()) {
         engine.reportError("Cannot open file " + latinFile.string() + ".\n");
@@ -63,6 +71,7 @@ bool prepareLatinFile(Engine& engine, const std::filesystem::path& latinFile) {
     }
     for (std::int16_t& count : engine.pronounCounts) count = 0;
     auto work = std::make_unique<PreparationWork>();
+    int lineNumber = 1;  // a line longer than the buffer comes in pieces: counted when it ends
     for (;;) {
         std::size_t length = 0;
         const auto result = reader.readLine(work->input, sizeof work->input, length);
@@ -73,7 +82,10 @@ bool prepareLatinFile(Engine& engine, const std::filesystem::path& latinFile) {
         }
         if (result == LatinInputReader::Result::End) break;
         const std::string_view input(work->input, length);
+        const int inputLine = lineNumber;
+        if (input.ends_with('\n')) ++lineNumber;
         if (isEmptyLine(input) || isCommentLine(input)) continue;
+        if (starts) noteLineStart(*starts, std::ftell(out), inputLine);
         prepareLine(engine, *work, input, out);
     }
     // The last sentence is closed with a full stop; a text that wrote nothing (empty, blank or
@@ -86,6 +98,24 @@ bool prepareLatinFile(Engine& engine, const std::filesystem::path& latinFile) {
     if (!written)
         engine.reportError(fileProblemText("Cannot write", kTempFileName, problem) + "\n");
     return written;
+}
+
+}  // namespace
+
+bool prepareLatinFile(Engine& engine, const std::filesystem::path& latinFile) {
+    return prepareNoting(engine, latinFile, nullptr);
+}
+
+bool prepareLatinFileNoting(Engine& engine, const std::filesystem::path& latinFile,
+                            PreparedLineStarts& starts) {
+    starts.clear();
+    return prepareNoting(engine, latinFile, &starts);
+}
+
+int inputLineAt(const PreparedLineStarts& starts, long offset) {
+    auto after = std::upper_bound(starts.begin(), starts.end(), offset,
+                                  [](long at, const PreparedLineStart& s) { return at < s.offset; });
+    return after == starts.begin() ? 1 : std::prev(after)->line;
 }
 
 }  // namespace kavro

@@ -1,65 +1,101 @@
-#include "job/ordered_parallel.h"
-
+// The ordered runner: results in item order whatever order the threads finish in, a stop that
+// starts nothing more, and a worker's exception thrown on the caller's thread.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <mutex>
+#include <numeric>
 #include <set>
 #include <stdexcept>
-#include <string>
 #include <thread>
 #include <vector>
+
+#include "job/ordered_parallel.h"
 
 namespace kavro {
 namespace {
 
-// Early items take longest, so that later ones finish first and the delivery has to wait.
-int slowFirst(std::size_t i, std::size_t count) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(2 * (count - i)));
-    return static_cast<int>(i * i);
-}
-
-TEST(OrderedParallel, DeliversEveryResultOnceInOrderWhateverTheThreadCount) {
-    struct Case {
-        std::size_t count;
-        unsigned threads;
-        bool lastStartedFirst;   // the items started in descending order
-    };
-    const Case cases[] = {{0, 4, false}, {1, 4, false}, {7, 1, false}, {7, 2, false},
-                          {7, 3, false}, {3, 8, false}, {7, 2, true},  {7, 1, true}};
-    for (const Case c : cases) {
-        std::vector<std::size_t> startOrder;
-        for (std::size_t i = 0; c.lastStartedFirst && i < c.count; ++i) startOrder.push_back(c.count - 1 - i);
-        std::vector<std::size_t> order;
-        std::vector<int> values;
-        const auto caller = std::this_thread::get_id();
+TEST(OrderedParallel, DeliversInItemOrderOnAnyNumberOfThreads) {
+    for (const unsigned threads : {1u, 2u, 4u, 16u}) {
+        std::vector<int> delivered;
+        std::set<unsigned> workersSeen;
+        std::mutex seen;
+        // Earlier items take longer, so that later ones finish first.
         runOrderedParallel<int>(
-            c.count, c.threads, [&](std::size_t i) { return slowFirst(i, c.count); },
-            [&](std::size_t i, int value) {
-                EXPECT_EQ(std::this_thread::get_id(), caller);
-                order.push_back(i);
-                values.push_back(value);
+            12, threads,
+            [&](unsigned worker, std::size_t item) {
+                {
+                    std::lock_guard lock(seen);
+                    workersSeen.insert(worker);
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(12 - item));
+                return static_cast<int>(item * item);
             },
-            startOrder);
-        std::vector<std::size_t> expected(c.count);
-        for (std::size_t i = 0; i < c.count; ++i) expected[i] = i;
-        EXPECT_EQ(order, expected) << c.count << " items on " << c.threads << " threads";
-        for (std::size_t i = 0; i < values.size(); ++i) EXPECT_EQ(values[i], static_cast<int>(i * i));
+            [&](std::size_t item, int&& result) {
+                EXPECT_EQ(result, static_cast<int>(item * item));
+                delivered.push_back(static_cast<int>(item));
+                return true;
+            });
+        std::vector<int> expected(12);
+        std::iota(expected.begin(), expected.end(), 0);
+        EXPECT_EQ(delivered, expected) << threads << " threads";
+        EXPECT_LE(workersSeen.size(), threads);
+        EXPECT_LT(*workersSeen.rbegin(), threads);
     }
 }
 
-TEST(OrderedParallel, AFailedItemIsThrownAtItsTurnAfterTheItemsBeforeIt) {
-    for (const unsigned threads : {1u, 3u}) {
-        std::vector<std::size_t> delivered;
-        EXPECT_THROW(runOrderedParallel<int>(
-                         5, threads,
-                         [](std::size_t i) {
-                             if (i == 2) throw std::runtime_error("item 2");
-                             return static_cast<int>(i);
-                         },
-                         [&](std::size_t i, int) { delivered.push_back(i); }),
-                     std::runtime_error);
-        EXPECT_EQ(delivered, (std::vector<std::size_t>{0, 1})) << threads << " threads";
-    }
+TEST(OrderedParallel, StartOrderIsFollowedAndStopStartsNothingMore) {
+    std::vector<std::size_t> started;
+    std::mutex mutex;
+    std::vector<std::size_t> delivered;
+    runOrderedParallel<int>(
+        5, 2,
+        [&](unsigned, std::size_t item) {
+            std::lock_guard lock(mutex);
+            started.push_back(item);
+            return 0;
+        },
+        [&](std::size_t item, int&&) {
+            delivered.push_back(item);
+            return true;
+        },
+        {4, 3, 2, 1, 0});
+    ASSERT_EQ(started.size(), 5u);
+    EXPECT_EQ((std::set<std::size_t>{started[0], started[1]}), (std::set<std::size_t>{4, 3}));
+    EXPECT_EQ(delivered, (std::vector<std::size_t>{0, 1, 2, 3, 4}));
+
+    std::atomic<int> runs = 0;
+    delivered.clear();
+    runOrderedParallel<int>(
+        200, 2,
+        [&](unsigned, std::size_t) {
+            ++runs;
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+            return 0;
+        },
+        [&](std::size_t item, int&&) {
+            delivered.push_back(item);
+            return item < 2;
+        });
+    EXPECT_EQ(delivered, (std::vector<std::size_t>{0, 1, 2}));
+    EXPECT_LT(runs.load(), 200);
+}
+
+TEST(OrderedParallel, AWorkersExceptionReachesTheCaller) {
+    std::vector<std::size_t> delivered;
+    EXPECT_THROW(runOrderedParallel<int>(
+                     6, 3,
+                     [](unsigned, std::size_t item) {
+                         if (item == 3) throw std::runtime_error("bad file");
+                         return 1;
+                     },
+                     [&](std::size_t item, int&&) {
+                         delivered.push_back(item);
+                         return true;
+                     }),
+                 std::runtime_error);
+    EXPECT_EQ(delivered, (std::vector<std::size_t>{0, 1, 2}));
 }
 
 }  // namespace
