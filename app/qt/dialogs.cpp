@@ -17,6 +17,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "app/option_commands.h"
 #include "app/qt/engine_text.h"
 #include "job/engine.h"
@@ -178,8 +180,11 @@ SearchDlg::SearchDlg(const SearchDialogValues& values, Host& host, QWidget* pare
     form->addRow("Exclude", exclusion_);
     form->addRow("And", andItem_);
     auto* lists = new QHBoxLayout;
-    lists->addWidget(partOfSpeech_);
-    lists->addWidget(caseTense_);
+    for (auto [title, list] : {std::pair{"Part of speech", partOfSpeech_}, std::pair{"Case / tense", caseTense_}}) {
+        auto* box = new QGroupBox(title, this);
+        (new QVBoxLayout(box))->addWidget(list);
+        lists->addWidget(box);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(lists);

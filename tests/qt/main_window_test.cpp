@@ -529,6 +529,8 @@ private Q_SLOTS:
         const QString artifacts = QString(KAVRO_ARTIFACT_DIR) + "/";
         QVERIFY(kavro::gui::CSingleWordOptions(2, window.frame.get()).grab().save(artifacts + "single_word_options.png"));
         QVERIFY(kavro::gui::FontDialog(window.view().options(), window.frame.get()).grab().save(artifacts + "font_dialog.png"));
+        const SearchDialogValues search{SearchKind::Word, "am", "", "", 7, 0};
+        QVERIFY(kavro::gui::SearchDlg(search, window.frame->host(), window.frame.get()).grab().save(artifacts + "search_dialog.png"));
         window.view().options().singleWordTarget = 2;
         window.view().runSingleWord("rosam");
         QVERIFY(window.view().glossaryWindow()->grab().save(artifacts + "glossary_window.png"));
