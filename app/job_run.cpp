@@ -36,6 +36,11 @@ TranslateResult JobRun::translateFile(const std::filesystem::path& file) {
     return result;
 }
 
+SearchRun JobRun::searchFiles(const SearchDialogValues& dialog, const std::filesystem::path& folder,
+                             bool folderChosenNow) {
+    return searchAndShowResults(*engine_, dialog, folder, folderChosenNow);
+}
+
 void JobRun::takeResults(Engine& viewEngine) const {
     viewEngine.options = options_;
     copyCarriedState(*engine_, viewEngine);

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "app/search_commands.h"
 #include "app/translate_command.h"
 #include "job/engine.h"
 
@@ -20,6 +21,10 @@ public:
     TranslateResult translate(const TranslateRequest& request);
     // "Open": the job on a chosen file; sentence mode is as it was afterwards.
     TranslateResult translateFile(const std::filesystem::path& file);
+    // "Search File List": the search of the folder's list on the job's engine, the hits then
+    // held as the Translation box's text; the host hears the files searched of the files listed.
+    SearchRun searchFiles(const SearchDialogValues& dialog, const std::filesystem::path& folder,
+                          bool folderChosenNow);
 
     // Hands the options, texts and counters the job changed back to the view.
     void takeResults(Engine& viewEngine) const;

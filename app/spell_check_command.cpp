@@ -37,6 +37,9 @@ std::optional<SpellCheckResult> spellCheckFile(Engine& engine, const std::filesy
         engine.host.message(kFailsFileUnwritable, BoxKind::Ok);
         return std::nullopt;
     }
+    // The Translation box now shows the checked text: "Rename File" saves that, not an earlier log.
+    engine.translationText = result.checkedText;
+    engine.translationEditable = true;
     // parser.txt holds the outcome of the last command; a failure to say so loses nothing.
     replaceRegularFile(engine.file(kLogFileName), kSpellCheckDone, problem);
     return result;

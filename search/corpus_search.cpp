@@ -34,7 +34,10 @@ SearchSummary searchListedFiles(Engine& engine, const SearchDialogValues& search
                                 const FileList& list, SearchResultsText& results) {
     SearchSummary summary;
     summary.savedTotal = list.savedTotal.value_or(0);
+    const int total = static_cast<int>(list.paths.size());
+    int started = 0;
     for (const std::string& path : list.paths) {
+        engine.host.progress(started++, total);
         engine.host.setStatus("Searching file #" + std::to_string(summary.filesSearched + 1));
         const FileSearch file = searchFile(engine, search, path);
         results.addFile(path, file);
@@ -44,6 +47,7 @@ SearchSummary searchListedFiles(Engine& engine, const SearchDialogValues& search
             break;
         }
     }
+    engine.host.progress(started, total);
     summary.hits = results.hitCount();
     return summary;
 }

@@ -41,7 +41,8 @@ std::string fileListMismatchMessage(const std::string& header);
 
 // Searches the files listed in `folder`'s DIRKavro.TXT with the engine (its host shows the
 // statuses and messages; Escape ends the search). `folderChosenNow` asks for the list's header to
-// be checked against `folder`. fails.txt is put in place whole; parser.txt is emptied.
+// be checked against `folder`. The host hears the files started of the files listed (progress).
+// fails.txt is put in place whole; parser.txt is emptied.
 SearchOutcome searchFileList(Engine& engine, const SearchDialogValues& dialog,
                              const std::filesystem::path& folder, bool folderChosenNow);
 

@@ -7,7 +7,9 @@
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QLabel>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,9 +17,12 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "app/option_commands.h"
 #include "app/qt/engine_text.h"
 #include "job/engine.h"
+#include "job/host.h"
 #include "job/product.h"
 #include "morph/dictionary_listing.h"
 
@@ -37,6 +42,36 @@ QDialogButtonBox* okCancel(QDialog* dialog) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
+}
+
+QString qtText(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// One of the search dialog's lists; the entry without a label (nothing chosen) shows its header
+// name. The entries keep their codes.
+QListWidget* choiceList(std::span<const SearchChoice> choices, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    for (const SearchChoice& choice : choices) {
+        auto* entry = new QListWidgetItem(qtText(choice.label.empty() ? choice.headerName : choice.label), list);
+        entry->setData(Qt::UserRole, choice.code);
+    }
+    return list;
+}
+
+void selectCode(QListWidget* list, std::uint8_t code) {
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->data(Qt::UserRole).toInt() == code) list->setCurrentRow(i);
+}
+
+std::uint8_t selectedCode(const QListWidget* list) {
+    const QListWidgetItem* chosen = list->currentItem();
+    return chosen ? static_cast<std::uint8_t>(chosen->data(Qt::UserRole).toInt()) : kAnyCode;
+}
+
+QLineEdit* searchField(std::size_t length, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setMaxLength(static_cast<int>(length));
+    field->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return field;
 }
 
 }  // namespace
@@ -122,6 +157,68 @@ void Dictionary::search() {
     const std::string letters = toEngine(letters_->text());
     if (letters.find_first_not_of(' ') == std::string::npos) return;
     report_->setPlainText(toQt(listDictionaryStems(engine_, letters, ListingStyle::Dialog)));
+}
+
+SearchDlg::SearchDlg(const SearchDialogValues& values, Host& host, QWidget* parent)
+    : QDialog(parent), host_(host) {
+    setWindowTitle("Search Dialogue");
+    auto* kind = new QGroupBox("Text- Search- Word", this);
+    text_ = new QRadioButton("Text", kind);
+    word_ = new QRadioButton("Word", kind);
+    auto* kindRow = new QHBoxLayout(kind);
+    kindRow->addWidget(text_);
+    kindRow->addWidget(word_);
+    item_ = searchField(kSearchItemLength, this);
+    exclusion_ = searchField(kExclusionItemLength, this);
+    andItem_ = searchField(kAndItemLength, this);
+    partOfSpeech_ = choiceList(partOfSpeechChoices(), this);
+    caseTense_ = choiceList(caseTenseChoices(), this);
+    connect(word_, &QRadioButton::toggled, andItem_, [this](bool word) { andItem_->setEnabled(!word); });
+    auto* form = new QFormLayout;
+    form->addRow(kind);
+    form->addRow("Search item", item_);
+    form->addRow("Exclude", exclusion_);
+    form->addRow("And", andItem_);
+    auto* lists = new QHBoxLayout;
+    for (auto [title, list] : {std::pair{"Part of speech", partOfSpeech_}, std::pair{"Case / tense", caseTense_}}) {
+        auto* box = new QGroupBox(title, this);
+        (new QVBoxLayout(box))->addWidget(list);
+        lists->addWidget(box);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(lists);
+    layout->addWidget(okCancel(this));
+    setValues(values);
+}
+
+void SearchDlg::setValues(const SearchDialogValues& values) {
+    (values.kind == SearchKind::Word ? word_ : text_)->setChecked(true);
+    andItem_->setEnabled(values.kind == SearchKind::Text);
+    item_->setText(toQt(values.item));
+    exclusion_->setText(toQt(values.exclusion));
+    andItem_->setText(toQt(values.andItem));
+    selectCode(partOfSpeech_, values.partOfSpeech);
+    selectCode(caseTense_, values.caseTense);
+}
+
+SearchDialogValues SearchDlg::values() const {
+    SearchDialogValues values;
+    values.kind = word_->isChecked() ? SearchKind::Word : SearchKind::Text;
+    values.item = toEngine(item_->text());
+    values.exclusion = toEngine(exclusion_->text());
+    values.andItem = toEngine(andItem_->text());
+    values.partOfSpeech = selectedCode(partOfSpeech_);
+    values.caseTense = selectedCode(caseTense_);
+    return values;
+}
+
+void SearchDlg::accept() {
+    if (const std::string_view refusal = searchDialogRefusal(values()); !refusal.empty()) {
+        host_.message(refusal);
+        return;
+    }
+    QDialog::accept();
 }
 
 void showAboutBox(QWidget* parent) {

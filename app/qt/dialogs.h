@@ -5,15 +5,19 @@
 #include <QDialog>
 
 #include "job/view_options.h"
+#include "search/search_request.h"
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QListWidget;
+class QRadioButton;
 class QSpinBox;
 class QTextEdit;
 
 namespace kavro {
+class Host;
 struct Engine;
 }
 
@@ -58,6 +62,28 @@ private:
     Engine& engine_;
     QLineEdit* letters_;
     QTextEdit* report_;
+};
+
+// "Search Dialogue": text or word search, the search item, the exclusion and "And" items (the
+// latter for a text search only) and the part-of-speech and case/tense lists. OK is refused,
+// with the refusal in a box through the host, while the values cannot be searched for.
+class SearchDlg : public QDialog {
+    Q_OBJECT
+public:
+    SearchDlg(const SearchDialogValues& values, Host& host, QWidget* parent);
+    void setValues(const SearchDialogValues& values);
+    SearchDialogValues values() const;
+    void accept() override;
+
+private:
+    Host& host_;
+    QRadioButton* text_;
+    QRadioButton* word_;
+    QLineEdit* item_;
+    QLineEdit* exclusion_;
+    QLineEdit* andItem_;
+    QListWidget* partOfSpeech_;
+    QListWidget* caseTense_;
 };
 
 // The About box.

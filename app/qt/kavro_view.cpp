@@ -139,27 +139,49 @@ void CKavro5View::translateFile(const std::filesystem::path& file) {
     startJob([file](JobRun& run) { return run.translateFile(file); });
 }
 
+void CKavro5View::searchFileList(const SearchDialogValues& dialog, const std::filesystem::path& folder,
+                                 bool folderChosenNow) {
+    if (jobRunning()) return;
+    auto run = std::make_shared<SearchRun>();
+    runJob([run, dialog, folder, folderChosenNow](JobRun& job) {
+        *run = job.searchFiles(dialog, folder, folderChosenNow);
+    }, [this, run] {
+        if (!run->resultsShown) return;
+        translationBox_->setPlainText(toQt(engine_->translationText));
+        translationBox_->setReadOnly(!engine_->translationEditable);
+        lowerWindow_->clear();
+    });
+}
+
 void CKavro5View::startJob(std::function<TranslateResult(JobRun&)> work) {
+    auto result = std::make_shared<TranslateResult>();
+    runJob([work, result](JobRun& job) { *result = work(job); }, [this, result] { showJobResult(*result); });
+}
+
+void CKavro5View::runJob(std::function<void(JobRun&)> work, std::function<void()> done) {
     host_.clearCancel();
     job_ = std::make_unique<JobRun>(*engine_, host_);
-    auto result = std::make_shared<TranslateResult>();
-    worker_ = QThread::create([this, work, result] { *result = work(*job_); });
-    connect(worker_, &QThread::finished, this, [this, result] { finishJob(*result); });
+    worker_ = QThread::create([this, work] { work(*job_); });
+    connect(worker_, &QThread::finished, this, [this, done] { finishJob(done); });
     Q_EMIT jobStarted();
     worker_->start();
 }
 
-void CKavro5View::finishJob(const TranslateResult& result) {
+void CKavro5View::finishJob(const std::function<void()>& done) {
     job_->takeResults(*engine_);
     job_.reset();
     worker_->deleteLater();
     worker_ = nullptr;
+    done();
+    Q_EMIT jobFinished();
+}
+
+void CKavro5View::showJobResult(const TranslateResult& result) {
     if (result.outcome == TranslateOutcome::SingleWord) {
         runSingleWord(result.singleWord);
     } else if (result.outcome == TranslateOutcome::JobRan && result.job.boxesRefreshed) {
         showBoxes(currentBoxContents(*engine_));
     }
-    Q_EMIT jobFinished();
 }
 
 void CKavro5View::cancelJob() {

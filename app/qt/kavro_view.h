@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/search_commands.h"
 #include "app/single_word_view.h"
 #include "app/spell_check.h"
 #include "app/translate_command.h"
@@ -56,6 +57,9 @@ public:
     // Commands.
     void translate();
     void translateFile(const std::filesystem::path& file);
+    // "Search File List" on the worker thread; the hits are then shown in the Translation box.
+    void searchFileList(const SearchDialogValues& dialog, const std::filesystem::path& folder,
+                        bool folderChosenNow);
     void emptyLatin();
     void cancelJob();
     void showBoxes(const BoxContents& boxes);
@@ -78,7 +82,11 @@ private:
     void layoutBoxes();
     void wordClicked(QTextEdit* box);
     void startJob(std::function<TranslateResult(JobRun&)> work);
-    void finishJob(const TranslateResult& result);
+    // Runs `work` on the worker thread with a job engine; `done` follows on this thread once the
+    // job's results are back in the view's engine.
+    void runJob(std::function<void(JobRun&)> work, std::function<void()> done);
+    void finishJob(const std::function<void()>& done);
+    void showJobResult(const TranslateResult& result);
     void showSingleWord(const SingleWordView& view);
 
     QtHost& host_;

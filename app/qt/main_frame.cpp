@@ -70,7 +70,8 @@ void CMainFrame::buildStatusBar() {
     connect(host_, &QtHost::progressChanged, this, [this](int done, int total) {
         progress_->setMaximum(std::max(total, 1));
         progress_->setValue(std::min(done, std::max(total, 1)));
-        statusText_->setText(QString("Sentence %1 of %2").arg(done).arg(total));
+        // A search names the file it is at itself.
+        if (!searching_) statusText_->setText(QString("Sentence %1 of %2").arg(done).arg(total));
     });
 }
 
@@ -86,13 +87,11 @@ void CMainFrame::setJobRunning(bool running) {
     cancel_->setVisible(running);
     if (running) {
         progress_->setValue(0);
-        statusText_->setText("Translating... (Escape stops)");
+        statusText_->setText(searching_ ? "Searching... (Escape stops)" : "Translating... (Escape stops)");
     } else {
+        searching_ = false;
         statusText_->setText("Ready");
         refreshMenuStates();
-        for (QAction* a : actions_)
-            if (a->data().toString().contains("File List") || a->data().toString().startsWith("Save Search"))
-                a->setEnabled(false);
     }
 }
 

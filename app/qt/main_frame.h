@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+#include "search/search_request.h"
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -37,12 +39,22 @@ public:
 
     // The file dialog of "Open" and "Rename File": the chosen file, or nothing when the user
     // cancelled or the name is one of the program's own files (refused with its message).
-    std::optional<std::filesystem::path> chooseFile(bool forSaving);
+    // A save dialog asks itself before a file is replaced unless `askBeforeReplacing` is off
+    // (the command then asks through the host).
+    std::optional<std::filesystem::path> chooseFile(bool forSaving, bool askBeforeReplacing = true);
+    // The folder chooser of "Create File List" ("Locate directory to search").
+    std::optional<std::filesystem::path> chooseSearchFolder();
     // The commands that take a file, for a caller that already has one.
     void openLatinFile(const std::filesystem::path& file);
     void saveTranslationTo(const std::filesystem::path& file);
     void reloadTranslationFrom(const std::filesystem::path& file);
     void spellCheckOf(const std::filesystem::path& file);
+    // The folder search: the file list of a chosen folder (which the search then uses), and the
+    // results saved to a chosen file.
+    void createFileListIn(const std::filesystem::path& folder);
+    void saveSearchResultsTo(const std::filesystem::path& file);
+    // The folder the next search uses when one was chosen in this run.
+    const std::optional<std::filesystem::path>& searchFolder() const { return searchFolder_; }
 
     void restorePlacement();
     // The view's start-up, then the menu's check marks from the options it read.
@@ -69,6 +81,9 @@ private:
     void printCommand(bool preview);
     void singleWordModeCommand();
     void spellCheckCommand();
+    void createFileListCommand();
+    void searchFileListCommand();
+    void saveSearchResultsCommand();
     void fontCommand();
     void saveSettingsCommand();
     void dictionaryCommand();
@@ -84,6 +99,10 @@ private:
     QProgressBar* progress_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QPrinter* printer_ = nullptr;
+    // The folder search: the folder chosen in this run and the dialog's values between searches.
+    std::optional<std::filesystem::path> searchFolder_;
+    SearchDialogValues searchValues_;
+    bool searching_ = false;
 };
 
 }  // namespace kavro::gui

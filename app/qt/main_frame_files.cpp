@@ -9,13 +9,16 @@
 #include <QTextEdit>
 
 #include "app/file_choice.h"
+#include "app/search_commands.h"
 #include "app/spell_check_command.h"
 #include "app/translation_files.h"
+#include "app/qt/dialogs.h"
 #include "app/qt/engine_text.h"
 #include "app/qt/kavro_view.h"
 #include "app/qt/printing.h"
 #include "app/qt/qt_host.h"
 #include "job/regular_file.h"
+#include "search/file_list.h"
 
 namespace kavro::gui {
 namespace {
@@ -29,13 +32,16 @@ QString fileFilters() {
     return text(kTextFilesFilter) + " (*.txt *.asc *.Txt *.Asc *.TXT *.ASC);;" + text(kAllFilesFilter) + " (*)";
 }
 
+constexpr const char* kSearchFolderTitle = "Locate directory to search";
+
 }  // namespace
-std::optional<fs::path> CMainFrame::chooseFile(bool forSaving) {
+std::optional<fs::path> CMainFrame::chooseFile(bool forSaving, bool askBeforeReplacing) {
     QFileDialog dialog(this, text(forSaving ? kSaveResultTitle : kOpenLatinTitle));
     dialog.setNameFilter(fileFilters());
     dialog.setDefaultSuffix(text(kDefaultExtension));
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !askBeforeReplacing);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const fs::path chosen = dialog.selectedFiles().first().toStdString();
     if (const auto refused = refusedFileMessage(chosen)) {
@@ -116,6 +122,56 @@ void CMainFrame::spellCheckOf(const fs::path& file) {
         return;
     }
     if (const auto result = spellCheckFile(view_->engine(), file)) view_->showSpellCheck(*result);
+}
+
+std::optional<fs::path> CMainFrame::chooseSearchFolder() {
+    QFileDialog dialog(this, kSearchFolderTitle);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (dialog.selectedFiles().isEmpty()) {
+        host_->message(kFolderChooserError);
+        return std::nullopt;
+    }
+    return fs::path(dialog.selectedFiles().first().toStdString());
+}
+
+void CMainFrame::createFileListCommand() {
+    if (const auto folder = chooseSearchFolder()) createFileListIn(*folder);
+}
+
+void CMainFrame::createFileListIn(const fs::path& folder) {
+    if (view_->jobRunning()) return;
+    // A refused folder is not remembered: the next search asks for its folder again.
+    if (searchFolderRefusal(view_->programFolder(), folder).empty()) searchFolder_ = folder;
+    createFileList(*host_, view_->programFolder(), folder);
+}
+
+void CMainFrame::searchFileListCommand() {
+    if (view_->jobRunning()) return;
+    SearchDlg dialog(searchValues_, *host_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    searchValues_ = dialog.values();
+    // Without a folder chosen in this run, the list of the folder chosen now is searched as it
+    // stands, its header unchecked.
+    const bool chosenNow = searchFolder_.has_value();
+    const std::optional<fs::path> folder = chosenNow ? searchFolder_ : chooseSearchFolder();
+    if (!folder) return;
+    searching_ = true;
+    view_->searchFileList(searchValues_, *folder, chosenNow);
+}
+
+void CMainFrame::saveSearchResultsCommand() {
+    if (const auto file = chooseFile(true, false)) saveSearchResultsTo(*file);
+}
+
+void CMainFrame::saveSearchResultsTo(const fs::path& file) {
+    if (view_->jobRunning()) return;
+    if (const auto refused = refusedFileMessage(file)) {
+        host_->message(*refused);
+        return;
+    }
+    saveSearchResultsAs(*host_, view_->programFolder(), file);
 }
 
 }  // namespace kavro::gui

@@ -66,9 +66,10 @@ void CMainFrame::buildMenus() {
     QMenu* tools = menuBar()->addMenu("&Tools");
     addCommand(tools, "&Search Dictionary\tCtrl+S", [this] { dictionaryCommand(); });
     addCommand(tools, "Spell &Check", [this] { spellCheckCommand(); });
-    // The corpus search has window commands of its own, still to come.
-    for (std::string_view later : {"&Create File List...", "&Search File List...", "Save Search &Results..."})
-        addCommand(tools, later, [] {})->setEnabled(false);
+    tools->addSeparator();
+    addCommand(tools, "&Create File List...", [this] { createFileListCommand(); });
+    addCommand(tools, "&Search File List...", [this] { searchFileListCommand(); });
+    addCommand(tools, "Save Search &Results...", [this] { saveSearchResultsCommand(); });
 
     QMenu* help = menuBar()->addMenu("&Help");
     addCommand(help, "&Help\tCtrl+H", [this] { helpCommand(); });

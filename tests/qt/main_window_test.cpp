@@ -1,5 +1,7 @@
 // The real main window, offscreen: start-up, translating, word clicks, refused file names, the
-// layout under resizes, settings across a restart, a cancelled job, and a picture of the window.
+// layout under resizes, settings across a restart, a cancelled job, the folder search, and a
+// picture of the window.
+#include <QApplication>
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
@@ -31,6 +34,8 @@
 using kavro::BoxAnswer;
 using kavro::BoxKind;
 using kavro::gui::CMainFrame;
+using kavro::SearchDialogValues;
+using kavro::SearchKind;
 
 namespace {
 
@@ -51,7 +56,7 @@ struct Window {
         frame = std::make_unique<CMainFrame>(home.toStdString(), KAVRO_DATA_DIR);
         frame->host().setAnswerer([this](const QString& text, BoxKind kind) {
             boxes << text;
-            return kind == BoxKind::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
+            return kind == BoxKind::YesNo ? yesNoAnswer : BoxAnswer::Ok;
         });
         frame->resize(900, 600);
         frame->show();
@@ -73,10 +78,51 @@ struct Window {
         return false;
     }
 
+    // The folder search's command with its dialog filled with `values` and OK pressed; a dialog
+    // that refuses them is then cancelled. True when the search ran to its end.
+    bool search(const SearchDialogValues& values, bool* accepted = nullptr) {
+        bool wasAccepted = false;
+        auto* poll = new QTimer(frame.get());
+        poll->setInterval(20);
+        int tries = 0;
+        QObject::connect(poll, &QTimer::timeout, [&, poll] {
+            auto* dialog = qobject_cast<kavro::gui::SearchDlg*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                if (++tries > 250) poll->stop();
+                return;
+            }
+            poll->stop();
+            dialog->setValues(values);
+            dialog->accept();
+            wasAccepted = dialog->result() == QDialog::Accepted;
+            if (!wasAccepted) dialog->reject();
+        });
+        poll->start();
+        QSignalSpy finished(&view(), &kavro::gui::CKavro5View::jobFinished);
+        frame->action("&Search File List...")->trigger();
+        delete poll;
+        if (accepted) *accepted = wasAccepted;
+        return wasAccepted && finished.wait(kJobWaitMs);
+    }
+
     std::unique_ptr<CMainFrame> frame;
     QStringList boxes;
     bool started = false;
+    BoxAnswer yesNoAnswer = BoxAnswer::No;
 };
+
+// A small tree of typed Latin texts: two listed files at the top, one two levels down, and files
+// the list leaves out.
+std::filesystem::path makeLatinTree(const QTemporaryDir& dir) {
+    const std::filesystem::path root = std::filesystem::path(dir.path().toStdString()) / "inscriptions";
+    std::filesystem::create_directories(root / "Roma" / "Forum");
+    std::ofstream(root / "a.TXT") << "Puella rosam amat.\nNauta in via stat.\n";
+    std::ofstream(root / "B.TXT") << "Agricola puellam amat. Rosa pulchra est.\n";
+    std::ofstream(root / "Roma" / "Forum" / "c.TXT") << "Marcus Iuliam amabat.\nIulia rosas portat.\n";
+    std::ofstream(root / "fails.txt") << "Puella rosam amat.\n";
+    std::ofstream(root / "notes.doc") << "Puella rosam amat.\n";
+    return root;
+}
 
 // Pixels of the widget's picture that differ clearly from its background.
 int inkPixels(QWidget* box) {
@@ -226,6 +272,12 @@ private Q_SLOTS:
         QVERIFY(!underlinedAt(unknown + 7));
         QCOMPARE(readFile(folder_->filePath("parser.txt").toStdString()), std::string("Successful spell-check."));
         QVERIFY(readFile(folder_->filePath("fails.txt").toStdString()).find("\\ul xyzzq}") != std::string::npos);
+        // "Rename File" saves the checked text that the box shows, even after a truncated log.
+        window.view().engine().translationText += "\nTRUNCATED.";
+        window.frame->spellCheckOf(file);
+        const std::filesystem::path saved = folder_->filePath("checked.txt").toStdString();
+        window.frame->saveTranslationTo(saved);
+        QCOMPARE(readFile(saved), shown->toPlainText().toStdString());
     }
 
     void dictionaryAndPrinting() {
@@ -329,6 +381,135 @@ private Q_SLOTS:
         QVERIFY(!window.view().translationBox()->toPlainText().contains("Escape Pressed"));
     }
 
+    void createFileListOfFolderTree() {
+        Window window(folder_->path());
+        QTemporaryDir texts;
+        const std::filesystem::path tree = makeLatinTree(texts);
+        QVERIFY(window.frame->action("&Create File List...")->isEnabled());
+        window.frame->createFileListIn(tree);
+        const std::string list = readFile(tree / "DIRKavro.TXT");
+        const std::string root = tree.string();
+        QCOMPARE(list, root + "\n" + root + "/a.TXT\n" + root + "/B.TXT\n" + root + "/Roma/Forum/c.TXT\n" +
+                           "3 = No. of files");
+        QCOMPARE(window.boxes, QStringList({"Successfully completed construction of 'DIRKavro.TXT' look-up files.\n 3 files found."}));
+        QCOMPARE(window.frame->statusText()->text(), QString("Ready"));
+        QCOMPARE(window.frame->searchFolder(), std::optional(tree));
+        // A folder inside the program folder is refused and not remembered for the search.
+        window.boxes.clear();
+        const std::filesystem::path inside = std::filesystem::path(folder_->path().toStdString()) / "texts";
+        std::filesystem::create_directories(inside);
+        std::ofstream(inside / "d.TXT") << kSentence;
+        window.frame->createFileListIn(inside);
+        QCOMPARE(window.boxes, QStringList({"Must not use the Kavro Latin dictionary for searching."}));
+        QVERIFY(!std::filesystem::exists(inside / "DIRKavro.TXT"));
+        QCOMPARE(window.frame->searchFolder(), std::optional(tree));
+    }
+
+    void searchFileListShowsHits() {
+        Window window(folder_->path());
+        QTemporaryDir texts;
+        const std::filesystem::path tree = makeLatinTree(texts);
+        window.frame->createFileListIn(tree);
+        const std::filesystem::path fails = folder_->filePath("fails.txt").toStdString();
+        QTextEdit* shown = window.view().translationBox();
+
+        // The dialog's refusals: nothing is searched and the dialog stays open until cancelled.
+        struct Refusal {
+            SearchDialogValues values;
+            const char* message;
+        };
+        const Refusal refusals[] = {
+            {{SearchKind::Text, "a", "", "", 0, 0}, "Must enter something to search for!"},
+            {{SearchKind::Word, "am", "", "", 7, 7}, "Illegal combination of verb and case"},
+            {{SearchKind::Word, "am", "", "", 1, 4}, "Illegal combination of non-verb and tense"},
+            {{SearchKind::Word, "amat", "ro", "", 0, 0}, "Exclusion item must have same stem"},
+        };
+        for (const Refusal& refusal : refusals) {
+            window.boxes.clear();
+            bool accepted = true;
+            QVERIFY(!window.search(refusal.values, &accepted));
+            QVERIFY2(!accepted, refusal.message);
+            QCOMPARE(window.boxes.size(), 1);
+            QVERIFY2(window.boxes.front().contains(refusal.message), qPrintable(window.boxes.front()));
+            QVERIFY(!std::filesystem::exists(fails));
+        }
+
+        // A word search for the verbs of stem "am": every form in every listed file, nothing else.
+        window.boxes.clear();
+        QVERIFY(window.search({SearchKind::Word, "am", "", "", 7, 0}));
+        std::string results = readFile(fails);
+        QCOMPARE(shown->toPlainText().toStdString(), results);
+        QVERIFY2(results.starts_with("--Search items = am Exclude =  (Speechtype = Verb. Case/tense type = ANY.)\n"
+                                     "--Word Search.\n"), results.c_str());
+        for (const char* hit : {"*** amat:  Puella rosam amat.", "*** amat:  Agricola puellam amat.",
+                                "*** amabat:  Marcus Iuliam amabat."})
+            QVERIFY2(results.find(hit) != std::string::npos, hit);
+        QVERIFY(results.ends_with("--Search complete.\n"));
+        QVERIFY(window.sawBox("No. of files searched was 3.\nNo. of search-hits found was 3."));
+        QCOMPARE(readFile(folder_->filePath("parser.txt").toStdString()), std::string());
+        QVERIFY(window.frame->action("Save Search &Results...")->isEnabled());
+
+        // A text search with an "And" item: the line of a.TXT alone; its J and j spelt as i.
+        QVERIFY(window.search({SearchKind::Text, "ROSAM", "", "Puella", 0, 0}));
+        results = readFile(fails);
+        QCOMPARE(shown->toPlainText().toStdString(), results);
+        QCOMPARE(results, "--Search items = rosam Exclude =  And = puella.\n--Text Search.\n"
+                          "\n--Searching file..." + (tree / "a.TXT").string() + "\n1***Puella rosam amat.\n"
+                          "--Search complete.\n");
+        QVERIFY(window.search({SearchKind::Text, "juliam", "", "", 0, 0}));
+        QVERIFY(readFile(fails).find("***Marcus Iuliam amabat.") != std::string::npos);
+
+        // Escape as the search starts ends it in its first file; the hits until then are kept.
+        window.boxes.clear();
+        connect(&window.view(), &kavro::gui::CKavro5View::jobStarted, this, [&] {
+            QVERIFY(!window.frame->action("&Create File List...")->isEnabled());
+            QTest::keyClick(window.frame.get(), Qt::Key_Escape);
+        }, Qt::SingleShotConnection);
+        QVERIFY(window.search({SearchKind::Word, "am", "", "", 7, 0}));
+        QVERIFY(window.sawBox("Escape pressed. Only 0 files fully searched and exit."));
+        QVERIFY(readFile(fails).ends_with("--Search complete.\n"));
+        QVERIFY(window.frame->action("&Search File List...")->isEnabled());
+    }
+
+    void saveSearchResultsToChosenFile() {
+        Window window(folder_->path());
+        const std::filesystem::path home = folder_->path().toStdString();
+        QTemporaryDir elsewhere;
+        const std::filesystem::path target = std::filesystem::path(elsewhere.path().toStdString()) / "hits.txt";
+        // No search yet: nothing to save, and no file made.
+        window.frame->saveSearchResultsTo(target);
+        QVERIFY(window.sawBox("Cannot open search output file 'fails.txt' file."));
+        QVERIFY(!std::filesystem::exists(target));
+
+        const std::string results = "--Search items = rosam Exclude =  And = .\n--Text Search.\n--Search complete.\n";
+        std::ofstream(home / "fails.txt") << results;
+        window.boxes.clear();
+        window.frame->saveSearchResultsTo(target);
+        QVERIFY(window.boxes.isEmpty());
+        QCOMPARE(readFile(target), results);
+
+        // fails.txt itself, by its name or through a link, is refused.
+        const std::filesystem::path link = std::filesystem::path(elsewhere.path().toStdString()) / "link.txt";
+        std::filesystem::create_symlink(home / "fails.txt", link);
+        for (const std::filesystem::path& same : {home / "fails.txt", link}) {
+            window.boxes.clear();
+            window.frame->saveSearchResultsTo(same);
+            QCOMPARE(window.boxes, QStringList({"Must not use the Search results file!"}));
+        }
+        QCOMPARE(readFile(home / "fails.txt"), results);
+
+        // An existing file is replaced only when the user says Yes.
+        std::ofstream(target, std::ios::trunc) << "my notes\n";
+        window.boxes.clear();
+        window.frame->saveSearchResultsTo(target);
+        QCOMPARE(window.boxes.size(), 1);
+        QVERIFY(window.boxes.front().endsWith("already exists.\nDo you want to replace it?"));
+        QCOMPARE(readFile(target), std::string("my notes\n"));
+        window.yesNoAnswer = BoxAnswer::Yes;
+        window.frame->saveSearchResultsTo(target);
+        QCOMPARE(readFile(target), results);
+    }
+
     void renderedWindowShowsText() {
         Window window(folder_->path());
         window.setSentenceMode();
@@ -348,6 +529,8 @@ private Q_SLOTS:
         const QString artifacts = QString(KAVRO_ARTIFACT_DIR) + "/";
         QVERIFY(kavro::gui::CSingleWordOptions(2, window.frame.get()).grab().save(artifacts + "single_word_options.png"));
         QVERIFY(kavro::gui::FontDialog(window.view().options(), window.frame.get()).grab().save(artifacts + "font_dialog.png"));
+        const SearchDialogValues search{SearchKind::Word, "am", "", "", 7, 0};
+        QVERIFY(kavro::gui::SearchDlg(search, window.frame->host(), window.frame.get()).grab().save(artifacts + "search_dialog.png"));
         window.view().options().singleWordTarget = 2;
         window.view().runSingleWord("rosam");
         QVERIFY(window.view().glossaryWindow()->grab().save(artifacts + "glossary_window.png"));
