@@ -109,6 +109,25 @@ TEST_F(Uniques, AUniqueShowsItsExtraFormBesideIt) {
     EXPECT_EQ(r[0].sourceKind, source_kind::Unique);
 }
 
+// An irregular form is cited by the headword of its word; one the table leaves out cites itself.
+TEST_F(Uniques, AnIrregularFormIsCitedByItsHeadword) {
+    analyse({"et", "uult", "quicquam", "quicquid", "eundem", "dis", "cedo", "PUNCT@"});
+    const struct {
+        int position;
+        std::string_view citation;
+    } expected[] = {{1, "uolo"}, {2, "quisquam"}, {3, "quisquis"}, {4, "idem"}, {5, "deus"},
+                    {6, "cedo"}};
+    for (const auto& x : expected) {
+        bool found = false;
+        for (const auto& a : readingsOf(x.position)) {
+            if (a.sourceKind != source_kind::Unique) continue;
+            found = true;
+            EXPECT_EQ(a.citation, x.citation) << token(x.position);
+        }
+        EXPECT_TRUE(found) << describe(x.position);
+    }
+}
+
 TEST_F(Uniques, ADoubledPronounTheDictionaryKeepsWholeStaysWhole) {
     WordBuffer word{};
     copyField(word, "quisquis");
