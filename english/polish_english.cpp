@@ -41,7 +41,10 @@ void applyWordClassRules(PolishSentence& s, const PolishState& state) {
         case speech_type::Noun:
             if (isPersonNoun(r)) lastPersonNoun = &r;
             break;
-        case speech_type::Pronoun: applyPronounForms(s, p, lastPersonNoun, state); break;
+        case speech_type::Pronoun:
+            applyPronounForms(s, p, lastPersonNoun, state);
+            readWhicheverAlone(s, p);
+            break;
         case speech_type::Adjective: applyAdjectiveRules(s, p); break;
         case speech_type::Numeral: applyNumeralRules(s, p); break;
         case speech_type::SubstantiveAdjective: applySubstantiveRules(s, p); break;

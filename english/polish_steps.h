@@ -53,6 +53,8 @@ void applyParticipleRules(PolishSentence& s, int p);
 void applyNoOneRule(PolishSentence& s, int p);
 // Substantive adjectives: omnis ("all"), quicumque ("whoever"), nullus.
 void applySubstantiveRules(PolishSentence& s, int p);
+// quicumque without a noun of its own: "whoever", "whatever".
+void readWhicheverAlone(PolishSentence& s, int p);
 // "cumque" is "and when".
 void applyCumque(PolishSentence& s, int p);
 // "et" opening a sentence is "and", not the "both" of a pair.

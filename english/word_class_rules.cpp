@@ -296,12 +296,22 @@ void applySubstantiveRules(PolishSentence& s, int p) {
     if (isWholeStem(stem) && !(stem == "uniuers" && !isPlural(r))) {
         removeArticle(text);
         readWholeness(r, stem, partner, text);
-    } else if (holdsWord(text, "whichever") && !(partner && partner->partOfSpeech == speech_type::Noun)) {
-        removeArticle(text);
-        replaceWholeWord(text, "whichever", genderOf(r) == gender_type::Neuter ? "whatever" : "whoever");
     }
     s.setText(p, text);
+    readWhicheverAlone(s, p);
     applyNoOneRule(s, p);
+}
+
+// quicumque (as an adjective or as a pronoun) without a noun of its own: "whoever", the neuter
+// "whatever".
+void readWhicheverAlone(PolishSentence& s, int p) {
+    const WordAnalysis& r = s.reading(p);
+    const WordAnalysis* partner = s.firstPartner(p);
+    std::string text = s.text(p);
+    if (!holdsWord(text, "whichever") || (partner && partner->partOfSpeech == speech_type::Noun)) return;
+    removeArticle(text);
+    replaceWholeWord(text, "whichever", genderOf(r) == gender_type::Neuter ? "whatever" : "whoever");
+    s.setText(p, text);
 }
 
 // cumque is cum with -que before the verb of its clause: "Cumque venisset" -> "And when he had

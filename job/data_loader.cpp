@@ -46,6 +46,7 @@ constexpr RequiredFile kAddonFile{"addons.dat", "Loading addons...",
 constexpr RequiredFile kUniqueFile{"uniques.dat", "Loading uniques...",
                                    "Cannot open uniques.dat file.\n", true};
 
+constexpr std::string_view kUniqueHeadwordFile = "uniqueheads.dat";
 constexpr std::string_view kBotanyFile = "Botanytransl.dat";
 constexpr char kBotanyQuestion[] =
     "You have the Botany Database installed.\nThis will alter standard settings (see manual).\n"
@@ -96,6 +97,7 @@ public:
         if (!raw(kAddonFile, sizeof(AddonRecord), lexicon_.addons) ||
             !raw(kUniqueFile, sizeof(UniqueRecord), lexicon_.uniques))
             return false;
+        uniqueHeadwords();
         if (userFiles_ == UserFiles::Load) loadUserFiles();
         highSpeedHash();
         return true;
@@ -183,6 +185,12 @@ private:
         engine_.log.write("Loading botany database...");
         lexicon_.botanyMeanings = std::move(table);
         engine_.log.write(kDone);
+    }
+
+    // Optional: without it the irregular forms cite themselves.
+    void uniqueHeadwords() {
+        DataFile file = folders_.locate(kUniqueHeadwordFile, sizeof(UniqueHeadwordRecord));
+        if (!read(file, lexicon_.uniqueHeadwords)) lexicon_.uniqueHeadwords.clear();
     }
 
     // Optional: without it the phonetic search codes its keys itself.

@@ -66,6 +66,8 @@ struct Lexicon {
     RawTable finalPolish;       // finalpolish.dat (FinalPolishRecord)
     RawTable addons;            // addons.dat
     RawTable uniques;           // uniques.dat
+    // uniqueheads.dat; empty when absent (the irregular forms then cite themselves)
+    std::vector<UniqueHeadwordRecord> uniqueHeadwords;
     RawTable phonetics;         // phoneticuk.dat; empty when unavailable (coded search then)
     HighSpeedHash hash;         // fixedhashfile.dat and its index of forms (empty when off)
 };

@@ -110,6 +110,15 @@ static_assert(offsetof(UniqueRecord, english) == 10);
 static_assert(offsetof(UniqueRecord, form) == 90);
 static_assert(offsetof(UniqueRecord, extraForm) == 116);
 
+// uniqueheads.dat (sorted by form): the dictionary headword an irregular form of uniques.dat is
+// cited by (vult -> volo, quicquam -> quisquam); a form without a record cites itself.
+struct UniqueHeadwordRecord {
+    char form[24];                // as UniqueRecord::form
+    char headword[24];
+};
+static_assert(sizeof(UniqueHeadwordRecord) == 48);
+static_assert(offsetof(UniqueHeadwordRecord, headword) == 24);
+
 // userphrases.txt: one Latin Standard Phrase, up to five Latin words and its English.
 struct StandardPhraseRecord {
     char words[5][24];            // the Latin words in order, at most 22 characters; missing ""

@@ -12,6 +12,7 @@
 #include "job/grammar_codes.h"
 #include "job/punctuation_store.h"
 #include "morph/short_meanings.h"
+#include "morph/uniques.h"
 
 namespace kavro {
 namespace {
@@ -454,7 +455,8 @@ int emitAnalysis(Engine& engine, int stemSlot, int inflectionSlot, int addonSlot
     traceRecord(engine, a, s.line);
     const int index = engine.analysisCount;
     appendAnalysis(engine, a);
-    noteAnalysisSource(engine, index, s.latin, kind);
+    noteAnalysisSource(engine, index,
+                       kind == source_kind::Unique ? uniqueCitation(engine.lexicon, s.latin) : s.latin, kind);
 
     if (rules.gerundDue) appendGerund(engine, a, kind, s);
     return engine.analysisCount;

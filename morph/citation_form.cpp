@@ -224,7 +224,8 @@ Row impersonalRow(int which, int variant) {
     case 3:
         if (variant == 2) return {{add("it"), add("re"), perfect, participle}};
         if (variant == 3) return {{add("it"), add("ieri"), perfect, participle}};
-        if (variant == 4) return {{add("it"), add("ire"), perfect, participle}};
+        // The first stem of the fourth conjugation ends in i already (conveni-o): conveni-t.
+        if (variant == 4) return {{add("t"), add("ire"), perfect, participle}};
         return {{add("it"), add("ere"), perfect, participle}};
     case 5:
         if (variant == 1) return {{est, add("esse"), perfect, participle}};

@@ -1,7 +1,9 @@
 // matchQuidam: the indefinite and relative compounds of the quidam, qualis, quantus, uter and
 // plerusque families (quidam, quisque, uterque, plerique, quantuscumque, ...). The declined first
-// part is found in the pronoun-compound table; every reading is a substantive adjective whose
-// English the suffix and the family give.
+// part is found in the pronoun-compound table. A compound of qui/quis (quidam, quisque,
+// quicumque, quilibet, ...) reads as a pronoun of the kind the package gives it; one of the
+// adjective families (qualis, quantus, uter, plerus) as a substantive adjective. The suffix and
+// the family give the English.
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -31,24 +33,25 @@ struct PronounSuffix {
     std::size_t longerThan;    // only for words of more letters than this
     std::string_view cited;    // the suffix as the citation form writes it
     Head head;                 // the qui/quis family's head before it
+    std::uint8_t kind;         // the pronoun kind the package gives the qui/quis compound
 };
 
 // Tested in this order at the end of the word; the first that matches is cut off.
 constexpr PronounSuffix kPronounSuffixes[] = {
-    {"dam", 1, Follows::Nothing, 0, "dam", Head::Qui},
-    {"damque", 1, Follows::Que, 0, "dam", Head::Qui},
-    {"quamque", 3, Follows::Que, 7, "quam", Head::Quis},
-    {"nam", 5, Follows::Nothing, 0, "nam", Head::Quis},
-    {"uiscumque", 9, Follows::Nothing, 0, "uiscumque", Head::Qui},
-    {"cumque", 6, Follows::Nothing, 0, "cumque", Head::Qui},
-    {"cunque", 6, Follows::Nothing, 0, "cumque", Head::Qui},
-    {"que", 2, Follows::Nothing, 0, "que", Head::Quis},
-    {"quam", 3, Follows::Nothing, 0, "quam", Head::Quis},
-    {"piam", 4, Follows::Nothing, 0, "piam", Head::Quis},
-    {"libet", 7, Follows::Nothing, 0, "libet", Head::Qui},
-    {"uis", 8, Follows::Nothing, 0, "uis", Head::Qui},
-    {"damne", 1, Follows::Ne, 0, "dam", Head::Qui},
-    {"quamne", 3, Follows::Ne, 0, "quam", Head::Quis},
+    {"dam", 1, Follows::Nothing, 0, "dam", Head::Qui, pronoun_kind_type::Indefinite},
+    {"damque", 1, Follows::Que, 0, "dam", Head::Qui, pronoun_kind_type::Indefinite},
+    {"quamque", 3, Follows::Que, 7, "quam", Head::Quis, pronoun_kind_type::Indefinite},
+    {"nam", 5, Follows::Nothing, 0, "nam", Head::Quis, pronoun_kind_type::Interrogative},
+    {"uiscumque", 9, Follows::Nothing, 0, "uiscumque", Head::Qui, pronoun_kind_type::Indefinite},
+    {"cumque", 6, Follows::Nothing, 0, "cumque", Head::Qui, pronoun_kind_type::Relative},
+    {"cunque", 6, Follows::Nothing, 0, "cumque", Head::Qui, pronoun_kind_type::Relative},
+    {"que", 2, Follows::Nothing, 0, "que", Head::Quis, pronoun_kind_type::Indefinite},
+    {"quam", 3, Follows::Nothing, 0, "quam", Head::Quis, pronoun_kind_type::Indefinite},
+    {"piam", 4, Follows::Nothing, 0, "piam", Head::Quis, pronoun_kind_type::Indefinite},
+    {"libet", 7, Follows::Nothing, 0, "libet", Head::Qui, pronoun_kind_type::Indefinite},
+    {"uis", 8, Follows::Nothing, 0, "uis", Head::Qui, pronoun_kind_type::Indefinite},
+    {"damne", 1, Follows::Ne, 0, "dam", Head::Qui, pronoun_kind_type::Indefinite},
+    {"quamne", 3, Follows::Ne, 0, "quam", Head::Quis, pronoun_kind_type::Indefinite},
 };
 
 struct PronounFamily {
@@ -184,11 +187,16 @@ int matchQuidam(Engine& engine, WordBuffer& wordBuffer, int length) {
             break;
         }
         WordAnalysis a = blankAnalysis();
-        a.partOfSpeech = speech_type::SubstantiveAdjective;
         a.grammar1 = it->grammarCase;
         a.grammar2 = it->number;
         a.grammar3 = it->gender;
-        a.grammar4 = 1;
+        if (family) {
+            a.partOfSpeech = speech_type::SubstantiveAdjective;
+            a.grammar4 = 1;
+        } else {
+            a.partOfSpeech = speech_type::Pronoun;
+            a.kind2 = suffix->kind;
+        }
         a.rarity = 1;
         a.wordPosition = static_cast<std::int16_t>(engine.tokenIndex);
         a.groupNumber = static_cast<std::int16_t>(engine.groupNumber);

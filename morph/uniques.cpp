@@ -81,6 +81,16 @@ InflectionRecord uniqueInflection(const UniqueRecord& unique) {
     return infl;
 }
 
+std::string_view uniqueCitation(const Lexicon& lexicon, std::string_view form) {
+    const auto& table = lexicon.uniqueHeadwords;
+    const auto at = std::lower_bound(table.begin(), table.end(), form,
+                                     [](const UniqueHeadwordRecord& r, std::string_view f) {
+                                         return compareFieldText(r.form, f) < 0;
+                                     });
+    if (at == table.end() || compareFieldText(at->form, form) != 0) return form;
+    return fieldText(at->headword);
+}
+
 int findUniques(Engine& engine, std::string_view word) {
     const auto uniques = engine.lexicon.uniques.as<UniqueRecord>();
     if (uniques.empty() || compareFieldText(uniques.back().form, word) < 0) return 0;

@@ -113,6 +113,11 @@ TEST(CitationForm, ConjugationsAndVerbKinds) {
     EXPECT_EQ(form("lic", "lic", "licu", "licit", grammar(7, 2, 1, 0, 8)),
               "licet, licere, licuit, licitus est");
     EXPECT_EQ(form("necess", "", "", "", grammar(7, 5, 1, 0, 8)), "necesest, esse, it, us est");
+    // The fourth conjugation's first stem ends in i: one i before the t.
+    EXPECT_EQ(form("conueni", "conuen", "conuen", "conuent", grammar(7, 3, 4, 0, 8)),
+              "conuenit, conuenire, conuenit, conuentus est");
+    EXPECT_EQ(form("praeoli", "praeol", "zzz", "zzz", grammar(7, 3, 4, 0, 8)),
+              "praeolit, praeolire, -, -");
     // Deponent and semi-deponent rows.
     EXPECT_EQ(form("uer", "uer", "zzz", "uerit", grammar(7, 2, 1, 0, 9)),
               "uereor, uereri, -, ueritus sum");

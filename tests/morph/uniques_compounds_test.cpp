@@ -1,4 +1,6 @@
 // Uniques, compound joints and the pronoun compounds (quidam, quisque, uterque, plerique, ...).
+#include <vector>
+
 #include "job/fixed_text.h"
 #include "morph/word_repairs.h"
 #include "tests/morph/real_lexicon_fixture.h"
@@ -8,27 +10,52 @@ namespace {
 
 using Uniques = RealLexicon;
 
-TEST_F(Uniques, PronounCompoundsReadAsSubstantiveAdjectivesOfTheirFamily) {
-    analyse({"et", "quidam", "quisque", "uterque", "plerique", "PUNCT@"});
+// The compounds of qui/quis are pronouns of the kind the package gives them, cited by their
+// headword; those of the adjective families (uter, plerus) stay substantive adjectives. Each
+// row names one reading the form must have (case, number, gender; gender 0: any).
+TEST_F(Uniques, PronounCompoundsReadAsPronounsOrAdjectivesOfTheirFamily) {
+    analyse({"et", "quidam", "quaedam", "quendam", "quemque", "cuiusque", "quicumque", "quodlibet",
+             "quisquam", "quidnam", "uterque", "plerique", "PUNCT@"});
+    constexpr std::uint8_t kAdjective = speech_type::SubstantiveAdjective;
+    constexpr std::uint8_t kPronoun = speech_type::Pronoun;
     const struct {
         int position;
-        std::size_t readings;
+        std::uint8_t partOfSpeech;
+        std::uint8_t kind;   // pronoun kind; 0 for the adjectives
+        std::string_view citation;
         std::string_view english;
-    } expected[] = {{1, 2, "certain"}, {2, 4, "each"}, {3, 1, "each"}, {4, 3, "most"}};
+        std::uint8_t grammarCase, number, gender;
+    } expected[] = {
+        {1, kPronoun, pronoun_kind_type::Indefinite, "quidam", "certain", 1, 1, 1},
+        {2, kPronoun, pronoun_kind_type::Indefinite, "quidam", "certain", 1, 2, 3},
+        {3, kPronoun, pronoun_kind_type::Indefinite, "quidam", "certain", 7, 1, 1},
+        {4, kPronoun, pronoun_kind_type::Indefinite, "quisque", "each", 7, 1, 1},
+        {5, kPronoun, pronoun_kind_type::Indefinite, "quisque", "each", 3, 1, 0},
+        {6, kPronoun, pronoun_kind_type::Relative, "quicumque", "whichever", 1, 1, 1},
+        {7, kPronoun, pronoun_kind_type::Indefinite, "quilibet", "any-you-please", 7, 1, 3},
+        {8, kPronoun, pronoun_kind_type::Indefinite, "quisquam", "any", 1, 1, 1},
+        {9, kPronoun, pronoun_kind_type::Interrogative, "quisnam", "which", 1, 1, 3},
+        {10, kAdjective, 0, "uterque", "each", 1, 1, 1},
+        {11, kAdjective, 0, "plerusque", "most", 1, 2, 1},
+    };
     for (const auto& x : expected) {
-        const auto r = readingsOf(x.position);
-        ASSERT_EQ(r.size(), x.readings) << describe(x.position);
+        const auto all = readingsOf(x.position);
+        std::vector<Reading> r;
+        for (const auto& a : all)
+            if (a.sourceKind == source_kind::Addon) r.push_back(a);
+        ASSERT_FALSE(r.empty()) << describe(x.position);
+        bool found = false;
         for (const auto& a : r) {
-            EXPECT_EQ(a.partOfSpeech, speech_type::SubstantiveAdjective);
-            EXPECT_EQ(a.english, x.english);
+            EXPECT_EQ(a.partOfSpeech, x.partOfSpeech) << token(x.position);
+            EXPECT_EQ(a.record.kind2, x.kind) << token(x.position);
+            EXPECT_EQ(a.citation, x.citation) << token(x.position);
+            EXPECT_EQ(a.english, x.english) << token(x.position);
             EXPECT_EQ(a.form, token(x.position));
-            EXPECT_EQ(a.record.rarity, 1);
+            found = found || (a.record.grammar1 == x.grammarCase && a.record.grammar2 == x.number &&
+                              a.record.grammar3 == x.gender);
         }
+        EXPECT_TRUE(found) << token(x.position) << ": " << describe(x.position);
     }
-    const auto quidam = readingsOf(1);
-    EXPECT_EQ(quidam[0].record.grammar1, case_type::Nominative);
-    EXPECT_EQ(quidam[0].record.grammar2, number_type::Plural);
-    EXPECT_EQ(quidam[1].record.grammar2, number_type::Singular);
 }
 
 TEST_F(Uniques, QuidamqueGivesAConjunctionBeforeThePronoun) {
@@ -80,6 +107,25 @@ TEST_F(Uniques, AUniqueShowsItsExtraFormBesideIt) {
     EXPECT_EQ(r[0].form, "adesdum.");
     EXPECT_TRUE(std::string_view(r[0].record.latinDetail).starts_with("adesse")) << r[0].record.latinDetail;
     EXPECT_EQ(r[0].sourceKind, source_kind::Unique);
+}
+
+// An irregular form is cited by the headword of its word; one the table leaves out cites itself.
+TEST_F(Uniques, AnIrregularFormIsCitedByItsHeadword) {
+    analyse({"et", "uult", "quicquam", "quicquid", "eundem", "dis", "cedo", "PUNCT@"});
+    const struct {
+        int position;
+        std::string_view citation;
+    } expected[] = {{1, "uolo"}, {2, "quisquam"}, {3, "quisquis"}, {4, "idem"}, {5, "deus"},
+                    {6, "cedo"}};
+    for (const auto& x : expected) {
+        bool found = false;
+        for (const auto& a : readingsOf(x.position)) {
+            if (a.sourceKind != source_kind::Unique) continue;
+            found = true;
+            EXPECT_EQ(a.citation, x.citation) << token(x.position);
+        }
+        EXPECT_TRUE(found) << describe(x.position);
+    }
 }
 
 TEST_F(Uniques, ADoubledPronounTheDictionaryKeepsWholeStaysWhole) {

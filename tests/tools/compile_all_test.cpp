@@ -22,7 +22,7 @@ namespace {
 
 const char* const kFiles[] = {"inflects.dat", "dictUK.dat", "transl.dat", "phoneticuk.dat",
                               "polish.dat", "phrasedud.dat", "finalpolish.dat", "addons.dat",
-                              "uniques.dat", "userphrases.txt", "UserAbbreviations.txt",
+                              "uniques.dat", "uniqueheads.dat", "userphrases.txt", "UserAbbreviations.txt",
                               "Userfile.txt", "fixedhashfile.dat", "fixedhashfile.keys"};
 
 class CompiledFolder : public ::testing::Test {

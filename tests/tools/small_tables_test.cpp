@@ -245,5 +245,20 @@ TEST(UniqueCompiler, SortedFormsWithKindsAndExtraForms) {
     EXPECT_THROW(compileUniques(tooMany, {}, "forms"), DataError) << "more than tempinflects holds";
 }
 
+TEST(UniqueCompiler, HeadwordsAreFoldedSortedAndChecked) {
+    const auto uniques = compileUniques({unique("vult", 7, {}), unique("dis", 1, {})}, {}, "forms");
+    const auto table = compileUniqueHeadwords(uniques, {{1, {"vult", "volo"}}, {2, {"dis", "deus"}}}, "heads");
+    ASSERT_EQ(table.size(), 2u);
+    EXPECT_STREQ(table[0].form, "dis");
+    EXPECT_STREQ(table[1].form, "uult");
+    EXPECT_STREQ(table[1].headword, "uolo");
+    EXPECT_THROW(compileUniqueHeadwords(uniques, {{1, {"volt", "volo"}}}, "heads"), DataError)
+        << "no such unique";
+    EXPECT_THROW(compileUniqueHeadwords(uniques, {{1, {"vult", "volo"}}, {2, {"uult", "velle"}}}, "heads"),
+                 DataError)
+        << "a form given twice";
+    EXPECT_THROW(compileUniqueHeadwords(uniques, {{1, {"dis", std::string(30, 'd')}}}, "heads"), DataError);
+}
+
 }  // namespace
 }  // namespace kavro::mkdata

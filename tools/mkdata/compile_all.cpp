@@ -123,6 +123,13 @@ void compileUniqueFile(const CompileOptions& o, OutputFolder& out, std::ostream&
     out.writeRecords("uniques.dat", records);
     report << "uniques.dat: " << records.size() << " irregular forms (" << fromPackage
            << " from the package, " << records.size() - fromPackage << " our own)\n";
+    const auto headwordFile = o.sourceDir / "unique_headwords.txt";
+    const auto headwords = compileUniqueHeadwords(records, readSourceTable(headwordFile, 2),
+                                                  headwordFile.string());
+    checkFolded("uniqueheads.dat", headwords, &UniqueHeadwordRecord::form);
+    checkFolded("uniqueheads.dat", headwords, &UniqueHeadwordRecord::headword);
+    out.writeRecords("uniqueheads.dat", headwords);
+    report << "uniqueheads.dat: " << headwords.size() << " headwords of irregular forms\n";
 }
 
 void compilePolishFiles(const CompileOptions& o, OutputFolder& out, std::ostream& report) {

@@ -76,4 +76,34 @@ std::vector<UniqueRecord> compileUniques(const std::vector<PackageUnique>& uniqu
     return out;
 }
 
+std::vector<UniqueHeadwordRecord> compileUniqueHeadwords(const std::vector<UniqueRecord>& uniques,
+                                                         const std::vector<SourceLine>& lines,
+                                                         const std::string& name) {
+    std::vector<UniqueHeadwordRecord> out;
+    for (const SourceLine& line : lines) {
+        const auto fail = [&](const std::string& what) {
+            return DataError(name + " line " + std::to_string(line.number) + ": " + what);
+        };
+        const std::string form = foldLatinLetters(line.fields[0]);
+        const std::string headword = foldLatinLetters(line.fields[1]);
+        const bool known = std::any_of(uniques.begin(), uniques.end(), [&](const UniqueRecord& u) {
+            return fieldText(u.form) == form;
+        });
+        if (!known) throw fail("'" + form + "' is not a unique form");
+        UniqueHeadwordRecord r{};
+        if (headword.empty() || headword.size() >= sizeof(r.headword))
+            throw fail("headword '" + headword + "' does not fit");
+        copyField(r.form, form);
+        copyField(r.headword, headword);
+        out.push_back(r);
+    }
+    std::sort(out.begin(), out.end(), [](const UniqueHeadwordRecord& a, const UniqueHeadwordRecord& b) {
+        return std::strcmp(a.form, b.form) < 0;
+    });
+    for (std::size_t i = 1; i < out.size(); ++i)
+        if (std::strcmp(out[i - 1].form, out[i].form) == 0)
+            throw DataError(name + ": the form '" + out[i].form + "' is given twice");
+    return out;
+}
+
 }  // namespace kavro::mkdata

@@ -25,4 +25,11 @@ std::vector<UniqueRecord> compileUniques(const std::vector<PackageUnique>& uniqu
                                          const std::vector<SourceLine>& extraForms,
                                          const std::string& extraFormsName);
 
+// uniqueheads.dat from the lines of data/unique_headwords.txt (form, headword), folded to i/u
+// and sorted by form. A form that is no unique of `uniques` (compiled, sorted), a form given
+// twice or a text that does not fit is an error.
+std::vector<UniqueHeadwordRecord> compileUniqueHeadwords(const std::vector<UniqueRecord>& uniques,
+                                                         const std::vector<SourceLine>& lines,
+                                                         const std::string& name);
+
 }  // namespace kavro::mkdata
