@@ -47,19 +47,23 @@ bool startsNewGroup(const WordAnalysis& previous, const WordAnalysis& record) {
 }
 
 // The English part as the trace shows it: up to its first "/", cut to 23 characters with "*".
-std::string traceEnglish(const WordAnalysis& record) {
-    std::string english(fieldText(record.english));
+void writeTraceEnglish(OutputLog& log, const WordAnalysis& record) {
+    std::string_view english = fieldText(record.english);
     english = english.substr(0, english.find('/'));
     if (english.size() > kTraceEnglishLength) {
-        english.resize(kTraceEnglishLength);
-        english += '*';
+        log.write(english.substr(0, kTraceEnglishLength));
+        log.write("*");
+    } else {
+        log.write(english);
     }
-    return english;
 }
 
 void traceRecord(Engine& engine, const WordAnalysis& stored, int index) {
-    engine.log.printf("%s (Pre-calc'd)\n%s\n", stored.analysedForm, traceEnglish(stored).c_str());
-    std::string line;
+    thread_local std::string line;
+    engine.log.write(fieldText(stored.analysedForm));
+    engine.log.write(" (Pre-calc'd)\n");
+    writeTraceEnglish(engine.log, stored);
+    engine.log.write("\n");
     formatAnalysis(line, engine, index);
     engine.log.write(line);
     engine.log.write("\n\n");
