@@ -420,6 +420,7 @@ void appendAnalysis(Engine& engine, const WordAnalysis& analysis) {
 
 void noteAnalysisSource(Engine& engine, int index, std::string_view citation, int kind) {
     if (!engine.keepAnalysisSources || index < 0 || index >= static_cast<int>(kAnalysisCapacity)) return;
+    engine.markAnalysisSourcesWritten(index + 1);
     AnalysisSource& note = engine.analysisSources[index];
     copyField(note.citation, citation);
     note.sourceKind = static_cast<std::int8_t>(kind);

@@ -90,7 +90,10 @@ bool lookUpHash(Engine& engine, std::string_view word) {
         copy = stored;
         copy.wordPosition = static_cast<std::int16_t>(engine.tokenIndex);
         copy.groupNumber = static_cast<std::int16_t>(engine.groupNumber);
-        if (engine.keepAnalysisSources) engine.analysisSources[index] = AnalysisSource{{}, -1};
+        if (engine.keepAnalysisSources) {
+            engine.analysisSources[index] = AnalysisSource{{}, -1};
+            engine.markAnalysisSourcesWritten(index + 1);
+        }
         ++engine.analysisCount;
         if (!engine.options.sentenceMode) traceRecord(engine, stored, index);
         if (engine.analysisCount >= capacity) restartFullAnalysisTable(engine);
