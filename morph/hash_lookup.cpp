@@ -24,9 +24,9 @@ const HashIndexKey* findKey(const HighSpeedHash& hash, std::string_view word) {
     if (hash.keys.size() < 2 || word.size() >= kHashKeySize) return nullptr;
     const auto first = hash.keys.begin() + 1;
     const auto found = std::lower_bound(first, hash.keys.end(), word, [](const HashIndexKey& key, std::string_view w) {
-        return fieldText(key.form) < w;
+        return compareFieldText(key.form, w) < 0;
     });
-    if (found == hash.keys.end() || fieldText(found->form) != word) return nullptr;
+    if (found == hash.keys.end() || compareFieldText(found->form, word) != 0) return nullptr;
     return &*found;
 }
 
