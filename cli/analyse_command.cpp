@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <type_traits>
 #include <memory>
@@ -50,10 +51,12 @@ struct AnalyseFlags {
 
 std::string utf8(std::string_view engineText) { return windows1252ToUtf8(engineText); }
 
-// A code's printed name without the spacing the analysis line puts after it.
+// A code's printed name without the spacing the analysis line puts after it. The text stays
+// valid until the next call on the same thread.
 template <class AppendName>
-std::string nameOf(AppendName append, int code) {
-    std::string text;
+std::string_view nameOf(AppendName append, int code) {
+    thread_local std::string text;
+    text.clear();
     append(text, code);
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
@@ -138,8 +141,8 @@ const char* sourceName(int kind) {
 }
 
 // The log names code 64 "Unknown part"; the JSON names it as the README does.
-std::string posName(const WordAnalysis& a) {
-    return a.partOfSpeech == speech_type::NotFound ? std::string("NOT FOUND")
+std::string_view posName(const WordAnalysis& a) {
+    return a.partOfSpeech == speech_type::NotFound ? std::string_view("NOT FOUND")
                                                    : nameOf(appendSpeechTypeName, a.partOfSpeech);
 }
 
@@ -185,35 +188,60 @@ void printTokens(std::FILE* out, const Engine& engine, int sentence, std::vector
     }
 }
 
-// A string as JSON: quotes, backslashes and control characters escaped as the JSON library
-// writes them (\b \f \n \r \t, else \u00xx); UTF-8 passes as it is.
+// The JSON escape of a quote, a backslash or a control character, as the JSON library writes
+// it (\b \f \n \r \t, else \u00xx).
+void appendJsonEscape(std::string& out, char c) {
+    switch (c) {
+    case '"': out += "\\\""; break;
+    case '\\': out += "\\\\"; break;
+    case '\b': out += "\\b"; break;
+    case '\f': out += "\\f"; break;
+    case '\n': out += "\\n"; break;
+    case '\r': out += "\\r"; break;
+    case '\t': out += "\\t"; break;
+    default: {
+        constexpr char kHex[] = "0123456789abcdef";
+        const auto byte = static_cast<unsigned char>(c);
+        out += "\\u00";
+        out += kHex[byte >> 4];
+        out += kHex[byte & 15];
+    }
+    }
+}
+
+// A string as JSON: quotes, backslashes and control characters escaped; UTF-8 passes as it is,
+// a run of plain characters at a time.
 void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
-    for (const char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                out += escaped;
-            } else {
-                out += c;
-            }
-        }
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (static_cast<unsigned char>(c) >= 0x20 && c != '"' && c != '\\') continue;
+        out.append(text.substr(start, i - start));
+        appendJsonEscape(out, c);
+        start = i + 1;
     }
+    out.append(text.substr(start));
     out += '"';
 }
 
-void appendJsonField(std::string& out, const char* name, std::string_view text) {
+// Engine text (Windows-1252) as a JSON string of UTF-8.
+void appendJsonEngineText(std::string& out, std::string_view engineText) {
+    thread_local std::string converted;
+    converted.clear();
+    appendWindows1252AsUtf8(converted, engineText);
+    appendJsonString(out, converted);
+}
+
+void appendJsonField(std::string& out, const char* name, std::string_view engineText) {
     out.append(",\"").append(name).append("\":");
-    appendJsonString(out, text);
+    appendJsonEngineText(out, engineText);
+}
+
+void appendNumber(std::string& out, int value) {
+    char digits[16];
+    char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, static_cast<std::size_t>(end - digits));
 }
 
 // One reading of the word-analysis lines, written straight as text (the same text as readingOf
@@ -221,22 +249,27 @@ void appendJsonField(std::string& out, const char* name, std::string_view text) 
 void appendPlainReading(std::string& out, const WordAnalysis& a, const AnalysisSource& note) {
     out += "{\"pos\":";
     appendJsonString(out, posName(a));
-    out.append(",\"pos_code\":").append(std::to_string(a.partOfSpeech)).append(",\"codes\":{");
+    out.append(",\"pos_code\":");
+    appendNumber(out, a.partOfSpeech);
+    out.append(",\"codes\":{");
     bool first = true;
     visitCodes(a, [&out, &first](const char* field, const auto& value) {
         if (!first) out += ',';
         first = false;
         appendJsonString(out, field);
         out += ':';
-        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, int>) out += std::to_string(value);
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, int>) appendNumber(out, value);
         else appendJsonString(out, value);
     });
     out += '}';
-    appendJsonField(out, "form", utf8(fieldText(a.analysedForm)));
-    appendJsonField(out, "citation", utf8(fieldText(note.citation)));
-    appendJsonField(out, "english", utf8(fieldText(a.english)));
-    appendJsonField(out, "rarity", std::string(1, static_cast<char>('@' + (a.rarity & 0x3F))));
-    out.append(",\"age\":").append(std::to_string(a.ageLevel)).append(",\"source\":");
+    appendJsonField(out, "form", fieldText(a.analysedForm));
+    appendJsonField(out, "citation", fieldText(note.citation));
+    appendJsonField(out, "english", fieldText(a.english));
+    const char rarity = static_cast<char>('@' + (a.rarity & 0x3F));
+    appendJsonField(out, "rarity", std::string_view(&rarity, 1));
+    out.append(",\"age\":");
+    appendNumber(out, a.ageLevel);
+    out.append(",\"source\":");
     const char* source = sourceName(note.sourceKind);
     if (source) appendJsonString(out, source);
     else out += "null";
@@ -246,8 +279,12 @@ void appendPlainReading(std::string& out, const WordAnalysis& a, const AnalysisS
 // Word analysis: one line per token with every reading found for it, in table order.
 void printSentence(std::FILE* out, Engine& engine, int sentence) {
     const int tokens = sentenceTokenCount(engine);
-    std::vector<std::string> readings(static_cast<std::size_t>(std::max(tokens, 0)));
-    std::vector<bool> found(readings.size(), false);
+    // Kept from sentence to sentence so that their buffers are reused.
+    thread_local std::vector<std::string> readings;
+    thread_local std::vector<bool> found;
+    readings.resize(static_cast<std::size_t>(std::max(tokens, 0)));
+    for (std::string& list : readings) list.clear();
+    found.assign(readings.size(), false);
     for (int i = 0; i < engine.analysisCount; ++i) {
         const WordAnalysis& a = engine.wordAnalyses[i];
         if (a.wordPosition < 0 || a.wordPosition >= tokens) continue;
@@ -256,12 +293,14 @@ void printSentence(std::FILE* out, Engine& engine, int sentence) {
         appendPlainReading(list, a, engine.analysisSources[i]);
         if (a.partOfSpeech != speech_type::NotFound) found[a.wordPosition] = true;
     }
-    std::string line;
+    thread_local std::string line;
     for (int t = 0; t < tokens; ++t) {
         const std::string_view token = fieldText(engine.sentenceTokens[t]);
-        line.assign("{\"sentence\":").append(std::to_string(sentence));
-        line.append(",\"position\":").append(std::to_string(t));
-        appendJsonField(line, "token", utf8(token));
+        line.assign("{\"sentence\":");
+        appendNumber(line, sentence);
+        line.append(",\"position\":");
+        appendNumber(line, t);
+        appendJsonField(line, "token", token);
         line.append(",\"punctuation\":").append(isPunctuationToken(token) ? "true" : "false");
         line.append(",\"found\":").append(found[t] ? "true" : "false");
         line.append(",\"analyses\":[").append(readings[t]).append("]}\n");

@@ -31,6 +31,11 @@ void appendUtf8(std::string& out, std::uint32_t code) {
 std::string windows1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 8);
+    appendWindows1252AsUtf8(out, text);
+    return out;
+}
+
+void appendWindows1252AsUtf8(std::string& out, std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
         // Plain ASCII, nearly all of a trace, is copied a run at a time.
@@ -42,7 +47,6 @@ std::string windows1252ToUtf8(std::string_view text) {
         appendUtf8(out, byte < 0xA0 ? kHighControls[byte - 0x80] : byte);
         i = run + 1;
     }
-    return out;
 }
 
 }  // namespace kavro::cli

@@ -8,4 +8,7 @@ namespace kavro::cli {
 
 std::string windows1252ToUtf8(std::string_view text);
 
+// The same, appended to `out` (whose buffer is reused instead of a new string's).
+void appendWindows1252AsUtf8(std::string& out, std::string_view text);
+
 }  // namespace kavro::cli

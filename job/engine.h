@@ -131,6 +131,13 @@ struct Engine {
 
     bool keepAnalysisSources = false;
     AnalysisSource analysisSources[kAnalysisCapacity]{};
+    // The notes from this index on have not been written since they were last reset, so that
+    // the reset at each sentence covers only the notes in use.
+    int analysisSourcesWritten = static_cast<int>(kAnalysisCapacity);
+    void markAnalysisSourcesWritten(int end) {
+        constexpr int capacity = static_cast<int>(kAnalysisCapacity);
+        if (end > analysisSourcesWritten) analysisSourcesWritten = end < capacity ? end : capacity;
+    }
 
     // Sentence translation: clauses, roles, the chosen readings and the English slots.
     SentenceTables sentence{};

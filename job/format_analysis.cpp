@@ -1,6 +1,6 @@
 #include "job/format_analysis.h"
 
-#include <cstdio>
+#include <charconv>
 #include <string>
 #include <utility>
 
@@ -162,10 +162,14 @@ bool formatAnalysis(std::string& out, const WordAnalysis& analysis, bool easyLat
     }
 
     if (p != speech_type::Tackon && p != speech_type::Punctuation) {
-        char rarity[16];
-        std::snprintf(rarity, sizeof rarity, "%c:%d ", static_cast<char>(analysis.rarity + 64),
-                      analysis.ageLevel);
-        out += rarity;
+        // "letter:age ", as the rarity letter and the age level; a letter byte of 0 ends the text.
+        const char letter = static_cast<char>(analysis.rarity + 64);
+        if (letter != '\0') {
+            char rarity[16] = {letter, ':'};
+            char* end = std::to_chars(rarity + 2, rarity + sizeof rarity - 1, int{analysis.ageLevel}).ptr;
+            *end++ = ' ';
+            out.append(rarity, static_cast<std::size_t>(end - rarity));
+        }
     }
     return true;
 }

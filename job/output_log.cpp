@@ -15,11 +15,14 @@ bool OutputLog::open(const std::filesystem::path& path) {
     OpenedFile opened = openRegularFile(path, FileAccess::Write);
     file_ = opened.file;
     problem_ = std::move(opened.problem);
+    used_ = 0;
+    if (file_ && !block_) block_ = std::make_unique<char[]>(kBlockSize);
     return file_ != nullptr;
 }
 
 bool OutputLog::close() {
     if (!file_) return !failed_;
+    flushBlock();
     std::string problem;
     if (!closeChecked(file_, problem) && !failed_) {
         failed_ = true;
@@ -35,8 +38,21 @@ void OutputLog::recordFailure(int error) {
     problem_ = std::strerror(error ? error : EIO);
 }
 
-void OutputLog::write(std::string_view text) {
-    if (!file_ || failed_) return;
+void OutputLog::flushBlock() {
+    const std::size_t n = used_;
+    used_ = 0;
+    if (!file_ || failed_ || n == 0) return;
+    errno = 0;
+    if (std::fwrite(block_.get(), 1, n, file_) != n) recordFailure(errno);
+}
+
+void OutputLog::writeLong(std::string_view text) {
+    flushBlock();
+    if (failed_) return;
+    if (text.size() <= kBlockSize) {
+        write(text);
+        return;
+    }
     errno = 0;
     if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) recordFailure(errno);
 }
@@ -45,10 +61,21 @@ void OutputLog::printf(const char* format, ...) {
     if (!file_ || failed_) return;
     va_list args;
     va_start(args, format);
-    errno = 0;
-    const int written = std::vfprintf(file_, format, args);
+    va_list again;
+    va_copy(again, args);
+    const int length = std::vsnprintf(block_.get() + used_, kBlockSize - used_, format, args);
     va_end(args);
-    if (written < 0) recordFailure(errno);
+    if (length >= 0 && static_cast<std::size_t>(length) < kBlockSize - used_) {
+        used_ += static_cast<std::size_t>(length);
+    } else if (length >= 0) {
+        // Too long for what is left: the block goes out first, then the text by itself.
+        flushBlock();
+        errno = 0;
+        if (!failed_ && std::vfprintf(file_, format, again) < 0) recordFailure(errno);
+    } else {
+        recordFailure(EINVAL);
+    }
+    va_end(again);
 }
 
 }  // namespace kavro

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -23,8 +25,18 @@ public:
     bool isOpen() const { return file_ != nullptr; }
 
     // Appends text; does nothing while the log is closed. The first failed write is kept
-    // (failed(), problem()) and later writes are dropped, so that the job can stop.
-    void write(std::string_view text);
+    // (failed(), problem()) and later writes are dropped, so that the job can stop. The text
+    // gathers in a block of the log's own and reaches the file a block at a time, so that the
+    // many short pieces of a word-mode trace cost a copy each.
+    void write(std::string_view text) {
+        if (!file_ || failed_) return;
+        if (text.size() <= kBlockSize - used_) {
+            if (!text.empty()) std::memcpy(block_.get() + used_, text.data(), text.size());
+            used_ += text.size();
+            return;
+        }
+        writeLong(text);
+    }
     void printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
     bool failed() const { return failed_; }
@@ -32,9 +44,17 @@ public:
     const std::string& problem() const { return problem_; }
 
 private:
+    static constexpr std::size_t kBlockSize = 64 * 1024;
+
     void recordFailure(int error);
+    // Hands the gathered block to the file.
+    void flushBlock();
+    // A text that does not fit in what is left of the block.
+    void writeLong(std::string_view text);
 
     std::FILE* file_ = nullptr;
+    std::unique_ptr<char[]> block_;
+    std::size_t used_ = 0;
     bool failed_ = false;
     std::string problem_;
 };

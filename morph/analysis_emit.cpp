@@ -362,7 +362,18 @@ bool englishWanted(const Engine& engine, const StemRecord& stem, int kind, const
 void traceRecord(Engine& engine, const WordAnalysis& a, std::string& line) {
     if (engine.options.sentenceMode) return;
     formatAnalysis(line, a, engine.options.easyLatin);
-    engine.log.printf("%s\n\n", line.c_str());
+    engine.log.write(line);
+    engine.log.write("\n\n");
+}
+
+// The trace's first two lines of a reading: "form - Latin" and the English.
+void writeReadingHeader(Engine& engine, const WordAnalysis& a, const EmitScratch& s) {
+    engine.log.write(fieldText(a.analysedForm));
+    engine.log.write(" - ");
+    engine.log.write(s.latin);
+    engine.log.write("\n");
+    engine.log.write(s.english);
+    engine.log.write("\n");
 }
 
 // Step 10: the gerund beside a gerundive in an oblique case of the singular.
@@ -410,6 +421,7 @@ void appendAnalysis(Engine& engine, const WordAnalysis& analysis) {
 
 void noteAnalysisSource(Engine& engine, int index, std::string_view citation, int kind) {
     if (!engine.keepAnalysisSources || index < 0 || index >= static_cast<int>(kAnalysisCapacity)) return;
+    engine.markAnalysisSourcesWritten(index + 1);
     AnalysisSource& note = engine.analysisSources[index];
     copyField(note.citation, citation);
     note.sourceKind = static_cast<std::int8_t>(kind);
@@ -439,8 +451,7 @@ int emitAnalysis(Engine& engine, int stemSlot, int inflectionSlot, int addonSlot
     const bool verb = isVerbCode(infl.partOfSpeech);
     if ((!engine.options.sentenceMode || verb) && kind != source_kind::Unique) formatCitation(s, stem);
     storeAnalysedForm(a, s.form);
-    if (!engine.options.sentenceMode)
-        engine.log.printf("%s - %s\n%s\n", a.analysedForm, s.latin.c_str(), s.english.c_str());
+    if (!engine.options.sentenceMode) writeReadingHeader(engine, a, s);
     if (verb) {
         const std::string_view infinitive = infinitiveOf(s.latin);
         if (!infinitive.empty()) copyField(a.latinDetail, infinitive);

@@ -24,9 +24,9 @@ const HashIndexKey* findKey(const HighSpeedHash& hash, std::string_view word) {
     if (hash.keys.size() < 2 || word.size() >= kHashKeySize) return nullptr;
     const auto first = hash.keys.begin() + 1;
     const auto found = std::lower_bound(first, hash.keys.end(), word, [](const HashIndexKey& key, std::string_view w) {
-        return fieldText(key.form) < w;
+        return compareFieldText(key.form, w) < 0;
     });
-    if (found == hash.keys.end() || fieldText(found->form) != word) return nullptr;
+    if (found == hash.keys.end() || compareFieldText(found->form, word) != 0) return nullptr;
     return &*found;
 }
 
@@ -47,19 +47,23 @@ bool startsNewGroup(const WordAnalysis& previous, const WordAnalysis& record) {
 }
 
 // The English part as the trace shows it: up to its first "/", cut to 23 characters with "*".
-std::string traceEnglish(const WordAnalysis& record) {
-    std::string english(fieldText(record.english));
+void writeTraceEnglish(OutputLog& log, const WordAnalysis& record) {
+    std::string_view english = fieldText(record.english);
     english = english.substr(0, english.find('/'));
     if (english.size() > kTraceEnglishLength) {
-        english.resize(kTraceEnglishLength);
-        english += '*';
+        log.write(english.substr(0, kTraceEnglishLength));
+        log.write("*");
+    } else {
+        log.write(english);
     }
-    return english;
 }
 
 void traceRecord(Engine& engine, const WordAnalysis& stored, int index) {
-    engine.log.printf("%s (Pre-calc'd)\n%s\n", stored.analysedForm, traceEnglish(stored).c_str());
-    std::string line;
+    thread_local std::string line;
+    engine.log.write(fieldText(stored.analysedForm));
+    engine.log.write(" (Pre-calc'd)\n");
+    writeTraceEnglish(engine.log, stored);
+    engine.log.write("\n");
     formatAnalysis(line, engine, index);
     engine.log.write(line);
     engine.log.write("\n\n");
@@ -86,7 +90,10 @@ bool lookUpHash(Engine& engine, std::string_view word) {
         copy = stored;
         copy.wordPosition = static_cast<std::int16_t>(engine.tokenIndex);
         copy.groupNumber = static_cast<std::int16_t>(engine.groupNumber);
-        if (engine.keepAnalysisSources) engine.analysisSources[index] = AnalysisSource{{}, -1};
+        if (engine.keepAnalysisSources) {
+            engine.analysisSources[index] = AnalysisSource{{}, -1};
+            engine.markAnalysisSourcesWritten(index + 1);
+        }
         ++engine.analysisCount;
         if (!engine.options.sentenceMode) traceRecord(engine, stored, index);
         if (engine.analysisCount >= capacity) restartFullAnalysisTable(engine);

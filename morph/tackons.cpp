@@ -295,9 +295,11 @@ void TackonMatch::placeTackonFirst(int tackonStart, int singleTackon) {
     const int wordAt = e_.tokenIndex - 1;
     if (!(baseStart <= tackonStart && tackonStart <= end)) return;   // the table started again
     std::rotate(e_.wordAnalyses + baseStart, e_.wordAnalyses + tackonStart, e_.wordAnalyses + end);
-    if (e_.keepAnalysisSources)
+    if (e_.keepAnalysisSources) {
         std::rotate(e_.analysisSources + baseStart, e_.analysisSources + tackonStart,
                     e_.analysisSources + end);
+        e_.markAnalysisSourcesWritten(end);
+    }
     const int tackonCount = end - tackonStart;
     for (int i = baseStart; i < end; ++i)
         e_.wordAnalyses[i].wordPosition = static_cast<std::int16_t>(i < baseStart + tackonCount ? wordAt : wordAt + 1);

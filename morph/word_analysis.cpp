@@ -67,7 +67,9 @@ void analyseSentenceWords(Engine& engine) {
     engine.wordsInSentence = 0;
     engine.wordsSincePunct = 0;
     if (engine.keepAnalysisSources) {
-        for (AnalysisSource& note : engine.analysisSources) note = AnalysisSource{{}, -1};
+        for (int i = 0; i < engine.analysisSourcesWritten; ++i)
+            engine.analysisSources[i] = AnalysisSource{{}, -1};
+        engine.analysisSourcesWritten = 0;
     }
 
     int result = 0;

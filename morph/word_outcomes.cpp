@@ -39,7 +39,10 @@ void appendNotFound(Engine& engine, std::string_view word) {
     appendAnalysis(engine, a);
     noteAnalysisSource(engine, index, kNotFoundForm, -1);
     ++engine.groupNumber;
-    if (!engine.options.sentenceMode) engine.log.printf("%s NOT FOUND.\n\n", a.analysedForm);
+    if (!engine.options.sentenceMode) {
+        engine.log.write(fieldText(a.analysedForm));
+        engine.log.write(" NOT FOUND.\n\n");
+    }
 }
 
 void appendSyntheticAdverb(Engine& engine, const WordAnalysis& base, std::string_view word) {

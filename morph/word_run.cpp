@@ -1,5 +1,6 @@
 // One word through the driver: hash, word-status cache, the main attempt and its retries, the
 // repairs in their order, acceptance, the case and spelling repairs, and NOT FOUND.
+#include <charconv>
 #include <cstring>
 #include <string_view>
 
@@ -14,6 +15,14 @@
 
 namespace kavro {
 namespace {
+
+// The trace's "(Hash #n)  " before a word whose status is cached.
+void writeHashNumber(OutputLog& log, int hash) {
+    char text[32] = "(Hash #";
+    char* end = std::to_chars(text + 7, text + sizeof text - 3, hash).ptr;
+    std::memcpy(end, ")  ", 3);
+    log.write(std::string_view(text, static_cast<std::size_t>(end + 3 - text)));
+}
 
 constexpr std::int16_t kFirstDeclensionClass = 1 * 16 + 1;   // which 1, variant 1
 constexpr std::uint8_t kCommonRarityLimit = 5;  // one reading rarer than this is not enough
@@ -160,7 +169,7 @@ Step WordRun::tryStatusCache() {
     if (e_.wordsInSentence == 0) return Step::Attempt;
     const std::int16_t status = cachedWordStatus(e_, word());
     if (status == kWordStatusEmpty) return Step::Attempt;
-    if (!e_.options.sentenceMode) e_.log.printf("(Hash #%d)  ", wordHash(word()));
+    if (!e_.options.sentenceMode) writeHashNumber(e_.log, wordHash(word()));
     if (status == kWordStatusSpecialForm) {
         const int r = matchSpecialForms(e_, word_);
         if (r > 0) {

@@ -128,7 +128,10 @@ void sortCandidates(Engine& engine, int first, int end) {
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     permuteRun(engine.wordAnalyses + first, order);
     permuteRun(engine.sentence.analysisOrigin + first, order);
-    if (engine.keepAnalysisSources) permuteRun(engine.analysisSources + first, order);
+    if (engine.keepAnalysisSources) {
+        permuteRun(engine.analysisSources + first, order);
+        engine.markAnalysisSourcesWritten(first + n);
+    }
 }
 
 bool chooseSentenceReadings(Engine& engine) {

@@ -73,7 +73,10 @@ void applyOrder(Engine& e, const std::vector<int>& order) {
             if (*l >= 0 && *l < e.analysisCount) *l = newIndex[static_cast<std::size_t>(*l)];
     std::copy(records.begin(), records.end(), e.wordAnalyses);
     std::copy(origins.begin(), origins.end(), e.sentence.analysisOrigin);
-    if (e.keepAnalysisSources) std::copy(sources.begin(), sources.end(), e.analysisSources);
+    if (e.keepAnalysisSources) {
+        std::copy(sources.begin(), sources.end(), e.analysisSources);
+        e.markAnalysisSourcesWritten(n);
+    }
     e.analysisCount = n;
 }
 
