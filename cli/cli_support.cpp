@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <exception>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -190,6 +191,20 @@ void printEngineText(std::string_view engineText) {
     const std::string utf8 = windows1252ToUtf8(engineText);
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) failWritingStdout();
+}
+
+
+void runForExitStatus(const std::function<int()>& run, int success, int failed) {
+    int status = failed;
+    try {
+        status = run();
+    } catch (const CLI::Error&) {
+        throw CLI::RuntimeError(failed);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "kavro: error: %s\n", e.what());
+        throw CLI::RuntimeError(failed);
+    }
+    if (status != success) throw CLI::RuntimeError(status);
 }
 
 }  // namespace kavro::cli

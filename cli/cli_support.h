@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,11 @@ namespace kavro::cli {
 
 // Fails with "<stdout>: write error: REASON" (a full disk, a closed pipe).
 [[noreturn]] void failWritingStdout();
+
+// Runs a command whose outcome is an exit status: `success` returns normally; any other status
+// ends kavro with it, and an error (reported on standard error) ends it with `failed`, so that a
+// failure to run is told apart from an outcome such as "no hits".
+void runForExitStatus(const std::function<int()>& run, int success, int failed);
 
 // Prints engine text (Windows-1252) to stdout as UTF-8; a failed write is a failure of the command.
 void printEngineText(std::string_view engineText);

@@ -250,16 +250,7 @@ int runSearch(const SearchFlags& flags) {
 }
 
 void runSearchCommand(const SearchFlags& flags) {
-    int status = kSearchFailed;
-    try {
-        status = runSearch(flags);
-    } catch (const CLI::Error&) {
-        throw CLI::RuntimeError(kSearchFailed);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "kavro: error: %s\n", e.what());
-        throw CLI::RuntimeError(kSearchFailed);
-    }
-    if (status != kHitsFound) throw CLI::RuntimeError(status);
+    runForExitStatus([&flags] { return runSearch(flags); }, kHitsFound, kSearchFailed);
 }
 
 }  // namespace

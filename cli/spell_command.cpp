@@ -99,16 +99,7 @@ int runSpell(const SpellFlags& flags) {
 // The command's status: a failure to check (a bad file, a missing lexicon, a full disk) is told
 // apart from a text with unrecognised words.
 void runSpellCommand(const SpellFlags& flags) {
-    int status = kSpellCheckFailed;
-    try {
-        status = runSpell(flags);
-    } catch (const CLI::Error&) {
-        throw CLI::RuntimeError(kSpellCheckFailed);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "kavro: error: %s\n", e.what());
-        throw CLI::RuntimeError(kSpellCheckFailed);
-    }
-    if (status != kAllRecognised) throw CLI::RuntimeError(status);
+    runForExitStatus([&flags] { return runSpell(flags); }, kAllRecognised, kSpellCheckFailed);
 }
 
 }  // namespace
