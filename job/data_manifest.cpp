@@ -153,7 +153,7 @@ bool readDataFile(DataFile& file, std::span<const std::span<std::byte>> blocks) 
         file.detail = describe(file, "cannot be opened");
         return false;
     }
-    Fnv1a64 checksum;
+    DataChecksum checksum;
     bool complete = true;
     for (const std::span<std::byte> block : blocks) {
         if (std::fread(block.data(), 1, block.size(), in) != block.size()) complete = false;

@@ -32,7 +32,7 @@ std::string manifestLine(std::string_view name, std::size_t size, std::size_t co
                          std::string_view bytes) {
     char line[200];
     std::snprintf(line, sizeof line, "%s %zu %zu %016llx\n", std::string(name).c_str(), size,
-                  count, static_cast<unsigned long long>(fnv1a64(bytes)));
+                  count, static_cast<unsigned long long>(dataChecksum(bytes)));
     return line;
 }
 

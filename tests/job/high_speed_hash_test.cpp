@@ -56,8 +56,8 @@ struct HashFolder {
         write("fixedhashfile.keys", keys);
         char manifest[200];
         std::snprintf(manifest, sizeof manifest, "fixedhashfile.dat 102 %zu %016llx\nfixedhashfile.keys 24 %zu %016llx\n",
-                      listedRecords, static_cast<unsigned long long>(fnv1a64(bytes)), listedForms,
-                      static_cast<unsigned long long>(fnv1a64(keys)));
+                      listedRecords, static_cast<unsigned long long>(dataChecksum(bytes)), listedForms,
+                      static_cast<unsigned long long>(dataChecksum(keys)));
         write("manifest.txt", manifest);
         engine = std::make_unique<Engine>(lexicon, options, host, folder.path());
     }

@@ -182,7 +182,7 @@ void compileAll(const CompileOptions& o, std::ostream& report) {
     compileUniqueFile(o, out, report);
     copyUserFiles(o, out, report);
     const std::vector<std::string> comments = {
-        "Kavro Latin data files: name, record size, record count, FNV-1a 64",
+        "Kavro Latin data files: name, record size, record count, checksum (four-lane FNV-1a 64)",
         "dictUK.dat: the stem records are followed by 27 LetterIndex records of 84 bytes",
         "text files have record size 0 and count their lines",
         "fixedhashfile.keys: the distinct forms of fixedhashfile.dat, enciphered, 24 bytes each"};

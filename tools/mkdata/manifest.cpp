@@ -30,7 +30,7 @@ OutputFolder::OutputFolder(std::filesystem::path dir) : dir_(std::move(dir)) {
 void OutputFolder::write(const std::string& name, const std::string& bytes,
                          std::size_t recordSize, std::size_t recordCount) {
     writeFile(dir_ / name, bytes);
-    entries_.push_back({name, recordSize, recordCount, fnv1a64(bytes)});
+    entries_.push_back({name, recordSize, recordCount, dataChecksum(bytes)});
 }
 
 void OutputFolder::listWritten(const std::string& name, std::size_t recordSize) {
@@ -38,7 +38,7 @@ void OutputFolder::listWritten(const std::string& name, std::size_t recordSize) 
     if (recordSize == 0 || bytes.size() % recordSize != 0)
         throw DataError(name + ": size " + std::to_string(bytes.size()) +
                         " is not a whole number of " + std::to_string(recordSize) + "-byte records");
-    entries_.push_back({name, recordSize, bytes.size() / recordSize, fnv1a64(bytes)});
+    entries_.push_back({name, recordSize, bytes.size() / recordSize, dataChecksum(bytes)});
 }
 
 void OutputFolder::writeManifest(const std::vector<std::string>& comments) const {
