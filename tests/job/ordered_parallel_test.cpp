@@ -2,6 +2,7 @@
 // starts nothing more, and a worker's exception thrown on the caller's thread.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <mutex>
@@ -62,7 +63,11 @@ TEST(OrderedParallel, StartOrderIsFollowedAndStopStartsNothingMore) {
         },
         {4, 3, 2, 1, 0});
     ASSERT_EQ(started.size(), 5u);
-    EXPECT_EQ((std::set<std::size_t>{started[0], started[1]}), (std::set<std::size_t>{4, 3}));
+    // A thread may finish its first item and start its next before the other thread has
+    // started its first, so only this much of the start order shows in `started`: one of the
+    // first two items of the order starts first, and the last starts after at least three others.
+    EXPECT_TRUE(started[0] == 4 || started[0] == 3) << started[0];
+    EXPECT_GE(std::find(started.begin(), started.end(), 0u) - started.begin(), 3);
     EXPECT_EQ(delivered, (std::vector<std::size_t>{0, 1, 2, 3, 4}));
 
     std::atomic<int> runs = 0;
