@@ -9,7 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "job/regular_file.h"
 #include "search/search_request.h"
+#include "text/latin_preparation.h"
 
 namespace kavro {
 
@@ -40,6 +42,11 @@ FileSearch searchTextFile(Engine& engine, const SearchDialogValues& search,
                           const std::filesystem::path& file);
 FileSearch searchWordFile(Engine& engine, const SearchDialogValues& search,
                           const std::filesystem::path& file);
+
+// Prepares `file` into temp.lat, noting where each prepared line begins in the file, and opens
+// temp.lat for reading; a file that cannot be prepared or opened gives no file (the user has
+// been told why).
+OpenedFile openPreparedText(Engine& engine, const std::filesystem::path& file, PreparedLineStarts& starts);
 
 // Escape during a search: the box, and the job marked as ended by the user.
 void reportSearchEscape(Engine& engine);

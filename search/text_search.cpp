@@ -32,12 +32,8 @@ FileSearch searchTextFile(Engine& engine, const SearchDialogValues& search,
                           const std::filesystem::path& file) {
     FileSearch result;
     PreparedLineStarts starts;
-    if (!prepareLatinFileNoting(engine, file, starts)) return result;
-    OpenedFile opened = openRegularFile(engine.file(kTempFileName), FileAccess::Read);
-    if (!opened.file) {
-        engine.reportError(fileProblemText("Cannot open", kTempFileName, opened.problem));
-        return result;
-    }
+    OpenedFile opened = openPreparedText(engine, file, starts);
+    if (!opened.file) return result;
     result.searched = true;
     char line[kTextSearchLineLength + 1];
     for (;;) {

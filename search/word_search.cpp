@@ -80,6 +80,13 @@ bool recordHit(const Engine& engine, const WordAnalysis& a, const SearchDialogVa
 
 }  // namespace
 
+OpenedFile openPreparedText(Engine& engine, const std::filesystem::path& file, PreparedLineStarts& starts) {
+    if (!prepareLatinFileNoting(engine, file, starts)) return {};
+    OpenedFile opened = openRegularFile(engine.file(kTempFileName), FileAccess::Read);
+    if (!opened.file) engine.reportError(fileProblemText("Cannot open", kTempFileName, opened.problem));
+    return opened;
+}
+
 void reportSearchEscape(Engine& engine) {
     engine.messageBuffer.assign(kEscapeText);
     engine.host.message(kEscapeText, BoxKind::Ok);
@@ -118,12 +125,8 @@ FileSearch searchWordFile(Engine& engine, const SearchDialogValues& search,
     FileSearch result;
     resetForFile(engine);
     PreparedLineStarts starts;
-    if (!prepareLatinFileNoting(engine, file, starts)) return result;
-    OpenedFile opened = openRegularFile(engine.file(kTempFileName), FileAccess::Read);
-    if (!opened.file) {
-        engine.reportError(fileProblemText("Cannot open", kTempFileName, opened.problem));
-        return result;
-    }
+    OpenedFile opened = openPreparedText(engine, file, starts);
+    if (!opened.file) return result;
     result.searched = true;
     std::string sentence;
     for (;;) {

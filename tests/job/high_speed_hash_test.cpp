@@ -15,6 +15,7 @@
 #include "job/fixed_text.h"
 #include "job/stages.h"
 #include "job/startup_stages.h"
+#include "morph/word_alone.h"
 #include "morph/word_repairs.h"
 #include "tests/support/compiled_engine.h"
 #include "tests/support/temp_folder.h"
@@ -134,25 +135,6 @@ TEST(HighSpeedHashFile, AShortFileOrAWrongNumberOfFormsSwitchesTheHashOff) {
     }
 }
 
-// What analysing a lone lower-case word leaves: its readings and the counters the next word
-// starts from.
-struct Outcome {
-    std::vector<WordAnalysis> readings;
-    int groupNumber, lastWordResult, wordsInSentence, wordsSincePunct;
-};
-
-Outcome analyseAlone(Engine& engine, std::string_view form, bool useHash) {
-    engine.options.hashActive = useHash;
-    resetWordStatusCache(engine);
-    copyField(engine.sentenceTokens[0], form);
-    engine.tokenCount = 1;
-    engine.analysisCount = 0;
-    engine.groupNumber = 0;
-    analyseSentenceWords(engine);
-    return {{engine.wordAnalyses, engine.wordAnalyses + engine.analysisCount}, engine.groupNumber,
-            engine.lastWordResult, engine.wordsInSentence, engine.wordsSincePunct};
-}
-
 TEST(HighSpeedHashCompiled, EveryStoredFormGivesTheReadingsOfTheFullAnalysisInTheirOrder) {
     if (!testing::haveCompiledData()) GTEST_SKIP() << "no compiled lexicon";
     TempFolder folder;
@@ -168,8 +150,8 @@ TEST(HighSpeedHashCompiled, EveryStoredFormGivesTheReadingsOfTheFullAnalysisInTh
     ASSERT_GT(lexicon.hash.keys.size(), 100u);
     for (std::size_t k = 1; k < lexicon.hash.keys.size(); ++k) {
         const std::string form(fieldText(lexicon.hash.keys[k].form));
-        const Outcome hashed = analyseAlone(engine, form, true);
-        const Outcome full = analyseAlone(engine, form, false);
+        const WordOutcome hashed = analyseWordAlone(engine, form, true);
+        const WordOutcome full = analyseWordAlone(engine, form, false);
         ASSERT_EQ(hashed.readings.size(), full.readings.size()) << form;
         for (std::size_t i = 0; i < full.readings.size(); ++i)
             EXPECT_EQ(std::memcmp(&hashed.readings[i], &full.readings[i], sizeof(WordAnalysis)), 0)

@@ -11,6 +11,7 @@
 #include "job/fixed_text.h"
 #include "job/high_speed_hash.h"
 #include "job/stages.h"
+#include "morph/word_alone.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/package_reader.h"
 
@@ -31,39 +32,6 @@ public:
     void progress(int, int) override {}
     bool escapePressed() override { return false; }
 };
-
-bool sameRecords(const std::vector<WordAnalysis>& a, const std::vector<WordAnalysis>& b) {
-    return a.size() == b.size() &&
-           (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(WordAnalysis)) == 0);
-}
-
-// What analysing a word leaves behind: its readings and the counters the next word starts from.
-struct WordOutcome {
-    std::vector<WordAnalysis> readings;
-    int groupNumber = 0;
-    int lastWordResult = 0;
-    int wordsInSentence = 0;
-    int wordsSincePunct = 0;
-
-    bool operator==(const WordOutcome& other) const {
-        return sameRecords(readings, other.readings) && groupNumber == other.groupNumber &&
-               lastWordResult == other.lastWordResult && wordsInSentence == other.wordsInSentence &&
-               wordsSincePunct == other.wordsSincePunct;
-    }
-};
-
-// The readings of `form` as the one word of a sentence, from a fresh word-status cache.
-WordOutcome analyseAlone(Engine& engine, std::string_view form, bool useHash) {
-    engine.options.hashActive = useHash;
-    resetWordStatusCache(engine);
-    copyField(engine.sentenceTokens[0], form);
-    engine.tokenCount = 1;
-    engine.analysisCount = 0;
-    engine.groupNumber = 0;
-    analyseSentenceWords(engine);
-    return {{engine.wordAnalyses, engine.wordAnalyses + engine.analysisCount},
-            engine.groupNumber, engine.lastWordResult, engine.wordsInSentence, engine.wordsSincePunct};
-}
 
 bool storable(const WordAnalysis& a, std::string_view form, const ViewOptions& options) {
     return a.partOfSpeech != kNotFoundSpeech && a.wordPosition == 0 &&
@@ -106,7 +74,7 @@ CompiledHash compileHash(const std::vector<std::string>& forms, const std::files
     std::map<std::string, WordOutcome> kept;   // byte order of the forms
     for (const std::string& form : forms) {
         if (form.size() >= kHashKeySize || kept.count(form)) continue;
-        WordOutcome outcome = analyseAlone(*engine, form, false);
+        WordOutcome outcome = analyseWordAlone(*engine, form, false);
         const auto& readings = outcome.readings;
         const bool all = !readings.empty() && std::all_of(readings.begin(), readings.end(), [&](const WordAnalysis& a) {
             return storable(a, form, options);
@@ -119,7 +87,7 @@ CompiledHash compileHash(const std::vector<std::string>& forms, const std::files
     lexicon->hash.expectedForms = kept.size();
     indexHashRecords(lexicon->hash);
     for (auto it = kept.begin(); it != kept.end();) {
-        const bool same = analyseAlone(*engine, it->first, true) == it->second;
+        const bool same = analyseWordAlone(*engine, it->first, true) == it->second;
         it = same ? std::next(it) : kept.erase(it);
     }
     CompiledHash compiled;
