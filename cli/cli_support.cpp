@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <exception>
@@ -160,9 +159,7 @@ bool copyToStdout(const fs::path& file, bool engineText, std::string& problem) {
     while ((got = std::fread(block.get(), 1, kPrintBlockSize, opened.file)) > 0) {
         const std::string_view bytes(block.get(), got);
         // A block of plain ASCII, nearly every block of a trace, is UTF-8 as it stands.
-        const bool convert = engineText && std::any_of(bytes.begin(), bytes.end(), [](char c) {
-            return static_cast<unsigned char>(c) >= 0x80;
-        });
+        const bool convert = engineText && holdsHighByte(bytes);
         const std::string utf8 = convert ? windows1252ToUtf8(bytes) : std::string();
         const std::string_view out = convert ? std::string_view(utf8) : bytes;
         if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size()) {

@@ -159,11 +159,13 @@ private:
                                                    std::as_writable_bytes(std::span(index))};
             if (readDataFile(file, blocks) && letterIndexFits(lexicon_)) {
                 lexicon_.stemRunsFitTempstems = stemRunsFitTempstems(lexicon_.stems);
+                indexStemPrefixes(lexicon_);
                 return loaded(kDictionaryFile);
             }
             if (file.ok()) file.detail = file.path.string() + ": letter index points outside the stems";
         }
         lexicon_.stems.clear();
+        lexicon_.stemPrefixes.clear();
         lexicon_.stemRunsFitTempstems = false;
         index = {};
         return missing(kDictionaryFile, file);

@@ -96,6 +96,9 @@ constexpr std::string_view kUnknownPunctuation = "Unknown punctuation.";
 constexpr std::string_view kNameSeparator = "    ";
 
 std::string_view nameOf(const NameTable& table, int code) {
+    // The tables list their codes from 1 upwards, so a code is first looked for at its place.
+    const std::size_t place = static_cast<std::size_t>(code) - 1;
+    if (place < table.names.size() && table.names[place].code == code) return table.names[place].name;
     for (const CodeName& entry : table.names) {
         if (entry.code == code) return entry.name;
     }

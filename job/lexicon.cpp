@@ -41,6 +41,14 @@ bool packable(std::string_view ending) {
     return true;
 }
 
+// Records out of the order of their endings, then parts of speech: the ending search then
+// bisects the records, and the fitting of a run reads all its records.
+bool outOfOrder(std::uint64_t endingBefore, const InflectionRecord& before, std::uint64_t ending,
+                const InflectionRecord& record) {
+    if (ending != endingBefore) return ending < endingBefore;
+    return record.partOfSpeech < before.partOfSpeech;
+}
+
 }  // namespace
 
 std::uint64_t packEnding(std::string_view ending) {
@@ -60,7 +68,7 @@ void indexEndingRuns(Lexicon& lexicon) {
     std::size_t endings = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
         packed[i] = packEnding(fieldText(records[i].ending));
-        if (i > 0 && packed[i] < packed[i - 1]) return;   // out of order: the search bisects
+        if (i > 0 && outOfOrder(packed[i - 1], records[i - 1], packed[i], records[i])) return;
         if (i == 0 || packed[i] != packed[i - 1]) ++endings;
     }
     table.assign(std::bit_ceil(std::max<std::size_t>(2, endings * kSlotsPerEnding)), {});
@@ -76,6 +84,13 @@ std::span<const InflectionRecord> endingRunOf(const Lexicon& lexicon, std::strin
     const EndingRunSlot& run = lexicon.endingRuns[findSlot(lexicon.endingRuns, packEnding(ending))];
     if (run.count == 0) return {};
     return std::span(lexicon.inflections).subspan(run.first, run.count);
+}
+
+void indexStemPrefixes(Lexicon& lexicon) {
+    auto& prefixes = lexicon.stemPrefixes;
+    prefixes.resize(lexicon.stems.size());
+    for (std::size_t i = 0; i < prefixes.size(); ++i)
+        prefixes[i] = packEnding(fieldText(lexicon.stems[i].stem).substr(0, kPackedBytes));
 }
 
 bool stemRunsFitTempstems(const std::vector<StemRecord>& stems) {

@@ -44,7 +44,8 @@ struct Lexicon {
     // Hash table of the distinct endings of `inflections` and their runs of records, built by
     // indexEndingRuns and read by endingRunOf: the ending search asks it for every split of
     // every word. Empty when not built, or when the records are not in the order of their
-    // endings (the search then bisects the records).
+    // endings and, within one ending, of their parts of speech (the search then bisects the
+    // records).
     std::vector<EndingRunSlot> endingRuns;
     std::vector<StemRecord> stems;               // dictUK.dat, stem part
     std::array<LetterIndex, kLetterIndexCount> letterIndex{};
@@ -52,6 +53,10 @@ struct Lexicon {
     // stemRunsFitTempstems): a stem search can then never warn that the table is full, so word
     // analysis may leave out the searches whose readings could not come about anyway.
     bool stemRunsFitTempstems = false;
+    // The first eight bytes of each stem's text as packEnding gives them, in the stems' order,
+    // built by indexStemPrefixes: the stem searches bisect these dense numbers instead of the
+    // 40-byte records. Empty when not built (the searches then bisect the records).
+    std::vector<std::uint64_t> stemPrefixes;
     std::vector<MeaningRecord> meanings;         // transl.dat
     std::vector<MeaningRecord> botanyMeanings;   // Botanytransl.dat (optional)
     std::vector<StemRecord> userStems;           // user dictionaries, sorted by stem
@@ -77,7 +82,7 @@ struct Lexicon {
 std::uint64_t packEnding(std::string_view ending);
 
 // Fills lexicon.endingRuns from lexicon.inflections (leaves it empty when the records are not
-// in the order of their endings).
+// in the order of their endings, then parts of speech).
 void indexEndingRuns(Lexicon& lexicon);
 
 // The records of lexicon.inflections whose ending is `ending`, through lexicon.endingRuns
@@ -87,5 +92,8 @@ std::span<const InflectionRecord> endingRunOf(const Lexicon& lexicon, std::strin
 // True when no run of records with one stem text (the records are in the order of their
 // texts) is as long as kTempStemCapacity.
 bool stemRunsFitTempstems(const std::vector<StemRecord>& stems);
+
+// Fills lexicon.stemPrefixes from lexicon.stems.
+void indexStemPrefixes(Lexicon& lexicon);
 
 }  // namespace kavro

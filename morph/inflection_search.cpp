@@ -72,6 +72,16 @@ Fit fitRecord(const Engine& engine, const InflectionRecord& r, const StemRecord&
     }
 }
 
+// The first record of a run of one ending whose part of speech is not below `p`. The records
+// before it have a lower part (a participle counted as a verb is lower still), so none of them
+// fits a stem of part `p`. The table's runs are in the order of their parts of speech whenever
+// its ending index is built (see indexEndingRuns).
+std::size_t firstOfPart(std::span<const InflectionRecord> run, int p) {
+    const auto first = std::partition_point(run.begin(), run.end(),
+                                            [p](const InflectionRecord& r) { return r.partOfSpeech < p; });
+    return static_cast<std::size_t>(first - run.begin());
+}
+
 }  // namespace
 
 std::span<const InflectionRecord> findEndingRun(const Engine& engine, std::string_view ending) {
@@ -110,6 +120,7 @@ int fitInflections(Engine& engine, std::span<const InflectionRecord> run, std::s
     const StemRecord& s = engine.tempstems[stemSlot];
     const int p = s.partOfSpeech & kPartOfSpeechBits;
     int& count = engine.tempinflectCount;
+    if (!engine.lexicon.endingRuns.empty()) run = run.subspan(firstOfPart(run, p));
 
     for (const InflectionRecord& r : run) {
         // Present-stem participles are matched against verb stems.

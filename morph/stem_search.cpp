@@ -33,9 +33,9 @@ std::pair<std::size_t, std::size_t> letterRange(const Lexicon& lexicon, std::str
 
 using StemKey = PackedText<sizeof(StemRecord::stem) / 8>;
 
-// First record of [lower, upper) whose stem is not below `key`.
-std::size_t firstNotBelow(const std::vector<StemRecord>& stems, std::size_t lower,
-                          std::size_t upper, const StemKey& key) {
+// First record of [lower, upper) whose stem is not below `key`, bisecting the records.
+std::size_t firstRecordNotBelow(const std::vector<StemRecord>& stems, std::size_t lower,
+                                std::size_t upper, const StemKey& key) {
     const StemRecord* base = stems.data();
     const StemRecord* it = std::lower_bound(
         base + lower, base + upper, key,
@@ -43,31 +43,58 @@ std::size_t firstNotBelow(const std::vector<StemRecord>& stems, std::size_t lowe
     return static_cast<std::size_t>(it - base);
 }
 
-// The same when the first record not below `key` is known to lie in [lower, top] (the record
-// at `top` is not below it): steps back from `top` by growing strides until a record below the
-// key, then bisects the last stride.
-std::size_t firstNotBelowBefore(const std::vector<StemRecord>& stems, std::size_t lower,
-                                std::size_t top, const StemKey& key) {
-    for (std::size_t stride = 1; top > lower; stride *= 2) {
-        const std::size_t probe = top - std::min(stride, top - lower);
-        if (compareField(stems[probe].stem, key) < 0) return firstNotBelow(stems, probe + 1, top, key);
-        top = probe;
-    }
-    return lower;
+// The same through the stems' packed first eight bytes: every record before the first prefix
+// not below the key's is below the key, and of those from there on only the records sharing
+// the key's prefix can still be below a key of more than eight bytes.
+std::size_t firstPrefixNotBelow(const Lexicon& lexicon, std::size_t lower, std::size_t upper,
+                                const StemKey& key) {
+    const std::uint64_t* prefixes = lexicon.stemPrefixes.data();
+    const std::uint64_t keyPrefix = key.words[0];
+    const std::uint64_t* first = std::lower_bound(prefixes + lower, prefixes + upper, keyPrefix);
+    const std::size_t found = static_cast<std::size_t>(first - prefixes);
+    if (key.size <= 8 || found == upper || *first != keyPrefix) return found;
+    const std::uint64_t* last = std::upper_bound(first, prefixes + upper, keyPrefix);
+    return firstRecordNotBelow(lexicon.stems, found, static_cast<std::size_t>(last - prefixes), key);
 }
 
-// firstNotBelow over [lower, upper), started from the hint when the last search of the word
-// was in the same range for a stem at or after this one.
-std::size_t firstCandidate(const std::vector<StemRecord>& stems, std::size_t lower,
-                           std::size_t upper, std::string_view stem, const StemKey& key,
-                           const StemSearchHint* hint) {
+bool prefixesBuilt(const Lexicon& lexicon) { return lexicon.stemPrefixes.size() == lexicon.stems.size(); }
+
+// First record of [lower, upper) of the dictionary's stems whose stem is not below `key`.
+std::size_t firstNotBelow(const Lexicon& lexicon, std::size_t lower, std::size_t upper,
+                          const StemKey& key) {
+    if (prefixesBuilt(lexicon)) return firstPrefixNotBelow(lexicon, lower, upper, key);
+    return firstRecordNotBelow(lexicon.stems, lower, upper, key);
+}
+
+// firstNotBelow over [lower, upper), narrowed to [lower, found] when the last search of the
+// word was in the same range for a stem at or after this one (its first record not below,
+// `found`, is not below this stem either).
+std::size_t firstCandidate(const Lexicon& lexicon, std::size_t lower, std::size_t upper,
+                           std::string_view stem, const StemKey& key, const StemSearchHint* hint) {
     if (hint && hint->valid && hint->lower == lower && hint->found <= upper && stem <= hint->stem)
-        return firstNotBelowBefore(stems, lower, hint->found, key);
-    return firstNotBelow(stems, lower, upper, key);
+        upper = hint->found;
+    return firstNotBelow(lexicon, lower, upper, key);
 }
 
 bool stemEquals(const StemRecord& record, const StemKey& key) {
     return compareField(record.stem, key) == 0;
+}
+
+// Whether dictionary stem i equals `key`: for a key of less than eight bytes its packed prefix
+// tells, without reading the record.
+bool dictionaryStemEquals(const Lexicon& lexicon, std::size_t i, const StemKey& key) {
+    if (key.size < 8 && prefixesBuilt(lexicon)) return lexicon.stemPrefixes[i] == key.words[0];
+    return stemEquals(lexicon.stems[i], key);
+}
+
+// Asks the processor for the meaning record of a found stem: a reading of it reads both its
+// texts soon after, and the meanings table is too large to stay in the caches.
+void prefetchMeaning(const Lexicon& lexicon, const StemRecord& stem) {
+    if (stem.meaningIndex >= lexicon.meanings.size()) return;
+    const MeaningRecord& record = lexicon.meanings[stem.meaningIndex];
+    __builtin_prefetch(record.latin);
+    __builtin_prefetch(record.english);
+    __builtin_prefetch(record.english + sizeof record.english - 1);
 }
 
 int clampCount(int count) { return std::clamp(count, 0, kTempStemLimit - 1); }
@@ -83,11 +110,12 @@ int findStems(Engine& engine, std::string_view stem, StemSearchHint* hint) {
     const StemKey key(stem);
     if (!key.searchable()) return count;
     const auto [lower, upper] = letterRange(engine.lexicon, stem);
-    const std::size_t first = firstCandidate(stems, lower, upper, stem, key, hint);
+    const std::size_t first = firstCandidate(engine.lexicon, lower, upper, stem, key, hint);
     if (hint) *hint = {stem, lower, first, true};
-    for (std::size_t i = first; i < upper && stemEquals(stems[i], key); ++i) {
+    for (std::size_t i = first; i < upper && dictionaryStemEquals(engine.lexicon, i, key); ++i) {
         if (stems[i].ageLevel > engine.stemLevelLimit) continue;
         engine.tempstems[count] = stems[i];
+        prefetchMeaning(engine.lexicon, stems[i]);
         if (++count >= kTempStemLimit) {
             engine.rationedWarning(kTooManyStems);
             count = kTempStemLimit - 1;
@@ -104,7 +132,7 @@ int findUserStems(Engine& engine, std::string_view stem, int count) {
     if (stems.empty()) return count;
     const StemKey key(stem);
     if (!key.searchable()) return count;
-    for (std::size_t i = firstNotBelow(stems, 0, stems.size(), key);
+    for (std::size_t i = firstRecordNotBelow(stems, 0, stems.size(), key);
          i < stems.size() && stemEquals(stems[i], key); ++i) {
         StemRecord& copy = engine.tempstems[count];
         copy = stems[i];
