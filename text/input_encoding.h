@@ -47,8 +47,8 @@ std::string decodeLatinBytes(std::string bytes, InputEncoding* encoding = nullpt
 // line keeps its line end ("\r\n" read as "\n"), and a line longer than the caller's buffer
 // comes in pieces. NUL bytes become spaces, so no line is cut short by a NUL. The file is read
 // twice, a block at a time: once to find its encoding, once to decode it as it is served; so it
-// must be one that can be read again from the start (a regular file), and the memory used does
-// not grow with its size.
+// must be one that can be read again from the start (a regular file; any other gives a read
+// error), and the memory used does not grow with its size.
 class LatinInputReader {
 public:
     enum class Result { Line, End, Error };
