@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -41,18 +42,28 @@ unsigned char windows1252For(char32_t codePoint);
 // already. `encoding` (when given) receives what the text was found to be.
 std::string decodeLatinBytes(std::string bytes, InputEncoding* encoding = nullptr);
 
-// A whole input file in the engine's text (UTF-16 is first made UTF-8, then UTF-8 decoded),
-// served line by line like fgets in text mode: every line keeps its line end ("\r\n" read as
-// "\n"), and a line longer than the caller's buffer comes in pieces. NUL bytes become spaces,
-// so no line is cut short by a NUL.
+// An input file in the engine's text (UTF-16 is first made UTF-8, then UTF-8 decoded, exactly as
+// decodeLatinBytes decodes the whole file), served line by line like fgets in text mode: every
+// line keeps its line end ("\r\n" read as "\n"), and a line longer than the caller's buffer
+// comes in pieces. NUL bytes become spaces, so no line is cut short by a NUL. The file is read
+// twice, a block at a time: once to find its encoding, once to decode it as it is served; so it
+// must be one that can be read again from the start (a regular file; any other gives a read
+// error), and the memory used does not grow with its size.
 class LatinInputReader {
 public:
     enum class Result { Line, End, Error };
 
-    // Reads and decodes the file; isOpen() tells whether that worked.
-    explicit LatinInputReader(const std::filesystem::path& path);
+    static constexpr std::size_t kDefaultBlockSize = std::size_t{1} << 16;
+
+    // Opens the file and finds its encoding; isOpen() tells whether it could be opened.
+    explicit LatinInputReader(const std::filesystem::path& path,
+                              std::size_t blockSize = kDefaultBlockSize);
+    ~LatinInputReader();
+    LatinInputReader(const LatinInputReader&) = delete;
+    LatinInputReader& operator=(const LatinInputReader&) = delete;
 
     bool isOpen() const { return open_; }
+    // Whether reading the file failed so far; readLine then gives Error.
     bool readFailed() const { return readFailed_; }
     InputEncoding encoding() const { return encoding_; }
 
@@ -61,8 +72,13 @@ public:
     Result readLine(char* buffer, std::size_t capacity, std::size_t& length);
 
 private:
-    std::string text_;
-    std::size_t position_ = 0;
+    struct Stream;
+
+    // Decodes the next block or blocks until there is text to serve; false at the end of the
+    // file or on a read error.
+    bool refill();
+
+    std::unique_ptr<Stream> stream_;
     InputEncoding encoding_ = InputEncoding::Windows1252;
     bool open_ = false;
     bool readFailed_ = false;

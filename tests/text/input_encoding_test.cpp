@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_folder.h"
 #include "tests/text/text_fixture.h"
 #include "text/input_encoding.h"
 
@@ -68,6 +73,95 @@ TEST_F(EncodedInput, WindowsLineEndsAreReadAsPlainLineEnds) {
     for (char ch : unix) windows += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
     const std::string expected = prepare(unix);
     EXPECT_EQ(prepare(windows), expected);
+}
+
+// The UTF-16 of `text` after a byte-order mark, with `tail` (an odd byte, say) appended.
+std::string utf16(std::u16string_view text, bool bigEndian, std::string_view tail = "") {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes + std::string(tail);
+}
+
+// The lines an fgets-like read of the whole decoded text gives with a buffer of `capacity`.
+std::vector<std::string> wholeTextLines(const std::string& bytes, std::size_t capacity) {
+    const std::string decoded = decodeLatinBytes(bytes);
+    std::string text;
+    for (std::size_t at = 0; at < decoded.size(); ++at) {
+        if (decoded.compare(at, 2, "\r\n") == 0) continue;
+        text += decoded[at] == '\0' ? ' ' : decoded[at];
+    }
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find('\n', at), text.size() - 1) + 1;
+        const std::size_t length = std::min(end - at, capacity - 1);
+        lines.push_back(text.substr(at, length));
+        at += length;
+    }
+    return lines;
+}
+
+std::vector<std::string> streamedLines(LatinInputReader& reader, std::size_t capacity) {
+    std::vector<std::string> lines;
+    std::vector<char> buffer(capacity);
+    std::size_t length = 0;
+    while (reader.readLine(buffer.data(), capacity, length) == LatinInputReader::Result::Line) {
+        EXPECT_EQ(buffer[length], '\0');
+        lines.emplace_back(buffer.data(), length);
+    }
+    EXPECT_EQ(reader.readLine(buffer.data(), capacity, length), LatinInputReader::Result::End);
+    return lines;
+}
+
+TEST(LatinInputReader, ReadingInSmallBlocksGivesTheLinesOfTheWholeDecodedText) {
+    using E = InputEncoding;
+    using namespace std::literals;
+    const std::string validUtf8 = "\xEF\xBB\xBF" "d\xC4\xABv\xC4\xAB" "sa \xE2\x80\x9C" "a\xCC\x84"
+                                  "\xE2\x80\x9D \xF0\x9F\x98\x80 \xC5\x93ra.\r\nVale.\n";
+    const struct {
+        const char* name;
+        std::string bytes;
+        InputEncoding encoding;
+    } cases[] = {
+        {"ASCII", "Gallia est omnis divisa\nin partes tres.", E::Windows1252},
+        {"Windows-1252", "d\xEDv\xEDsa \x93Tro\xEF" "a\x94 \xE6ra.\n", E::Windows1252},
+        {"UTF-8, 2 to 4 bytes a letter, combining accent", validUtf8, E::Utf8},
+        {"UTF-8 malformed in its last line", validUtf8 + "\xC3\xA9t\xE9.\n", E::Windows1252},
+        {"UTF-8 cut short at the end", validUtf8 + "\xE2\x80", E::Windows1252},
+        {"CR before a dropped accent and LF", "\xC3\xA9\r\xCC\x84\nab\r\r\n\rc\r", E::Utf8},
+        {"NUL bytes, CRLF, CR at the end", "a\0b\r\nc\0\r\n\r"s, E::Windows1252},
+        {"UTF-16LE, surrogate pair, CRLF", utf16(u"d\u012Bv \U0001F600 \u00E6ra.\r\nVale.\r\n", false),
+         E::Utf16},
+        {"UTF-16BE, surrogate pair, CRLF", utf16(u"d\u012Bv \U0001F600 \u00E6ra.\r\nVale.\r\n", true),
+         E::Utf16},
+        {"UTF-16LE, unpaired surrogates, odd last byte", utf16(u"a\xD800" "b\xDC00\xD83D\r\n", false, "c"),
+         E::Utf16},
+        {"UTF-16BE, only ASCII, a NUL", utf16(u"ab\0c\r\nd\r"sv, true), E::Utf16},
+        {"long lines", std::string(23, 'x') + "\n" + std::string(17, 'y') + "\r\n", E::Windows1252},
+    };
+    testing::TempFolder folder;
+    const std::filesystem::path file = folder.file("latin.lat");
+    for (const auto& c : cases) {
+        folder.write("latin.lat", c.bytes);
+        for (const std::size_t capacity : {2, 3, 7, 100}) {
+            const std::vector<std::string> expected = wholeTextLines(c.bytes, capacity);
+            for (std::size_t blockSize = 1; blockSize <= 9; ++blockSize) {
+                SCOPED_TRACE(std::string(c.name) + ", buffer " + std::to_string(capacity) +
+                             ", block " + std::to_string(blockSize));
+                LatinInputReader reader(file, blockSize);
+                ASSERT_TRUE(reader.isOpen());
+                EXPECT_EQ(reader.encoding(), c.encoding);
+                EXPECT_EQ(streamedLines(reader, capacity), expected);
+            }
+        }
+    }
+    // A file that cannot be read (a folder) is an error, not an empty text.
+    LatinInputReader unreadable(folder.path());
+    char line[8];
+    std::size_t length = 0;
+    EXPECT_EQ(unreadable.readLine(line, sizeof line, length), LatinInputReader::Result::Error);
 }
 
 }  // namespace
