@@ -51,78 +51,67 @@ struct AnalyseFlags {
 
 std::string utf8(std::string_view engineText) { return windows1252ToUtf8(engineText); }
 
-// A code's printed name without the spacing the analysis line puts after it. The text stays
-// valid until the next call on the same thread.
-template <class AppendName>
-std::string_view nameOf(AppendName append, int code) {
-    thread_local std::string text;
-    text.clear();
-    append(text, code);
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
-}
-
 // Hands the grammatical codes of a reading to `put`, by field name and printed name (or, for
 // the person, its number), in the order the lines show them, as its part of speech uses the
 // record's bytes; a code of 0 is left out.
 template <class Put>
 void visitCodes(const WordAnalysis& a, Put put) {
-    const auto code = [&put](const char* field, void (*append)(std::string&, int), int value) {
-        if (value != 0) put(field, nameOf(append, value));
+    const auto code = [&put](std::string_view field, CodeSet set, int value) {
+        if (value != 0) put(field, codeName(set, value));
     };
     switch (a.partOfSpeech) {
     case speech_type::Noun:
-        code("noun_kind", appendNounKindName, a.kind2);
+        code("noun_kind", CodeSet::NounKind, a.kind2);
         [[fallthrough]];
     case speech_type::Supine:
-        code("case", appendCaseName, a.grammar1);
-        code("number", appendNumberName, a.grammar2);
-        code("gender", appendGenderName, a.grammar3);
+        code("case", CodeSet::Case, a.grammar1);
+        code("number", CodeSet::Number, a.grammar2);
+        code("gender", CodeSet::Gender, a.grammar3);
         break;
     case speech_type::Pronoun:
     case speech_type::Pack:
-        code("case", appendCaseName, a.grammar1);
-        code("number", appendNumberName, a.grammar2);
-        code("gender", appendGenderName, a.grammar3);
-        code("pronoun_kind", appendPronounKindName, a.kind2);
+        code("case", CodeSet::Case, a.grammar1);
+        code("number", CodeSet::Number, a.grammar2);
+        code("gender", CodeSet::Gender, a.grammar3);
+        code("pronoun_kind", CodeSet::PronounKind, a.kind2);
         break;
     case speech_type::Adjective:
     case speech_type::SubstantiveAdjective:
     case speech_type::Numeral:
-        code("case", appendCaseName, a.grammar1);
-        code("number", appendNumberName, a.grammar2);
-        code("gender", appendGenderName, a.grammar3);
+        code("case", CodeSet::Case, a.grammar1);
+        code("number", CodeSet::Number, a.grammar2);
+        code("gender", CodeSet::Gender, a.grammar3);
         if (a.partOfSpeech == speech_type::Numeral)
-            code("numeral_kind", appendNumeralKindName, a.grammar4);
+            code("numeral_kind", CodeSet::NumeralKind, a.grammar4);
         else
-            code("comparison", appendComparisonName, a.grammar4);
+            code("comparison", CodeSet::Comparison, a.grammar4);
         break;
-    case speech_type::Adverb: code("comparison", appendComparisonName, a.grammar4); break;
+    case speech_type::Adverb: code("comparison", CodeSet::Comparison, a.grammar4); break;
     case speech_type::Verb:
-        code("tense", appendTenseName, a.grammar1);
-        code("voice", appendVoiceName, a.grammar2);
-        code("mood", appendMoodName, a.grammar3);
+        code("tense", CodeSet::Tense, a.grammar1);
+        code("voice", CodeSet::Voice, a.grammar2);
+        code("mood", CodeSet::Mood, a.grammar3);
         if (a.grammar4 != 0) put("person", int{a.grammar4});
-        code("number", appendNumberName, a.grammar5);
-        code("verb_kind", appendVerbKindName, a.kind2);
+        code("number", CodeSet::Number, a.grammar5);
+        code("verb_kind", CodeSet::VerbKind, a.kind2);
         break;
     case speech_type::Participle:
-        code("case", appendCaseName, a.grammar1);
-        code("number", appendNumberName, a.grammar2);
-        code("gender", appendGenderName, a.grammar3);
-        code("tense", appendTenseName, a.grammar4);
-        code("voice", appendVoiceName, a.grammar5);
-        code("mood", appendMoodName, a.grammar6);
-        code("verb_kind", appendVerbKindName, a.kind2);
+        code("case", CodeSet::Case, a.grammar1);
+        code("number", CodeSet::Number, a.grammar2);
+        code("gender", CodeSet::Gender, a.grammar3);
+        code("tense", CodeSet::Tense, a.grammar4);
+        code("voice", CodeSet::Voice, a.grammar5);
+        code("mood", CodeSet::Mood, a.grammar6);
+        code("verb_kind", CodeSet::VerbKind, a.kind2);
         break;
-    case speech_type::Preposition: code("case", appendCaseName, a.grammar1); break;
+    case speech_type::Preposition: code("case", CodeSet::Case, a.grammar1); break;
     default: break;
     }
 }
 
 json codesOf(const WordAnalysis& a) {
     json codes = json::object();
-    visitCodes(a, [&codes](const char* field, const auto& value) { codes[field] = value; });
+    visitCodes(a, [&codes](std::string_view field, const auto& value) { codes[std::string(field)] = value; });
     return codes;
 }
 
@@ -140,10 +129,13 @@ const char* sourceName(int kind) {
     }
 }
 
-// The log names code 64 "Unknown part"; the JSON names it as the README does.
+// The part of speech's name without the spacing the analysis line puts after some names. The
+// log names code 64 "Unknown part"; the JSON names it as the README does.
 std::string_view posName(const WordAnalysis& a) {
-    return a.partOfSpeech == speech_type::NotFound ? std::string_view("NOT FOUND")
-                                                   : nameOf(appendSpeechTypeName, a.partOfSpeech);
+    if (a.partOfSpeech == speech_type::NotFound) return "NOT FOUND";
+    std::string_view name = speechTypeName(a.partOfSpeech).name;
+    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+    return name;
 }
 
 json readingOf(const PrintedReading& p) {
@@ -227,13 +219,14 @@ void appendJsonString(std::string& out, std::string_view text) {
 
 // Engine text (Windows-1252) as a JSON string of UTF-8.
 void appendJsonEngineText(std::string& out, std::string_view engineText) {
+    if (!holdsHighByte(engineText)) return appendJsonString(out, engineText);
     thread_local std::string converted;
     converted.clear();
     appendWindows1252AsUtf8(converted, engineText);
     appendJsonString(out, converted);
 }
 
-void appendJsonField(std::string& out, const char* name, std::string_view engineText) {
+void appendJsonField(std::string& out, std::string_view name, std::string_view engineText) {
     out.append(",\"").append(name).append("\":");
     appendJsonEngineText(out, engineText);
 }
@@ -253,7 +246,7 @@ void appendPlainReading(std::string& out, const WordAnalysis& a, const AnalysisS
     appendNumber(out, a.partOfSpeech);
     out.append(",\"codes\":{");
     bool first = true;
-    visitCodes(a, [&out, &first](const char* field, const auto& value) {
+    visitCodes(a, [&out, &first](std::string_view field, const auto& value) {
         if (!first) out += ',';
         first = false;
         appendJsonString(out, field);

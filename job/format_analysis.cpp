@@ -1,6 +1,8 @@
 #include "job/format_analysis.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -24,6 +26,38 @@ struct CodeBytes {
     int operator[](int index) const { return codeByte(record, index); }
 };
 
+// The analysis line, gathered in a buffer of its own and handed over in one piece: every
+// reading of a word-mode trace has one, and a string's appends cost more than the copying.
+// The longest line is far shorter than the buffer; anything past it would be cut.
+class AnalysisLine {
+public:
+    AnalysisLine& operator+=(std::string_view text) {
+        const std::size_t n = std::min(text.size(), kSize - size_);
+        std::memcpy(text_ + size_, text.data(), n);
+        size_ += n;
+        return *this;
+    }
+    AnalysisLine& operator+=(char c) { return *this += std::string_view(&c, 1); }
+    // A code's name and the separator; nothing for code 0.
+    void name(CodeSet set, int code) {
+        const std::string_view text = codeName(set, code);
+        if (text.empty()) return;
+        *this += text;
+        *this += kNameSeparator;
+    }
+    void number(int value) {
+        char digits[16];
+        const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        *this += std::string_view(digits, static_cast<std::size_t>(end - digits));
+    }
+    std::string_view text() const { return {text_, size_}; }
+
+private:
+    static constexpr std::size_t kSize = 256;
+    char text_[kSize];
+    std::size_t size_ = 0;
+};
+
 // Declension or conjugation and variant as two digits. The fourth conjugation is stored as
 // variant 4 of the third, so verbs and participles show 3/4 as 4/1.
 std::pair<char, char> classDigits(int partOfSpeech, std::int16_t stemClass) {
@@ -37,37 +71,37 @@ std::pair<char, char> classDigits(int partOfSpeech, std::int16_t stemClass) {
     return {first, second};
 }
 
-void appendVerbDetails(std::string& out, CodeBytes b) {
-    appendTenseName(out, b[3]);
-    appendVoiceName(out, b[4]);
-    appendMoodName(out, b[5]);
-    out += std::to_string(b[6]);
+void appendVerbDetails(AnalysisLine& out, CodeBytes b) {
+    out.name(CodeSet::Tense, b[3]);
+    out.name(CodeSet::Voice, b[4]);
+    out.name(CodeSet::Mood, b[5]);
+    out.number(b[6]);
     out += "   ";
-    appendNumberName(out, b[7]);
-    appendVerbKindName(out, b[2]);
-    appendVerbPartName(out, b[8]);
+    out.name(CodeSet::Number, b[7]);
+    out.name(CodeSet::VerbKind, b[2]);
+    out.name(CodeSet::VerbPart, b[8]);
 }
 
-void appendParticipleDetails(std::string& out, CodeBytes b) {
-    appendCaseName(out, b[3]);
-    appendNumberName(out, b[4]);
-    appendGenderName(out, b[5]);
-    appendTenseName(out, b[6]);
-    appendVoiceName(out, b[7]);
-    appendMoodName(out, b[8]);
-    appendVerbKindName(out, b[2]);
-    appendVerbPartName(out, b[1]);
+void appendParticipleDetails(AnalysisLine& out, CodeBytes b) {
+    out.name(CodeSet::Case, b[3]);
+    out.name(CodeSet::Number, b[4]);
+    out.name(CodeSet::Gender, b[5]);
+    out.name(CodeSet::Tense, b[6]);
+    out.name(CodeSet::Voice, b[7]);
+    out.name(CodeSet::Mood, b[8]);
+    out.name(CodeSet::VerbKind, b[2]);
+    out.name(CodeSet::VerbPart, b[1]);
 }
 
-void appendCaseNumberGender(std::string& out, CodeBytes b) {
-    appendCaseName(out, b[3]);
-    appendNumberName(out, b[4]);
-    appendGenderName(out, b[5]);
+void appendCaseNumberGender(AnalysisLine& out, CodeBytes b) {
+    out.name(CodeSet::Case, b[3]);
+    out.name(CodeSet::Number, b[4]);
+    out.name(CodeSet::Gender, b[5]);
 }
 
 // Appends the grammatical names that part of speech `p` shows. Returns false when the code is
 // not one the formatter knows (the caller then replaces the line).
-bool appendDetails(std::string& out, int p, CodeBytes b) {
+bool appendDetails(AnalysisLine& out, int p, CodeBytes b) {
     switch (p) {
     case speech_type::DeletedGram:
     case speech_type::Interjection:
@@ -77,31 +111,31 @@ bool appendDetails(std::string& out, int p, CodeBytes b) {
     case speech_type::NoInflection:
         return true;
     case speech_type::Noun:
-        appendNounKindName(out, b[2]);
+        out.name(CodeSet::NounKind, b[2]);
         appendCaseNumberGender(out, b);
         return true;
     case speech_type::Pronoun:
-        appendPronounKindName(out, b[2]);
+        out.name(CodeSet::PronounKind, b[2]);
         appendCaseNumberGender(out, b);
         if (b[8] == kQuisClauseMark) out += "quis-clause ";
         return true;
     case speech_type::Pack:
-        appendPronounKindName(out, b[2]);
+        out.name(CodeSet::PronounKind, b[2]);
         return true;
     case speech_type::Adjective:
     case speech_type::SubstantiveAdjective:
         appendCaseNumberGender(out, b);
-        appendComparisonName(out, b[6]);
-        appendVerbPartName(out, b[8]);
+        out.name(CodeSet::Comparison, b[6]);
+        out.name(CodeSet::VerbPart, b[8]);
         return true;
     case speech_type::Numeral:
         appendCaseNumberGender(out, b);
-        appendNumeralKindName(out, b[6]);
+        out.name(CodeSet::NumeralKind, b[6]);
         return true;
     case speech_type::Adverb:
     case speech_type::AdverbSubtype:
-        appendComparisonName(out, b[9]);
-        appendVerbPartName(out, b[8]);
+        out.name(CodeSet::Comparison, b[9]);
+        out.name(CodeSet::VerbPart, b[8]);
         if (b[7] == kConjunctionLikeMark) out += "conj-like ";
         return true;
     case speech_type::Verb:
@@ -114,21 +148,22 @@ bool appendDetails(std::string& out, int p, CodeBytes b) {
         appendCaseNumberGender(out, b);
         return true;
     case speech_type::Preposition:
-        appendCaseName(out, b[1]);  // the case the preposition governs
+        out.name(CodeSet::Case, b[1]);  // the case the preposition governs
         return true;
     case speech_type::Conjunction:
-        appendVerbPartName(out, b[8]);
+        out.name(CodeSet::VerbPart, b[8]);
         return true;
     case speech_type::Tackon:
         // A tackon carrying a verb tense (byte 7 = 2, byte 6 = 7) shows it as a tense.
         if (b[7] == 2 && b[6] == 7) {
-            appendTenseName(out, b[3]);
+            out.name(CodeSet::Tense, b[3]);
         } else {
-            appendCaseName(out, b[3]);
+            out.name(CodeSet::Case, b[3]);
         }
         return true;
     case speech_type::Punctuation:
-        appendPunctuationName(out, b[1]);
+        out += punctuationName(b[1]);
+        out += kNameSeparator;
         return true;
     default:
         return false;
@@ -138,39 +173,39 @@ bool appendDetails(std::string& out, int p, CodeBytes b) {
 }  // namespace
 
 bool formatAnalysis(std::string& out, const WordAnalysis& analysis, bool easyLatin) {
-    out.clear();
+    AnalysisLine line;
     const int p = analysis.partOfSpeech;
     const bool showUncommon =
         easyLatin && p == speech_type::DeletedGram && analysis.rarity == kEasyLatinUncommonRarity;
-    const bool noDetails = appendSpeechTypeName(out, showUncommon ? speech_type::Uncommon : p);
+    const SpeechTypeName name = speechTypeName(showUncommon ? speech_type::Uncommon : p);
+    line += name.name;
 
-    if (noDetails) {
-        out += "  ";
+    if (!name.details) {
+        line += "  ";
     } else {
         const auto [first, second] = classDigits(p, analysis.stemClass);
-        out += ' ';
-        out += first;
-        out += ' ';
-        out += second;
-        out += "  ";
+        const char digits[] = {' ', first, ' ', second, ' ', ' '};
+        line += std::string_view(digits, sizeof digits);
     }
 
     if (p == speech_type::DeletedAi) {
         // Set-aside readings show only their name.
-    } else if (p >= 100 || !appendDetails(out, p, CodeBytes{analysis})) {
-        out = kNoSpeechType;
+    } else if (p >= 100 || !appendDetails(line, p, CodeBytes{analysis})) {
+        line = AnalysisLine();
+        line += kNoSpeechType;
     }
 
     if (p != speech_type::Tackon && p != speech_type::Punctuation) {
         // "letter:age ", as the rarity letter and the age level; a letter byte of 0 ends the text.
         const char letter = static_cast<char>(analysis.rarity + 64);
         if (letter != '\0') {
-            char rarity[16] = {letter, ':'};
-            char* end = std::to_chars(rarity + 2, rarity + sizeof rarity - 1, int{analysis.ageLevel}).ptr;
-            *end++ = ' ';
-            out.append(rarity, static_cast<std::size_t>(end - rarity));
+            line += letter;
+            line += ':';
+            line.number(analysis.ageLevel);
+            line += ' ';
         }
     }
+    out.assign(line.text());
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "job/grammar_codes.h"
 
+#include <iterator>
 #include <optional>
 #include <span>
 
@@ -93,8 +94,6 @@ constexpr char kPunctuationMarks[punctuation_type::kMarkCount] = {
 };
 constexpr std::string_view kUnknownPunctuation = "Unknown punctuation.";
 
-constexpr std::string_view kNameSeparator = "    ";
-
 std::string_view nameOf(const NameTable& table, int code) {
     // The tables list their codes from 1 upwards, so a code is first looked for at its place.
     const std::size_t place = static_cast<std::size_t>(code) - 1;
@@ -106,11 +105,23 @@ std::string_view nameOf(const NameTable& table, int code) {
 }
 
 // Code 0 leaves no trace; every other code, known or not, prints its name and the separator.
-void appendName(std::string& text, const NameTable& table, int code) {
-    if (code == 0) return;
-    text += nameOf(table, code);
+void appendName(std::string& text, CodeSet set, int code) {
+    const std::string_view name = codeName(set, code);
+    if (name.empty()) return;
+    text += name;
     text += kNameSeparator;
 }
+
+// The name tables of the code sets, in the order of CodeSet.
+constexpr NameTable kNameTables[] = {
+    {kGenderNames, "Unknown gender"},       {kCaseNames, "Unknown case"},
+    {kNumberNames, "Unknown number"},       {kComparisonNames, "Unknown comp"},
+    {kTenseNames, "Unknown tense"},         {kVoiceNames, "Unknown voice"},
+    {kMoodNames, "Unknown mood"},           {kNounKindNames, "Unknown nounkind"},
+    {kPronounKindNames, "Unknown pronoun"}, {kVerbKindNames, "Unknown verbkind"},
+    {kVerbPartNames, "Unknown verb part"},  {kNumeralKindNames, "Unknown numeral"},
+};
+static_assert(std::size(kNameTables) == static_cast<std::size_t>(CodeSet::NumeralKind) + 1);
 
 // ---- Parsers ----
 
@@ -168,61 +179,69 @@ char punctuationMark(int code) {
     return kPunctuationMarks[code];
 }
 
-bool appendSpeechTypeName(std::string& text, int code) {
+std::string_view codeName(CodeSet set, int code) {
+    const auto index = static_cast<std::size_t>(set);
+    if (code == 0 || index >= std::size(kNameTables)) return {};
+    return nameOf(kNameTables[index], code);
+}
+
+SpeechTypeName speechTypeName(int code) {
     for (const SpeechName& entry : kSpeechNames) {
-        if (entry.code == code) {
-            text += entry.name;
-            return !entry.details;
-        }
+        if (entry.code == code) return {entry.name, entry.details};
     }
-    text += kUnknownSpeechType;
-    return true;
+    return {kUnknownSpeechType, false};
+}
+
+bool appendSpeechTypeName(std::string& text, int code) {
+    const SpeechTypeName name = speechTypeName(code);
+    text += name.name;
+    return !name.details;
 }
 
 void appendGenderName(std::string& text, int code) {
-    appendName(text, {kGenderNames, "Unknown gender"}, code);
+    appendName(text, CodeSet::Gender, code);
 }
 void appendCaseName(std::string& text, int code) {
-    appendName(text, {kCaseNames, "Unknown case"}, code);
+    appendName(text, CodeSet::Case, code);
 }
 void appendNumberName(std::string& text, int code) {
-    appendName(text, {kNumberNames, "Unknown number"}, code);
+    appendName(text, CodeSet::Number, code);
 }
 void appendComparisonName(std::string& text, int code) {
-    appendName(text, {kComparisonNames, "Unknown comp"}, code);
+    appendName(text, CodeSet::Comparison, code);
 }
 void appendTenseName(std::string& text, int code) {
-    appendName(text, {kTenseNames, "Unknown tense"}, code);
+    appendName(text, CodeSet::Tense, code);
 }
 void appendVoiceName(std::string& text, int code) {
-    appendName(text, {kVoiceNames, "Unknown voice"}, code);
+    appendName(text, CodeSet::Voice, code);
 }
 void appendMoodName(std::string& text, int code) {
-    appendName(text, {kMoodNames, "Unknown mood"}, code);
+    appendName(text, CodeSet::Mood, code);
 }
 void appendNounKindName(std::string& text, int code) {
-    appendName(text, {kNounKindNames, "Unknown nounkind"}, code);
+    appendName(text, CodeSet::NounKind, code);
 }
 void appendPronounKindName(std::string& text, int code) {
-    appendName(text, {kPronounKindNames, "Unknown pronoun"}, code);
+    appendName(text, CodeSet::PronounKind, code);
 }
 void appendVerbKindName(std::string& text, int code) {
-    appendName(text, {kVerbKindNames, "Unknown verbkind"}, code);
+    appendName(text, CodeSet::VerbKind, code);
 }
 void appendVerbPartName(std::string& text, int code) {
-    appendName(text, {kVerbPartNames, "Unknown verb part"}, code);
+    appendName(text, CodeSet::VerbPart, code);
 }
 void appendNumeralKindName(std::string& text, int code) {
-    appendName(text, {kNumeralKindNames, "Unknown numeral"}, code);
+    appendName(text, CodeSet::NumeralKind, code);
+}
+
+std::string_view punctuationName(int code) {
+    if (code < 0 || code >= punctuation_type::kMarkCount) return kUnknownPunctuation;
+    return {&kPunctuationMarks[code], 1};
 }
 
 void appendPunctuationName(std::string& text, int code) {
-    const char mark = punctuationMark(code);
-    if (mark != '\0') {
-        text += mark;
-    } else {
-        text += kUnknownPunctuation;
-    }
+    text += punctuationName(code);
     text += kNameSeparator;
 }
 

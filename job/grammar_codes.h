@@ -125,6 +125,26 @@ inline constexpr int kMarkCount = 11;
 // The mark of a punctuation code, or '\0' for a code outside the eleven.
 char punctuationMark(int code);
 
+// The sets of codes that have printed names.
+enum class CodeSet {
+    Gender, Case, Number, Comparison, Tense, Voice, Mood, NounKind, PronounKind, VerbKind,
+    VerbPart, NumeralKind,
+};
+// The printed name of a code of `set`: empty for code 0, the set's "Unknown" name for a code it
+// does not know. An analysis line follows each name with kNameSeparator.
+std::string_view codeName(CodeSet set, int code);
+inline constexpr std::string_view kNameSeparator = "    ";
+
+// The printed name of a part of speech, and whether grammatical details follow it in an
+// analysis line.
+struct SpeechTypeName {
+    std::string_view name;
+    bool details;
+};
+SpeechTypeName speechTypeName(int code);
+// The mark of a punctuation code as a text, or "Unknown punctuation." for a code outside the eleven.
+std::string_view punctuationName(int code);
+
 // Name operations: each appends the printed name of a code to `text` without clearing it.
 // appendSpeechTypeName appends the bare name and returns true when no grammatical details follow.
 bool appendSpeechTypeName(std::string& text, int code);

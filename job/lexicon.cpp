@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 #include "job/capacities.h"
 #include "job/fixed_text.h"
@@ -52,12 +53,11 @@ bool outOfOrder(std::uint64_t endingBefore, const InflectionRecord& before, std:
 }  // namespace
 
 std::uint64_t packEnding(std::string_view ending) {
-    std::uint64_t packed = 0;
-    for (std::size_t i = 0; i < kPackedBytes; ++i) {
-        const unsigned char byte = i < ending.size() ? static_cast<unsigned char>(ending[i]) : 0;
-        packed = packed << 8 | byte;
-    }
-    return packed;
+    char bytes[kPackedBytes] = {};
+    if (!ending.empty()) std::memcpy(bytes, ending.data(), std::min(ending.size(), kPackedBytes));
+    std::uint64_t packed;
+    std::memcpy(&packed, bytes, kPackedBytes);
+    return std::endian::native == std::endian::little ? __builtin_bswap64(packed) : packed;
 }
 
 void indexEndingRuns(Lexicon& lexicon) {
