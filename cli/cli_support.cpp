@@ -2,6 +2,7 @@
 #include "cli/text_encoding.h"
 
 #include <fcntl.h>
+#include <sys/sendfile.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -146,6 +147,25 @@ void storeWorkFile(const fs::path& path, std::string_view content, std::string_v
 
 namespace {
 
+// The most one call hands to the kernel when copying a file to stdout inside it.
+constexpr std::size_t kSendBlockSize = std::size_t{1} << 24;
+
+// Copies an open file, from its position on, to stdout inside the kernel, so that the bytes
+// never pass through this process (a trace of many megabytes). False when the kernel cannot
+// copy to this kind of stdout: the caller then copies the rest a block at a time.
+bool sendToStdout(std::FILE* file) {
+    if (std::fflush(stdout) != 0) failWritingStdout();
+    const int in = ::fileno(file);
+    for (;;) {
+        const ssize_t sent = ::sendfile(STDOUT_FILENO, in, nullptr, kSendBlockSize);
+        if (sent > 0) continue;
+        if (sent == 0) return true;
+        if (errno == EINTR || errno == EAGAIN) continue;
+        if (errno == EINVAL || errno == ENOSYS) return false;
+        failWritingStdout();
+    }
+}
+
 // Copies a file to stdout a block at a time, each block converted from the engine's 8-bit text
 // when `engineText` (Windows-1252 is one byte a character, so no block boundary splits one).
 bool copyToStdout(const fs::path& file, bool engineText, std::string& problem) {
@@ -153,6 +173,10 @@ bool copyToStdout(const fs::path& file, bool engineText, std::string& problem) {
     if (!opened.file) {
         problem = std::move(opened.problem);
         return false;
+    }
+    if (!engineText && sendToStdout(opened.file)) {
+        std::fclose(opened.file);
+        return true;
     }
     const auto block = std::make_unique<char[]>(kPrintBlockSize);
     std::size_t got;
@@ -180,7 +204,9 @@ bool copyToStdout(const fs::path& file, bool engineText, std::string& problem) {
 
 }  // namespace
 
-bool printEngineFile(const fs::path& file, std::string& problem) { return copyToStdout(file, true, problem); }
+bool printEngineFile(const fs::path& file, std::string& problem, bool mayHoldHighBytes) {
+    return copyToStdout(file, mayHoldHighBytes, problem);
+}
 
 bool printFileBytes(const fs::path& file, std::string& problem) { return copyToStdout(file, false, problem); }
 

@@ -33,7 +33,10 @@ void runForExitStatus(const std::function<int()>& run, int success, int failed);
 void printEngineText(std::string_view engineText);
 // Copies an engine text file (parser.txt) to stdout as UTF-8 a block at a time, so that a trace
 // of any length costs one block of memory; false with `problem` set when it cannot be read.
-bool printEngineFile(const std::filesystem::path& file, std::string& problem);
+// A file known to hold no byte of 128 or more (`mayHoldHighBytes` false) is UTF-8 already and
+// is copied as it is.
+bool printEngineFile(const std::filesystem::path& file, std::string& problem,
+                     bool mayHoldHighBytes = true);
 // The same for a file that is already UTF-8, copied as it is.
 bool printFileBytes(const std::filesystem::path& file, std::string& problem);
 

@@ -1,7 +1,6 @@
 #include "cli/text_encoding.h"
 
 #include <cstdint>
-#include <cstring>
 
 namespace kavro::cli {
 namespace {
@@ -28,20 +27,6 @@ void appendUtf8(std::string& out, std::uint32_t code) {
 }
 
 }  // namespace
-
-bool holdsHighByte(std::string_view text) {
-    // Eight bytes at a time: the high bits of the words OR-ed together.
-    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-    std::size_t i = 0;
-    std::uint64_t seen = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        seen |= word;
-    }
-    for (; i < text.size(); ++i) seen |= static_cast<unsigned char>(text[i]);
-    return (seen & kHighBits) != 0;
-}
 
 std::string windows1252ToUtf8(std::string_view text) {
     std::string out;

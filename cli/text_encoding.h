@@ -4,12 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "job/text_bytes.h"
+
 namespace kavro::cli {
 
 std::string windows1252ToUtf8(std::string_view text);
-
-// Whether `text` holds a byte of 128 or more (a text without one is UTF-8 as it stands).
-bool holdsHighByte(std::string_view text);
 
 // The same, appended to `out` (whose buffer is reused instead of a new string's).
 void appendWindows1252AsUtf8(std::string& out, std::string_view text);

@@ -121,9 +121,11 @@ void checkJobResult(const JobResult& result, const fs::path& input, const fs::pa
     }
 }
 
-void printLog(const fs::path& log) {
+// parser.txt as the job left it; the job's log tells whether it wrote anything but ASCII.
+void printLog(const fs::path& log, const OutputLog& written) {
     std::string problem;
-    if (!printEngineFile(log, problem)) fail(log, "cannot be read back: " + problem);
+    if (!printEngineFile(log, problem, written.mayHoldHighBytes()))
+        fail(log, "cannot be read back: " + problem);
 }
 
 // The English of a sentence without the spacing and line ends of the log.
@@ -269,7 +271,7 @@ void runTranslate(const TranslateFlags& flags) {
     }
     const JobResult result = runTranslationJob(*engine, latinFile, startMillis);
     checkJobResult(result, input, home);
-    printLog(home / kLogFile);
+    printLog(home / kLogFile, engine->log);
     if (result.status == JobStatus::Aborted) fail(input, "translation ended early");
 }
 

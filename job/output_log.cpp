@@ -5,12 +5,14 @@
 #include <cstring>
 
 #include "job/regular_file.h"
+#include "job/text_bytes.h"
 
 namespace kavro {
 
 bool OutputLog::open(const std::filesystem::path& path) {
     close();
     failed_ = false;
+    highBytes_ = false;
     problem_.clear();
     OpenedFile opened = openRegularFile(path, FileAccess::Write);
     file_ = opened.file;
@@ -42,6 +44,7 @@ void OutputLog::flushBlock() {
     const std::size_t n = used_;
     used_ = 0;
     if (!file_ || failed_ || n == 0) return;
+    highBytes_ = highBytes_ || holdsHighByte(std::string_view(block_.get(), n));
     errno = 0;
     if (std::fwrite(block_.get(), 1, n, file_) != n) recordFailure(errno);
 }
@@ -53,6 +56,7 @@ void OutputLog::writeLong(std::string_view text) {
         write(text);
         return;
     }
+    highBytes_ = highBytes_ || holdsHighByte(text);
     errno = 0;
     if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) recordFailure(errno);
 }
@@ -70,6 +74,7 @@ void OutputLog::printf(const char* format, ...) {
     } else if (length >= 0) {
         // Too long for what is left: the block goes out first, then the text by itself.
         flushBlock();
+        highBytes_ = true;   // not looked at: taken to hold some
         errno = 0;
         if (!failed_ && std::vfprintf(file_, format, again) < 0) recordFailure(errno);
     } else {

@@ -40,6 +40,9 @@ public:
     void printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
     bool failed() const { return failed_; }
+    // Whether a byte of 128 or more may have been written since open() (the file is plain ASCII
+    // when not). Kept after close(), until the next open().
+    bool mayHoldHighBytes() const { return highBytes_; }
     // Why the last open, write or close failed ("No space left on device").
     const std::string& problem() const { return problem_; }
 
@@ -56,6 +59,7 @@ private:
     std::unique_ptr<char[]> block_;
     std::size_t used_ = 0;
     bool failed_ = false;
+    bool highBytes_ = false;
     std::string problem_;
 };
 

@@ -45,6 +45,14 @@ if(MODE STREQUAL "translate")
   check_log("${out}" "stdout")
   file(READ "${WORK_DIR}/parser.txt" log)
   check_log("${log}" "parser.txt")
+  if(NOT out STREQUAL log)
+    message(FATAL_ERROR "stdout is not parser.txt as it stands (a trace of plain ASCII)")
+  endif()
+  # A meaning with a letter beyond ASCII (trabucus: trébuchet) reaches stdout
+  # as UTF-8.
+  file(WRITE "${WORK_DIR}/accent.txt" "Trabucus.\n")
+  run_kavro(translate accent.txt)
+  expect_match("${out}" "\ntrébuchet" "a meaning with an accent, printed as UTF-8")
 
   set(kavro_input INPUT_FILE "${sample}")
   run_kavro(translate --words --home "${WORK_DIR}" -)
