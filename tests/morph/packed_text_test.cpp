@@ -160,5 +160,51 @@ TEST(SearchIndexes, AHintedStemSearchFindsWhatAFullOneFinds) {
     }
 }
 
+// The search through the stems' packed prefixes finds what the bisection of the records finds,
+// around the eight bytes a prefix holds (stems of 7, 8, 9 and 17 letters sharing their first
+// eight, bytes above 127), with and without the hint of the word's last split.
+TEST(SearchIndexes, ThePrefixSearchFindsWhatTheBisectionFinds) {
+    testing::TinyWorld world;
+    const std::string_view stems[] = {"a", "conscri", "conscrib", "conscrib", "conscribe", "conscribo",
+                                      "conscribx", "conscribendissimu", "conscrip", "conscripa",
+                                      "d\xe9", "d\xe9" "fendu", "de"};
+    for (const std::string_view s : stems) world.lexicon.stems.push_back(testing::makeStem({s, pos::Verb, 1, 1}));
+    testing::indexStems(world.lexicon);
+    const std::string_view words[] = {"conscribendissimus", "conscribendissimv", "conscripabam",
+                                      "conscribx", "d\xe9" "fenduntur", "conscrib", "conscr"};
+    for (const std::string_view word : words) {
+        for (std::size_t length = word.size(); length > 0; --length) {
+            const std::string_view stem = word.substr(0, length);
+            world.lexicon.stemPrefixes.clear();
+            const int bisected = findStems(*world.engine, stem);
+            const std::string first = bisected > 0 ? std::string(world.foundStem(0)) : "";
+            indexStemPrefixes(world.lexicon);
+            StemSearchHint hint;
+            EXPECT_EQ(findStems(*world.engine, stem), bisected) << stem;
+            if (bisected > 0) {
+                EXPECT_EQ(world.foundStem(0), first) << stem;
+            }
+            EXPECT_EQ(findStems(*world.engine, stem, &hint), bisected) << stem;
+        }
+    }
+}
+
+// Fitting starts at the stem's part of speech when the ending index is built: every part gets
+// the records it gets when the whole run is read (a present participle counts as a verb).
+TEST(SearchIndexes, FittingFromTheStemsPartOfSpeechKeepsEveryFit) {
+    testing::TinyWorld world;
+    auto& table = world.lexicon.inflections;
+    for (const int part : {pos::Noun, pos::Adjective, pos::Adverb, pos::Verb, pos::Participle, pos::Supine})
+        table.push_back(testing::makeInflection({"a", static_cast<std::uint8_t>(part), 0, 0}));
+    for (const int part : {pos::Noun, pos::Pronoun, pos::Adjective, pos::Verb, pos::Participle, pos::Tackon}) {
+        world.offerStem({"am", static_cast<std::uint8_t>(part), 0, 0});
+        world.lexicon.endingRuns.clear();
+        const int read = findInflections(*world.engine, "a", 0);
+        indexEndingRuns(world.lexicon);
+        ASSERT_FALSE(world.lexicon.endingRuns.empty());
+        EXPECT_EQ(findInflections(*world.engine, "a", 0), read) << part;
+    }
+}
+
 }  // namespace
 }  // namespace kavro

@@ -78,7 +78,8 @@ inline MeaningRecord makeMeaning(std::string_view latin, std::string_view englis
     return m;
 }
 
-// Sorts the stems stably by text and fills the letter index from them.
+// Sorts the stems stably by text and fills the letter index and the packed prefixes from them,
+// as the loader does.
 inline void indexStems(Lexicon& lexicon) {
     auto& stems = lexicon.stems;
     std::stable_sort(stems.begin(), stems.end(), [](const StemRecord& a, const StemRecord& b) {
@@ -92,6 +93,7 @@ inline void indexStems(Lexicon& lexicon) {
         lexicon.letterIndex[k].firstRecord = static_cast<std::uint32_t>(it - stems.begin());
     }
     lexicon.stemRunsFitTempstems = stemRunsFitTempstems(stems);
+    indexStemPrefixes(lexicon);
 }
 
 // An engine over a lexicon that the test fills, with a scripted host and a program folder.
