@@ -47,7 +47,7 @@ public:
     const std::string& problem() const { return problem_; }
 
 private:
-    static constexpr std::size_t kBlockSize = 64 * 1024;
+    static constexpr std::size_t kBlockSize = 256 * 1024;
 
     void recordFailure(int error);
     // Hands the gathered block to the file.
