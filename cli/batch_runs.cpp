@@ -36,13 +36,21 @@ public:
 
     // The empty folder of job `index`.
     fs::path make(std::size_t index) const {
-        const fs::path folder = root_ / ("file-" + std::to_string(index + 1));
+        const fs::path folder = folderOf(index);
         std::error_code ec;
         if (!fs::create_directory(folder, ec)) fail(folder, "cannot make a scratch folder: " + ec.message());
         return folder;
     }
 
+    // Removes the folder of job `index` once its output is printed, while later jobs still run.
+    void remove(std::size_t index) const {
+        std::error_code ec;
+        fs::remove_all(folderOf(index), ec);
+    }
+
 private:
+    fs::path folderOf(std::size_t index) const { return root_ / ("file-" + std::to_string(index + 1)); }
+
     fs::path root_;
 };
 
@@ -116,9 +124,10 @@ void runBatch(const std::vector<std::string>& inputs, const fs::path& home, unsi
             const fs::path folder = scratch.make(i);
             return runOneJob(job, inputs[i], folder);
         },
-        [&](std::size_t, const JobOutcome& outcome) {
+        [&](std::size_t i, const JobOutcome& outcome) {
             if (outcome.ok) printOutput(outcome.output);
             else ++failed;
+            scratch.remove(i);
             return true;
         },
         largestFirst(inputs));

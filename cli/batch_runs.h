@@ -30,8 +30,8 @@ using BatchJob = std::function<BatchOutput(const std::string& input, const std::
 // Checks the inputs (at most one "-"; none of the program folder's work files), runs every file
 // through `job` on `jobs` threads and prints each output in turn. A file whose job fails has
 // said why on stderr, naming itself, and prints nothing; the others still run and print. Ends
-// with exit status 1 (after a line saying how many failed) when any failed. The scratch folders
-// are removed at the end.
+// with exit status 1 (after a line saying how many failed) when any failed. Each scratch folder
+// is removed once its output is printed, and what is left at the end.
 void runBatch(const std::vector<std::string>& inputs, const std::filesystem::path& home,
               unsigned jobs, const BatchJob& job);
 

@@ -228,7 +228,8 @@ BatchOutput translateBatchFile(const Lexicon& lexicon, const ViewOptions& shared
     const JobResult result = runTranslationJob(*engine, latinFile, clockMillis());
     checkJobResult(result, input, folder);
     if (result.status == JobStatus::Aborted) fail(input, "translation ended early");
-    return {folder / kLogFile, true};
+    // A trace in plain ASCII is UTF-8 as it stands.
+    return {folder / kLogFile, engine->log.mayHoldHighBytes()};
 }
 
 void runTranslate(const TranslateFlags& flags) {
