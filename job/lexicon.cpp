@@ -86,11 +86,29 @@ std::span<const InflectionRecord> endingRunOf(const Lexicon& lexicon, std::strin
     return std::span(lexicon.inflections).subspan(run.first, run.count);
 }
 
+namespace {
+
+// The first eight bytes of a stem field as packEnding packs its text: the field's first word,
+// with every byte from its first NUL on cleared. A word holds a NUL where (w - 0x01..01) & ~w has
+// a high bit, and the lowest such bit (the first byte, on a little-endian machine) is a true NUL.
+std::uint64_t packStemPrefix(const StemRecord& record) {
+    if constexpr (std::endian::native != std::endian::little)
+        return packEnding(fieldText(record.stem).substr(0, kPackedBytes));
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::uint64_t word;
+    std::memcpy(&word, record.stem, kPackedBytes);
+    const std::uint64_t nul = (word - kOnes) & ~word & kHighBits;
+    if (nul != 0) word &= (nul & -nul) / 0x80 - 1;   // the bytes below the first NUL
+    return __builtin_bswap64(word);
+}
+
+}  // namespace
+
 void indexStemPrefixes(Lexicon& lexicon) {
     auto& prefixes = lexicon.stemPrefixes;
     prefixes.resize(lexicon.stems.size());
-    for (std::size_t i = 0; i < prefixes.size(); ++i)
-        prefixes[i] = packEnding(fieldText(lexicon.stems[i].stem).substr(0, kPackedBytes));
+    for (std::size_t i = 0; i < prefixes.size(); ++i) prefixes[i] = packStemPrefix(lexicon.stems[i]);
 }
 
 bool stemRunsFitTempstems(const std::vector<StemRecord>& stems) {

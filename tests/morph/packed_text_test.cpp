@@ -170,6 +170,8 @@ TEST(SearchIndexes, ThePrefixSearchFindsWhatTheBisectionFinds) {
                                       "d\xe9", "d\xe9" "fendu", "de"};
     for (const std::string_view s : stems) world.lexicon.stems.push_back(testing::makeStem({s, pos::Verb, 1, 1}));
     testing::indexStems(world.lexicon);
+    for (StemRecord& r : world.lexicon.stems)   // bytes after a terminator decide nothing
+        std::memset(r.stem + fieldText(r.stem).size() + 1, 'x', sizeof r.stem - fieldText(r.stem).size() - 1);
     const std::string_view words[] = {"conscribendissimus", "conscribendissimv", "conscripabam",
                                       "conscribx", "d\xe9" "fenduntur", "conscrib", "conscr"};
     for (const std::string_view word : words) {
