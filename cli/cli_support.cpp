@@ -178,7 +178,7 @@ bool copyToStdout(const fs::path& file, bool engineText, std::string& problem) {
         std::fclose(opened.file);
         return true;
     }
-    const auto block = std::make_unique<char[]>(kPrintBlockSize);
+    const auto block = std::make_unique_for_overwrite<char[]>(kPrintBlockSize);
     std::size_t got;
     while ((got = std::fread(block.get(), 1, kPrintBlockSize, opened.file)) > 0) {
         const std::string_view bytes(block.get(), got);

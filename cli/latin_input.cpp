@@ -111,7 +111,7 @@ fs::path storeLatin(std::FILE* in, const fs::path& name, const fs::path& home) {
 
 void readCheckedText(std::FILE* in, const fs::path& name, const TextChunkSink& sink,
                      std::uint64_t limit) {
-    const auto chunk = std::make_unique<char[]>(kChunkSize);
+    const auto chunk = std::make_unique_for_overwrite<char[]>(kChunkSize);
     TextCheck check(name);
     std::uint64_t total = 0;
     for (;;) {

@@ -16,6 +16,7 @@
 #include "job/output_log.h"
 #include "job/sentence_tables.h"
 #include "job/view_options.h"
+#include "job/zeroed_table.h"
 
 namespace kavro {
 
@@ -127,7 +128,7 @@ struct Engine {
 
     // Short meanings cut so far, by record number of the general meanings table (sized on first
     // use); cutting one costs more than building the rest of a reading.
-    std::vector<CachedShortMeaning> shortMeanings;
+    ZeroedTable<CachedShortMeaning> shortMeanings;
 
     bool keepAnalysisSources = false;
     AnalysisSource analysisSources[kAnalysisCapacity]{};

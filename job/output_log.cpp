@@ -18,7 +18,7 @@ bool OutputLog::open(const std::filesystem::path& path) {
     file_ = opened.file;
     problem_ = std::move(opened.problem);
     used_ = 0;
-    if (file_ && !block_) block_ = std::make_unique<char[]>(kBlockSize);
+    if (file_ && !block_) block_ = std::make_unique_for_overwrite<char[]>(kBlockSize);
     return file_ != nullptr;
 }
 

@@ -33,7 +33,7 @@ bool isKept(const Engine& engine, const StemRecord& stem, int kind) {
 CachedShortMeaning* slotFor(Engine& engine, const StemRecord& stem, int kind) {
     if (!isKept(engine, stem, kind)) return nullptr;
     const std::size_t records = engine.lexicon.meanings.size();
-    if (engine.shortMeanings.size() != records) engine.shortMeanings.assign(records, {});
+    if (engine.shortMeanings.size() != records) engine.shortMeanings.reset(records);
     return &engine.shortMeanings[stem.meaningIndex];
 }
 
