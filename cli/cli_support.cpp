@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/program_folders.h"
+#include "app/settings_file.h"
 #include "job/data_loader.h"
 #include "job/engine.h"
 #include "job/log_writer.h"
@@ -133,6 +134,15 @@ void loadLexicon(Lexicon& lexicon, Engine& engine, const fs::path& data, Startup
     const bool logged = engine.log.close();
     if (!loaded) fail(data, "a required data file is missing or damaged: " + problem);
     if (!logged) fail(log, "cannot write: " + engine.log.problem());
+}
+
+ViewOptions settingsOptions(const fs::path& home) {
+    ViewOptions options;
+    std::string problem;
+    if (!loadSettings(options, home, &problem) && !problem.empty())
+        std::fprintf(stderr, "kavro: %s: %s; the default options are used\n",
+                     (home / kSettingsFileName).c_str(), problem.c_str());
+    return options;
 }
 
 void failWritingStdout() {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "job/lexicon.h"
+#include "job/view_options.h"
 
 namespace kavro {
 struct Engine;
@@ -28,6 +29,10 @@ namespace kavro::cli {
 // ends kavro with it, and an error (reported on standard error) ends it with `failed`, so that a
 // failure to run is told apart from an outcome such as "no hits".
 void runForExitStatus(const std::function<int()>& run, int success, int failed);
+
+// The options of UserSettings.txt in the program folder (the defaults when there is none); a
+// settings file that cannot be read is said on stderr, and the defaults are used.
+ViewOptions settingsOptions(const std::filesystem::path& home);
 
 // Prints engine text (Windows-1252) to stdout as UTF-8; a failed write is a failure of the command.
 void printEngineText(std::string_view engineText);

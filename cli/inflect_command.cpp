@@ -52,13 +52,8 @@ int partOfSpeechOf(std::string name) {
 
 std::string utf8(std::string_view engineText) { return windows1252ToUtf8(engineText); }
 
-template <class AppendName>
-void putName(json& j, const char* field, AppendName append, int code) {
-    if (code == 0) return;
-    std::string text;
-    append(text, code);
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    j[field] = text;
+void putName(json& j, const char* field, CodeSet set, int code) {
+    if (code != 0) j[field] = codeName(set, code);
 }
 
 json grammarOf(const ParadigmForm& f) {
@@ -66,27 +61,27 @@ json grammarOf(const ParadigmForm& f) {
     json g = json::object();
     switch (f.partOfSpeech) {
     case speech_type::Verb:
-        putName(g, "tense", appendTenseName, r.grammar1);
-        putName(g, "voice", appendVoiceName, r.grammar2);
-        putName(g, "mood", appendMoodName, r.grammar3);
+        putName(g, "tense", CodeSet::Tense, r.grammar1);
+        putName(g, "voice", CodeSet::Voice, r.grammar2);
+        putName(g, "mood", CodeSet::Mood, r.grammar3);
         if (r.grammar4 != 0) g["person"] = r.grammar4;
-        putName(g, "number", appendNumberName, r.grammar5);
+        putName(g, "number", CodeSet::Number, r.grammar5);
         break;
     case speech_type::Participle:
-        putName(g, "case", appendCaseName, r.grammar1);
-        putName(g, "number", appendNumberName, r.grammar2);
-        putName(g, "gender", appendGenderName, r.grammar3);
-        putName(g, "tense", appendTenseName, r.grammar4);
-        putName(g, "voice", appendVoiceName, r.grammar5);
+        putName(g, "case", CodeSet::Case, r.grammar1);
+        putName(g, "number", CodeSet::Number, r.grammar2);
+        putName(g, "gender", CodeSet::Gender, r.grammar3);
+        putName(g, "tense", CodeSet::Tense, r.grammar4);
+        putName(g, "voice", CodeSet::Voice, r.grammar5);
         break;
-    case speech_type::Adverb: putName(g, "comparison", appendComparisonName, r.grammar4); break;
-    case speech_type::Preposition: putName(g, "case", appendCaseName, r.grammar1); break;
+    case speech_type::Adverb: putName(g, "comparison", CodeSet::Comparison, r.grammar4); break;
+    case speech_type::Preposition: putName(g, "case", CodeSet::Case, r.grammar1); break;
     default:
-        putName(g, "case", appendCaseName, r.grammar1);
-        putName(g, "number", appendNumberName, r.grammar2);
-        putName(g, "gender", appendGenderName, r.grammar3);
+        putName(g, "case", CodeSet::Case, r.grammar1);
+        putName(g, "number", CodeSet::Number, r.grammar2);
+        putName(g, "gender", CodeSet::Gender, r.grammar3);
         if (f.partOfSpeech == speech_type::Adjective)
-            putName(g, "comparison", appendComparisonName, r.grammar4);
+            putName(g, "comparison", CodeSet::Comparison, r.grammar4);
         break;
     }
     return g;

@@ -11,14 +11,13 @@
 #include <span>
 #include <string>
 #include <system_error>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include <unistd.h>
 
 #include "app/menu_rules.h"
-#include "app/settings_file.h"
+#include "cli/batch_runs.h"
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
@@ -193,17 +192,9 @@ void printHits(const std::string& path, const FileSearch& file) {
     if (!out.empty() && std::fwrite(out.data(), 1, out.size(), stdout) != out.size()) failWritingStdout();
 }
 
-ViewOptions searchOptions(const fs::path& home) {
-    ViewOptions options;
-    std::string problem;
-    if (!loadSettings(options, home, &problem) && !problem.empty())
-        std::fprintf(stderr, "kavro: %s: %s; the default options are used\n",
-                     (home / kSettingsFileName).c_str(), problem.c_str());
-    return options;
-}
 
 unsigned jobCount(unsigned asked, std::size_t files) {
-    unsigned jobs = asked ? asked : std::max(1u, std::thread::hardware_concurrency());
+    const unsigned jobs = asked ? asked : defaultJobCount();
     return static_cast<unsigned>(std::min<std::size_t>(jobs, std::max<std::size_t>(files, 1)));
 }
 
@@ -215,7 +206,7 @@ int runSearch(const SearchFlags& flags) {
     const FileList list = fileListFor(folder, flags.rebuild);
     if (list.paths.empty()) fail(folder, kNoTextFiles);
 
-    ViewOptions options = searchOptions(home);
+    ViewOptions options = settingsOptions(home);
     Lexicon lexicon;
     CliHost host;
     auto loader = std::make_unique<Engine>(lexicon, options, host, home);

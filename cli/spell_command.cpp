@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "app/menu_rules.h"
-#include "app/settings_file.h"
 #include "app/spell_check.h"
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
@@ -51,14 +50,6 @@ std::string spellCheckInput(const SpellFlags& flags, const fs::path& home) {
     return decodeLatinBytes(std::move(bytes));
 }
 
-ViewOptions spellOptions(const fs::path& home) {
-    ViewOptions options;
-    std::string problem;
-    if (!loadSettings(options, home, &problem) && !problem.empty())
-        std::fprintf(stderr, "kavro: %s: %s; the default options are used\n",
-                     (home / kSettingsFileName).c_str(), problem.c_str());
-    return options;
-}
 
 void printUnrecognised(const std::string& name, const SpellCheckResult& result) {
     for (const UnrecognisedWord& w : result.unrecognised) {
@@ -82,7 +73,7 @@ int runSpell(const SpellFlags& flags) {
     lockProgramFolder(home, flags.noWait ? LockWait::Never : LockWait::UntilFree);
     const std::string text = spellCheckInput(flags, home);
 
-    ViewOptions options = spellOptions(home);
+    ViewOptions options = settingsOptions(home);
     Lexicon lexicon;
     CliHost host;
     auto engine = std::make_unique<Engine>(lexicon, options, host, home);

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "app/menu_rules.h"
-#include "app/settings_file.h"
 #include "cli/batch_runs.h"
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
@@ -87,11 +86,7 @@ void applyPhonetics(ViewOptions& options, bool asked) {
 
 // The options: the program folder's UserSettings.txt if there is one, then the flags.
 ViewOptions optionsFor(const TranslateFlags& flags, const fs::path& home) {
-    ViewOptions options;
-    std::string settingsProblem;
-    if (!loadSettings(options, home, &settingsProblem) && !settingsProblem.empty())
-        std::fprintf(stderr, "kavro: %s: %s; the default options are used\n",
-                     (home / kSettingsFileName).c_str(), settingsProblem.c_str());
+    ViewOptions options = settingsOptions(home);
     // Word analysis is the default, as in the window; the sentence options imply sentence mode.
     options.sentenceMode = !flags.words && (flags.sentence || flags.details || flags.joint || flags.english);
     options.details = options.details || flags.details;

@@ -236,22 +236,21 @@ std::string featsOf(const WordAnalysis& a, const SpeechRow* row, std::string_vie
 
 // Our name of a code, without the spacing the analysis listing puts after it.
 std::string codeName(Code code, int value) {
-    std::string text;
+    CodeSet set = CodeSet::Case;
     switch (code) {
-    case Code::Case: appendCaseName(text, value); break;
-    case Code::Number: appendNumberName(text, value); break;
-    case Code::Gender: appendGenderName(text, value); break;
-    case Code::Tense: appendTenseName(text, value); break;
-    case Code::Voice: appendVoiceName(text, value); break;
-    case Code::Mood: appendMoodName(text, value); break;
-    case Code::Person: text = std::to_string(value); break;
-    case Code::Degree: appendComparisonName(text, value); break;
-    case Code::NumType: appendNumeralKindName(text, value); break;
-    case Code::PronType: appendPronounKindName(text, value); break;
-    case Code::None: break;
+    case Code::Case: break;
+    case Code::Number: set = CodeSet::Number; break;
+    case Code::Gender: set = CodeSet::Gender; break;
+    case Code::Tense: set = CodeSet::Tense; break;
+    case Code::Voice: set = CodeSet::Voice; break;
+    case Code::Mood: set = CodeSet::Mood; break;
+    case Code::Degree: set = CodeSet::Comparison; break;
+    case Code::NumType: set = CodeSet::NumeralKind; break;
+    case Code::PronType: set = CodeSet::PronounKind; break;
+    case Code::Person: return std::to_string(value);
+    case Code::None: return {};
     }
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
+    return std::string(kavro::codeName(set, value));
 }
 
 // Our part of speech and its codes by name, joined by full stops (blanks inside a name become _).

@@ -10,6 +10,7 @@
 #include "job/engine.h"
 #include "job/fixed_text.h"
 #include "job/high_speed_hash.h"
+#include "job/host.h"
 #include "job/stages.h"
 #include "morph/word_alone.h"
 #include "tools/mkdata/data_error.h"
@@ -20,18 +21,6 @@ namespace {
 
 constexpr std::uint8_t kNotFoundSpeech = 64;
 constexpr std::uint8_t kBotanySubject = 13;
-
-// Answers every box with its default and shows nothing: the compiler runs no job of a user's.
-class SilentHost : public Host {
-public:
-    BoxAnswer message(std::string_view, BoxKind kind) override {
-        return kind == BoxKind::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
-    }
-    void setStatus(std::string_view) override {}
-    void setWaitCursor(bool) override {}
-    void progress(int, int) override {}
-    bool escapePressed() override { return false; }
-};
 
 bool storable(const WordAnalysis& a, std::string_view form, const ViewOptions& options) {
     return a.partOfSpeech != kNotFoundSpeech && a.wordPosition == 0 &&
