@@ -1,7 +1,7 @@
 #include "app/job_run.h"
 
 #include "app/job_progress.h"
-#include "job/elapsed_time.h"
+#include "core/elapsed_time.h"
 
 namespace kavro {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "app/search_commands.h"
 #include "app/translate_command.h"
-#include "job/engine.h"
+#include "core/engine.h"
 
 namespace kavro {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "job/view_options.h"
+#include "core/view_options.h"
 
 namespace kavro {
 

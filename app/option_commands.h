@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "job/view_options.h"
+#include "core/view_options.h"
 
 namespace kavro {
 

@@ -6,8 +6,8 @@
 #include "app/spell_check.h"
 #include "app/translate_command.h"
 #include "app/translation_files.h"
-#include "job/engine.h"
-#include "job/regular_file.h"
+#include "core/engine.h"
+#include "core/regular_file.h"
 #include "search/search_results.h"
 
 namespace kavro {

@@ -12,7 +12,7 @@
 #include <system_error>
 #include <vector>
 
-#include "job/regular_file.h"
+#include "core/regular_file.h"
 
 namespace kavro {
 namespace {

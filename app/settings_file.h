@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "job/host.h"
-#include "job/view_options.h"
+#include "core/host.h"
+#include "core/view_options.h"
 
 namespace kavro {
 

@@ -1,8 +1,8 @@
 #include "app/single_word_view.h"
 
 #include "app/clicked_word.h"
+#include "core/engine.h"
 #include "english/single_word.h"
-#include "job/engine.h"
 
 namespace kavro {
 

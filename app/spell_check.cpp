@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/latin_spelling.h"
-#include "job/regular_file.h"
-#include "job/stages.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/latin_spelling.h"
+#include "core/regular_file.h"
+#include "core/stages.h"
 
 namespace kavro {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "job/engine.h"
-#include "job/regular_file.h"
+#include "core/engine.h"
+#include "core/regular_file.h"
 #include "text/input_encoding.h"
 
 namespace kavro {

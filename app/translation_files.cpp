@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "job/engine.h"
-#include "job/regular_file.h"
+#include "core/engine.h"
+#include "core/regular_file.h"
 
 namespace kavro {
 namespace {

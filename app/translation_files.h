@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "job/host.h"
+#include "core/host.h"
 
 namespace kavro {
 

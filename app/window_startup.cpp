@@ -1,9 +1,9 @@
 #include "app/window_startup.h"
 
 #include "app/settings_file.h"
+#include "core/engine.h"
+#include "core/log_writer.h"
 #include "job/data_loader.h"
-#include "job/engine.h"
-#include "job/log_writer.h"
 
 namespace kavro {
 

@@ -20,11 +20,11 @@
 #include <string>
 #include <vector>
 
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
+#include "core/stages.h"
 #include "job/data_loader.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
-#include "job/stages.h"
 #include "morph/word_analysis.h"
 
 namespace fs = std::filesystem;

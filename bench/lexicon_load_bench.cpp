@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/engine.h"
 #include "job/data_loader.h"
-#include "job/engine.h"
 
 namespace {
 

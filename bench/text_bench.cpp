@@ -15,8 +15,8 @@
 
 #include <unistd.h>
 
-#include "job/engine.h"
-#include "job/stages.h"
+#include "core/engine.h"
+#include "core/stages.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "core/engine.h"
+#include "core/stages.h"
 #include "job/data_loader.h"
-#include "job/engine.h"
-#include "job/stages.h"
 #include "morph/word_analysis.h"
 #include "text/tokenizer.h"
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "cli/text_encoding.h"
+#include "text/text_encoding.h"
 
 namespace kavro::cli {
 namespace {

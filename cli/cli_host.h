@@ -3,7 +3,7 @@
 // is never pressed.
 #pragma once
 
-#include "job/host.h"
+#include "core/host.h"
 
 namespace kavro::cli {
 

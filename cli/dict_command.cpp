@@ -7,7 +7,7 @@
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "job/engine.h"
+#include "core/engine.h"
 #include "morph/dictionary_listing.h"
 #include "morph/english_lookup.h"
 #include "text/input_encoding.h"

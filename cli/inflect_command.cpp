@@ -1,7 +1,5 @@
 // kavro inflect LEMMA : the declension or conjugation of every dictionary entry with that
 // citation form, generated from the stems and the inflection table; --json for scripts.
-#include <nlohmann/json.hpp>
-
 #include <cctype>
 #include <memory>
 #include <string>
@@ -10,17 +8,15 @@
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "cli/text_encoding.h"
-#include "job/engine.h"
-#include "job/grammar_codes.h"
+#include "core/engine.h"
+#include "core/grammar_codes.h"
+#include "formats/paradigm_json.h"
 #include "morph/paradigm.h"
 #include "morph/paradigm_table.h"
 #include "text/input_encoding.h"
 
 namespace kavro::cli {
 namespace {
-
-using json = nlohmann::ordered_json;
 
 struct InflectFlags {
     std::string lemma;
@@ -50,96 +46,6 @@ int partOfSpeechOf(std::string name) {
     return -1;
 }
 
-std::string utf8(std::string_view engineText) { return windows1252ToUtf8(engineText); }
-
-void putName(json& j, const char* field, CodeSet set, int code) {
-    if (code != 0) j[field] = codeName(set, code);
-}
-
-json grammarOf(const ParadigmForm& f) {
-    const InflectionRecord& r = f.inflection;
-    json g = json::object();
-    switch (f.partOfSpeech) {
-    case speech_type::Verb:
-        putName(g, "tense", CodeSet::Tense, r.grammar1);
-        putName(g, "voice", CodeSet::Voice, r.grammar2);
-        putName(g, "mood", CodeSet::Mood, r.grammar3);
-        if (r.grammar4 != 0) g["person"] = r.grammar4;
-        putName(g, "number", CodeSet::Number, r.grammar5);
-        break;
-    case speech_type::Participle:
-        putName(g, "case", CodeSet::Case, r.grammar1);
-        putName(g, "number", CodeSet::Number, r.grammar2);
-        putName(g, "gender", CodeSet::Gender, r.grammar3);
-        putName(g, "tense", CodeSet::Tense, r.grammar4);
-        putName(g, "voice", CodeSet::Voice, r.grammar5);
-        break;
-    case speech_type::Adverb: putName(g, "comparison", CodeSet::Comparison, r.grammar4); break;
-    case speech_type::Preposition: putName(g, "case", CodeSet::Case, r.grammar1); break;
-    default:
-        putName(g, "case", CodeSet::Case, r.grammar1);
-        putName(g, "number", CodeSet::Number, r.grammar2);
-        putName(g, "gender", CodeSet::Gender, r.grammar3);
-        if (f.partOfSpeech == speech_type::Adjective)
-            putName(g, "comparison", CodeSet::Comparison, r.grammar4);
-        break;
-    }
-    return g;
-}
-
-json entryJson(const ParadigmEntry& e, const std::vector<ParadigmForm>& forms) {
-    json j;
-    j["citation"] = utf8(e.citation);
-    j["class"] = entryClassName(e);
-    j["english"] = utf8(e.english);
-    json list = json::array();
-    for (const ParadigmForm& f : forms) {
-        json form;
-        form["form"] = utf8(f.form);
-        std::string pos;
-        appendSpeechTypeName(pos, f.partOfSpeech);
-        while (!pos.empty() && pos.back() == ' ') pos.pop_back();
-        form["pos"] = pos;
-        form["grammar"] = grammarOf(f);
-        form["age"] = std::string(1, formAgeLetter(f));
-        form["frequency"] = std::string(1, formFrequencyLetter(f));
-        form["irregular"] = f.irregular;
-        list.push_back(std::move(form));
-    }
-    j["forms"] = std::move(list);
-    return j;
-}
-
-// Entries with the same citation form and part of speech (the senses of "qui" as relative,
-// interrogative, indefinite pronoun, each with some of the forms) share one table of all their
-// forms; their other meanings follow the heading.
-std::string sharedTables(Engine& engine, const std::vector<ParadigmEntry>& entries) {
-    std::vector<bool> done(entries.size(), false);
-    std::string text;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (done[i]) continue;
-        const ParadigmEntry& e = entries[i];
-        std::vector<ParadigmForm> forms = generateParadigm(engine, e);
-        std::string also;
-        for (std::size_t j = i + 1; j < entries.size(); ++j) {
-            const ParadigmEntry& other = entries[j];
-            if (done[j] || other.citation != e.citation || entryPartOfSpeech(other) != entryPartOfSpeech(e))
-                continue;
-            done[j] = true;
-            const std::vector<ParadigmForm> more = generateParadigm(engine, other);
-            forms.insert(forms.end(), more.begin(), more.end());
-            if (other.english != e.english && also.find(other.english) == std::string::npos)
-                also += "  " + other.english + "\n";
-        }
-        std::string table = paradigmTable(e, forms);
-        const std::size_t headingEnd = table.find('\n', table.find('\n') + 1);
-        if (!also.empty() && headingEnd != std::string::npos) table.insert(headingEnd + 1, also);
-        if (!text.empty()) text += '\n';
-        text += table;
-    }
-    return text;
-}
-
 void runInflect(const InflectFlags& flags) {
     const std::string lemma =
         looksLikeUtf8(flags.lemma) ? decodeUtf8ToWindows1252(flags.lemma) : flags.lemma;
@@ -160,12 +66,10 @@ void runInflect(const InflectFlags& flags) {
     const std::vector<ParadigmEntry> entries = findParadigmEntries(lexicon, lemma, pos);
     if (entries.empty()) fail(flags.lemma, "no dictionary entry has this citation form");
     if (flags.json) {
-        json all = json::array();
-        for (const ParadigmEntry& e : entries) all.push_back(entryJson(e, generateParadigm(*engine, e)));
-        printEngineText(all.dump(-1, ' ', true) + "\n");   // pure ASCII: passes through unchanged
+        printEngineText(paradigmJson(*engine, entries));   // pure ASCII: passes through unchanged
         return;
     }
-    printEngineText(sharedTables(*engine, entries));
+    printEngineText(paradigmTables(*engine, entries));
 }
 
 }  // namespace

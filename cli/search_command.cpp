@@ -16,21 +16,22 @@
 
 #include <unistd.h>
 
+#include "app/batch_runs.h"
 #include "app/menu_rules.h"
-#include "cli/batch_runs.h"
+#include "app/search_files.h"
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/program_folder_lock.h"
-#include "cli/text_encoding.h"
-#include "job/engine.h"
-#include "job/ordered_parallel.h"
-#include "job/regular_file.h"
+#include "core/engine.h"
+#include "core/ordered_parallel.h"
+#include "core/regular_file.h"
 #include "search/corpus_search.h"
 #include "search/file_list.h"
 #include "search/search_results.h"
 #include "search/search_workers.h"
 #include "text/input_encoding.h"
+#include "text/text_encoding.h"
 
 namespace kavro::cli {
 namespace {
@@ -106,79 +107,11 @@ fs::path searchFolder(const SearchFlags& flags, const fs::path& home) {
     return folder;
 }
 
-void noteFolderWalk(const fs::path& folder, const FolderWalk& walk) {
-    if (walk.foldersTooDeep > 0)
-        std::fprintf(stderr, "kavro: %s: %d sub-folder(s) more than %d levels down were not searched\n",
-                     folder.c_str(), walk.foldersTooDeep, kFileListDepthLimit);
-    if (walk.foldersUnreadable > 0)
-        std::fprintf(stderr, "kavro: %s: %d sub-folder(s) could not be read\n", folder.c_str(),
-                     walk.foldersUnreadable);
-}
 
-// A folder the user cannot write to, or one that nobody may write to by its permissions (which
-// a superuser could still write to, against the owner's intent).
-bool markedReadOnly(const fs::path& folder) {
-    std::error_code error;
-    const fs::perms perms = fs::status(folder, error).permissions();
-    constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    return ::access(folder.c_str(), W_OK) != 0 || (!error && (perms & kAnyWrite) == fs::perms::none);
-}
 
-// A new list of the folder, put in DIRKavro.TXT when the folder can be written to, else kept in
-// memory only.
-FileList newFileList(const fs::path& folder) {
-    FileList list;
-    list.folder = fileListFolderName(folder);
-    FolderWalk walk = walkSearchFolder(list.folder);
-    noteFolderWalk(folder, walk);
-    std::string problem;
-    const fs::path listFile = folder / kFileListName;
-    if (markedReadOnly(folder))
-        std::fprintf(stderr, "kavro: %s is read-only; the file list is kept in memory\n", folder.c_str());
-    else if (replaceRegularFile(listFile, fileListText(list.folder, walk.paths), problem))
-        std::fprintf(stderr, "kavro: %zu file(s) listed in %s\n", walk.paths.size(), listFile.c_str());
-    else
-        std::fprintf(stderr, "kavro: %s cannot be written (%s); the file list is kept in memory\n",
-                     listFile.c_str(), problem.c_str());
-    list.savedTotal = walk.paths.size();
-    list.paths = std::move(walk.paths);
-    return list;
-}
 
-FileList fileListFor(const fs::path& folder, bool rebuild) {
-    if (rebuild) return newFileList(folder);
-    FileListRead read = readFileList(folder);
-    if (read.missing) return newFileList(folder);
-    if (!read.ok) fail(folder / kFileListName, read.problem);
-    if (!fileListMatchesFolder(read.list, folder))
-        fail(folder / kFileListName, fileListMismatchMessage(read.list.folder) + " (--rebuild makes it anew)");
-    return std::move(read.list);
-}
 
-// The longest files first, so that the threads finish close together.
-std::vector<std::size_t> longestFirst(const std::vector<std::string>& paths) {
-    std::vector<std::uintmax_t> sizes(paths.size());
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        std::error_code error;
-        sizes[i] = fs::file_size(paths[i], error);
-        if (error) sizes[i] = 0;
-    }
-    std::vector<std::size_t> order(paths.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return sizes[a] > sizes[b]; });
-    return order;
-}
 
-// A listed (full) path as the user named the folder: DIR/letters/a.txt for a list of DIR.
-std::string shownPath(const std::string& path, const FileList& list, const std::string& folderArgument) {
-    if (!path.starts_with(list.folder) || path.size() <= list.folder.size() ||
-        (path[list.folder.size()] != '/' && list.folder != "/"))
-        return path;
-    std::string shown = folderArgument;
-    while (shown.size() > 1 && shown.back() == '/') shown.pop_back();
-    if (shown != "/") shown += '/';
-    return shown + path.substr(list.folder.size() + (list.folder == "/" ? 0 : 1));
-}
 
 void printHits(const std::string& path, const FileSearch& file) {
     std::string out;
@@ -203,7 +136,9 @@ int runSearch(const SearchFlags& flags) {
     const SearchDialogValues search = normalisedSearch(dialogValues(flags));
     const fs::path folder = searchFolder(flags, home);
     lockProgramFolder(home, flags.noWait ? LockWait::Never : LockWait::UntilFree);
-    const FileList list = fileListFor(folder, flags.rebuild);
+    std::vector<std::string> notes;
+    const FileList list = searchFileList(folder, flags.rebuild, notes);
+    for (const std::string& note : notes) std::fprintf(stderr, "kavro: %s\n", note.c_str());
     if (list.paths.empty()) fail(folder, kNoTextFiles);
 
     ViewOptions options = settingsOptions(home);
@@ -228,7 +163,7 @@ int runSearch(const SearchFlags& flags) {
             if (done.file.searched) ++summary.filesSearched;
             return true;
         },
-        longestFirst(list.paths));
+        longestFilesFirst(list.paths));
     results.finish();
     summary.hits = results.hitCount();
 

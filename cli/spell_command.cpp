@@ -12,11 +12,11 @@
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "cli/latin_input.h"
 #include "cli/program_folder_lock.h"
-#include "cli/text_encoding.h"
-#include "job/engine.h"
+#include "core/engine.h"
 #include "text/input_encoding.h"
+#include "text/latin_input.h"
+#include "text/text_encoding.h"
 
 namespace kavro::cli {
 namespace {

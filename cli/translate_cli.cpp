@@ -5,18 +5,18 @@
 #include <vector>
 
 #include "app/menu_rules.h"
-#include "cli/batch_runs.h"
+#include "app/option_names.h"
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "cli/latin_input.h"
 #include "cli/program_folder_lock.h"
-#include "job/elapsed_time.h"
-#include "job/engine.h"
-#include "job/regular_file.h"
-#include "job/stages.h"
+#include "core/elapsed_time.h"
+#include "core/engine.h"
+#include "core/regular_file.h"
+#include "core/stages.h"
 #include "job/translation_job.h"
 #include "text/input_encoding.h"
+#include "text/latin_input.h"
 
 namespace kavro::cli {
 namespace {
@@ -47,31 +47,6 @@ struct TranslateFlags {
     bool noWait = false;
 };
 
-// "general" (or "0"), "auto", or one of the area letters.
-std::string checkArea(const std::string& value) {
-    if (value == "general" || value == "0" || value == "auto") return {};
-    if (value.size() == 1 && isAreaCode(static_cast<std::int16_t>(std::toupper(value[0])))) return {};
-    return "area must be general, auto or one of the letters B E G L W S D M Z H";
-}
-
-void applyArea(ViewOptions& options, const std::string& value) {
-    if (value.empty()) return;
-    if (value == "auto") {
-        if (!options.autoArea) toggleAutoArea(options);
-        return;
-    }
-    const auto code = value == "general" || value == "0"
-                          ? kAreaGeneral
-                          : static_cast<std::int16_t>(std::toupper(value[0]));
-    chooseArea(options, code);
-}
-
-void applyAge(ViewOptions& options, const std::string& value) {
-    if (value == "classical") chooseAge(options, kAgeClassical);
-    if (value == "medieval") chooseAge(options, kAgeMedieval);
-    if (value == "all") chooseAge(options, kAgeAll);
-}
-
 // --phonetics: the sound-alike search of medieval spellings, which (as in the menu) works only
 // with the medieval tricks on; UserSettings.txt may have turned those off.
 void applyPhonetics(ViewOptions& options, bool asked) {
@@ -99,21 +74,9 @@ ViewOptions optionsFor(const TranslateFlags& flags, const fs::path& home) {
         options.medievalPhonetics = false;
     }
     applyPhonetics(options, flags.phonetics);
-    applyArea(options, flags.area);
-    applyAge(options, flags.age);
+    chooseAreaNamed(options, flags.area);
+    chooseAgeNamed(options, flags.age);
     return options;
-}
-
-void checkJobResult(const JobResult& result, const fs::path& input, const fs::path& home) {
-    switch (result.status) {
-        case JobStatus::Completed:
-        case JobStatus::Aborted: return;
-        case JobStatus::PreparationFailed: fail(input, "could not be prepared for translation");
-        case JobStatus::LogUnwritable: fail(home / kLogFile, "cannot be written: " + result.problem);
-        case JobStatus::TempFileUnreadable:
-            fail(home / "temp.lat", "cannot be read back: " + result.problem);
-        case JobStatus::LogWriteFailed: fail(home / kLogFile, "cannot write: " + result.problem);
-    }
 }
 
 // parser.txt as the job left it; the job's log tells whether it wrote anything but ASCII.
@@ -143,7 +106,7 @@ JobStages englishStages(Sink sink) {
 }
 
 void checkEnglishJob(const JobResult& result, const fs::path& input, const fs::path& home) {
-    checkJobResult(result, input, home);
+    checkJobResult(result, input, home, "translation");
     if (result.status == JobStatus::Aborted) fail(input, "translation ended early");
 }
 
@@ -221,7 +184,7 @@ BatchOutput translateBatchFile(const Lexicon& lexicon, const ViewOptions& shared
     if (flags.english) return {writeEnglishOfText(*engine, latinFile, folder), true};
     const fs::path input = latinFile;
     const JobResult result = runTranslationJob(*engine, latinFile, clockMillis());
-    checkJobResult(result, input, folder);
+    checkJobResult(result, input, folder, "translation");
     if (result.status == JobStatus::Aborted) fail(input, "translation ended early");
     // A trace in plain ASCII is UTF-8 as it stands.
     return {folder / kLogFile, engine->log.mayHoldHighBytes()};
@@ -255,7 +218,7 @@ void runTranslate(const TranslateFlags& flags) {
         std::fprintf(stderr, "kavro: the botany area needs the botany meanings; the general area is used\n");
 
     if (batch) {
-        runBatch(flags.inputs, home, flags.jobs, [&](const std::string& name, const fs::path& folder) {
+        runBatchCommand(flags.inputs, home, flags.jobs, [&](const std::string& name, const fs::path& folder) {
             return translateBatchFile(lexicon, options, flags, name, folder);
         });
         return;
@@ -266,7 +229,7 @@ void runTranslate(const TranslateFlags& flags) {
         return;
     }
     const JobResult result = runTranslationJob(*engine, latinFile, startMillis);
-    checkJobResult(result, input, home);
+    checkJobResult(result, input, home, "translation");
     printLog(home / kLogFile, engine->log);
     if (result.status == JobStatus::Aborted) fail(input, "translation ended early");
 }
@@ -308,7 +271,7 @@ void addTranslateCommand(CLI::App& app) {
                     "cookery, E ecclesiastical, G grammatical/poetic meter, L legal, W military, "
                     "S scientific/technical, D theatre/music/poetry, M medieval meanings, "
                     "Z NeoLatin meanings, H botany")
-        ->check(checkArea);
+        ->check(areaNameProblem);
     cmd->add_option("--age", flags->age,
                     "Preferred age of Latin: classical (to 500 AD), medieval (to 1500 AD, the "
                     "default), all (including modern)")

@@ -10,12 +10,12 @@
 #include "cli/cli_host.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "cli/text_encoding.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/format_analysis.h"
 #include "english/single_word.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/format_analysis.h"
 #include "text/input_encoding.h"
+#include "text/text_encoding.h"
 
 namespace kavro::cli {
 namespace {

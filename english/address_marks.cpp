@@ -4,9 +4,9 @@
 // choice of readings took for a vocative, and English prose addresses without "O" there.
 #include <string>
 
+#include "core/grammar_codes.h"
 #include "english/polish_steps.h"
 #include "english/slot_words.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
 
 namespace kavro {
 

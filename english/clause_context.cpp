@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/grammar_codes.h"
 #include "english/chosen_reading.h"
 #include "english/connectives.h"
 #include "english/relative_clauses.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

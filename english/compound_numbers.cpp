@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/grammar_codes.h"
 #include "english/polish_steps.h"
 #include "english/polish_tables.h"
 #include "english/slot_words.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

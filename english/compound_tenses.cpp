@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/engine.h"
+#include "core/grammar_codes.h"
 #include "english/narrative_tenses.h"
 #include "english/polish_records.h"
 #include "english/polish_steps.h"
 #include "english/verb_phrase.h"
-#include "job/engine.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

@@ -2,8 +2,8 @@
 // "hac in urbe") goes after the preposition, where English has it: "with great praise", "in
 // great danger", "in this city". The positions move before the other steps, so that the case
 // prefixes and the word order see the phrase in its plain order.
+#include "core/grammar_codes.h"
 #include "english/polish_steps.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <array>
 
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 #include "english/polish_tables.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/analysis_record.h"
 #include "english/polish_records.h"
-#include "job/analysis_record.h"
 
 namespace kavro {
 

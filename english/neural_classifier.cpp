@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "job/fixed_text.h"
+#include "core/fixed_text.h"
 
 namespace kavro {
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
+#include "core/grammar_codes.h"
 #include "english/slot_words.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

@@ -4,13 +4,13 @@
 #include <span>
 #include <string>
 
+#include "core/engine.h"
+#include "core/grammar_codes.h"
 #include "english/polish_records.h"
 #include "english/polish_steps.h"
 #include "english/polish_tables.h"
 #include "english/special_senses.h"
 #include "english/verb_phrase.h"
-#include "job/engine.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/analysis_record.h"
 #include "english/chosen_reading.h"  // formOf
-#include "job/analysis_record.h"
 
 namespace kavro {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstring>
 
-#include "job/fixed_text.h"
+#include "core/fixed_text.h"
 
 namespace kavro {
 

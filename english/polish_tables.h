@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/analysis_record.h"
+#include "core/capacities.h"
 #include "english/polish_records.h"
-#include "job/analysis_record.h"
-#include "job/capacities.h"
 
 namespace kavro {
 

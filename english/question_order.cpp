@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/grammar_codes.h"
 #include "english/polish_steps.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <span>
 
+#include "core/grammar_codes.h"
 #include "english/chosen_reading.h"
 #include "english/clause_context.h"
 #include "english/narrative_tenses.h"
 #include "english/polish_records.h"
 #include "english/verb_phrase.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

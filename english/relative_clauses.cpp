@@ -3,9 +3,9 @@
 
 #include <string_view>
 
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 #include "english/polish_sentence.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "job/analysis_record.h"
+#include "core/analysis_record.h"
 
 namespace kavro {
 

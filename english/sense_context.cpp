@@ -1,8 +1,8 @@
 // The sentence around a special-sense word.
 #include "english/sense_context.h"
 
+#include "core/grammar_codes.h"
 #include "english/chosen_reading.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

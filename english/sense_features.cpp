@@ -3,10 +3,10 @@
 #include <array>
 #include <cctype>
 
+#include "core/grammar_codes.h"
 #include "english/chosen_reading.h"
 #include "english/sense_context.h"
 #include "english/special_senses.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <string>
 
+#include "core/engine.h"
+#include "core/grammar_codes.h"
 #include "english/chosen_reading.h"
 #include "english/reading_english.h"
-#include "job/engine.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

@@ -3,10 +3,10 @@
 // capital letter at the start of every sentence.
 #include <string>
 
+#include "core/grammar_codes.h"
 #include "english/polish_steps.h"
 #include "english/slot_words.h"
 #include "english/verb_phrase.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

@@ -8,16 +8,16 @@
 #include <span>
 #include <string>
 
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/format_analysis.h"
+#include "core/grammar_codes.h"
+#include "core/stages.h"
 #include "english/polish_english.h"
 #include "english/polish_records.h"
 #include "english/polish_sentence.h"
 #include "english/polish_tables.h"
 #include "english/sentence_assembly.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/format_analysis.h"
-#include "job/grammar_codes.h"
-#include "job/stages.h"
 #include "morph/analysis_emit.h"
 #include "morph/split_matching.h"
 

@@ -5,10 +5,10 @@
 #include <array>
 #include <optional>
 
+#include "core/grammar_codes.h"
 #include "english/chosen_reading.h"
 #include "english/neural_classifier.h"
 #include "english/sense_context.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "job/analysis_record.h"
+#include "core/analysis_record.h"
 
 namespace kavro {
 

@@ -8,6 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/engine.h"
+#include "core/grammar_codes.h"
+#include "core/view_options.h"
 #include "english/connectives.h"
 #include "english/phrase_units.h"
 #include "english/polish_records.h"
@@ -15,9 +18,6 @@
 #include "english/polish_tables.h"
 #include "english/relative_clauses.h"
 #include "english/slot_words.h"
-#include "job/engine.h"
-#include "job/grammar_codes.h"
-#include "job/view_options.h"
 
 namespace kavro {
 

@@ -16,10 +16,10 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "core/engine.h"
+#include "core/lexicon.h"
+#include "core/log_writer.h"
 #include "job/data_loader.h"
-#include "job/engine.h"
-#include "job/lexicon.h"
-#include "job/log_writer.h"
 #include "morph/dictionary_listing.h"
 
 namespace {

@@ -33,11 +33,11 @@
 #include <unistd.h>
 
 #include "app/menu_rules.h"
+#include "core/engine.h"
+#include "core/lexicon.h"
+#include "core/log_writer.h"
+#include "core/stages.h"
 #include "job/data_loader.h"
-#include "job/engine.h"
-#include "job/lexicon.h"
-#include "job/log_writer.h"
-#include "job/stages.h"
 #include "job/translation_job.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <unistd.h>
 
-#include "job/engine.h"
-#include "job/stages.h"
+#include "core/engine.h"
+#include "core/stages.h"
 #include "text/tokenizer.h"
 
 namespace {

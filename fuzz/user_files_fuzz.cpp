@@ -20,11 +20,11 @@
 #include <unistd.h>
 
 #include "app/settings_file.h"
-#include "job/engine.h"
-#include "job/lexicon.h"
-#include "job/log_writer.h"
-#include "job/startup_stages.h"
-#include "user/abbreviations.h"
+#include "core/engine.h"
+#include "core/lexicon.h"
+#include "core/log_writer.h"
+#include "core/startup_stages.h"
+#include "text/abbreviations.h"
 #include "user/user_dictionary.h"
 
 namespace {

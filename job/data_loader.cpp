@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <span>
 
-#include "job/data_manifest.h"
-#include "job/engine.h"
-#include "job/startup_stages.h"
-#include "user/abbreviations.h"
-#include "user/default_user_files.h"
+#include "core/data_manifest.h"
+#include "core/engine.h"
+#include "core/startup_stages.h"
+#include "job/default_user_files.h"
+#include "text/abbreviations.h"
 #include "user/user_dictionary.h"
 
 namespace kavro {

@@ -2,11 +2,11 @@
 #include <cstring>
 #include <span>
 
-#include "job/data_manifest.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/high_speed_hash.h"
-#include "job/startup_stages.h"
+#include "core/data_manifest.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/high_speed_hash.h"
+#include "core/startup_stages.h"
 
 namespace kavro {
 namespace {

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <string_view>
 
-#include "job/elapsed_time.h"
-#include "job/engine.h"
-#include "job/log_writer.h"
-#include "job/regular_file.h"
-#include "job/stages.h"
+#include "core/elapsed_time.h"
+#include "core/engine.h"
+#include "core/log_writer.h"
+#include "core/regular_file.h"
+#include "core/stages.h"
 
 namespace kavro {
 namespace {

@@ -30,7 +30,7 @@ struct JobResult {
 };
 
 // The stages the job calls, as a table so that the order of the job's steps can be checked with
-// stand-ins; `engineStages()` holds the engine's own (see job/stages.h for what each does).
+// stand-ins; `engineStages()` holds the engine's own (see core/stages.h for what each does).
 struct JobStages {
     std::function<bool(Engine&, const std::filesystem::path&)> prepareLatinFile;
     std::function<int(Engine&, std::FILE*, std::string&)> readSentence;

@@ -4,13 +4,13 @@
 #include <cstring>
 #include <string>
 
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/format_analysis.h"
+#include "core/grammar_codes.h"
+#include "core/punctuation_store.h"
 #include "morph/citation_form.h"
-#include "english/meanings.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/format_analysis.h"
-#include "job/grammar_codes.h"
-#include "job/punctuation_store.h"
+#include "morph/meanings.h"
 #include "morph/short_meanings.h"
 #include "morph/uniques.h"
 

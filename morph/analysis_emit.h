@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "job/analysis_record.h"
+#include "core/analysis_record.h"
 
 namespace kavro {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "job/fixed_text.h"
+#include "core/fixed_text.h"
 
 namespace kavro {
 namespace {

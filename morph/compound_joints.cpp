@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
 #include "morph/word_repairs.h"
 
 namespace kavro {

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "english/meanings.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
-#include "job/latin_spelling.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
+#include "core/latin_spelling.h"
+#include "morph/meanings.h"
 #include "morph/stem_search.h"
 
 namespace kavro {

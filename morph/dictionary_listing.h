@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "job/lexicon_records.h"
+#include "core/lexicon_records.h"
 
 namespace kavro {
 

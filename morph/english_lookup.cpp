@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "english/meanings.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
 #include "morph/dictionary_listing.h"
+#include "morph/meanings.h"
 
 namespace kavro {
 namespace {

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <string>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/format_analysis.h"
-#include "job/high_speed_hash.h"
-#include "job/punctuation_store.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/format_analysis.h"
+#include "core/high_speed_hash.h"
+#include "core/punctuation_store.h"
 #include "morph/word_repairs.h"
 
 namespace kavro {

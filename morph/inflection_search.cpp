@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "job/capacities.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
+#include "core/capacities.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 #include "morph/packed_text.h"
 
 namespace kavro {

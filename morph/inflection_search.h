@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "job/lexicon_records.h"
+#include "core/lexicon_records.h"
 
 namespace kavro {
 

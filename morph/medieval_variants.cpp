@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "job/engine.h"
+#include "core/engine.h"
 #include "morph/analysis_emit.h"
 #include "morph/phonetic_search.h"
 #include "morph/word_edit.h"

@@ -6,11 +6,11 @@
 #include <map>
 #include <span>
 
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
+#include "core/lexicon.h"
 #include "morph/citation_form.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
-#include "job/lexicon.h"
 #include "morph/inflection_search.h"
 #include "morph/split_matching.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string_view>
 
-#include "job/grammar_codes.h"
+#include "core/grammar_codes.h"
 
 namespace kavro {
 namespace {
@@ -476,6 +476,36 @@ std::string paradigmTable(const ParadigmEntry& entry, const std::vector<Paradigm
     }
     out += markedNotes(forms);
     return out;
+}
+
+// Entries with the same citation form and part of speech (the senses of "qui" as relative,
+// interrogative, indefinite pronoun, each with some of the forms) share one table of all their
+// forms; their other meanings follow the heading.
+std::string paradigmTables(Engine& engine, const std::vector<ParadigmEntry>& entries) {
+    std::vector<bool> done(entries.size(), false);
+    std::string text;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (done[i]) continue;
+        const ParadigmEntry& e = entries[i];
+        std::vector<ParadigmForm> forms = generateParadigm(engine, e);
+        std::string also;
+        for (std::size_t j = i + 1; j < entries.size(); ++j) {
+            const ParadigmEntry& other = entries[j];
+            if (done[j] || other.citation != e.citation || entryPartOfSpeech(other) != entryPartOfSpeech(e))
+                continue;
+            done[j] = true;
+            const std::vector<ParadigmForm> more = generateParadigm(engine, other);
+            forms.insert(forms.end(), more.begin(), more.end());
+            if (other.english != e.english && also.find(other.english) == std::string::npos)
+                also += "  " + other.english + "\n";
+        }
+        std::string table = paradigmTable(e, forms);
+        const std::size_t headingEnd = table.find('\n', table.find('\n') + 1);
+        if (!also.empty() && headingEnd != std::string::npos) table.insert(headingEnd + 1, also);
+        if (!text.empty()) text += '\n';
+        text += table;
+    }
+    return text;
 }
 
 }  // namespace kavro

@@ -18,4 +18,9 @@ std::string paradigmTable(const ParadigmEntry& entry, const std::vector<Paradigm
 // The class of the entry in words: "noun, 3rd declension, masculine", "verb, 1st conjugation".
 std::string entryClassName(const ParadigmEntry& entry);
 
+// The tables of several entries, one after the other. Entries with the same citation form and
+// part of speech (the senses of "qui" as relative, interrogative, indefinite pronoun, each with
+// some of the forms) share one table of all their forms; their other meanings follow the heading.
+std::string paradigmTables(Engine& engine, const std::vector<ParadigmEntry>& entries);
+
 }  // namespace kavro

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <span>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
 #include "morph/analysis_emit.h"
 #include "morph/word_edit.h"
 

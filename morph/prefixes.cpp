@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
 #include "morph/split_matching.h"
 #include "morph/word_repairs.h"
 

@@ -8,10 +8,10 @@
 #include <cstring>
 #include <string>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/format_analysis.h"
-#include "job/grammar_codes.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/format_analysis.h"
+#include "core/grammar_codes.h"
 #include "morph/analysis_emit.h"
 #include "morph/pronoun_compound_table.h"
 #include "morph/tackons.h"

@@ -1,6 +1,6 @@
 // "Nothing found" answers of the word-analysis repairs whose modules are not built yet. Each
 // module replaces its own functions here when it lands.
-#include "job/engine.h"
+#include "core/engine.h"
 #include "morph/word_repairs.h"
 
 namespace kavro {

@@ -1,8 +1,8 @@
 #include "morph/short_meanings.h"
 
-#include "english/meanings.h"
-#include "job/engine.h"
+#include "core/engine.h"
 #include "morph/analysis_emit.h"
+#include "morph/meanings.h"
 
 namespace kavro {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "job/engine.h"
+#include "core/engine.h"
 #include "morph/word_edit.h"
 #include "morph/word_repairs.h"
 

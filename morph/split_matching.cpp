@@ -2,12 +2,12 @@
 
 #include <cstring>
 
-#include "english/meanings.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 #include "morph/analysis_emit.h"
 #include "morph/inflection_search.h"
+#include "morph/meanings.h"
 #include "morph/stem_search.h"
 
 namespace kavro {

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "job/capacities.h"
+#include "core/capacities.h"
 
 namespace kavro {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "job/capacities.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
+#include "core/capacities.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
 #include "morph/packed_text.h"
 
 namespace kavro {

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 #include "morph/stem_search.h"
 #include "morph/word_edit.h"
 #include "morph/word_repairs.h"

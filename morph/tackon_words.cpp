@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 #include "morph/analysis_emit.h"
 #include "morph/tackons.h"
 

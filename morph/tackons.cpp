@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "english/meanings.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 #include "morph/analysis_emit.h"
 #include "morph/inflection_search.h"
+#include "morph/meanings.h"
 #include "morph/split_matching.h"
 #include "morph/stem_search.h"
 #include "morph/word_repairs.h"

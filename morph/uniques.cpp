@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 #include "morph/word_repairs.h"
 
 namespace kavro {

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/stages.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/stages.h"
 
 namespace kavro {
 

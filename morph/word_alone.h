@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "job/analysis_record.h"
+#include "core/analysis_record.h"
 
 namespace kavro {
 

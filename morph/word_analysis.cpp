@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/punctuation_store.h"
-#include "job/stages.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/punctuation_store.h"
+#include "core/stages.h"
 #include "morph/stem_search.h"
 #include "morph/word_outcomes.h"
 #include "morph/word_repairs.h"

@@ -1,7 +1,7 @@
 // The word-analysis driver: every token of the sentence gets its readings in the analysis table,
 // through the hash, the word-status cache, the plain matching, uniques and compounds, and the
 // cascade of repairs, or one NOT FOUND reading. resetWordStatusCache and analyseSentenceWords
-// themselves are the job's stages (job/stages.h).
+// themselves are the job's stages (core/stages.h).
 #pragma once
 
 #include <string_view>

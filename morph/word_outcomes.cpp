@@ -2,10 +2,10 @@
 #include <cstring>
 #include <string>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/format_analysis.h"
-#include "job/grammar_codes.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/format_analysis.h"
+#include "core/grammar_codes.h"
 #include "morph/analysis_emit.h"
 #include "morph/word_analysis.h"
 #include "morph/word_outcomes.h"

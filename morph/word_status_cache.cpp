@@ -1,8 +1,8 @@
 #include "morph/word_status_cache.h"
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/stages.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/stages.h"
 
 namespace kavro {
 namespace {

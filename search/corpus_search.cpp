@@ -1,8 +1,8 @@
 #include "search/corpus_search.h"
 
-#include "job/elapsed_time.h"
-#include "job/engine.h"
-#include "job/regular_file.h"
+#include "core/elapsed_time.h"
+#include "core/engine.h"
+#include "core/regular_file.h"
 #include "search/file_list.h"
 #include "search/file_search.h"
 #include "search/search_results.h"

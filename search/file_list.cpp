@@ -5,8 +5,8 @@
 #include <charconv>
 #include <system_error>
 
-#include "job/host.h"
-#include "job/regular_file.h"
+#include "core/host.h"
+#include "core/regular_file.h"
 
 namespace kavro {
 namespace {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "job/regular_file.h"
+#include "core/regular_file.h"
 #include "search/search_request.h"
 #include "text/latin_preparation.h"
 

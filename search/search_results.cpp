@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "job/regular_file.h"
+#include "core/regular_file.h"
 
 namespace kavro {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "job/engine.h"
+#include "core/engine.h"
 
 namespace kavro {
 namespace {

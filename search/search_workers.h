@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "job/host.h"
-#include "job/view_options.h"
+#include "core/host.h"
+#include "core/view_options.h"
 #include "search/file_search.h"
 
 namespace kavro {

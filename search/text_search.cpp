@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "job/engine.h"
-#include "job/regular_file.h"
+#include "core/engine.h"
+#include "core/regular_file.h"
 #include "search/file_search.h"
 #include "text/latin_preparation.h"
 

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <system_error>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
-#include "job/regular_file.h"
-#include "job/stages.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
+#include "core/regular_file.h"
+#include "core/stages.h"
 #include "search/file_search.h"
 #include "text/latin_preparation.h"
 

@@ -1,5 +1,5 @@
 // Agreement of two readings, and the rarity of a reading under the preferred area and age.
-#include "english/meanings.h"
+#include "morph/meanings.h"
 #include "syntax/analysis_access.h"
 #include "syntax/reading_choice.h"
 

@@ -6,10 +6,10 @@
 #include <cstring>
 #include <string_view>
 
-#include "job/analysis_record.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
+#include "core/analysis_record.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 
 namespace kavro {
 

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <string_view>
 
-#include "english/meanings.h"
-#include "job/engine.h"
-#include "job/stages.h"
+#include "core/engine.h"
+#include "core/stages.h"
+#include "morph/meanings.h"
 
 namespace kavro {
 namespace {

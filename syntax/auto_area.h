@@ -1,5 +1,5 @@
 // Auto-area selection: the per-sentence tally of the areas of the chosen readings, and the
-// suggestion at the end of the job (resetAutoArea and reportAutoArea are stages, job/stages.h).
+// suggestion at the end of the job (resetAutoArea and reportAutoArea are stages, core/stages.h).
 #pragma once
 
 #include <string>

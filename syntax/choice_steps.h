@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "job/sentence_tables.h"
+#include "core/sentence_tables.h"
 
 namespace kavro {
 

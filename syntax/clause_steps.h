@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "job/capacities.h"
+#include "core/capacities.h"
 
 namespace kavro {
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 #include "english/polish_records.h"
 #include "english/polish_tables.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
 
 namespace kavro {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "job/format_analysis.h"
+#include "core/format_analysis.h"
 
 #include "syntax/analysis_access.h"
 #include "syntax/choice_steps.h"

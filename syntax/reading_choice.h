@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "job/analysis_record.h"
-#include "job/view_options.h"
+#include "core/analysis_record.h"
+#include "core/view_options.h"
 
 namespace kavro {
 

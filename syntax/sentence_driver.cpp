@@ -7,12 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "core/engine.h"
+#include "core/grammar_codes.h"
+#include "core/log_writer.h"
+#include "core/stages.h"
 #include "english/polish_english.h"
 #include "english/sentence_assembly.h"
-#include "job/engine.h"
-#include "job/grammar_codes.h"
-#include "job/log_writer.h"
-#include "job/stages.h"
 #include "syntax/auto_area.h"
 #include "syntax/clause_analysis.h"
 #include "syntax/final_output.h"

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "syntax/analysis_access.h"
+#include "syntax/clause_analysis.h"
 #include "syntax/clause_steps.h"
 #include "syntax/coordination.h"
-#include "syntax/clause_analysis.h"
 #include "syntax/reading_choice.h"
 
 namespace kavro {

@@ -6,14 +6,14 @@
 #include <memory>
 #include <string>
 
-#include "job/engine.h"
-#include "job/regular_file.h"
-#include "job/stages.h"
+#include "core/engine.h"
+#include "core/regular_file.h"
+#include "core/stages.h"
 #include "text/input_encoding.h"
 #include "text/latin_preparation.h"
 #include "text/prepared_line.h"
 #include "text/preparation_steps.h"
-#include "user/abbreviations.h"
+#include "text/abbreviations.h"
 
 namespace kavro {
 namespace {

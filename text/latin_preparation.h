@@ -1,6 +1,6 @@
 // Latin file preparation with a note of where each part of temp.lat came from, for the corpus
 // search, which reports its hits by the line of the searched file (prepareLatinFile in
-// job/stages.h is the same preparation without the note).
+// core/stages.h is the same preparation without the note).
 #pragma once
 
 #include <filesystem>

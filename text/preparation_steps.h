@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "job/view_options.h"
+#include "core/view_options.h"
 #include "text/prepared_line.h"
 
 namespace kavro {

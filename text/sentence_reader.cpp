@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "job/engine.h"
-#include "job/stages.h"
+#include "core/engine.h"
+#include "core/stages.h"
 #include "text/tokenizer.h"
 
 namespace kavro {

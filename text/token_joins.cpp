@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "job/fixed_text.h"
+#include "core/fixed_text.h"
 
 namespace kavro {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "job/capacities.h"
+#include "core/capacities.h"
 
 namespace kavro {
 

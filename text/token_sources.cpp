@@ -1,7 +1,7 @@
 #include "text/token_sources.h"
 
-#include "job/capacities.h"
-#include "job/fixed_text.h"
+#include "core/capacities.h"
+#include "core/fixed_text.h"
 #include "text/token_joins.h"
 #include "text/tokenizer.h"
 #include "text/word_forms.h"

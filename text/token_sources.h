@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "job/view_options.h"
+#include "core/view_options.h"
 
 namespace kavro {
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
 #include "text/token_joins.h"
 #include "text/word_forms.h"
 

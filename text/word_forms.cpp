@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "job/latin_spelling.h"
+#include "core/latin_spelling.h"
 #include "text/roman_numerals.h"
 
 namespace kavro {

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <string_view>
 
-#include "job/capacities.h"
-#include "job/view_options.h"
+#include "core/capacities.h"
+#include "core/view_options.h"
 
 namespace kavro {
 

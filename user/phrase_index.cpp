@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "job/fixed_text.h"
-#include "job/lexicon.h"
+#include "core/fixed_text.h"
+#include "core/lexicon.h"
 #include "user/standard_phrases.h"
 
 namespace kavro {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "job/fixed_text.h"
+#include "core/fixed_text.h"
 #include "user/standard_phrases.h"
 
 namespace kavro {

@@ -8,10 +8,10 @@
 #include <new>
 #include <stdexcept>
 
-#include "job/engine.h"
-#include "job/lexicon.h"
-#include "job/regular_file.h"
-#include "job/startup_stages.h"
+#include "core/engine.h"
+#include "core/lexicon.h"
+#include "core/regular_file.h"
+#include "core/startup_stages.h"
 
 namespace kavro {
 namespace {

@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <sstream>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
-#include "job/lexicon.h"
-#include "job/latin_spelling.h"
-#include "job/regular_file.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
+#include "core/latin_spelling.h"
+#include "core/lexicon.h"
+#include "core/regular_file.h"
 
 namespace kavro {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "job/lexicon_records.h"
+#include "core/lexicon_records.h"
 
 namespace kavro {
 

@@ -21,9 +21,9 @@
 
 #include "app/option_commands.h"
 #include "app/qt/engine_text.h"
-#include "job/engine.h"
-#include "job/host.h"
-#include "job/product.h"
+#include "core/engine.h"
+#include "core/host.h"
+#include "core/product.h"
 #include "morph/dictionary_listing.h"
 
 namespace kavro::gui {

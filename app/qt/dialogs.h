@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "job/view_options.h"
+#include "core/view_options.h"
 #include "search/search_request.h"
 
 class QButtonGroup;

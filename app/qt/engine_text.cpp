@@ -2,13 +2,13 @@
 
 #include <QList>
 
-#include "cli/text_encoding.h"
 #include "text/input_encoding.h"
+#include "text/text_encoding.h"
 
 namespace kavro::gui {
 
 QString toQt(std::string_view engineText) {
-    const std::string utf8 = cli::windows1252ToUtf8(engineText);
+    const std::string utf8 = windows1252ToUtf8(engineText);
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 

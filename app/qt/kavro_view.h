@@ -13,8 +13,8 @@
 #include "app/single_word_view.h"
 #include "app/spell_check.h"
 #include "app/translate_command.h"
-#include "job/engine.h"
-#include "job/lexicon.h"
+#include "core/engine.h"
+#include "core/lexicon.h"
 
 class QLabel;
 class QPushButton;

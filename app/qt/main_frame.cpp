@@ -18,11 +18,11 @@
 #include <QUrl>
 
 #include "app/program_folders.h"
-#include "app/settings_file.h"
 #include "app/qt/dialogs.h"
 #include "app/qt/engine_text.h"
 #include "app/qt/kavro_view.h"
 #include "app/qt/qt_host.h"
+#include "app/settings_file.h"
 
 namespace kavro::gui {
 namespace {

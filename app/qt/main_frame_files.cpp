@@ -9,15 +9,15 @@
 #include <QTextEdit>
 
 #include "app/file_choice.h"
-#include "app/search_commands.h"
-#include "app/spell_check_command.h"
-#include "app/translation_files.h"
 #include "app/qt/dialogs.h"
 #include "app/qt/engine_text.h"
 #include "app/qt/kavro_view.h"
 #include "app/qt/printing.h"
 #include "app/qt/qt_host.h"
-#include "job/regular_file.h"
+#include "app/search_commands.h"
+#include "app/spell_check_command.h"
+#include "app/translation_files.h"
+#include "core/regular_file.h"
 #include "search/file_list.h"
 
 namespace kavro::gui {

@@ -8,7 +8,7 @@
 #include <atomic>
 #include <functional>
 
-#include "job/host.h"
+#include "core/host.h"
 
 class QWidget;
 

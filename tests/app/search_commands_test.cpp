@@ -9,7 +9,7 @@
 
 #include "app/search_commands.h"
 #include "app/translate_command.h"
-#include "job/engine.h"
+#include "core/engine.h"
 #include "search/file_list.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_host.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/translate_command.h"
-#include "job/engine.h"
+#include "core/engine.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_host.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/translation_files.h"
-#include "job/engine.h"
+#include "core/engine.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_host.h"
 

@@ -5,7 +5,7 @@
 
 #include "app/translate_command.h"
 #include "cli/cli_host.h"
-#include "job/engine.h"
+#include "core/engine.h"
 #include "tests/support/temp_folder.h"
 
 namespace kavro::cli {

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <vector>
 
+#include "core/fixed_text.h"
 #include "english/narrative_tenses.h"
 #include "english/polish_tables.h"
-#include "job/fixed_text.h"
 
 namespace kavro {
 namespace {

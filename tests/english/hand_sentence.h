@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 #include "tests/morph/tiny_lexicon.h"
 
 namespace kavro::testing {

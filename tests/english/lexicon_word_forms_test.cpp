@@ -17,12 +17,12 @@
 #include <sstream>
 #include <vector>
 
+#include "core/fixed_text.h"
+#include "core/lexicon_records.h"
 #include "english/narrative_tenses.h"
 #include "english/polish_records.h"
 #include "english/polish_tables.h"
 #include "english/verb_phrase.h"
-#include "job/fixed_text.h"
-#include "job/lexicon_records.h"
 
 namespace kavro {
 namespace {

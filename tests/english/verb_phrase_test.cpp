@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "job/fixed_text.h"
+#include "core/fixed_text.h"
 
 namespace kavro {
 namespace {

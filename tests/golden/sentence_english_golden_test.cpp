@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "core/engine.h"
+#include "core/stages.h"
 #include "job/data_loader.h"
-#include "job/engine.h"
-#include "job/stages.h"
 #include "job/translation_job.h"
 #include "tests/support/compiled_engine.h"
 

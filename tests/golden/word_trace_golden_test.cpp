@@ -7,11 +7,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/elapsed_time.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/stages.h"
 #include "job/data_loader.h"
-#include "job/elapsed_time.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/stages.h"
 #include "job/translation_job.h"
 #include "morph/word_analysis.h"
 #include "tests/support/compiled_engine.h"

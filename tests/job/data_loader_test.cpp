@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "job/checksum.h"
+#include "core/checksum.h"
+#include "core/data_manifest.h"
+#include "core/engine.h"
 #include "job/data_loader.h"
-#include "job/data_manifest.h"
-#include "job/engine.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_host.h"
 

@@ -1,4 +1,4 @@
-#include "job/high_speed_hash.h"
+#include "core/high_speed_hash.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "job/checksum.h"
+#include "core/checksum.h"
+#include "core/data_manifest.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/stages.h"
+#include "core/startup_stages.h"
 #include "job/data_loader.h"
-#include "job/data_manifest.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/stages.h"
-#include "job/startup_stages.h"
 #include "morph/word_alone.h"
 #include "morph/word_repairs.h"
 #include "tests/support/compiled_engine.h"

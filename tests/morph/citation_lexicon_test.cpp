@@ -3,8 +3,8 @@
 // adjectives and verbs the word is analysed back to the same entry.
 #include <map>
 
-#include "english/meanings.h"
-#include "job/latin_spelling.h"
+#include "core/latin_spelling.h"
+#include "morph/meanings.h"
 #include "morph/split_matching.h"
 #include "tests/morph/real_lexicon_fixture.h"
 

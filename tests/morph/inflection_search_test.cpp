@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "job/grammar_codes.h"
+#include "core/grammar_codes.h"
 #include "morph/inflection_search.h"
 #include "tests/morph/tiny_lexicon.h"
 

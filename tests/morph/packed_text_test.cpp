@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
-#include "job/lexicon.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
+#include "core/lexicon.h"
 #include "morph/inflection_search.h"
 #include "morph/packed_text.h"
 #include "morph/stem_search.h"

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "core/grammar_codes.h"
+#include "core/stages.h"
 #include "job/data_loader.h"
-#include "job/grammar_codes.h"
-#include "job/stages.h"
 #include "morph/analysis_emit.h"
 #include "morph/stem_search.h"
 #include "morph/word_status_cache.h"

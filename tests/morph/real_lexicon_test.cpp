@@ -3,8 +3,8 @@
 
 #include <cstdlib>
 
+#include "core/grammar_codes.h"
 #include "job/data_loader.h"
-#include "job/grammar_codes.h"
 #include "morph/dictionary_listing.h"
 #include "morph/inflection_search.h"
 #include "morph/stem_search.h"

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string_view>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_host.h"
 

@@ -1,7 +1,7 @@
 // Uniques, compound joints and the pronoun compounds (quidam, quisque, uterque, plerique, ...).
 #include <vector>
 
-#include "job/fixed_text.h"
+#include "core/fixed_text.h"
 #include "morph/word_repairs.h"
 #include "tests/morph/real_lexicon_fixture.h"
 

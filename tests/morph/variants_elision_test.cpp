@@ -1,6 +1,6 @@
 // Plautine elisions from the text to the readings: "amatst" is the verb and an elided "est".
-#include "text/tokenizer.h"
 #include "tests/morph/real_lexicon_fixture.h"
+#include "text/tokenizer.h"
 
 namespace kavro::testing {
 namespace {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
-#include "job/stages.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
+#include "core/stages.h"
 #include "tests/morph/tiny_lexicon.h"
 
 namespace kavro::testing {

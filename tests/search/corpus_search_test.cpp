@@ -9,7 +9,7 @@
 
 #include <sys/stat.h>
 
-#include "job/ordered_parallel.h"
+#include "core/ordered_parallel.h"
 #include "search/corpus_search.h"
 #include "search/file_list.h"
 #include "search/search_results.h"

@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
+#include "core/engine.h"
 #include "job/data_loader.h"
-#include "job/engine.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_host.h"
 

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_host.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "job/host.h"
+#include "core/host.h"
 
 namespace kavro::testing {
 

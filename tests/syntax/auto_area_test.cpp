@@ -3,7 +3,7 @@
 // suggestion.
 #include <gtest/gtest.h>
 
-#include "job/stages.h"
+#include "core/stages.h"
 #include "syntax/auto_area.h"
 #include "tests/support/hand_sentence.h"
 

@@ -2,7 +2,7 @@
 // speech, and the rarity adjusted by the preferred area and age.
 #include <gtest/gtest.h>
 
-#include "job/grammar_codes.h"
+#include "core/grammar_codes.h"
 #include "syntax/sentence_driver.h"
 #include "tests/support/hand_sentence.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "job/stages.h"
+#include "core/stages.h"
 #include "job/translation_job.h"
 #include "syntax/clause_analysis.h"
 #include "syntax/reading_choice.h"

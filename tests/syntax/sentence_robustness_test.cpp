@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "job/stages.h"
-#include "job/view_options.h"
+#include "core/stages.h"
+#include "core/view_options.h"
 #include "tests/syntax/real_sentence.h"
 
 namespace kavro::testing {

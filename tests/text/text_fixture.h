@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/stages.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/stages.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_host.h"
 #include "text/tokenizer.h"

@@ -9,8 +9,8 @@
 #include <memory>
 #include <sstream>
 
-#include "job/checksum.h"
-#include "job/lexicon_records.h"
+#include "core/checksum.h"
+#include "core/lexicon_records.h"
 #include "tests/support/temp_folder.h"
 #include "tests/tools/package_fixture.h"
 #include "tools/mkdata/data_error.h"

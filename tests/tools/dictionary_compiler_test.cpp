@@ -10,8 +10,8 @@
 #include <set>
 #include <tuple>
 
-#include "job/capacities.h"
-#include "job/fixed_text.h"
+#include "core/capacities.h"
+#include "core/fixed_text.h"
 #include "tests/tools/package_fixture.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/meaning_text.h"

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 #include "tests/tools/package_fixture.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/dictionary_compiler.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_host.h"
 #include "user/phrase_english.h"

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/startup_stages.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/startup_stages.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_host.h"
 #include "user/standard_phrases.h"

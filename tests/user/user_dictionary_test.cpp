@@ -2,9 +2,9 @@
 
 #include <random>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_host.h"
 #include "user/user_dictionary.h"

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "job/lexicon_records.h"
+#include "core/lexicon_records.h"
 #include "tools/mkdata/package_reader.h"
 #include "tools/mkdata/source_table.h"
 

@@ -2,10 +2,10 @@
 
 #include <string_view>
 
+#include "core/fixed_text.h"
+#include "core/high_speed_hash.h"
+#include "core/lexicon_records.h"
 #include "english/polish_records.h"
-#include "job/fixed_text.h"
-#include "job/lexicon_records.h"
-#include "job/high_speed_hash.h"
 #include "tools/mkdata/addon_compiler.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/dictionary_compiler.h"

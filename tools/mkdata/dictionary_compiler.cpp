@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "job/fixed_text.h"
+#include "core/fixed_text.h"
 #include "morph/citation_form.h"
 #include "morph/phonetic_search.h"
 #include "tools/mkdata/data_error.h"

@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "job/lexicon_records.h"
+#include "core/lexicon_records.h"
 #include "tools/mkdata/package_reader.h"
 
 namespace kavro::mkdata {

@@ -5,9 +5,9 @@
 #include <optional>
 #include <sstream>
 
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/grammar_codes.h"
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/grammar_codes.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/meaning_text.h"
 #include "tools/mkdata/package_codes.h"

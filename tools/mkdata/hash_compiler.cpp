@@ -6,12 +6,12 @@
 #include <memory>
 #include <sstream>
 
+#include "core/engine.h"
+#include "core/fixed_text.h"
+#include "core/high_speed_hash.h"
+#include "core/host.h"
+#include "core/stages.h"
 #include "job/data_loader.h"
-#include "job/engine.h"
-#include "job/fixed_text.h"
-#include "job/high_speed_hash.h"
-#include "job/host.h"
-#include "job/stages.h"
 #include "morph/word_alone.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/package_reader.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "job/fixed_text.h"
+#include "core/fixed_text.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/meaning_text.h"
 #include "tools/mkdata/package_codes.h"

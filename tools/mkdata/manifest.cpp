@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "job/checksum.h"
+#include "core/checksum.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/package_reader.h"
 

@@ -1,5 +1,5 @@
 // manifest.txt: one line per file written, "<name> <record size> <record count> <checksum>",
-// the checksum (job/checksum.h) of the file's bytes as 16 lower-case hex digits; '#' starts a
+// the checksum (core/checksum.h) of the file's bytes as 16 lower-case hex digits; '#' starts a
 // comment line. Text files are listed with record size 0 and their number of lines.
 #pragma once
 

@@ -1,6 +1,6 @@
 #include "tools/mkdata/meaning_text.h"
 
-#include "job/latin_spelling.h"
+#include "core/latin_spelling.h"
 
 namespace kavro::mkdata {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "job/fixed_text.h"
+#include "core/fixed_text.h"
 #include "tools/mkdata/data_error.h"
 
 namespace kavro::mkdata {

@@ -20,7 +20,7 @@
 
 #include <vector>
 
-#include "job/lexicon_records.h"
+#include "core/lexicon_records.h"
 #include "morph/phonetic_search.h"
 
 namespace kavro::mkdata {

@@ -25,10 +25,10 @@
 #include <sstream>
 #include <vector>
 
+#include "core/fixed_text.h"
+#include "core/lexicon_records.h"
 #include "english/polish_records.h"
 #include "english/verb_phrase.h"
-#include "job/fixed_text.h"
-#include "job/lexicon_records.h"
 #include "tools/mkdata/data_error.h"
 
 namespace kavro::mkdata {

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <map>
 
-#include "job/capacities.h"
-#include "job/fixed_text.h"
+#include "core/capacities.h"
+#include "core/fixed_text.h"
 #include "tools/mkdata/data_error.h"
 #include "tools/mkdata/meaning_text.h"
 #include "tools/mkdata/package_codes.h"

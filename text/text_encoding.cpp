@@ -1,0 +1,52 @@
+#include "text/text_encoding.h"
+
+#include <cstdint>
+
+namespace kavro {
+namespace {
+
+// Code points of bytes 0x80..0x9F; the five bytes Windows-1252 leaves undefined keep their
+// C1 control code points, so no byte is ever dropped.
+constexpr std::uint16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void appendUtf8(std::string& out, std::uint32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::string windows1252ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    appendWindows1252AsUtf8(out, text);
+    return out;
+}
+
+void appendWindows1252AsUtf8(std::string& out, std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        // Plain ASCII, nearly all of a trace, is copied a run at a time.
+        std::size_t run = i;
+        while (run < text.size() && static_cast<unsigned char>(text[run]) < 0x80) ++run;
+        out.append(text.substr(i, run - i));
+        if (run == text.size()) break;
+        const auto byte = static_cast<unsigned char>(text[run]);
+        appendUtf8(out, byte < 0xA0 ? kHighControls[byte - 0x80] : byte);
+        i = run + 1;
+    }
+}
+
+}  // namespace kavro
