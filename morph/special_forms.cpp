@@ -211,12 +211,12 @@ int guessName(Engine& engine, const NameWord& word) {
 
 }  // namespace
 
-int matchSpecialForms(Engine& engine, WordBuffer& word) {
+int matchSpecialForms(Engine& engine, WordBuffer& word, NameGuess guess) {
     if (!isCapital(word[0])) return 0;
     const NameWord name = cutName(engine, word);
     int found = matchLearnedName(engine, name.name);
-    if (found == 0) found = guessName(engine, name);
-    if (name.tackon != NoTackon)
+    if (found == 0 && guess == NameGuess::Allowed) found = guessName(engine, name);
+    if (name.tackon != NoTackon && found > 0)
         insertTackonWord(engine, name.tackon == QueTackon ? TackonWord::Que : TackonWord::Ne);
     return found;
 }

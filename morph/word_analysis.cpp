@@ -2,6 +2,7 @@
 // words since the start and since the last mark, and the end of a sentence that tackons pushed out.
 #include "morph/word_analysis.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "job/engine.h"
@@ -55,6 +56,12 @@ void closePushedSentence(Engine& engine) {
     storePunctuation(engine, kTruncatedMark, n - 1);
 }
 
+// The readings from `first` on belong to a word written with a capital in mid-sentence.
+void markCapitalInMidSentence(Engine& engine, int first) {
+    for (int i = std::max(first, 0); i < engine.analysisCount; ++i)
+        engine.wordAnalyses[i].reserved23 |= kCapitalInMidSentence;
+}
+
 }  // namespace
 
 bool isPunctuationToken(std::string_view token) {
@@ -80,7 +87,10 @@ void analyseSentenceWords(Engine& engine) {
             if (token[kPunctuationPrefix.size()] != kCommaLetter) engine.wordsSincePunct = 0;
             continue;
         }
+        const int firstReading = engine.analysisCount;
+        const bool midCapital = engine.wordsSincePunct != 0 && token[0] >= 'A' && token[0] <= 'Z';
         result = analyseWord(engine);
+        if (midCapital) markCapitalInMidSentence(engine, firstReading);
     }
 
     if (engine.tokenCount > 2 && !lastTokenIsPunctuation(engine)) closePushedSentence(engine);

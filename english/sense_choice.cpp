@@ -1,0 +1,183 @@
+// The senses of the chosen readings in their sentence and the English forms of names.
+#include "english/sense_choice.h"
+
+#include <algorithm>
+#include <string>
+
+#include "english/chosen_reading.h"
+#include "english/meanings.h"
+#include "job/grammar_codes.h"
+#include "morph/meaning_senses.h"
+
+namespace kavro {
+namespace {
+
+bool isNominal(const WordAnalysis& r) {
+    return r.partOfSpeech == speech_type::Noun || r.partOfSpeech == speech_type::Pronoun ||
+           r.partOfSpeech == speech_type::Adjective || r.partOfSpeech == speech_type::Numeral ||
+           r.partOfSpeech == speech_type::SubstantiveAdjective ||
+           r.partOfSpeech == speech_type::Participle;
+}
+
+// Parts of speech that agree well enough to take one entry's senses: a participle and a supine
+// read their verb's, a substantive adjective its adjective's.
+int speechGroup(int partOfSpeech) {
+    switch (partOfSpeech & 0x3F) {
+    case speech_type::Participle:
+    case speech_type::Supine: return speech_type::Verb;
+    case speech_type::SubstantiveAdjective: return speech_type::Adjective;
+    default: return partOfSpeech & 0x1F;
+    }
+}
+
+// The analysed form without its full stops ("domin.us" gives "dominus").
+std::string plainForm(const WordAnalysis& r) {
+    std::string form(formOf(r));
+    std::erase(form, '.');
+    return form;
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+// The reading's English without its "~" and without a cut's "*".
+std::string_view plainEnglish(const WordAnalysis& r) {
+    std::string_view english = englishOf(r);
+    if (english.starts_with('~')) english.remove_prefix(1);
+    if (english.ends_with('*')) english.remove_suffix(1);
+    return english;
+}
+
+// True when the entry's English, as a reading sees it, has a sense that the reading's English
+// is (or begins, when the reading's was cut).
+bool entryGaveEnglish(const MeaningRecord& record, std::uint8_t subject, const WordAnalysis& r) {
+    std::string english(fieldText(record.english));
+    selectAreaMeaning(english, 0, 0, subject);
+    dropParentheticals(english);
+    const std::string_view own = plainEnglish(r);
+    if (own.empty()) return false;
+    for (const std::string& sense : meaningSenses(english))
+        if (sense == own || (englishOf(r).ends_with('*') && sense.starts_with(own))) return true;
+    return false;
+}
+
+// The sense rules of the entry the reading was taken from: the first entry with rules whose
+// stem is the reading's, of its part of speech, and whose English gave the reading's.
+std::span<const SenseChoiceRecord> rulesOfReading(const Lexicon& lexicon, const WordAnalysis& r) {
+    if (lexicon.senseChoices.empty()) return {};
+    const std::string_view form = formOf(r);
+    const std::string_view stem = form.substr(0, form.find('.'));
+    if (stem.empty()) return {};
+    const auto first = std::lower_bound(
+        lexicon.stems.begin(), lexicon.stems.end(), stem,
+        [](const StemRecord& s, std::string_view text) { return compareFieldText(s.stem, text) < 0; });
+    for (auto it = first; it != lexicon.stems.end() && compareFieldText(it->stem, stem) == 0; ++it) {
+        if (speechGroup(it->partOfSpeech) != speechGroup(r.partOfSpeech)) continue;
+        if (it->meaningIndex >= lexicon.meanings.size() || isUserEntry(*it) || isBotanyEntry(*it)) continue;
+        const auto rules = senseRulesOf(lexicon, it->meaningIndex);
+        if (rules.empty() || !entryGaveEnglish(lexicon.meanings[it->meaningIndex], subjectOf(*it), r))
+            continue;
+        return rules;
+    }
+    return {};
+}
+
+void storeEnglish(WordAnalysis& r, std::string_view english) {
+    std::string text = englishOf(r).starts_with('~') ? "~" : "";
+    text += english;
+    fitAnalysisEnglish(text);
+    copyField(r.english, text);
+}
+
+// A word the name table knows, written with a capital, or a name or unknown word, is written
+// as the English name: a noun of one number, in the case it had (the nominative for a word that
+// had none).
+void useNameForm(Engine& engine, WordAnalysis& r) {
+    if (engine.lexicon.names.empty()) return;
+    const bool capital = (r.reserved23 & kCapitalInMidSentence) != 0;
+    const std::string_view english = englishOf(r);
+    const bool proper = !english.empty() && english[0] >= 'A' && english[0] <= 'Z';
+    const bool notFound = r.partOfSpeech == speech_type::NotFound;
+    if (!capital && !proper && !notFound) return;
+    std::string form = plainForm(r);
+    if (form.empty()) return;
+    if (form[0] >= 'a' && form[0] <= 'z') form[0] = static_cast<char>(form[0] - 'a' + 'A');
+    const std::string_view name = nameFormOf(engine.lexicon, form);
+    if (name.empty()) return;
+    if (!isNominal(r) || r.partOfSpeech == speech_type::Participle) {
+        r.grammar1 = case_type::Nominative;
+        r.grammar3 = gender_type::Masculine;
+    }
+    r.partOfSpeech = speech_type::Noun;
+    r.kind2 = 0;
+    r.grammar2 = number_type::Singular;
+    copyField(r.english, name);
+}
+
+// The forms of "milia" (thousands), in either spelling.
+constexpr std::string_view kThousandForms[] = {"milia", "millia", "milibus", "millibus",
+                                               "milium", "millium"};
+
+// "duo milia": after a cardinal, milia is the noun of thousands whatever entry was chosen
+// (milium "millet" has the same forms); English assembly joins it to the number.
+void thousandsAfterNumber(const Engine& engine, int position, WordAnalysis& r) {
+    if (position == 0 || r.partOfSpeech != speech_type::Noun) return;
+    const WordAnalysis& previous = chosenReading(engine, position - 1);
+    if (previous.partOfSpeech != speech_type::Numeral ||
+        previous.grammar4 != numeral_kind_type::Cardinal)
+        return;
+    const std::string form = plainForm(r);
+    for (std::string_view thousand : kThousandForms) {
+        if (!sameIgnoringCase(form, thousand)) continue;
+        copyField(r.english, "thousands");
+        r.grammar4 = 1;   // a noun of one number: no plural marker
+        return;
+    }
+}
+
+}  // namespace
+
+const SenseChoiceRecord* senseRuleInContext(std::span<const SenseChoiceRecord> rules,
+                                            const WordAnalysis& reading, std::string_view before) {
+    for (const SenseChoiceRecord& rule : rules) {
+        switch (rule.condition) {
+        case sense_condition::Capital:
+            if (reading.reserved23 & kCapitalInMidSentence) return &rule;
+            break;
+        case sense_condition::AfterWord:
+            if (!before.empty() && sameIgnoringCase(before, fieldText(rule.argument))) return &rule;
+            break;
+        case sense_condition::Case:
+            if (isNominal(reading) && reading.grammar1 == rule.caseCode) return &rule;
+            break;
+        default: break;
+        }
+    }
+    return nullptr;
+}
+
+void chooseSensesInContext(Engine& engine) {
+    const int words = sentenceLength(engine);
+    for (int position = 0; position < words; ++position) {
+        const int index = chosenIndex(engine, position);
+        if (index < 0) continue;
+        WordAnalysis& r = engine.wordAnalyses[index];
+        useNameForm(engine, r);
+        thousandsAfterNumber(engine, position, r);
+        if (r.partOfSpeech == speech_type::NotFound || r.partOfSpeech == speech_type::Punctuation) continue;
+        const auto rules = rulesOfReading(engine.lexicon, r);
+        if (rules.empty()) continue;
+        const WordAnalysis& previous = position > 0 ? chosenReading(engine, position - 1) : emptyReading();
+        const std::string before = previous.partOfSpeech == speech_type::Preposition ? plainForm(previous) : "";
+        if (const SenseChoiceRecord* rule = senseRuleInContext(rules, r, before))
+            storeEnglish(r, fieldText(rule->sense));
+    }
+}
+
+}  // namespace kavro
