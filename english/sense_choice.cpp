@@ -95,27 +95,63 @@ void storeEnglish(WordAnalysis& r, std::string_view english) {
     copyField(r.english, text);
 }
 
+bool isVowel(char c) {
+    return std::string_view("aeiouyAEIOUY").find(c) != std::string_view::npos;
+}
+
+// A consonantal u between vowels or before a vowel at the start is written v, as English writes
+// Latin names ("Lauinia" is Lavinia, "Dauid" David); an i that opens the word before a vowel is
+// a consonant itself ("Iuuenalis" is Iuvenalis).
+std::string withConsonantV(std::string name) {
+    for (std::size_t i = 0; i + 1 < name.size(); ++i) {
+        if (name[i] != 'u' && name[i] != 'U') continue;
+        const bool afterVowel = i == 0 || (isVowel(name[i - 1]) && !(i == 1 && (name[0] == 'I' || name[0] == 'i')));
+        if (afterVowel && isVowel(name[i + 1])) name[i] = name[i] == 'u' ? 'v' : 'V';
+    }
+    return name;
+}
+
+// The analysed form as the text wrote it: without its full stops, NOT FOUND brackets or "*".
+std::string writtenForm(const WordAnalysis& r) {
+    std::string form = plainForm(r);
+    std::erase_if(form, [](char c) { return c == '[' || c == ']' || c == '*'; });
+    return form;
+}
+
 // A word the name table knows, written with a capital, or a name or unknown word, is written
 // as the English name: a noun of one number, in the case it had (the nominative for a word that
-// had none).
-void useNameForm(Engine& engine, WordAnalysis& r) {
-    if (engine.lexicon.names.empty()) return;
+// had none). A name guessed from its capital and not in the table is written as the text has it
+// (never declined: "Absalom", not "Absalomus").
+void useNameForm(Engine& engine, int position, WordAnalysis& r) {
     const bool capital = (r.reserved23 & kCapitalInMidSentence) != 0;
+    const bool guessed = (r.reserved23 & kGuessedName) != 0;
     const std::string_view english = englishOf(r);
     const bool proper = !english.empty() && english[0] >= 'A' && english[0] <= 'Z';
     const bool notFound = r.partOfSpeech == speech_type::NotFound;
-    if (!capital && !proper && !notFound) return;
-    std::string form = plainForm(r);
+    if (!capital && !proper && !notFound && !guessed) return;
+    // A capitalised interjection of the dictionary that is no exclamation ("Heli" of the
+    // Psalm's cry) stands for the name.
+    const bool nameInterjection =
+        r.partOfSpeech == speech_type::Interjection && proper && formOf(r).size() > 1 &&
+        formOf(r)[0] >= 'A' && formOf(r)[0] <= 'Z' &&
+        position + 1 < sentenceLength(engine) &&
+        chosenReading(engine, position + 1).partOfSpeech != speech_type::Punctuation;
+    std::string form = writtenForm(r);
     if (form.empty()) return;
     if (form[0] >= 'a' && form[0] <= 'z') form[0] = static_cast<char>(form[0] - 'a' + 'A');
-    const std::string_view name = nameFormOf(engine.lexicon, form);
+    std::string name(nameFormOf(engine.lexicon, form));
+    if (name.empty() && ((guessed && r.partOfSpeech == speech_type::Noun) || nameInterjection))
+        name = withConsonantV(form);
     if (name.empty()) return;
     if (!isNominal(r) || r.partOfSpeech == speech_type::Participle) {
         r.grammar1 = case_type::Nominative;
         r.grammar3 = gender_type::Masculine;
     }
+    const bool nameKind = r.partOfSpeech == speech_type::Noun &&
+                          (r.kind2 == noun_kind_type::Proper || r.kind2 == noun_kind_type::Locale ||
+                           r.kind2 == noun_kind_type::Country || r.kind2 == noun_kind_type::Person);
     r.partOfSpeech = speech_type::Noun;
-    r.kind2 = 0;
+    if (!nameKind) r.kind2 = noun_kind_type::Person;   // a name takes no article
     r.grammar2 = number_type::Singular;
     copyField(r.english, name);
 }
@@ -141,6 +177,18 @@ void thousandsAfterNumber(const Engine& engine, int position, WordAnalysis& r) {
     }
 }
 
+// "quibuscum", "quocum", "quacum": the pronoun of qui after its enclitic "cum" (which word
+// analysis puts before it as "with") is "whom", whatever reading of qui was chosen.
+void whomAfterCum(const Engine& engine, int position, WordAnalysis& r) {
+    if (position == 0 || r.partOfSpeech != speech_type::Pronoun || !formOf(r).starts_with("qu.")) return;
+    const WordAnalysis& previous = chosenReading(engine, position - 1);
+    if (previous.partOfSpeech != speech_type::Tackon || formOf(previous) != "cum.") return;
+    copyField(r.english, "whom");
+    r.kind2 = pronoun_kind_type::Relative;
+    r.grammar1 = case_type::Accusative;   // "with" stands before it already
+    r.grammar2 = number_type::Singular;
+}
+
 }  // namespace
 
 const SenseChoiceRecord* senseRuleInContext(std::span<const SenseChoiceRecord> rules,
@@ -149,6 +197,9 @@ const SenseChoiceRecord* senseRuleInContext(std::span<const SenseChoiceRecord> r
         switch (rule.condition) {
         case sense_condition::Capital:
             if (reading.reserved23 & kCapitalInMidSentence) return &rule;
+            break;
+        case sense_condition::LowerCase:
+            if (reading.reserved23 & kWrittenInLowerCase) return &rule;
             break;
         case sense_condition::AfterWord:
             if (!before.empty() && sameIgnoringCase(before, fieldText(rule.argument))) return &rule;
@@ -168,8 +219,9 @@ void chooseSensesInContext(Engine& engine) {
         const int index = chosenIndex(engine, position);
         if (index < 0) continue;
         WordAnalysis& r = engine.wordAnalyses[index];
-        useNameForm(engine, r);
+        useNameForm(engine, position, r);
         thousandsAfterNumber(engine, position, r);
+        whomAfterCum(engine, position, r);
         if (r.partOfSpeech == speech_type::NotFound || r.partOfSpeech == speech_type::Punctuation) continue;
         const auto rules = rulesOfReading(engine.lexicon, r);
         if (rules.empty()) continue;

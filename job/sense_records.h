@@ -15,7 +15,8 @@ inline constexpr std::uint8_t Usual = 0;        // always: the sense the entry u
 inline constexpr std::uint8_t Capital = 1;      // the word is written with a capital in mid-sentence
 inline constexpr std::uint8_t AfterWord = 2;    // the word right before it is `argument` ("in")
 inline constexpr std::uint8_t Case = 3;         // the reading's case is `caseCode`
-inline constexpr std::uint8_t Count = 4;
+inline constexpr std::uint8_t LowerCase = 4;    // the word is written in lower case
+inline constexpr std::uint8_t Count = 5;
 }  // namespace sense_condition
 
 #pragma pack(push, 1)
@@ -41,8 +42,11 @@ static_assert(offsetof(SenseChoiceRecord, argument) == 6);
 static_assert(offsetof(SenseChoiceRecord, sense) == 16);
 static_assert(sizeof(NameRecord) == 48);
 
-// Byte 23 of a reading (WordAnalysis::reserved23): the word was written with a capital and does
-// not open its sentence or a clause after a full stop, colon or the like.
+// Bits of byte 23 of a reading (WordAnalysis::reserved23; bit 0 is a numeral's date mark): the
+// word was written with a capital and does not open its sentence or a clause after a full stop,
+// colon or the like; it was written in lower case; it is a name guessed from its capital.
 inline constexpr std::uint8_t kCapitalInMidSentence = 0x80;
+inline constexpr std::uint8_t kWrittenInLowerCase = 0x40;
+inline constexpr std::uint8_t kGuessedName = 0x20;
 
 }  // namespace kavro

@@ -60,8 +60,8 @@ bool readCondition(std::string_view context, SenseChoiceRecord& rule) {
         rule.condition = sense_condition::Usual;
         return true;
     }
-    if (context == "capital") {
-        rule.condition = sense_condition::Capital;
+    if (context == "capital" || context == "lower") {
+        rule.condition = context == "capital" ? sense_condition::Capital : sense_condition::LowerCase;
         return true;
     }
     if (context.starts_with("after:") && context.size() > 6 && context.size() - 6 < sizeof rule.argument) {

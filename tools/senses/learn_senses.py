@@ -43,6 +43,7 @@ PRIOR_MIN_COUNT = 4        # occurrences that took the winning sense
 PRIOR_MIN_RATIO = 1.3      # ... against the occurrences that took the first sense
 RULE_MIN_COUNT = 4         # occurrences under a context feature that took the rule's sense
 RULE_MIN_SHARE = 0.6       # ... as a share of all occurrences under the feature
+CASE_BONUS = 1.2           # a sense the translation writes with the same capital
 NAME_MIN_COUNT = 2
 NAME_MIN_DICE = 0.4
 
@@ -59,6 +60,10 @@ POS_GROUP = {"NOUN": "N", "PRON": "PRON", "ADJ": "ADJ", "NUM": "NUM", "ADV": "AD
 CODE_GROUP = {1: "N", 2: "PRON", 4: "ADJ", 5: "NUM", 6: "ADV", 7: "V", 8: "V", 9: "V",
               10: "PREP", 11: "CONJ", 12: "INTERJ", 36: "ADJ"}
 CASES = {"NOM", "VOC", "GEN", "LOC", "DAT", "ABL", "ACC"}
+# Entries whose English the translator builds on itself (pronouns, conjunctions, numerals, the
+# verbs of being and going): their first sense stays.
+FIXED_GROUPS = {"PRON", "CONJ", "NUM"}
+FIXED_HEADWORDS = {"sum", "possum", "fio", "eo", "esse"}
 
 
 # ------------------------------------------------------------ English ---
@@ -109,6 +114,14 @@ class English:
 
     def content(self, text):
         return [self.lemma(w) for w in self.words(text) if w.lower() not in ENGLISH_STOP]
+
+    def all_words(self, text):
+        return [self.lemma(w) for w in self.words(text)]
+
+    def sense_words(self, sense):
+        """The words that show a sense in a translation: its content words, or all its words
+        for a sense made only of function words (a preposition's "from", "about")."""
+        return set(self.content(sense)) or set(self.all_words(sense))
 
 
 # -------------------------------------------------------- dictionary ---
@@ -260,6 +273,14 @@ def analyse(kavro, data, lines):
     return segments
 
 
+def mark_lower_case(segments):
+    """The "lower" feature of every word written in lower case."""
+    for tokens in segments:
+        for tok in tokens:
+            if tok.form[:1].islower() and "lower" not in tok.features:
+                tok.features.append("lower")
+
+
 # ------------------------------------------------------------ aligner ---
 def sense_pairs(segments, english_lines, dictionary, english):
     """The Latin units of each segment and the English content words of its translation that
@@ -273,9 +294,9 @@ def sense_pairs(segments, english_lines, dictionary, english):
         for unit in units:
             if unit not in words_of:
                 words_of[unit] = {w for record in dictionary.get(unit, ()) for s in record
-                                  for w in english.content(s)}
+                                  for w in english.sense_words(s)}
             wanted |= words_of[unit]
-        pairs.append((units, [w for w in english.content(line) if w in wanted]))
+        pairs.append((units, [w for w in english.all_words(line) if w in wanted]))
     return pairs
 
 
@@ -304,10 +325,11 @@ def learn_senses(segments, english_lines, dictionary, english, t):
     under = collections.defaultdict(lambda: collections.defaultdict(collections.Counter))
     sense_words = {}
     for tokens, line in zip(segments, english_lines):
-        present = set(english.content(line))
+        present = set(english.all_words(line))
+        written = set(english.words(line))
         for tok in tokens:
             senses = dictionary.get(tok.unit)
-            if not senses:
+            if not senses or tok.unit[1] in FIXED_GROUPS or tok.unit[0] in FIXED_HEADWORDS:
                 continue
             key = tok.unit
             if key not in sense_words:
@@ -316,10 +338,13 @@ def learn_senses(segments, english_lines, dictionary, english, t):
                     for s in record:
                         if s not in flat:
                             flat.append(s)
-                sense_words[key] = [(s, set(english.content(s))) for s in flat]
+                sense_words[key] = [(s, english.sense_words(s)) for s in flat]
             best, best_score = None, 0.0
             for s, words in sense_words[key]:
                 score = max((t.get((key, w), 0.0) for w in words & present), default=0.0)
+                # a sense written as the translation writes it (a capital, "the Lord") goes first
+                if score and any(w in written for w in english.words(s) if w[:1].isupper()):
+                    score *= CASE_BONUS
                 if score > best_score:
                     best, best_score = s, score
             if best is None or best_score < 0.02:
@@ -328,15 +353,17 @@ def learn_senses(segments, english_lines, dictionary, english, t):
             for f in tok.features:
                 under[key][f][best] += 1
     out = []
-    for key in sorted(prior):
+    for key in sorted(k for k in prior if k[0][:1].isalpha()):
         first_senses = [rec[0] for rec in dictionary[key] if rec]
         counts = prior[key]
         winner, won = counts.most_common(1)[0]
-        default = winner
         first_count = max((counts[s] for s in first_senses), default=0)
-        if winner in first_senses or won < PRIOR_MIN_COUNT or won < PRIOR_MIN_RATIO * first_count:
-            default = first_senses[0] if first_senses else winner
+        if winner in first_senses:
+            default = winner
+        elif won < PRIOR_MIN_COUNT or won < PRIOR_MIN_RATIO * first_count:
+            default = max(first_senses, key=lambda s: counts[s]) if first_senses else winner
         else:
+            default = winner
             out.append((key, default, "-", won, sum(counts.values())))
         rules = []
         for feature, c in under[key].items():
@@ -357,7 +384,8 @@ def write_senses(path, rows):
 # by word alignment; rebuild with the command in that script's header. One line a rule:
 # headword, part of speech (N ADJ V ADV PREP PRON NUM CONJ INTERJ), the sense (as the
 # entry's English gives it), the context ("-" the entry's usual sense; "capital" a capital in
-# mid-sentence; "after:in" after that preposition; "case:ABL" in that case), and the evidence:
+# mid-sentence; "lower" written in lower case; "after:in" after that preposition; "case:ABL" in
+# that case), and the evidence:
 # occurrences that took the sense, of the occurrences counted.
 """)
         for (head, group), sense, feature, k, n in rows:
@@ -377,12 +405,18 @@ def similar(a, b):
 def learn_names(segments, english_lines, english, dictionary):
     latin_count, english_count, both = collections.Counter(), collections.Counter(), collections.Counter()
     lower_english = collections.Counter()
+    sense_words = collections.defaultdict(set)   # form -> words of the senses of its readings
+    for tokens in segments:
+        for tok in tokens:
+            if tok.capital and tok.unit and tok.form not in sense_words:
+                sense_words[tok.form] = {w for record in dictionary.get(tok.unit, ()) for s in record
+                                         for w in english.content(s)}
     for tokens, line in zip(segments, english_lines):
         words = english.words(line)
         caps = {w for i, w in enumerate(words) if w[:1].isupper() and w.lower() not in ENGLISH_STOP}
         lower_english.update(w for w in words if w.islower())
         english_count.update(caps)
-        forms = {tok.form for tok in tokens if tok.capital and (tok.proper or tok.unit is None)}
+        forms = {tok.form for tok in tokens if tok.capital}
         latin_count.update(forms)
         for form in forms:
             for w in caps:
@@ -391,10 +425,12 @@ def learn_names(segments, english_lines, english, dictionary):
     for (form, w), k in both.items():
         if k < NAME_MIN_COUNT or lower_english[w.lower()] > english_count[w] // 4:
             continue
+        if english.lemma(w) in sense_words.get(form, ()):
+            continue   # a common word written with a capital ("Angelus": angel), not a name
         dice = 2 * k / (latin_count[form] + english_count[w])
         if dice >= NAME_MIN_DICE and similar(form, w) and dice > best.get(form, (0, ""))[0]:
             best[form] = (dice, w)
-    return sorted((form, w) for form, (dice, w) in best.items() if form != w)
+    return sorted((form, w) for form, (dice, w) in best.items())
 
 
 def write_names(path, names):
@@ -436,11 +472,20 @@ def main():
         segments += got
         english_lines += eng
         print(f"{la}: {len(got)} segments", file=sys.stderr)
+    mark_lower_case(segments)
     if args.cache and not cached:
         with open(args.cache, "wb") as f:
             pickle.dump((segments, english_lines), f)
     pairs = sense_pairs(segments, english_lines, dictionary, english)
-    t = ibm1(pairs)
+    t_cache = args.cache + ".t" if args.cache else None
+    if t_cache and cached and os.path.exists(t_cache):
+        with open(t_cache, "rb") as f:
+            t = pickle.load(f)
+    else:
+        t = ibm1(pairs)
+        if t_cache:
+            with open(t_cache, "wb") as f:
+                pickle.dump(dict(t), f)
     rows = learn_senses(segments, english_lines, dictionary, english, t)
     write_senses(os.path.join(args.out, "senses.txt"), rows)
     names = learn_names(segments, english_lines, english, dictionary)
