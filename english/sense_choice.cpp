@@ -189,10 +189,41 @@ void whomAfterCum(const Engine& engine, int position, WordAnalysis& r) {
     r.grammar2 = number_type::Singular;
 }
 
+// The nearest word before and after `position` that is not punctuation.
+int wordBefore(const Engine& engine, int position) {
+    for (int q = position - 1; q >= 0; --q)
+        if (chosenReading(engine, q).partOfSpeech != speech_type::Punctuation) return q;
+    return -1;
+}
+
+int wordAfter(const Engine& engine, int position) {
+    for (int q = position + 1; q < sentenceLength(engine); ++q)
+        if (chosenReading(engine, q).partOfSpeech != speech_type::Punctuation) return q;
+    return -1;
+}
+
+struct Neighbours {
+    std::string before;
+    bool nameAfter = false;
+    SenseNeighbours view() const { return {before, nameAfter}; }
+};
+
+Neighbours neighboursOf(const Engine& engine, int position) {
+    Neighbours n;
+    if (const int q = wordBefore(engine, position); q >= 0) {
+        n.before = plainForm(chosenReading(engine, q));
+        for (char& c : n.before) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    if (const int q = wordAfter(engine, position); q >= 0)
+        n.nameAfter = (chosenReading(engine, q).reserved23 & kCapitalInMidSentence) != 0;
+    return n;
+}
+
 }  // namespace
 
 const SenseChoiceRecord* senseRuleInContext(std::span<const SenseChoiceRecord> rules,
-                                            const WordAnalysis& reading, std::string_view before) {
+                                            const WordAnalysis& reading, const SenseNeighbours& around) {
+    const std::string_view before = around.before;
     for (const SenseChoiceRecord& rule : rules) {
         switch (rule.condition) {
         case sense_condition::Capital:
@@ -200,6 +231,9 @@ const SenseChoiceRecord* senseRuleInContext(std::span<const SenseChoiceRecord> r
             break;
         case sense_condition::LowerCase:
             if (reading.reserved23 & kWrittenInLowerCase) return &rule;
+            break;
+        case sense_condition::BeforeName:
+            if (around.nameAfter) return &rule;
             break;
         case sense_condition::AfterWord:
             if (!before.empty() && sameIgnoringCase(before, fieldText(rule.argument))) return &rule;
@@ -225,9 +259,7 @@ void chooseSensesInContext(Engine& engine) {
         if (r.partOfSpeech == speech_type::NotFound || r.partOfSpeech == speech_type::Punctuation) continue;
         const auto rules = rulesOfReading(engine.lexicon, r);
         if (rules.empty()) continue;
-        const WordAnalysis& previous = position > 0 ? chosenReading(engine, position - 1) : emptyReading();
-        const std::string before = previous.partOfSpeech == speech_type::Preposition ? plainForm(previous) : "";
-        if (const SenseChoiceRecord* rule = senseRuleInContext(rules, r, before))
+        if (const SenseChoiceRecord* rule = senseRuleInContext(rules, r, neighboursOf(engine, position).view()))
             storeEnglish(r, fieldText(rule->sense));
     }
 }

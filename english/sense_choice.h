@@ -14,10 +14,16 @@ namespace kavro {
 struct Engine;
 struct WordAnalysis;
 
-// The rule of `rules` that holds for `reading` (null when none does): `before` is the analysed
-// form of the word right before it, without its full stops, empty at the start.
+// What a sense rule reads around a word: the analysed form of the word right before it without
+// its full stops (empty at the start), and whether the word after it is a name.
+struct SenseNeighbours {
+    std::string_view before;
+    bool nameAfter = false;
+};
+
+// The rule of `rules` that holds for `reading` (null when none does).
 const SenseChoiceRecord* senseRuleInContext(std::span<const SenseChoiceRecord> rules,
-                                            const WordAnalysis& reading, std::string_view before);
+                                            const WordAnalysis& reading, const SenseNeighbours& around);
 
 // Rewrites the English of the chosen readings of the sentence by their context and the name
 // table; run after the choice of readings and before the English is assembled.

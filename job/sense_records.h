@@ -16,7 +16,8 @@ inline constexpr std::uint8_t Capital = 1;      // the word is written with a ca
 inline constexpr std::uint8_t AfterWord = 2;    // the word right before it is `argument` ("in")
 inline constexpr std::uint8_t Case = 3;         // the reading's case is `caseCode`
 inline constexpr std::uint8_t LowerCase = 4;    // the word is written in lower case
-inline constexpr std::uint8_t Count = 5;
+inline constexpr std::uint8_t BeforeName = 5;   // the word after it is a name
+inline constexpr std::uint8_t Count = 6;
 }  // namespace sense_condition
 
 #pragma pack(push, 1)

@@ -8,6 +8,58 @@
 
 namespace kavro {
 
+namespace {
+
+std::vector<std::string> wordsOf(std::string_view text) {
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while ((at = text.find_first_not_of(' ', at)) != std::string_view::npos) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        words.emplace_back(text.substr(at, end - at));
+        at = end;
+    }
+    return words;
+}
+
+std::string joined(const std::vector<std::string>& words, std::size_t from, std::size_t to) {
+    std::string text;
+    for (std::size_t i = from; i < to; ++i) text += (text.empty() ? "" : " ") + words[i];
+    return text;
+}
+
+// The alternatives of a piece written with "/": its first alternative as it stands, then each
+// alternative as a sense of its own. Single words share the last alternative's rest ("take/carry
+// away": "take away", "carry away"); words after a phrase share its start ("be master/despot":
+// "be despot"); otherwise each stands alone ("large/great/big").
+std::vector<std::string> alternativesOf(std::string_view piece) {
+    std::vector<std::vector<std::string>> parts;
+    std::size_t start = 0;
+    while (start <= piece.size()) {
+        const std::size_t slash = std::min(piece.find('/', start), piece.size());
+        auto words = wordsOf(piece.substr(start, slash - start));
+        if (!words.empty()) parts.push_back(std::move(words));
+        start = slash + 1;
+    }
+    std::vector<std::string> out;
+    if (parts.empty()) return out;
+    out.push_back(joined(parts[0], 0, parts[0].size()));
+    const std::size_t n = parts.size();
+    bool singlesBefore = true, singlesAfter = true;
+    for (std::size_t i = 0; i + 1 < n; ++i) singlesBefore &= parts[i].size() == 1;
+    for (std::size_t i = 1; i < n; ++i) singlesAfter &= parts[i].size() == 1;
+    for (std::size_t i = 0; i < n; ++i) {
+        std::string alternative = joined(parts[i], 0, parts[i].size());
+        if (singlesBefore && parts[n - 1].size() > 1 && i + 1 < n)
+            alternative += " " + joined(parts[n - 1], 1, parts[n - 1].size());
+        else if (singlesAfter && parts[0].size() > 1 && i > 0)
+            alternative = joined(parts[0], 0, parts[0].size() - 1) + " " + alternative;
+        out.push_back(std::move(alternative));
+    }
+    return out;
+}
+
+}  // namespace
+
 std::vector<std::string> meaningSenses(std::string_view meaning) {
     std::vector<std::string> senses;
     while (!meaning.empty() && (meaning.front() == '~' || meaning.front() == ' '))
@@ -16,11 +68,11 @@ std::vector<std::string> meaningSenses(std::string_view meaning) {
     while (start <= meaning.size()) {
         std::size_t end = meaning.find_first_of(",;", start);
         if (end == std::string_view::npos) end = meaning.size();
-        std::string_view piece = meaning.substr(start, end - start);
-        piece = piece.substr(0, piece.find('/'));
-        std::string sense(piece);
-        keepFirstSense(sense);   // trims and keeps the first of two words joined by "or"
-        if (!sense.empty()) senses.push_back(std::move(sense));
+        for (std::string sense : alternativesOf(meaning.substr(start, end - start))) {
+            keepFirstSense(sense);   // trims and keeps the first of two words joined by "or"
+            if (!sense.empty() && std::find(senses.begin(), senses.end(), sense) == senses.end())
+                senses.push_back(std::move(sense));
+        }
         start = end + 1;
     }
     return senses;

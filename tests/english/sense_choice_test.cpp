@@ -14,12 +14,20 @@
 namespace kavro {
 namespace {
 
-TEST(MeaningSenses, SplitAtCommasAndSemicolonsCutAtTheSlash) {
+TEST(MeaningSenses, SplitAtCommasSemicolonsAndSlashes) {
     using Senses = std::vector<std::string>;
     EXPECT_EQ(meaningSenses("owner, lord, master; the Lord; title for ecclesiastics/gentlemen;"),
-              (Senses{"owner", "lord", "master", "the Lord", "title for ecclesiastics"}));
+              (Senses{"owner", "lord", "master", "the Lord", "title for ecclesiastics",
+                      "title for gentlemen"}));
     EXPECT_EQ(meaningSenses("~run or hasten back;  return ; ;"), (Senses{"run back", "return"}));
-    EXPECT_EQ(meaningSenses("be master/despot/in control, rule over"), (Senses{"be master", "rule over"}));
+    EXPECT_EQ(meaningSenses("large/great/big; much"), (Senses{"large", "great", "big", "much"}));
+    EXPECT_EQ(meaningSenses("take/carry away; remove"),
+              (Senses{"take", "take away", "carry away", "remove"}))
+        << "the first alternative stays as the first sense always was";
+    EXPECT_EQ(meaningSenses("be master/despot/in control, rule over"),
+              (Senses{"be master", "despot", "in control", "rule over"}));
+    EXPECT_EQ(meaningSenses("be master/despot"), (Senses{"be master", "be despot"}));
+    EXPECT_EQ(meaningSenses("a//b /; /"), (Senses{"a", "b"}));
     EXPECT_TRUE(meaningSenses("").empty());
     EXPECT_TRUE(meaningSenses(" ; , ;").empty());
 }
@@ -75,20 +83,25 @@ TEST(SenseInContext, TheFirstRuleWhoseContextHoldsWins) {
         rule(1, sense_condition::Usual, "earth"),
         rule(1, sense_condition::Capital, "the Lord"),
         rule(1, sense_condition::AfterWord, "land", "in"),
-        rule(1, sense_condition::Case, "ground", "", case_type::Ablative)};
+        rule(1, sense_condition::BeforeName, "country"),
+        rule(1, sense_condition::Case, "ground", "", case_type::Ablative),
+        rule(1, sense_condition::LowerCase, "soil")};
     WordAnalysis r = blankAnalysis();
     r.partOfSpeech = speech_type::Noun;
     r.grammar1 = case_type::Accusative;
-    EXPECT_EQ(senseRuleInContext(rules, r, ""), nullptr) << "the usual sense is not a context rule";
-    EXPECT_EQ(fieldText(senseRuleInContext(rules, r, "In")->sense), "land") << "letter case aside";
-    EXPECT_EQ(senseRuleInContext(rules, r, "ad"), nullptr);
+    EXPECT_EQ(senseRuleInContext(rules, r, {}), nullptr) << "the usual sense is not a context rule";
+    EXPECT_EQ(fieldText(senseRuleInContext(rules, r, {"In"})->sense), "land") << "letter case aside";
+    EXPECT_EQ(senseRuleInContext(rules, r, {"ad"}), nullptr);
+    EXPECT_EQ(fieldText(senseRuleInContext(rules, r, {"ad", true})->sense), "country");
     r.grammar1 = case_type::Ablative;
-    EXPECT_EQ(fieldText(senseRuleInContext(rules, r, "ad")->sense), "ground");
+    EXPECT_EQ(fieldText(senseRuleInContext(rules, r, {"ad"})->sense), "ground");
     r.reserved23 |= kCapitalInMidSentence;
-    EXPECT_EQ(fieldText(senseRuleInContext(rules, r, "in")->sense), "the Lord");
+    EXPECT_EQ(fieldText(senseRuleInContext(rules, r, {"in"})->sense), "the Lord");
     r.partOfSpeech = speech_type::Verb;
+    r.reserved23 = kWrittenInLowerCase;
+    EXPECT_EQ(fieldText(senseRuleInContext(rules, r, {})->sense), "soil") << "a verb has no case";
     r.reserved23 = 0;
-    EXPECT_EQ(senseRuleInContext(rules, r, ""), nullptr) << "a verb has no case";
+    EXPECT_EQ(senseRuleInContext(rules, r, {}), nullptr);
 }
 
 }  // namespace

@@ -60,8 +60,10 @@ bool readCondition(std::string_view context, SenseChoiceRecord& rule) {
         rule.condition = sense_condition::Usual;
         return true;
     }
-    if (context == "capital" || context == "lower") {
-        rule.condition = context == "capital" ? sense_condition::Capital : sense_condition::LowerCase;
+    if (context == "capital" || context == "lower" || context == "before:name") {
+        rule.condition = context == "capital"  ? sense_condition::Capital
+                         : context == "lower" ? sense_condition::LowerCase
+                                              : sense_condition::BeforeName;
         return true;
     }
     if (context.starts_with("after:") && context.size() > 6 && context.size() - 6 < sizeof rule.argument) {

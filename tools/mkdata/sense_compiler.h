@@ -17,7 +17,7 @@ struct CompiledSenses {
 };
 
 // Lines: headword, part of speech (N ADJ V ADV PREP PRON NUM CONJ INTERJ), sense, context
-// ("-", "capital", "lower", "after:WORD", "case:ABL"), and two counts of evidence. A line applies to
+// ("-", "capital", "lower", "after:WORD", "before:name", "case:ABL"), and two counts of evidence. A line applies to
 // every entry with that headword (j and v read as i and u) and part of speech whose English
 // holds the sense. Throws DataError on a line that cannot be read.
 CompiledSenses compileSenses(const std::vector<SourceLine>& lines, const std::vector<StemRecord>& stems,

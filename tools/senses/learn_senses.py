@@ -34,14 +34,17 @@ import tempfile
 # The sets: Latin and English files under the corpus folder.
 SETS = [("parallel/train.la.txt", "parallel/train.en.txt"),
         ("classical/dev.la.txt", "classical/dev.en.txt")]
+# How much one segment of each set counts in the sense counts: the classical sections are few
+# beside the verses, and classical prose uses many words otherwise than the Bible does.
+SET_WEIGHTS = [1, 4]
 MARKER = "Zzqx"            # a segment boundary, analysed as a sentence of its own
 OWN_TABLES = ("senses.dat", "names.dat")
 EM_ROUNDS = 4
 
 # Sense choice thresholds: the evidence a sense other than the first needs.
-PRIOR_MIN_COUNT = 4        # occurrences that took the winning sense
+PRIOR_MIN_COUNT = 8        # occurrences that took the winning sense
 PRIOR_MIN_RATIO = 1.3      # ... against the occurrences that took the first sense
-RULE_MIN_COUNT = 4         # occurrences under a context feature that took the rule's sense
+RULE_MIN_COUNT = 6         # occurrences under a context feature that took the rule's sense
 RULE_MIN_SHARE = 0.6       # ... as a share of all occurrences under the feature
 CASE_BONUS = 1.2           # a sense the translation writes with the same capital
 NAME_MIN_COUNT = 2
@@ -63,7 +66,12 @@ CASES = {"NOM", "VOC", "GEN", "LOC", "DAT", "ABL", "ACC"}
 # Entries whose English the translator builds on itself (pronouns, conjunctions, numerals, the
 # verbs of being and going): their first sense stays.
 FIXED_GROUPS = {"PRON", "CONJ", "NUM"}
-FIXED_HEADWORDS = {"sum", "possum", "fio", "eo", "esse"}
+FIXED_HEADWORDS = {"sum", "possum", "fio", "eo", "esse",
+                   # the possessives, whose English the clause's subject settles ("his\their")
+                   "meus", "tuus", "suus", "noster", "uester", "uoster",
+                   # negations and particles the verb phrase and the clauses read
+                   "non", "ne", "haud", "nec", "neque", "quam", "ut", "uti", "cum", "dum", "si",
+                   "nisi", "an", "num", "quod", "quia"}
 
 
 # ------------------------------------------------------------ English ---
@@ -165,15 +173,37 @@ def first_alternative(sense):
     return sense
 
 
+def alternatives(piece):
+    """A piece written with "/" as morph/meaning_senses.cpp reads it: the first alternative as
+    it stands, then every alternative as a sense of its own (sharing the last one's rest, or the
+    first one's start)."""
+    parts = [p.split() for p in piece.split("/")]
+    parts = [p for p in parts if p]
+    if not parts:
+        return []
+    out = [" ".join(parts[0])]
+    n = len(parts)
+    singles_before = all(len(p) == 1 for p in parts[:-1])
+    singles_after = all(len(p) == 1 for p in parts[1:])
+    for i, p in enumerate(parts):
+        alt = " ".join(p)
+        if singles_before and len(parts[-1]) > 1 and i + 1 < n:
+            alt += " " + " ".join(parts[-1][1:])
+        elif singles_after and len(parts[0]) > 1 and i > 0:
+            alt = " ".join(parts[0][:-1]) + " " + alt
+        out.append(alt)
+    return out
+
+
 def meaning_senses(meaning):
-    """The senses of a dictionary meaning as the translator splits it (english/sense_split)."""
-    meaning = drop_remarks(clean_area_tags(meaning))
+    """The senses of a dictionary meaning as the translator splits it (morph/meaning_senses)."""
+    meaning = drop_remarks(clean_area_tags(meaning)).lstrip("~ ")
     senses = []
     for piece in re.split(r"[,;]", meaning):
-        piece = " ".join(piece.split("/")[0].split())
-        piece = first_alternative(piece.lstrip("~ "))
-        if piece:
-            senses.append(piece)
+        for sense in alternatives(piece):
+            sense = first_alternative(" ".join(sense.split()))
+            if sense and sense not in senses:
+                senses.append(sense)
     return senses
 
 
@@ -273,12 +303,19 @@ def analyse(kavro, data, lines):
     return segments
 
 
-def mark_lower_case(segments):
-    """The "lower" feature of every word written in lower case."""
+def mark_context(segments):
+    """The context features that need the words around: "lower" for a word written in lower
+    case, "after:WORD" for the word before it (any word, in lower case), "before:name" when the
+    word after it is a capitalised word in mid-sentence."""
     for tokens in segments:
-        for tok in tokens:
-            if tok.form[:1].islower() and "lower" not in tok.features:
+        for i, tok in enumerate(tokens):
+            tok.features = [f for f in tok.features if not f.startswith(("after:", "before:", "lower"))]
+            if tok.form[:1].islower():
                 tok.features.append("lower")
+            if i > 0:
+                tok.features.append("after:" + tokens[i - 1].form.lower())
+            if i + 1 < len(tokens) and tokens[i + 1].capital:
+                tok.features.append("before:name")
 
 
 # ------------------------------------------------------------ aligner ---
@@ -320,11 +357,11 @@ def ibm1(pairs, rounds=EM_ROUNDS):
 
 
 # ------------------------------------------------------------- senses ---
-def learn_senses(segments, english_lines, dictionary, english, t):
+def learn_senses(segments, english_lines, weights, dictionary, english, t):
     prior = collections.defaultdict(collections.Counter)
     under = collections.defaultdict(lambda: collections.defaultdict(collections.Counter))
     sense_words = {}
-    for tokens, line in zip(segments, english_lines):
+    for tokens, line, weight in zip(segments, english_lines, weights):
         present = set(english.all_words(line))
         written = set(english.words(line))
         for tok in tokens:
@@ -349,9 +386,9 @@ def learn_senses(segments, english_lines, dictionary, english, t):
                     best, best_score = s, score
             if best is None or best_score < 0.02:
                 continue
-            prior[key][best] += 1
+            prior[key][best] += weight
             for f in tok.features:
-                under[key][f][best] += 1
+                under[key][f][best] += weight
     out = []
     for key in sorted(k for k in prior if k[0][:1].isalpha()):
         first_senses = [rec[0] for rec in dictionary[key] if rec]
@@ -377,6 +414,13 @@ def learn_senses(segments, english_lines, dictionary, english, t):
     return out
 
 
+def fits_table(sense, feature):
+    """Whether senses.dat can hold the rule: a sense of at most 47 characters, a word before of
+    at most 9 (the record's fields)."""
+    return len(sense.encode("cp1252", "replace")) <= 47 and \
+        not (feature.startswith("after:") and len(feature) - 6 > 9)
+
+
 def write_senses(path, rows):
     with open(path, "w", encoding="utf-8") as f:
         f.write("""# Senses of dictionary entries as English translations render them: learned by
@@ -384,12 +428,13 @@ def write_senses(path, rows):
 # by word alignment; rebuild with the command in that script's header. One line a rule:
 # headword, part of speech (N ADJ V ADV PREP PRON NUM CONJ INTERJ), the sense (as the
 # entry's English gives it), the context ("-" the entry's usual sense; "capital" a capital in
-# mid-sentence; "lower" written in lower case; "after:in" after that preposition; "case:ABL" in
-# that case), and the evidence:
+# mid-sentence; "lower" written in lower case; "after:in" after that word; "before:name" before
+# a capitalised word; "case:ABL" in that case), and the evidence:
 # occurrences that took the sense, of the occurrences counted.
 """)
         for (head, group), sense, feature, k, n in rows:
-            f.write(f"{head}\t{group}\t{sense}\t{feature}\t{k}\t{n}\n")
+            if fits_table(sense, feature):
+                f.write(f"{head}\t{group}\t{sense}\t{feature}\t{k}\t{n}\n")
 
 
 # -------------------------------------------------------------- names ---
@@ -472,7 +517,7 @@ def main():
         segments += got
         english_lines += eng
         print(f"{la}: {len(got)} segments", file=sys.stderr)
-    mark_lower_case(segments)
+    mark_context(segments)
     if args.cache and not cached:
         with open(args.cache, "wb") as f:
             pickle.dump((segments, english_lines), f)
@@ -486,7 +531,11 @@ def main():
         if t_cache:
             with open(t_cache, "wb") as f:
                 pickle.dump(dict(t), f)
-    rows = learn_senses(segments, english_lines, dictionary, english, t)
+    weights = []
+    for (la, en), weight in zip(SETS, SET_WEIGHTS):
+        with open(os.path.join(args.corpus, la), encoding="utf-8") as f:
+            weights += [weight] * sum(1 for _ in f)
+    rows = learn_senses(segments, english_lines, weights, dictionary, english, t)
     write_senses(os.path.join(args.out, "senses.txt"), rows)
     names = learn_names(segments, english_lines, english, dictionary)
     write_names(os.path.join(args.out, "names.txt"), names)
