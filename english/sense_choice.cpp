@@ -95,6 +95,16 @@ void storeEnglish(WordAnalysis& r, std::string_view english) {
     copyField(r.english, text);
 }
 
+// A name of a people whose English is a plural already ("Germans", "Gauls") takes no further
+// plural ending: "the Germans", not "the Germanses".
+void keepPluralName(WordAnalysis& r) {
+    const std::string_view english = englishOf(r);
+    const bool proper = !english.empty() && english[0] >= 'A' && english[0] <= 'Z';
+    if (proper && r.partOfSpeech == speech_type::Noun && r.grammar2 == number_type::Plural &&
+        english.ends_with('s'))
+        r.grammar4 = 1;   // a noun of one number: no plural marker
+}
+
 bool isVowel(char c) {
     return std::string_view("aeiouyAEIOUY").find(c) != std::string_view::npos;
 }
@@ -142,7 +152,10 @@ void useNameForm(Engine& engine, int position, WordAnalysis& r) {
     std::string name(nameFormOf(engine.lexicon, form));
     if (name.empty() && ((guessed && r.partOfSpeech == speech_type::Noun) || nameInterjection))
         name = withConsonantV(form);
-    if (name.empty()) return;
+    if (name.empty()) {
+        keepPluralName(r);
+        return;
+    }
     if (!isNominal(r) || r.partOfSpeech == speech_type::Participle) {
         r.grammar1 = case_type::Nominative;
         r.grammar3 = gender_type::Masculine;

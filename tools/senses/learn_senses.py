@@ -439,12 +439,23 @@ def write_senses(path, rows):
 
 # -------------------------------------------------------------- names ---
 def similar(a, b):
-    a, b = fold(a.lower()), fold(b.lower())
-    if not a or not b or a[0] != b[0] and not (a[0] in "ih" or b[0] in "jyh"):
+    """Whether a Latin and an English name look alike: the same first letter (i, j and y, u and
+    v, c and k alike), or the one without the other's initial h; and enough letter pairs shared."""
+    def norm(x):
+        return fold(x.lower()).translate(str.maketrans("jyk", "iic"))
+    a, b = norm(a), norm(b)
+    if not a or not b:
         return False
+    if a[0] != b[0]:
+        if a[0] == "h" and a[1:2] == b[:1]:
+            a = a[1:]
+        elif b[0] == "h" and b[1:2] == a[:1]:
+            b = b[1:]
+        else:
+            return False
     grams = lambda s: {s[i:i + 2] for i in range(len(s) - 1)}
     ga, gb = grams(a), grams(b)
-    return bool(ga and gb) and 2 * len(ga & gb) / (len(ga) + len(gb)) >= 0.3
+    return bool(ga and gb) and 2 * len(ga & gb) / (len(ga) + len(gb)) >= 0.4
 
 
 def learn_names(segments, english_lines, english, dictionary):
@@ -455,7 +466,7 @@ def learn_names(segments, english_lines, english, dictionary):
         for tok in tokens:
             if tok.capital and tok.unit and tok.form not in sense_words:
                 sense_words[tok.form] = {w for record in dictionary.get(tok.unit, ()) for s in record
-                                         for w in english.content(s)}
+                                         if s[:1].islower() for w in english.content(s)}
     for tokens, line in zip(segments, english_lines):
         words = english.words(line)
         caps = {w for i, w in enumerate(words) if w[:1].isupper() and w.lower() not in ENGLISH_STOP}
