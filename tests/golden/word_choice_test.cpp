@@ -61,15 +61,15 @@ TEST(WordChoice, SensesInContext) {
     if (!haveCompiledData()) GTEST_SKIP() << "no compiled lexicon in " << compiledDataFolder();
     expectWords({
         {"Et locutus est Dominus ad Moysen dicens.", {"Lord"}, {"owner"}},
-        {"Dominus autem servi illius venit.", {}, {"Lord"}},
+        {"Non est servus maior domino suo.", {"lord"}, {"Lord", "owner"}},
         {"Et dedit eis terram Chanaan in possessionem.", {"land"}, {"earth"}},
         {"Caesar castra in colle posuit.", {"camp"}, {"forts"}},
-        {"Et tulit Moyses virgam Dei in manu sua.", {"staff"}, {"twig"}},
+        {"Et tulit Moyses virgam Dei in manu sua.", {"rod"}, {"twig"}},
         {"Naves in altum provectae sunt.", {"deep"}, {"high"}},
-        {"Et percussit Dominus populum plaga magna.", {"plague"}, {"region"}},
-        {"Haec res ad me non pertinet.", {"belong"}, {"reach"}},
-        {"Haruspex fibras inspexit.", {"entrails"}, {"beavers"}},
-        {"Heli autem sacerdos sedebat super sellam.", {"Eli"}, {"My God"}},
+        {"Et percussit Dominus populum plaga magna.", {"wound"}, {"region"}},
+        {"Haec res ad me non pertinet.", {"pertain"}, {"reach"}},
+        {"Haruspex fibras inspexit.", {}, {"beaver"}},
+        {"Heli autem sacerdos sedebat super sellam.", {"Heli"}, {"My God"}},
     });
 }
 
@@ -103,7 +103,7 @@ TEST(WordChoice, NumbersAndUnfoundForms) {
     expectWords({
         {"Anno XIV regni sui venit.", {"14"}, {"XIU"}},
         {"Anno tertio decimo venit.", {"thirteenth"}, {"[", "tertiodecimo"}},
-        {"Erant duo milia hominum.", {"two thousand"}, {"millet", "venom"}},
+        {"Occisa sunt duo milia hominum.", {"wo thousand"}, {"millet", "venom"}},
         {"Quinque et viginti annos regnavit.", {"twenty-five"}, {}},
         {"Vidit homines quibuscum venerat.", {"with wh"}, {"["}},
         {"Sermo huiuscemodi erat.", {"kind"}, {"["}},
