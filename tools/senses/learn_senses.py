@@ -71,7 +71,9 @@ FIXED_HEADWORDS = {"sum", "possum", "fio", "eo", "esse",
                    "meus", "tuus", "suus", "noster", "uester", "uoster",
                    # negations and particles the verb phrase and the clauses read
                    "non", "ne", "haud", "nec", "neque", "quam", "ut", "uti", "cum", "dum", "si",
-                   "nisi", "an", "num", "quod", "quia"}
+                   "nisi", "an", "num", "quod", "quia",
+                   # the special senses' own rules (english/special_senses) read the first sense
+                   "plaga", "saltus", "lustrum", "contentus", "pila"}
 
 
 # ------------------------------------------------------------ English ---
