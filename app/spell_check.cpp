@@ -51,9 +51,15 @@ bool recognisedByAnalysis(Engine& engine, std::string_view form) {
     return engine.lastWordResult != 0;
 }
 
-bool isRecognised(Engine& engine, std::string_view written) {
+// A capitalised word of two letters or more, which a text may use as a name.
+bool mayBeName(std::string_view form) {
+    return form.size() >= 2 && form[0] >= 'A' && form[0] <= 'Z';
+}
+
+bool isRecognised(Engine& engine, std::string_view written, SpellNames names) {
     const std::string form = spellCheckForm(written);
-    return worthAnalysing(form) && recognisedByAnalysis(engine, form);
+    if (!worthAnalysing(form)) return false;
+    return recognisedByAnalysis(engine, form) || (names == SpellNames::Expected && mayBeName(form));
 }
 
 // A word in fails.txt: the rich-text marks \ { } escaped, bytes above 127 as \'hh so that the
@@ -81,7 +87,8 @@ void appendCheckedWord(std::string& out, std::string_view word, bool recognised)
 }
 
 // One line of the text: every word checked, written to the rich text in its group.
-void checkLine(Engine& engine, std::string_view written, int lineNumber, SpellCheckResult& result) {
+void checkLine(Engine& engine, std::string_view written, int lineNumber, SpellNames names,
+               SpellCheckResult& result) {
     std::string line(written);
     for (char& ch : line) ch = plainCharacter(ch);
     result.failsText += '{';
@@ -89,7 +96,7 @@ void checkLine(Engine& engine, std::string_view written, int lineNumber, SpellCh
     while (at != std::string::npos) {
         const std::size_t end = std::min(line.find_first_of(kWordSeparators, at), line.size());
         const std::string_view word = std::string_view(line).substr(at, end - at);
-        const bool recognised = isRecognised(engine, word);
+        const bool recognised = isRecognised(engine, word, names);
         appendCheckedWord(result.failsText, word, recognised);
         if (!recognised)
             result.unrecognised.push_back(
@@ -108,12 +115,12 @@ void resetAnalysisState(Engine& engine) {
     engine.analysisCount = 0;
 }
 
-void checkLines(Engine& engine, std::string_view text, SpellCheckResult& result) {
+void checkLines(Engine& engine, std::string_view text, SpellNames names, SpellCheckResult& result) {
     int lineNumber = 1;
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
-        checkLine(engine, text.substr(start, end - start), lineNumber++, result);
+        checkLine(engine, text.substr(start, end - start), lineNumber++, names, result);
         start = end + 1;
     }
 }
@@ -130,7 +137,7 @@ std::string spellCheckForm(std::string_view written) {
     return form;
 }
 
-SpellCheckResult spellCheckText(Engine& engine, std::string_view text) {
+SpellCheckResult spellCheckText(Engine& engine, std::string_view text, SpellNames names) {
     const bool sentenceMode = engine.options.sentenceMode;
     engine.options.sentenceMode = true;
     engine.spellCheckRunning = true;
@@ -141,7 +148,7 @@ SpellCheckResult spellCheckText(Engine& engine, std::string_view text) {
     SpellCheckResult result;
     result.checkedText.assign(text);
     result.failsText.assign(kRichTextHeader);
-    checkLines(engine, text, result);
+    checkLines(engine, text, names, result);
     result.failsText += kRichLineEnd;
 
     engine.options.sentenceMode = sentenceMode;

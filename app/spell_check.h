@@ -44,7 +44,11 @@ std::string spellCheckForm(std::string_view written);
 // Checks every word of `text` (the engine's 8-bit text) with the engine's word analysis, in
 // sentence mode and with the spell-check flag set for the duration. The caller keeps the log
 // closed: word analysis would write its listing of every word there.
-SpellCheckResult spellCheckText(Engine& engine, std::string_view text);
+// With SpellNames::Expected a capitalised word that no reading explains counts as a name (as
+// it would in mid-sentence); otherwise it is unrecognised.
+enum class SpellNames { Unknown, Expected };
+SpellCheckResult spellCheckText(Engine& engine, std::string_view text,
+                                SpellNames names = SpellNames::Unknown);
 
 // Puts `failsText` in place of fails.txt in the engine's program folder, whole or not at all;
 // false with the reason in `problem`.

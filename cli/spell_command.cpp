@@ -34,6 +34,7 @@ struct SpellFlags {
     std::string data;
     bool rtf = false;
     bool noWait = false;
+    bool names = false;
 };
 
 std::string displayName(const std::string& input) { return input == "-" ? "<stdin>" : input; }
@@ -80,7 +81,7 @@ int runSpell(const SpellFlags& flags) {
     loadLexicon(lexicon, *engine, dataFolder(flags.data));
     applyMenuRules(options);
 
-    const SpellCheckResult result = spellCheckText(*engine, text);
+    const SpellCheckResult result = spellCheckText(*engine, text, flags.names ? SpellNames::Expected : SpellNames::Unknown);
     if (flags.rtf) storeFailsFile(*engine, result);
     else printUnrecognised(displayName(flags.input), result);
     storeWorkFile(engine->file("parser.txt"), kSpellCheckDone, "cannot be written");
@@ -103,7 +104,8 @@ void addSpellCommand(CLI::App& app) {
     cmd->footer(
         "Every word (split at spaces, tabs and line ends; j and v read as i and u; marks at its "
         "end and one at its start left out) is analysed on its own; a word starting with a digit "
-        "or made only of marks is unrecognised. Each unrecognised word is printed as "
+        "or made only of marks is unrecognised, and so is a capitalised word that only a name "
+        "would explain, unless --names says that names are expected. Each unrecognised word is printed as "
         "FILE:LINE:COL: word (UTF-8; stdin shows as <stdin>). With --rtf the words are instead "
         "underlined in fails.txt, a rich-text copy of the text written in the program folder. "
         "Files of 199985 bytes or more are refused. The options come from UserSettings.txt in the "
@@ -116,6 +118,9 @@ void addSpellCommand(CLI::App& app) {
     cmd->add_flag("--rtf", flags->rtf,
                   "Write fails.txt (rich text, unrecognised words underlined) in the program folder "
                   "instead of listing the words");
+    cmd->add_flag("--names", flags->names,
+                  "Names are expected: a capitalised word that no dictionary reading explains is "
+                  "taken as a name, not listed");
     cmd->callback([flags] { runSpellCommand(*flags); });
 }
 

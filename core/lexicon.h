@@ -12,6 +12,7 @@
 
 #include "core/high_speed_hash.h"
 #include "core/lexicon_records.h"
+#include "core/sense_records.h"
 
 namespace kavro {
 
@@ -73,6 +74,10 @@ struct Lexicon {
     RawTable uniques;           // uniques.dat
     // uniqueheads.dat; empty when absent (the irregular forms then cite themselves)
     std::vector<UniqueHeadwordRecord> uniqueHeadwords;
+    // senses.dat and names.dat: the learned senses of dictionary entries (sorted by meaning
+    // record) and the English forms of proper names (sorted by form); empty when absent.
+    std::vector<SenseChoiceRecord> senseChoices;
+    std::vector<NameRecord> names;
     RawTable phonetics;         // phoneticuk.dat; empty when unavailable (coded search then)
     HighSpeedHash hash;         // fixedhashfile.dat and its index of forms (empty when off)
 };

@@ -1,6 +1,6 @@
 // Numbers written in several Latin words read as English writes them: "centum viginti septem"
 // -> "one hundred and twenty-seven", "nongenti triginta" -> "nine hundred and thirty", "viginti
-// duo millia" -> "twenty-two thousand".
+// duo millia" -> "twenty-two thousand", "quinque et viginti" -> "twenty-five".
 #include <algorithm>
 #include <array>
 #include <string>
@@ -48,6 +48,21 @@ std::string bareNumber(std::string text) {
     return text;
 }
 
+// "quinque et viginti" -> "twenty-five": a unit, "and", then a number of tens.
+bool joinUnitAndTens(PolishSentence& s, int p, std::string_view unit) {
+    if (p + 2 >= s.size() || !listed(kUnits, unit) || s.text(p + 1) != "and" ||
+        !isCardinal(s.reading(p + 2)) || s.isUserPhrase(p + 2))
+        return false;
+    const std::string tens = bareNumber(s.text(p + 2));
+    if (!listed(kTens, tens)) return false;
+    std::string text = s.text(p);
+    text.replace(text.size() - unit.size(), std::string::npos, tens + "-" + std::string(unit));
+    s.setText(p, text);
+    s.setText(p + 1, "");
+    s.setText(p + 2, "");
+    return true;
+}
+
 }  // namespace
 
 void joinCompoundNumbers(PolishSentence& s) {
@@ -56,6 +71,7 @@ void joinCompoundNumbers(PolishSentence& s) {
         const std::string text = s.text(p);
         const std::string next = bareNumber(s.text(p + 1));
         const std::string_view word = lastWord(text);
+        if (joinUnitAndTens(s, p, word)) continue;
         if (next == "thousands") {   // "duo millia": the noun of thousands after a number
             s.setText(p + 1, "thousand");
         } else if (!isCardinal(s.reading(p + 1))) {

@@ -121,7 +121,9 @@ std::string pronounEnglish(const Engine& engine, const WordInSentence& w) {
                          afterPreposition(engine, w.position);
     std::string text(dropped ? "" : casePrefix(r.grammar1).pronoun);
     text += w.meaning;
-    if (r.grammar2 == number_type::Plural) appendPluralMarker(text);
+    // English relative pronouns have no plural ("quibuscum": "with whom", not "with whichs").
+    if (r.grammar2 == number_type::Plural && r.kind2 != pronoun_kind_type::Relative)
+        appendPluralMarker(text);
     return text;
 }
 

@@ -9,6 +9,7 @@
 #include "core/grammar_codes.h"
 #include "english/chosen_reading.h"
 #include "english/reading_english.h"
+#include "english/sense_choice.h"
 
 namespace kavro {
 
@@ -71,6 +72,7 @@ void assembleWord(Engine& engine, int position) {
 
 void assembleEnglish(Engine& engine) {
     if (engine.options.details) engine.log.write("Elaborating...\n");
+    if (!engine.singleWordLookup) chooseSensesInContext(engine);
     const int words = sentenceLength(engine);
     for (int position = 0; position < words; ++position) assembleWord(engine, position);
 

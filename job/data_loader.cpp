@@ -47,6 +47,8 @@ constexpr RequiredFile kUniqueFile{"uniques.dat", "Loading uniques...",
                                    "Cannot open uniques.dat file.\n", true};
 
 constexpr std::string_view kUniqueHeadwordFile = "uniqueheads.dat";
+constexpr std::string_view kSenseFile = "senses.dat";
+constexpr std::string_view kNameFile = "names.dat";
 constexpr std::string_view kBotanyFile = "Botanytransl.dat";
 constexpr char kBotanyQuestion[] =
     "You have the Botany Database installed.\nThis will alter standard settings (see manual).\n"
@@ -98,6 +100,7 @@ public:
             !raw(kUniqueFile, sizeof(UniqueRecord), lexicon_.uniques))
             return false;
         uniqueHeadwords();
+        wordChoiceTables();
         if (userFiles_ == UserFiles::Load) loadUserFiles();
         highSpeedHash();
         return true;
@@ -193,6 +196,15 @@ private:
     void uniqueHeadwords() {
         DataFile file = folders_.locate(kUniqueHeadwordFile, sizeof(UniqueHeadwordRecord));
         if (!read(file, lexicon_.uniqueHeadwords)) lexicon_.uniqueHeadwords.clear();
+    }
+
+    // Optional: without them every reading keeps its entry's first sense and every name its
+    // Latin form.
+    void wordChoiceTables() {
+        DataFile senses = folders_.locate(kSenseFile, sizeof(SenseChoiceRecord));
+        if (!read(senses, lexicon_.senseChoices)) lexicon_.senseChoices.clear();
+        DataFile names = folders_.locate(kNameFile, sizeof(NameRecord));
+        if (!read(names, lexicon_.names)) lexicon_.names.clear();
     }
 
     // Optional: without it the phonetic search codes its keys itself.

@@ -2,6 +2,7 @@
 
 #include "core/engine.h"
 #include "morph/analysis_emit.h"
+#include "morph/meaning_senses.h"
 #include "morph/meanings.h"
 
 namespace kavro {
@@ -35,6 +36,13 @@ CachedShortMeaning* slotFor(Engine& engine, const StemRecord& stem, int kind) {
     const std::size_t records = engine.lexicon.meanings.size();
     if (engine.shortMeanings.size() != records) engine.shortMeanings.reset(records);
     return &engine.shortMeanings[stem.meaningIndex];
+}
+
+// Whether the sense table may choose the reading's sense: readings whose English is their
+// entry's in the general meanings table.
+bool takesLearnedSense(const StemRecord& stem, int kind) {
+    return (kind == source_kind::Dictionary || kind == source_kind::SpellingVariant) &&
+           !isUserEntry(stem) && !isBotanyEntry(stem);
 }
 
 // What a cut depends on besides the record: the area option and the two subjects.
@@ -79,6 +87,7 @@ int cutShortMeaning(Engine& engine, const StemRecord& stem, int kind, int readin
     }
     const int taken = selectAreaMeaning(english, key.area, key.readingSubject, subjectOf(stem));
     dropParentheticals(english);
+    if (takesLearnedSense(stem, kind)) takeUsualSense(engine.lexicon, stem.meaningIndex, english);
     cutUnusedMeaning(english, kind);
     keepFirstSense(english);
     if (slot) keepCut(*slot, key, taken, english);

@@ -1,6 +1,7 @@
 // Proper names: a capitalised word the dictionary does not know is read as a name, from a name
 // met earlier in the job (the learned-names ring) or from its ending, with an enclitic "que"
 // (or "ne" before a question mark) put after it as a word of its own.
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -211,12 +212,15 @@ int guessName(Engine& engine, const NameWord& word) {
 
 }  // namespace
 
-int matchSpecialForms(Engine& engine, WordBuffer& word) {
+int matchSpecialForms(Engine& engine, WordBuffer& word, NameGuess guess) {
     if (!isCapital(word[0])) return 0;
     const NameWord name = cutName(engine, word);
+    const int first = engine.analysisCount;
     int found = matchLearnedName(engine, name.name);
-    if (found == 0) found = guessName(engine, name);
-    if (name.tackon != NoTackon)
+    if (found == 0 && guess == NameGuess::Allowed) found = guessName(engine, name);
+    for (int i = std::max(first, 0); i < engine.analysisCount; ++i)
+        engine.wordAnalyses[i].reserved23 |= kGuessedName;
+    if (name.tackon != NoTackon && found > 0)
         insertTackonWord(engine, name.tackon == QueTackon ? TackonWord::Que : TackonWord::Ne);
     return found;
 }

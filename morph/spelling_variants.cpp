@@ -68,6 +68,7 @@ constexpr BeginningRule kBeginningRules[] = {
     {"acq", "adq"}, {"aff", "adf"}, {"all", "adl"}, {"app", "adp"}, {"arr", "adr"},
     {"amm", "adm"}, {"arqu", "arcu"}, {"ascu", "auscu"}, {"aut", "auct"}, {"aeui", "ae"},
     {"agg", "ang"}, {"auct", "auth"}, {"asper", "aspr"}, {"auc", "aug"},
+    {"ass", "ads"},   // ad- assimilated before s: assumpsit -> adsumpsit, assequor -> adsequor
     // b
     {"baptid", "baptiz"}, {"babt", "bapt"}, {"burd", "burdi"},
     // c

@@ -2,6 +2,7 @@
 // words since the start and since the last mark, and the end of a sentence that tackons pushed out.
 #include "morph/word_analysis.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/engine.h"
@@ -55,6 +56,24 @@ void closePushedSentence(Engine& engine) {
     storePunctuation(engine, kTruncatedMark, n - 1);
 }
 
+// How the word is written, for the sense rules: a capital in mid-sentence, lower case, or
+// neither (the capital of a first word says nothing).
+std::uint8_t letterCaseMark(const Engine& engine, std::string_view token) {
+    if (token.empty()) return 0;
+    if (token[0] >= 'a' && token[0] <= 'z') return kWrittenInLowerCase;
+    return engine.wordsSincePunct != 0 && token[0] >= 'A' && token[0] <= 'Z' ? kCapitalInMidSentence : 0;
+}
+
+// The readings from `first` on belong to the word just analysed: their letter-case bits become
+// `mark` (readings copied from the high-speed hash may carry others).
+void markReadings(Engine& engine, int first, std::uint8_t mark) {
+    constexpr auto kCaseBits = static_cast<std::uint8_t>(kCapitalInMidSentence | kWrittenInLowerCase);
+    for (int i = std::max(first, 0); i < engine.analysisCount; ++i) {
+        std::uint8_t& bits = engine.wordAnalyses[i].reserved23;
+        bits = static_cast<std::uint8_t>((bits & ~kCaseBits) | mark);
+    }
+}
+
 }  // namespace
 
 bool isPunctuationToken(std::string_view token) {
@@ -80,7 +99,10 @@ void analyseSentenceWords(Engine& engine) {
             if (token[kPunctuationPrefix.size()] != kCommaLetter) engine.wordsSincePunct = 0;
             continue;
         }
+        const int firstReading = engine.analysisCount;
+        const std::uint8_t letterCase = letterCaseMark(engine, token);
         result = analyseWord(engine);
+        markReadings(engine, firstReading, letterCase);
     }
 
     if (engine.tokenCount > 2 && !lastTokenIsPunctuation(engine)) closePushedSentence(engine);

@@ -35,8 +35,10 @@ bool trySyncopatedPerfect(Engine& engine, WordBuffer& word, SyncopeForm form);
 // True when the word was rewritten into a spelling variant to analyse instead.
 bool trySpellingVariants(Engine& engine, WordBuffer& word);
 int matchMedievalVariants(Engine& engine, WordBuffer& word);
-// Proper names and other capitalised special forms.
-int matchSpecialForms(Engine& engine, WordBuffer& word);
+// Proper names and other capitalised special forms: a name met earlier in the job, else (when
+// allowed) the word guessed to be a new name.
+enum class NameGuess { Allowed, Refused };
+int matchSpecialForms(Engine& engine, WordBuffer& word, NameGuess guess = NameGuess::Allowed);
 
 // The corpus search's step after each analysed sentence; returns the hits it counted.
 int corpusSearchSentenceStep(Engine& engine);

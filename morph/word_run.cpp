@@ -8,6 +8,7 @@
 #include "core/fixed_text.h"
 #include "core/grammar_codes.h"
 #include "morph/analysis_emit.h"
+#include "morph/joined_ordinals.h"
 #include "morph/word_analysis.h"
 #include "morph/word_outcomes.h"
 #include "morph/word_repairs.h"
@@ -64,6 +65,13 @@ bool isQuidamCandidate(std::string_view w) {
                         startsWithIgnoringCase(w, "utr") || startsWithIgnoringCase(w, "ute");
     return (family && w.size() >= kQuidamMinLength) ||
            (startsWithIgnoringCase(w, "pler") && w.size() >= kPlerMinLength);
+}
+
+// A word of two or more letters all of them capital Roman digits ("XIV", "XIU" with the v
+// folded): a numeral wherever it stands. A single capital is left to the names ("C." Gaius).
+bool isWrittenInRomanCapitals(std::string_view w) {
+    constexpr std::string_view kRomanCapitals = "IVUXLCDM";
+    return w.size() >= 2 && w.find_first_not_of(kRomanCapitals) == std::string_view::npos;
 }
 
 // Where the driver goes next with the current word.
@@ -331,6 +339,10 @@ Step WordRun::caseRepairs() {
 
 // Step 9f, first half: a lower-case Roman numeral, or a capitalised special form.
 bool WordRun::romanOrSpecialForm() {
+    if (isWrittenInRomanCapitals(word()) && emitRomanNumeral(e_, word())) {
+        result_ = 1;
+        return true;
+    }
     if (isLower(initial())) {
         WordBuffer capitals{};
         for (std::size_t i = 0; word_[i] != '\0'; ++i) capitals[i] = toUpper(word_[i]);
@@ -340,8 +352,11 @@ bool WordRun::romanOrSpecialForm() {
         }
     }
     restoreToken();
+    // A capitalised word is guessed to be a new name only in mid-sentence: the first word of a
+    // sentence is capitalised whatever it is (a name met before is still known there).
     if (!isUpper(initial())) return false;
-    const int r = matchSpecialForms(e_, word_);
+    const int r = matchSpecialForms(e_, word_,
+                                    e_.wordsInSentence == 0 ? NameGuess::Refused : NameGuess::Allowed);
     if (r <= 0) return false;
     result_ = r;
     rememberWordStatus(e_, word(), kWordStatusSpecialForm);
@@ -387,6 +402,9 @@ int WordRun::run() {
     if (step != Step::NotFound) lastResort();
     if (result_ == 0) {
         restoreToken();
+        result_ = emitJoinedOrdinal(e_, word());
+    }
+    if (result_ == 0) {
         appendNotFound(e_, word());
         rememberWordStatus(e_, word(), kWordStatusNotFound);
     }

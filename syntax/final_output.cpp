@@ -136,14 +136,17 @@ void freeBracketedNumber(std::string& text) {
     if (numeric) text[0] = text[close] = ' ';
 }
 
-// A standard phrase's slot carries "<" and ">" through polishing; without showUserPhrases the
-// line shows its English unmarked.
+// A standard phrase's slot carries "<" and ">" through polishing, with any word the sentence
+// put before it ("that <the enemy>" in reported speech); without showUserPhrases the line shows
+// its English unmarked.
 void dropPhraseMarks(FinalSlots& slots) {
     for (int i = 0; i < slots.count(); ++i) {
         std::string text(slots.text(i));
-        if (slots.isPunctuation(i) || !text.starts_with('<')) continue;
-        text.erase(0, 1);
-        if (const std::size_t close = text.rfind('>'); close != std::string::npos) text.erase(close, 1);
+        const std::size_t open = text.find('<');
+        if (slots.isPunctuation(i) || open == std::string::npos) continue;
+        text.erase(open, 1);
+        if (const std::size_t close = text.rfind('>'); close != std::string::npos && close >= open)
+            text.erase(close, 1);
         slots.setText(i, text);
     }
 }

@@ -207,18 +207,23 @@ private:
         const ReadingKeys& keys = keysAt(i);
         const std::string_view tries[] = {keys.plain.view(), keys.form.view(), keys.stem.view(),
                                           keys.detail.view()};
+        // The longest phrase that matches wins ("opus est mihi" before "opus est"); of equal
+        // length, the first found.
+        const StandardPhraseRecord* best = nullptr;
+        int bestCount = 0;
         for (std::size_t t = 0; t < std::size(tries); ++t) {
             if (tries[t].empty() || std::find(tries, tries + t, tries[t]) != tries + t) continue;
             for (const StandardPhraseRecord& phrase :
                  phrasesStartingWith(engine_.lexicon, tries[t])) {
                 const int count = phraseWordCount(phrase);
-                if (matchesFollowingWords(phrase, i, count)) {
-                    applyPhrase(phrase, PhraseSpan::contiguous(i, count));
-                    return count;
+                if (count > bestCount && matchesFollowingWords(phrase, i, count)) {
+                    best = &phrase;
+                    bestCount = count;
                 }
             }
         }
-        return 0;
+        if (best) applyPhrase(*best, PhraseSpan::contiguous(i, bestCount));
+        return bestCount;
     }
 
     bool matchesFollowingWords(const StandardPhraseRecord& phrase, int i, int count) const {

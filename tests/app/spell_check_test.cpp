@@ -69,6 +69,19 @@ TEST_F(SpellCheck, UnknownWordsDigitsAndBareMarksAreUnderlinedAndListedWithTheir
     EXPECT_EQ(compiled->host.statuses, (std::vector<std::string>{"Spell-checking...", "Ready"}));
 }
 
+// A capitalised word that only a name would explain is unrecognised unless names are expected;
+// a capitalised word of the dictionary is recognised either way.
+TEST_F(SpellCheck, UnknownCapitalisedWordsAreNamesOnlyWhenNamesAreExpected) {
+    const std::string text = "Xqztbv Caesar Moyses xqztbv";
+    const SpellCheckResult unknown = spellCheckText(engine(), text);
+    std::vector<std::string> words;
+    for (const UnrecognisedWord& w : unknown.unrecognised) words.push_back(w.word);
+    EXPECT_EQ(words, (std::vector<std::string>{"Xqztbv", "xqztbv"})) << "Moyses is a name the dictionary knows";
+    const SpellCheckResult named = spellCheckText(engine(), text, SpellNames::Expected);
+    ASSERT_EQ(named.unrecognised.size(), 1u);
+    EXPECT_EQ(named.unrecognised[0].word, "xqztbv") << "a word in lower case is no name";
+}
+
 TEST_F(SpellCheck, EveryWordOfALongLineIsCheckedAndKept) {
     std::string line;
     for (int i = 0; i < 60; ++i) line += i % 2 ? "est " : "xqzt ";

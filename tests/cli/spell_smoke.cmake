@@ -59,3 +59,10 @@ spell(longest.txt)
 if(NOT rc EQUAL 2 OR NOT err MATCHES "kavro: error: longest\\.txt: File is too long \\(199985 bytes")
   message(FATAL_ERROR "199985 bytes: status ${rc}, stderr:\n${err}")
 endif()
+
+# A capitalised word that only a name would explain is listed, unless --names expects names.
+file(WRITE "${WORK_DIR}/names.txt" "Xqztbv venit.\n")
+spell(names.txt)
+expect("a capitalised unknown word" 1 "names.txt:1:1: Xqztbv\n")
+spell(--names names.txt)
+expect("--names" 0 "")

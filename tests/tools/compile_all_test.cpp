@@ -23,7 +23,8 @@ namespace {
 const char* const kFiles[] = {"inflects.dat", "dictUK.dat", "transl.dat", "phoneticuk.dat",
                               "polish.dat", "phrasedud.dat", "finalpolish.dat", "addons.dat",
                               "uniques.dat", "uniqueheads.dat", "userphrases.txt", "UserAbbreviations.txt",
-                              "Userfile.txt", "fixedhashfile.dat", "fixedhashfile.keys"};
+                              "Userfile.txt", "fixedhashfile.dat", "fixedhashfile.keys", "senses.dat",
+                              "names.dat"};
 
 class CompiledFolder : public ::testing::Test {
 protected:

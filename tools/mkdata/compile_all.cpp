@@ -17,6 +17,7 @@
 #include "tools/mkdata/package_reader.h"
 #include "tools/mkdata/phonetic_compiler.h"
 #include "tools/mkdata/polish_tables.h"
+#include "tools/mkdata/sense_compiler.h"
 #include "tools/mkdata/source_table.h"
 #include "tools/mkdata/unique_compiler.h"
 
@@ -67,6 +68,20 @@ void compileInflectionFile(const CompileOptions& o, OutputFolder& out, std::ostr
            << " masculine and neuter gerundive pairs merged)\n";
 }
 
+// The learned senses of the entries just compiled and the English forms of names.
+void compileWordChoiceFiles(const CompileOptions& o, const CompiledDictionary& d, OutputFolder& out,
+                            std::ostream& report) {
+    const auto senseFile = o.sourceDir / "senses.txt";
+    const CompiledSenses senses = compileSenses(readSourceTable(senseFile, 6), d.stems, d.meanings,
+                                                senseFile.string());
+    out.writeRecords("senses.dat", senses.rules);
+    const auto nameFile = o.sourceDir / "names.txt";
+    const auto names = compileNames(readSourceTable(nameFile, 2), nameFile.string());
+    out.writeRecords("names.dat", names);
+    report << "senses.dat: " << senses.rules.size() << " sense rules (" << senses.unmatchedLines
+           << " lines of senses.txt match no entry)\nnames.dat: " << names.size() << " names\n";
+}
+
 void compileDictionaryFiles(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
     const auto dictionaryFile = o.packageDir / "DICTFILE.GEN";
     auto records = readDictionary(dictionaryFile);
@@ -86,6 +101,7 @@ void compileDictionaryFiles(const CompileOptions& o, OutputFolder& out, std::ost
     out.writeRecords("transl.dat", d.meanings);
     const auto phonetics = compilePhonetics(d.stems);
     out.writeRecords("phoneticuk.dat", phonetics);
+    compileWordChoiceFiles(o, d, out, report);
     report << "DICTFILE.GEN: " << fromPackage << " package records, "
            << d.continuationLines << " continuation lines joined\n"
            << "extra_entries.txt: " << extras.size() << " entries of our own\n"
@@ -99,16 +115,19 @@ void compileDictionaryFiles(const CompileOptions& o, OutputFolder& out, std::ost
 
 void compileAddonFile(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
     const auto addonFile = o.packageDir / "ADDONS.LAT";
-    const PackageAddons package = readAddons(addonFile);
+    PackageAddons package = readAddons(addonFile);
     checkComplete(addonFile, package.prefixes + package.suffixes + package.tackons.size());
+    const std::size_t fromPackage = package.tackons.size();
+    for (auto& t : readAddons(o.sourceDir / "tackons_extra.lat").tackons) package.tackons.push_back(std::move(t));
     const auto englishFile = o.sourceDir / "tackons.txt";
     const auto records = compileAddons(package.tackons, readSourceTable(englishFile, 6),
                                        englishFile.string());
     checkFolded("addons.dat", records, &AddonRecord::key);
     out.writeRecords("addons.dat", records);
     report << "ADDONS.LAT: " << package.prefixes << " prefixes, " << package.suffixes
-           << " suffixes (fixed tables of the analyser), " << package.tackons.size()
-           << " tackons\naddons.dat: " << records.size() << " tackons\n";
+           << " suffixes (fixed tables of the analyser), " << fromPackage
+           << " tackons; tackons_extra.lat: " << package.tackons.size() - fromPackage
+           << " of our own\naddons.dat: " << records.size() << " tackons\n";
 }
 
 void compileUniqueFile(const CompileOptions& o, OutputFolder& out, std::ostream& report) {
